@@ -1,0 +1,1 @@
+#include "common/uConstants.h"

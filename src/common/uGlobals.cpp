@@ -1,0 +1,7 @@
+#include "common/uGlobals.h"
+
+namespace vantor {
+
+TGlobalSetupData GlobalSetupData;
+
+} // namespace vantor

@@ -1,0 +1,101 @@
+// The program-wide settings record and its companion types.
+#pragma once
+
+#include <QIODevice>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+namespace vantor {
+
+// Branding variant: selects the skin and panel colours and is handed to the engine.
+enum class TUsageType : std::uint8_t {
+    utMaronel,
+    utKelvra,
+    utPorvik,
+    utSandel,
+    utQuillon,
+    utGeneric,
+    utWebMaronel,
+};
+
+enum class TConfigurationType : std::uint8_t { ctBase, ctAdvanced, ctModular, ctRuntime };
+
+enum class TDllStatus : std::uint8_t { dsUninitialized, dsInitializing, dsInitialized };
+
+struct TInfoVersion {
+    std::int16_t wMajor = 0;
+    std::int16_t wMinor = 0;
+    std::int16_t wRelease = 0;
+    std::int16_t wBuild = 0;
+
+    friend bool operator==(const TInfoVersion&, const TInfoVersion&) = default;
+};
+
+// Never stored: every run starts with all of them off.
+struct TAdvancedOptions {
+    bool ShowAllConfigurations = false;
+    bool UnlimitedBatteryCabs = false;
+    bool SortSolutionsByPrice = false;
+    bool HideThreePhaseUps = false;
+    bool ShowTechDataAutonomyLower = false;
+};
+
+struct TDatabaseData {
+    QString sName;
+    QString sPassword;
+    bool IsValid = false;
+};
+
+struct TDatabaseCollection {
+    TDatabaseData Ups;
+    TDatabaseData Devices;
+    TDatabaseData Pricelist;
+    TDatabaseData Catalogue;
+};
+
+// Branding data handed back by the engine. The engine-side byte layout lives
+// with the engine boundary; this is the shell's own copy.
+struct TOemData {
+    QString sName;
+    QString sProduct;
+    QString sCopyright;
+    QString sHomePage;
+    TInfoVersion Version;
+    std::unique_ptr<QIODevice> Logo; // PNG picture, or none
+};
+
+struct TGlobalSetupData {
+    bool AutoCheckUpdates = false;
+    QString SetupFile;
+    std::int32_t OemId = 0;
+    TAdvancedOptions AdvancedOptions;
+    TConfigurationType ConfigurationType = TConfigurationType::ctBase; // never set
+    bool ShowWizard = false;                                           // never set
+    QString RootPath;      // program folder, trailing separator
+    QString CataloguePath; // configured path + code, each with a trailing separator
+    QString LanguageId;
+    QString LanguageFile;
+    QString CatalogueCode;
+    bool DebugMode = false;
+    TDllStatus DllStatus = TDllStatus::dsUninitialized; // never set
+    bool ShowPrices = false;
+    bool AsPlugin = false;
+    TUsageType UsageType = TUsageType::utMaronel;
+    void* ContainerPanel = nullptr; // never set: the engine gets the panel directly
+    void* FCallBack = nullptr;      // never set
+    QString ProductName;            // never set
+    QString OwnerProgramName;       // never set
+    TDatabaseCollection Database;
+    QString MoneySymbol;            // never set
+    QString MoneyFormat;            // never set
+    bool NewConfiguration = false;  // never set
+    QString LastConfigSavePath;     // never set
+    QString LastPictureSavePath;    // never set
+};
+
+// The one settings record of the process.
+extern TGlobalSetupData GlobalSetupData;
+
+} // namespace vantor

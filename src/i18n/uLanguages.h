@@ -1,0 +1,33 @@
+// The translation dictionary: texts by identifier and language, loaded once
+// from the translation file, and the list of languages for the setup dialog.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace vantor {
+
+struct TLanguage {
+    QString IdRef; // language identifier exactly as written in the file
+    QString Desc;  // language name exactly as written, not trimmed
+};
+
+using TAvailableLanguages = QList<TLanguage>;
+
+// Rebuilt by BuildLanguageList.
+extern TAvailableLanguages AvailableLanguages;
+
+// True when the file exists, parses, and its root element is exactly
+// "LST_TRANSLATIONS". A parsed document with another root stays loaded.
+bool LoadTranslations(const QString& FileName);
+void UnloadTranslations();
+
+// Text of Id in GlobalSetupData.LanguageId; empty when missing.
+QString GetText(const QString& Id);
+QString GetTextForLanguage(const QString& LanguageId, const QString& Id);
+
+bool BuildLanguageList(bool IncludeReference);
+int IndexOfLanguageById(const QString& IdRef);
+int IndexOfLanguageByDesc(const QString& Desc);
+
+} // namespace vantor

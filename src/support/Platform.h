@@ -1,0 +1,2 @@
+// Everything that differs per operating system sits behind this header.
+#pragma once
