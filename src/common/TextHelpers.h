@@ -1,0 +1,30 @@
+// Small text and value helpers shared by the dialogs and the data checks.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vantor {
+
+// False for the "nothing chosen" markers: -1 always, -2 too when asked.
+bool IsDefinedValue(float Value, bool RejectMinusTwo);
+bool IsDefinedValue(int Value, bool RejectMinusTwo);
+
+// A date written YYYYMMDD, shown in the user's short date format; empty when
+// the text holds no valid date. Characters after the eighth are ignored.
+QString FormatCompactDate(const QString& Text);
+bool IsValidCompactDate(const QString& Text);
+
+// Items joined by ", ".
+QString JoinStrings(const QStringList& List);
+
+// Display name of a catalogue code; empty for an unknown code.
+QString GetCatalogueName(const QString& Code);
+
+// Stored texts mark line breaks with "@".
+QString ExpandLineBreaks(const QString& Text);
+
+// Short caption of a web address for a link label, e.g. "www.example.com/".
+QString GetUrlCaption(const QString& Url);
+
+} // namespace vantor
