@@ -1,1 +1,173 @@
 #include "i18n/uLanguages.h"
+
+#include "common/uGlobals.h"
+#include "i18n/TranslationLoading.h"
+#include "i18n/XmlQueries.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <pugixml.hpp>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+namespace vantor {
+
+TAvailableLanguages AvailableLanguages;
+
+namespace {
+
+const char* const RootName = "LST_TRANSLATIONS";
+const QString TranslationElement = QStringLiteral("TRANSLATION");
+const QString ValuesElement = QStringLiteral("LST_VALUES");
+const QString ValueElement = QStringLiteral("VALUE");
+const char* const IdAttribute = "translation_ids";
+const char* const LanguageAttribute = "value_language";
+const char* const StringAttribute = "value_string";
+const QString LanguageListId = QStringLiteral("IDS_COMMON_01");
+const QString ReferenceLanguage = QStringLiteral("REF");
+
+// The loaded translation file; none until LoadTranslations.
+std::unique_ptr<pugi::xml_document> Dictionary;
+
+// Blanks and control characters, as the translation file's authors may leave
+// them around identifiers and texts.
+bool IsBlankOrControl(QChar C)
+{
+    return C.unicode() <= 0x20;
+}
+
+QString TrimBlanksAndControls(const QString& Text)
+{
+    qsizetype First = 0;
+    qsizetype Last = Text.size();
+    while (First < Last && IsBlankOrControl(Text[First]))
+        ++First;
+    while (Last > First && IsBlankOrControl(Text[Last - 1]))
+        --Last;
+    return Text.mid(First, Last - First);
+}
+
+pugi::xml_node RootElement()
+{
+    return Dictionary ? Dictionary->document_element() : pugi::xml_node();
+}
+
+pugi::xml_node FindTranslation(const QString& Id)
+{
+    return xml::FirstChildWithAttribute(RootElement(), TranslationElement, IdAttribute, Id);
+}
+
+QString ReadTranslationValue(pugi::xml_node Translation, const QString& LanguageId,
+                             bool ExpandLineBreaks)
+{
+    const pugi::xml_node Values = xml::FirstDescendantElement(Translation, ValuesElement);
+    if (!Values)
+        return {};
+    const pugi::xml_node Value =
+        xml::FirstChildWithAttribute(Values, ValueElement, LanguageAttribute, LanguageId);
+    if (!Value)
+        return {};
+    QString Text = TrimBlanksAndControls(xml::AttributeText(Value, QString::fromLatin1(StringAttribute)));
+    // "@" is the file's only way to write a line break.
+    if (ExpandLineBreaks)
+        Text.replace(QLatin1Char('@'), QStringLiteral("\r\n"));
+    return Text;
+}
+
+} // namespace
+
+bool LoadTranslationsFromMemory(const void* Data, std::size_t Size)
+{
+    Dictionary = std::make_unique<pugi::xml_document>();
+    const pugi::xml_parse_result Result =
+        Dictionary->load_buffer(Data, Size, pugi::parse_default, pugi::encoding_auto);
+    if (!Result) {
+        // The parser keeps what it read before the error; a broken file must
+        // not yield half of its texts.
+        Dictionary->reset();
+        return false;
+    }
+    const pugi::xml_node Root = Dictionary->document_element();
+    return Root && std::strcmp(Root.name(), RootName) == 0;
+}
+
+bool LoadTranslations(const QString& FileName)
+{
+    const QFileInfo Info(FileName);
+    if (!Info.isFile()) {
+        Dictionary.reset();
+        return false;
+    }
+    QFile File(FileName);
+    if (!File.open(QIODevice::ReadOnly)) {
+        Dictionary = std::make_unique<pugi::xml_document>();
+        return false;
+    }
+    const QByteArray Content = File.readAll();
+    return LoadTranslationsFromMemory(Content.constData(), static_cast<std::size_t>(Content.size()));
+}
+
+void UnloadTranslations()
+{
+    Dictionary.reset();
+}
+
+QString GetText(const QString& Id)
+{
+    return GetTextForLanguage(GlobalSetupData.LanguageId, Id);
+}
+
+QString GetTextForLanguage(const QString& LanguageId, const QString& Id)
+{
+    // The check trims, the search does not: " IDS_X" is a different identifier.
+    if (TrimBlanksAndControls(Id).isEmpty())
+        return {};
+    const pugi::xml_node Translation = FindTranslation(Id);
+    if (!Translation)
+        return {};
+    return ReadTranslationValue(Translation, LanguageId, true);
+}
+
+bool BuildLanguageList(bool IncludeReference)
+{
+    AvailableLanguages.clear();
+    const pugi::xml_node Values =
+        xml::FirstChildElement(FindTranslation(LanguageListId), ValuesElement);
+    if (!Values)
+        return false;
+    for (pugi::xml_node Value = xml::FirstDescendantElement(Values, ValueElement); Value;
+         Value = xml::NextSiblingElement(Value)) {
+        const QString IdRef = xml::AttributeText(Value, QString::fromLatin1(LanguageAttribute));
+        if (!IncludeReference && IdRef == ReferenceLanguage)
+            continue;
+        AvailableLanguages.append({IdRef, xml::AttributeText(Value, QString::fromLatin1(StringAttribute))});
+    }
+    // Plain code-unit order, stable for equal names: upper case before lower
+    // case, accented letters after all unaccented ones.
+    std::stable_sort(AvailableLanguages.begin(), AvailableLanguages.end(),
+                     [](const TLanguage& Left, const TLanguage& Right) {
+                         return QString::compare(Left.Desc, Right.Desc, Qt::CaseSensitive) < 0;
+                     });
+    return !AvailableLanguages.isEmpty();
+}
+
+int IndexOfLanguageById(const QString& IdRef)
+{
+    for (qsizetype I = 0; I < AvailableLanguages.size(); ++I)
+        if (AvailableLanguages[I].IdRef == IdRef)
+            return static_cast<int>(I);
+    return -1;
+}
+
+int IndexOfLanguageByDesc(const QString& Desc)
+{
+    for (qsizetype I = 0; I < AvailableLanguages.size(); ++I)
+        if (AvailableLanguages[I].Desc == Desc)
+            return static_cast<int>(I);
+    return -1;
+}
+
+} // namespace vantor
