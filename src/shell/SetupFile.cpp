@@ -1,0 +1,86 @@
+#include "shell/SetupFile.h"
+
+#include "common/IniFile.h"
+
+#include <QFileInfo>
+
+namespace vantor {
+
+namespace {
+
+const QString SectionUpdates = QStringLiteral("Updates");
+const QString SectionLanguage = QStringLiteral("Language");
+const QString SectionCatalogue = QStringLiteral("Catalogue");
+const QString SectionMisc = QStringLiteral("Misc");
+
+const QString KeyAutoCheck = QStringLiteral("bAutoCheck");
+const QString KeyLanguageId = QStringLiteral("iLangId");
+const QString KeyCatalogueCode = QStringLiteral("sCode");
+const QString KeyCataloguePath = QStringLiteral("sPath");
+const QString KeyOemId = QStringLiteral("iOemId");
+const QString KeyDebugMode = QStringLiteral("bDebugMode");
+const QString KeyShowPrices = QStringLiteral("bShowPrices");
+
+const QString DefaultLanguageId = QStringLiteral("REF");
+const QString DefaultCatalogueCode = QStringLiteral("-1");
+const QString DefaultCataloguePath = QStringLiteral("-1");
+constexpr int DefaultOemId = -1;
+
+const QChar Separator = QLatin1Char('/');
+
+// Only a to z: language identifiers are ASCII, and other letters must not
+// change with the locale.
+QString upperCaseAsciiLetters(QString text)
+{
+    for (QChar& c : text) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - u'a' + u'A');
+    }
+    return text;
+}
+
+QString withTrailingSeparator(const QString& path)
+{
+    return path.endsWith(Separator) ? path : path + Separator;
+}
+
+} // namespace
+
+bool ReadSetupFile(TGlobalSetupData& data)
+{
+    if (data.SetupFile.isEmpty() || !QFileInfo(data.SetupFile).isFile())
+        return false;
+    IniDocument ini;
+    if (!ini.loadFile(data.SetupFile))
+        return false;
+
+    data.AutoCheckUpdates = ini.readBool(SectionUpdates, KeyAutoCheck, true);
+    data.LanguageId = upperCaseAsciiLetters(ini.readString(SectionLanguage, KeyLanguageId, DefaultLanguageId));
+    data.CatalogueCode = ini.readString(SectionCatalogue, KeyCatalogueCode, DefaultCatalogueCode);
+    data.CataloguePath = ini.readString(SectionCatalogue, KeyCataloguePath, DefaultCataloguePath);
+    data.CataloguePath = withTrailingSeparator(data.CataloguePath) + withTrailingSeparator(data.CatalogueCode);
+    data.OemId = ini.readInteger(SectionMisc, KeyOemId, DefaultOemId);
+    data.DebugMode = ini.readBool(SectionMisc, KeyDebugMode, false);
+    data.ShowPrices = ini.readBool(SectionMisc, KeyShowPrices, true);
+
+    return IsAllowedOemId(data.OemId) && QFileInfo(data.CataloguePath).isDir();
+}
+
+bool WriteSetupFile(const TGlobalSetupData& data)
+{
+    if (data.SetupFile.isEmpty())
+        return false;
+    IniDocument ini;
+    // An existing file we cannot read would lose its other lines: refuse.
+    if (QFileInfo::exists(data.SetupFile) && !ini.loadFile(data.SetupFile))
+        return false;
+
+    const bool written = ini.writeBool(SectionUpdates, KeyAutoCheck, data.AutoCheckUpdates)
+        && ini.writeString(SectionLanguage, KeyLanguageId, data.LanguageId)
+        && ini.writeString(SectionCatalogue, KeyCatalogueCode, data.CatalogueCode)
+        && ini.writeInteger(SectionMisc, KeyOemId, data.OemId)
+        && ini.writeBool(SectionMisc, KeyShowPrices, data.ShowPrices);
+    return written && ini.saveFile(data.SetupFile);
+}
+
+} // namespace vantor
