@@ -1,1 +1,33 @@
-int main() { return 0; }
+// Entry of the main program.
+#include "common/uConstants.h"
+#include "shell/dlgMain.h"
+#include "support/FileSystem.h"
+#include "support/NamedObject.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    using namespace vantor;
+
+    // Marks the program as running for this user; a second copy opens the
+    // same object and starts normally.
+    platform::NamedObject appMutex;
+    appMutex.Open(QLatin1String(AppMutexName));
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantor"));
+
+    int exitCode = 1;
+    {
+        TFrmVantorMain mainWindow(platform::ProgramFolder());
+        // A failed start-up has shown its one fatal message already.
+        if (mainWindow.StartupSucceeded()) {
+            mainWindow.show();
+            exitCode = QApplication::exec();
+        }
+        // The named object goes before the window's resources are released.
+        appMutex.Close();
+    }
+    return exitCode;
+}

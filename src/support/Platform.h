@@ -1,2 +1,0 @@
-// Everything that differs per operating system sits behind this header.
-#pragma once

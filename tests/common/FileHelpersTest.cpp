@@ -1,0 +1,130 @@
+#include "common/FileHelpers.h"
+#include "testlib/ElfBuilder.h"
+#include "testlib/TempFolder.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+using namespace vantor::test;
+
+namespace {
+
+// Points the temporary folder at a test folder for the life of the object.
+class ScopedTmpdir {
+public:
+    explicit ScopedTmpdir(const QString& path) : saved_(qgetenv("TMPDIR")) { qputenv("TMPDIR", path.toLocal8Bit()); }
+    ~ScopedTmpdir()
+    {
+        if (saved_.isEmpty())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", saved_);
+    }
+
+private:
+    QByteArray saved_;
+};
+
+} // namespace
+
+TEST(GetFileVersion, PartsAbove32767ReadBackNegative)
+{
+    TempFolder dir;
+    const QString file = dir.write("Updater", BuildElfWithNote(true, false, {"Vantor", 1, VersionDesc(false, 3, 32768, 65535, 7)}));
+    TInfoVersion version;
+    ASSERT_TRUE(GetFileVersion(file, version));
+    EXPECT_EQ(version.wMajor, 3);
+    EXPECT_EQ(version.wMinor, -32768);
+    EXPECT_EQ(version.wRelease, -1);
+    EXPECT_EQ(version.wBuild, 7);
+}
+
+TEST(GetFileVersion, AFileWithoutVersionGivesFalseAndZeros)
+{
+    TempFolder dir;
+    TInfoVersion version{1, 2, 3, 4};
+    EXPECT_FALSE(GetFileVersion(dir.write("readme.txt", "text"), version));
+    EXPECT_EQ(version, TInfoVersion{});
+    version = {1, 2, 3, 4};
+    EXPECT_FALSE(GetFileVersion(dir.path() + "missing", version));
+    EXPECT_EQ(version, TInfoVersion{});
+}
+
+TEST(ListFiles, WithPathJoinsExactlyOneSlashAndSkipsFolders)
+{
+    TempFolder dir;
+    dir.write("Catalogues/a.vt4", "a");
+    dir.write("Catalogues/.hidden", "h");
+    dir.makeFolder("Catalogues/380");
+    dir.makeFolder("Catalogues/.secret");
+
+    QStringList files{"stale entry"};
+    const QString folder = dir.path() + "Catalogues";
+    ListFiles(folder, true, files);
+    files.sort();
+    EXPECT_EQ(files, (QStringList{folder + "/.hidden", folder + "/a.vt4"}));
+
+    QStringList folders;
+    ListSubfolders(folder + "/", true, folders);
+    EXPECT_EQ(folders, QStringList{folder + "/380"});
+    ListSubfolders(folder, false, folders);
+    EXPECT_EQ(folders, QStringList{"380"});
+
+    ListSubfolders(dir.path() + "missing", false, folders);
+    EXPECT_TRUE(folders.isEmpty());
+}
+
+TEST(StagingFolder, LivesInTheTemporaryFolderAndIsDeletedWithItsContent)
+{
+    TempFolder tmp;
+    ScopedTmpdir scoped(tmp.path().chopped(1)); // without the trailing slash
+    EXPECT_EQ(GetTempFolder(), tmp.path());
+    EXPECT_EQ(GetTempWorkFolder(false), tmp.path() + "Vantor/");
+    EXPECT_FALSE(QFile::exists(tmp.path() + "Vantor"));
+    EXPECT_FALSE(IsTempWorkFolderUsable());
+
+    GetTempWorkFolder(true);
+    EXPECT_TRUE(IsTempWorkFolderUsable());
+    tmp.write("Vantor/Catalogues/380/Catalogue.vt4", "db");
+    DeleteTempWorkFolder();
+    EXPECT_FALSE(QFile::exists(tmp.path() + "Vantor"));
+}
+
+TEST(StartProgram, PassesParametersOrNoneAtAll)
+{
+    TempFolder dir;
+    const QString out = dir.path() + "args.txt";
+    const QString script = dir.write("show-args.sh", QStringLiteral("#!/bin/sh\necho \"$#:$*\" > '%1'\n").arg(out).toUtf8());
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    auto runAndRead = [&](const QString& parameters) {
+        QFile::remove(out);
+        EXPECT_TRUE(StartProgram(script, parameters));
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 5000) {
+            QFile file(out);
+            if (file.open(QIODevice::ReadOnly)) {
+                const QByteArray content = file.readAll();
+                if (content.endsWith('\n'))
+                    return content.trimmed();
+            }
+            QThread::msleep(20);
+        }
+        return QByteArray("timed out");
+    };
+    EXPECT_EQ(runAndRead(""), "0:");
+    EXPECT_EQ(runAndRead("\"/SP=/tmp/a b/\" /LI=ENG"), "2:/SP=/tmp/a b/ /LI=ENG");
+    EXPECT_FALSE(StartProgram(dir.path() + "missing-program", ""));
+}
+
+TEST(FileSizeOf, ReportsMissingAsMinusOne)
+{
+    TempFolder dir;
+    EXPECT_EQ(FileSizeOf(dir.path() + "missing"), -1);
+    EXPECT_EQ(FileSizeOf(dir.write("five", "12345")), 5);
+}

@@ -1,0 +1,89 @@
+#include "support/NamedObject.h"
+#include "support/Process.h"
+#include "testlib/TempFolder.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace vantor;
+using vantor::test::TempFolder;
+
+namespace {
+
+// Waits up to five seconds for a file that a started program writes.
+QByteArray WaitForFile(const QString& path)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 5000) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray content = file.readAll();
+            if (content.endsWith('\n'))
+                return content;
+        }
+        QThread::msleep(20);
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(CommandLine, SplitsAtBlanksOutsideQuotesAndKeepsBackslashes)
+{
+    EXPECT_EQ(platform::SplitCommandLine("prog"), QStringList{"prog"});
+    EXPECT_EQ(platform::SplitCommandLine("  prog   a  b "), (QStringList{"prog", "a", "b"}));
+    EXPECT_EQ(platform::SplitCommandLine("/opt/V/Updater \"/SP=/tmp/a b/\" /LI=ENG"),
+              (QStringList{"/opt/V/Updater", "/SP=/tmp/a b/", "/LI=ENG"}));
+    EXPECT_EQ(platform::SplitCommandLine("\"/DP=C:\\Data\\\" x"), (QStringList{"/DP=C:\\Data\\", "x"}));
+    EXPECT_EQ(platform::SplitCommandLine("a \"\" b"), (QStringList{"a", "", "b"}));
+    EXPECT_EQ(platform::SplitCommandLine("a\"b c\"d"), QStringList{"ab cd"});
+    EXPECT_TRUE(platform::SplitCommandLine("   ").isEmpty());
+}
+
+TEST(StartDetached, StartsARealProcessInItsOwnGroupWithTheCallersFolder)
+{
+    TempFolder dir;
+    const QString out = dir.path() + "out.txt";
+    // Field 5 of /proc/self/stat is the process group.
+    const QString command = QStringLiteral("/bin/sh -c \"echo $(cut -d' ' -f5 /proc/$$/stat) $$ $(pwd -P) > '%1'\"").arg(out);
+    ASSERT_TRUE(platform::StartDetached(command));
+
+    const QList<QByteArray> fields = WaitForFile(out).trimmed().split(' ');
+    ASSERT_EQ(fields.size(), 3);
+    EXPECT_EQ(fields[0], fields[1]) << "the program leads a new process group";
+    EXPECT_NE(fields[0].toLong(), static_cast<long>(::getpgrp()));
+    EXPECT_EQ(QString::fromLocal8Bit(fields[2]), QDir::current().canonicalPath());
+}
+
+TEST(StartDetached, ReportsWhatCannotStart)
+{
+    EXPECT_FALSE(platform::StartDetached(""));
+    EXPECT_FALSE(platform::StartDetached("/nonexistent/program --flag"));
+    TempFolder dir;
+    const QString notExecutable = dir.write("data.txt", "not a program");
+    EXPECT_FALSE(platform::StartDetached(notExecutable));
+}
+
+TEST(NamedObject, IsSharedByEveryHolderAndGoneWhenAllClose)
+{
+    const QString name = QStringLiteral("VantorTestObject-%1").arg(::getpid());
+    EXPECT_FALSE(platform::NamedObject::IsHeld(name));
+    {
+        platform::NamedObject first;
+        platform::NamedObject second;
+        ASSERT_TRUE(first.Open(name));
+        ASSERT_TRUE(second.Open(name)) << "a second holder is never refused";
+        EXPECT_TRUE(platform::NamedObject::IsHeld(name));
+        first.Close();
+        EXPECT_TRUE(platform::NamedObject::IsHeld(name));
+    }
+    EXPECT_FALSE(platform::NamedObject::IsHeld(name));
+    QFile::remove(platform::NamedObject::PathFor(name));
+}
