@@ -2,16 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
+#include <QSaveFile>
 #include <QSet>
 
-#include <cerrno>
 #include <climits>
-#include <cstdio>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vantor {
 
@@ -38,6 +32,21 @@ QByteArray trimmedBlanks(QByteArrayView bytes)
 bool sameName(const QString& a, const QString& b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Each name once, in the spelling met first.
+QStringList uniqueNames(const QStringList& names)
+{
+    QStringList result;
+    QSet<QString> seen;
+    for (const QString& name : names) {
+        const QString folded = name.toCaseFolded();
+        if (!seen.contains(folded)) {
+            seen.insert(folded);
+            result.append(name);
+        }
+    }
+    return result;
 }
 
 bool hasLineBreak(const QString& text)
@@ -77,11 +86,12 @@ bool parseDecimal(const QString& text, int& result)
     return true;
 }
 
-// Root passes access() for every file; a file or folder without any write bit
-// still counts as read-only, since that is what its owner asked for.
-bool mayWrite(const QByteArray& nativePath, mode_t mode)
+// Root may write to any file; a file or folder without any write bit still
+// counts as read-only, since that is what its owner asked for.
+bool mayWrite(const QFileInfo& info)
 {
-    return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(nativePath.constData(), W_OK) == 0;
+    constexpr auto anyWriteBit = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return info.isWritable() && (info.permissions() & anyWriteBit);
 }
 
 // Follows a chain of symbolic links to the file they finally name (which need
@@ -98,54 +108,16 @@ QString resolveLinks(const QString& path)
     return {};
 }
 
-bool writeAll(int fd, const QByteArray& bytes)
-{
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += written;
-        left -= written;
-    }
-    return true;
-}
-
-// Creates a new file beside the target; -1 when the folder refuses.
-int createTemporaryBeside(const QString& folder, const QString& fileName, QByteArray& tempPath)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString name = QStringLiteral("%1/.%2.%3.tmp")
-                                 .arg(folder, fileName)
-                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        tempPath = QFile::encodeName(name);
-        const int fd = ::open(tempPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
 } // namespace
 
 bool IniDocument::loadFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        loadBytes({});
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        loadBytes({});
-        return false;
-    }
-    loadBytes(bytes);
-    return true;
+    const bool ok = file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = ok ? file.readAll() : QByteArray();
+    const bool complete = ok && file.error() == QFileDevice::NoError;
+    loadBytes(complete ? bytes : QByteArray());
+    return complete;
 }
 
 void IniDocument::loadBytes(const QByteArray& bytes)
@@ -160,18 +132,12 @@ void IniDocument::loadBytes(const QByteArray& bytes)
     while (pos < bytes.size()) {
         Line line;
         const qsizetype newline = bytes.indexOf('\n', pos);
-        if (newline < 0) {
-            line.text = bytes.mid(pos);
-            pos = bytes.size();
-        } else if (newline > pos && bytes[newline - 1] == '\r') {
-            line.text = bytes.mid(pos, newline - 1 - pos);
-            line.ending = "\r\n";
-            pos = newline + 1;
-        } else {
-            line.text = bytes.mid(pos, newline - pos);
-            line.ending = "\n";
-            pos = newline + 1;
-        }
+        qsizetype end = newline < 0 ? bytes.size() : newline;
+        if (newline > pos && bytes[newline - 1] == '\r')
+            --end;
+        line.text = bytes.mid(pos, end - pos);
+        line.ending = newline < 0 ? QByteArray() : bytes.mid(end, newline + 1 - end);
+        pos = newline < 0 ? bytes.size() : newline + 1;
         classify(line);
         lines_.append(std::move(line));
     }
@@ -187,87 +153,38 @@ QByteArray IniDocument::toBytes() const
 
 bool IniDocument::saveFile(const QString& path) const
 {
-    if (path.isEmpty())
-        return false;
-    const QString target = resolveLinks(path);
+    const QString target = path.isEmpty() ? QString() : resolveLinks(path);
     if (target.isEmpty())
         return false;
-    const QByteArray nativeTarget = QFile::encodeName(target);
-
-    struct stat existing {};
-    bool exists = false;
-    if (::stat(nativeTarget.constData(), &existing) == 0) {
-        if (!S_ISREG(existing.st_mode) || !mayWrite(nativeTarget, existing.st_mode))
-            return false;
-        exists = true;
-    } else if (errno != ENOENT) {
-        return false;
-    }
-
     const QFileInfo targetInfo(target);
-    const QString folder = targetInfo.absolutePath();
-    const QByteArray nativeFolder = QFile::encodeName(folder);
-    struct stat folderStat {};
-    if (::stat(nativeFolder.constData(), &folderStat) != 0 || !S_ISDIR(folderStat.st_mode)
-        || !mayWrite(nativeFolder, folderStat.st_mode))
+    if (targetInfo.exists() && (!targetInfo.isFile() || !mayWrite(targetInfo)))
         return false;
-
-    QByteArray tempPath;
-    const int fd = createTemporaryBeside(folder, targetInfo.fileName(), tempPath);
-    if (fd < 0)
+    const QFileInfo folderInfo(targetInfo.absolutePath());
+    if (!folderInfo.isDir() || !mayWrite(folderInfo))
         return false;
-
-    bool ok = true;
-    if (exists) {
-        // Keeps the owner when we are allowed to (an administrator saving a
-        // user's file); otherwise the file becomes ours, as any new file would.
-        [[maybe_unused]] const int ownerKept = ::fchown(fd, existing.st_uid, existing.st_gid);
-        ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
-    }
-    ok = ok && writeAll(fd, toBytes()) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && std::rename(tempPath.constData(), nativeTarget.constData()) == 0;
-    if (!ok) {
-        ::unlink(tempPath.constData());
-        return false;
-    }
-    // Makes the rename itself durable; the new content is in place either way.
-    const int folderFd = ::open(nativeFolder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        ::fsync(folderFd);
-        ::close(folderFd);
-    }
-    return true;
+    // Writes a temporary file beside the target (following links, keeping the
+    // permission bits) and renames it over the target only once complete.
+    // An uncommitted save file is discarded when it goes out of scope.
+    QSaveFile file(target);
+    return file.open(QIODevice::WriteOnly) && file.write(toBytes()) >= 0 && file.commit();
 }
 
 QStringList IniDocument::sections() const
 {
     QStringList names;
-    QSet<QString> seen;
     for (const Line& line : lines_) {
-        if (line.kind != LineKind::Section)
-            continue;
-        const QString folded = line.name.toCaseFolded();
-        if (!seen.contains(folded)) {
-            seen.insert(folded);
+        if (line.kind == LineKind::Section)
             names.append(line.name);
-        }
     }
-    return names;
+    return uniqueNames(names);
 }
 
 QStringList IniDocument::keys(const QString& section) const
 {
     QStringList names;
-    QSet<QString> seen;
-    for (const auto& entry : entries(section)) {
-        const QString folded = entry.first.toCaseFolded();
-        if (!seen.contains(folded)) {
-            seen.insert(folded);
-            names.append(entry.first);
-        }
-    }
-    return names;
+    for (const auto& entry : entries(section))
+        names.append(entry.first);
+    return uniqueNames(names);
 }
 
 QList<QPair<QString, QString>> IniDocument::entries(const QString& section) const
@@ -280,7 +197,7 @@ QList<QPair<QString, QString>> IniDocument::entries(const QString& section) cons
     for (qsizetype i = header + 1; i < end; ++i) {
         const Line& line = lines_[i];
         if (line.kind == LineKind::Key)
-            result.append({line.name, QString::fromUtf8(trimmedBlanks(QByteArrayView(line.text).sliced(line.valueStart)))});
+            result.append({line.name, QString::fromUtf8(valueOf(line))});
     }
     return result;
 }
@@ -302,8 +219,7 @@ QString IniDocument::readString(const QString& section, const QString& key, cons
     const qsizetype index = header < 0 ? -1 : findKey(header, key);
     if (index < 0)
         return defaultValue;
-    const Line& line = lines_[index];
-    return QString::fromUtf8(trimmedBlanks(QByteArrayView(line.text).sliced(line.valueStart)));
+    return QString::fromUtf8(valueOf(lines_[index]));
 }
 
 int IniDocument::readInteger(const QString& section, const QString& key, int defaultValue) const
@@ -338,7 +254,7 @@ bool IniDocument::writeString(const QString& section, const QString& key, const 
         // An unchanged value leaves the line alone, trailing blanks included;
         // otherwise keep the key as spelled and the blanks after "=".
         Line& line = lines_[index];
-        if (trimmedBlanks(QByteArrayView(line.text).sliced(line.valueStart)) == valueBytes)
+        if (valueOf(line) == valueBytes)
             return true;
         qsizetype keep = line.valueStart;
         while (keep < line.text.size() && (line.text[keep] == ' ' || line.text[keep] == '\t'))
@@ -366,6 +282,11 @@ bool IniDocument::writeInteger(const QString& section, const QString& key, int v
 bool IniDocument::writeBool(const QString& section, const QString& key, bool value)
 {
     return writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+QByteArray IniDocument::valueOf(const Line& line)
+{
+    return trimmedBlanks(QByteArrayView(line.text).sliced(line.valueStart));
 }
 
 void IniDocument::classify(Line& line)

@@ -71,6 +71,7 @@ private:
         qsizetype valueStart = 0; // key lines: offset just after the first "="
     };
 
+    static QByteArray valueOf(const Line& line);
     static void classify(Line& line);
     QByteArray dominantEnding() const;
     // Index of the first header of `section`, or -1.
