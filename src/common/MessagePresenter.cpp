@@ -1,6 +1,8 @@
 #include "common/MessagePresenter.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -26,6 +28,36 @@ QMessageBox::Icon IconOf(TMsgDlgType kind)
     return QMessageBox::NoIcon;
 }
 
+// Qt turns closing a box into a click on its most cancel-like button (No for
+// Yes/No). Closing without a button must stay distinguishable: it gives
+// mrCancel whatever the buttons are.
+class MessageBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    bool closedWithoutButton = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (clickedButton() == nullptr) {
+            closedWithoutButton = true;
+            event->accept();
+            QDialog::done(QDialog::Rejected);
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Escape) {
+            closedWithoutButton = true;
+            QDialog::done(QDialog::Rejected);
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+};
+
 } // namespace
 
 void QtMessagePresenter::Beep()
@@ -35,7 +67,7 @@ void QtMessagePresenter::Beep()
 
 int QtMessagePresenter::ShowMessage(const MessageBoxRequest& request)
 {
-    QMessageBox box(IconOf(request.Kind), request.Title, request.Text);
+    MessageBox box(IconOf(request.Kind), request.Title, request.Text);
     struct Mapping {
         TMsgDlgBtn flag;
         QMessageBox::StandardButton button;
@@ -51,11 +83,9 @@ int QtMessagePresenter::ShowMessage(const MessageBoxRequest& request)
         if (request.Buttons & m.flag)
             box.addButton(m.button);
     }
-    // Closing the box without a button must not count as any of its buttons.
-    box.setEscapeButton(static_cast<QAbstractButton*>(nullptr));
     box.exec();
     const auto* clicked = box.clickedButton();
-    if (clicked == nullptr)
+    if (box.closedWithoutButton || clicked == nullptr)
         return mrCancel;
     const auto standard = box.standardButton(const_cast<QAbstractButton*>(clicked));
     for (const auto& m : mappings) {

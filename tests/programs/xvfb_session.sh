@@ -1,0 +1,57 @@
+# Sourced by the whole-program tests: starts a private Xvfb display and
+# cleans up after the test. Sets DISPLAY and WORK (a scratch folder).
+set -euo pipefail
+
+WORK=$(mktemp -d)
+XVFB_PID=""
+cleanup() {
+  local rc=$?
+  [ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+  exit $rc
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+exec 3<> <(:)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+XVFB_PID=$!
+display=""
+for _ in $(seq 1 100); do
+  if read -r -t 0.1 display <&3 && [ -n "$display" ]; then break; fi
+done
+[ -n "$display" ] || fail "Xvfb did not start"
+export DISPLAY=":$display"
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+
+# Visible windows of a process, one id a line.
+visible_windows() { xdotool search --onlyvisible --pid "$1" 2>/dev/null || true; }
+
+# Waits up to $2 seconds for a visible window of process $1 titled $3; prints its id.
+wait_for_window() {
+  local pid=$1 seconds=$2 title=$3 w
+  for _ in $(seq 1 $((seconds * 10))); do
+    for w in $(visible_windows "$pid"); do
+      if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$title" ]; then echo "$w"; return 0; fi
+    done
+    kill -0 "$pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits up to $2 seconds for process $1 to end; sets EXIT_CODE.
+wait_for_exit() {
+  local pid=$1 seconds=$2
+  for _ in $(seq 1 $((seconds * 10))); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      set +e; wait "$pid"; EXIT_CODE=$?; set -e
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up, builds, and starts Vantor on the demo installation in build-demo/bin.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/setup.sh
+cmake -S . -B build-demo -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_BUILD_TESTS=OFF >/dev/null
+ninja -C build-demo Vantor demo_installation
+exec build-demo/bin/Vantor "$@"
