@@ -1,0 +1,134 @@
+#include "support/database/DbConnection.h"
+
+#include "support/database/DatabaseKey.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace vantor::db {
+
+DbConnection::~DbConnection()
+{
+    Close();
+}
+
+void DbConnection::Fail(const QString& what) const
+{
+    const QString detail = handle_ != nullptr ? QString::fromUtf8(sqlite3_errmsg(handle_)) : QString();
+    const QString name = DatabaseName.isEmpty() ? FileName : DatabaseName;
+    throw DbError(detail.isEmpty() ? QStringLiteral("%1: %2").arg(name, what)
+                                   : QStringLiteral("%1: %2: %3").arg(name, what, detail));
+}
+
+void DbConnection::Open()
+{
+    if (Connected())
+        return;
+    // sqlite would create a missing file, and an empty file would pass for a
+    // new database: neither is a ".vt4" file.
+    const QFileInfo info(FileName);
+    if (!info.isFile())
+        throw DbError(QStringLiteral("%1: the database file \"%2\" does not exist").arg(DatabaseName, FileName));
+    if (info.size() == 0)
+        throw DbError(QStringLiteral("%1: \"%2\" is not a database").arg(DatabaseName, FileName));
+
+    OpenHandle();
+
+    // Ask again for as long as the owner lets the open go on.
+    for (;;) {
+        if (TryUnlock())
+            return;
+        bool proceed = false;
+        if (OnPassword)
+            OnPassword(*this, proceed);
+        if (!proceed) {
+            sqlite3_close(handle_);
+            handle_ = nullptr;
+            throw DbError(QStringLiteral("%1: \"%2\" is not a database, or needs another password")
+                              .arg(DatabaseName, FileName));
+        }
+    }
+}
+
+bool DbConnection::TryUnlock()
+{
+    if (!Password.isEmpty()) {
+        const QByteArray pragma = KeyPragma(DeriveRawKey(Password));
+        if (sqlite3_exec(handle_, pragma.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            return false;
+    }
+    // The first read proves the key: a wrong or missing one reads as no database.
+    const int rc = sqlite3_exec(handle_, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK)
+        return true;
+    if ((rc & 0xFF) != SQLITE_NOTADB)
+        Fail(QStringLiteral("cannot read"));
+    // SQLCipher keeps a key once set; a retry needs a fresh handle.
+    sqlite3_close(handle_);
+    handle_ = nullptr;
+    OpenHandle();
+    return false;
+}
+
+void DbConnection::OpenHandle()
+{
+    // Every connection is used from one thread: no engine-side locking needed.
+    const int flags = (ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    sqlite3* handle = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(FileName).constData(), &handle, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(handle));
+        sqlite3_close(handle);
+        throw DbError(QStringLiteral("%1: cannot open \"%2\": %3").arg(DatabaseName, FileName, message));
+    }
+    handle_ = handle;
+    sqlite3_extended_result_codes(handle_, 1);
+}
+
+void DbConnection::Close()
+{
+    // Data sets detach themselves while closing; work on a copy.
+    const QList<DbDataSet*> open = dataSets_;
+    for (DbDataSet* dataSet : open)
+        dataSet->Close();
+    if (handle_ != nullptr) {
+        sqlite3_close_v2(handle_);
+        handle_ = nullptr;
+    }
+}
+
+void DbConnection::Execute(const QString& sql)
+{
+    if (!Connected())
+        throw DbError(QStringLiteral("%1: not connected").arg(DatabaseName));
+    char* error = nullptr;
+    if (sqlite3_exec(handle_, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error != nullptr ? error : "failed");
+        sqlite3_free(error);
+        throw DbError(QStringLiteral("%1: %2").arg(DatabaseName, message));
+    }
+}
+
+void DbConnection::Attach(DbDataSet* dataSet)
+{
+    dataSets_.append(dataSet);
+}
+
+void DbConnection::Detach(DbDataSet* dataSet)
+{
+    dataSets_.removeAll(dataSet);
+}
+
+DbDataSet::DbDataSet(DbConnection& connection) : connection_(connection)
+{
+    connection_.Attach(this);
+}
+
+DbDataSet::~DbDataSet()
+{
+    connection_.Detach(this);
+}
+
+} // namespace vantor::db

@@ -1,0 +1,80 @@
+// A connection to one ".vt4" database file (SQLCipher). Tables and queries
+// on it close with it.
+#pragma once
+
+#include "support/database/DbError.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+struct sqlite3;
+
+namespace vantor::db {
+
+class DbDataSet;
+
+class DbConnection {
+public:
+    DbConnection() = default;
+    ~DbConnection();
+    DbConnection(const DbConnection&) = delete;
+    DbConnection& operator=(const DbConnection&) = delete;
+
+    // Settings; changed only while closed.
+    QString DatabaseName; // logical name, for messages
+    QString FileName;
+    QString Password;     // empty: the file is not protected
+    bool ReadOnly = false;
+    bool Exclusive = false; // never used: other programs may read the file too
+    bool MultiUser = true;  // shared access: other readers are welcome
+    int MaxConnections = 500;
+
+    // Asked when the file needs a password that is missing or wrong. Setting
+    // Continue to false fails the open; leaving it true retries with the
+    // (possibly changed) Password.
+    std::function<void(DbConnection& sender, bool& Continue)> OnPassword;
+
+    // Opens the file; raises DbError when it is missing, is no database, or
+    // cannot be unlocked with the password.
+    void Open();
+    // Closes every table and query on the connection, then the connection.
+    void Close();
+    bool Connected() const { return handle_ != nullptr; }
+
+    // Runs statements that return no rows (the maker's tools write with it).
+    void Execute(const QString& sql);
+
+    sqlite3* Handle() const { return handle_; }
+    // A DbError carrying the engine's last message for this connection.
+    [[noreturn]] void Fail(const QString& what) const;
+
+private:
+    friend class DbDataSet;
+    void Attach(DbDataSet* dataSet);
+    void Detach(DbDataSet* dataSet);
+    void OpenHandle();
+    bool TryUnlock();
+
+    sqlite3* handle_ = nullptr;
+    QList<DbDataSet*> dataSets_;
+};
+
+// Common base of tables and queries: bound to a connection, closed with it.
+class DbDataSet {
+public:
+    explicit DbDataSet(DbConnection& connection);
+    virtual ~DbDataSet();
+    DbDataSet(const DbDataSet&) = delete;
+    DbDataSet& operator=(const DbDataSet&) = delete;
+
+    virtual void Close() = 0;
+    virtual bool Active() const = 0;
+    DbConnection& Connection() const { return connection_; }
+
+private:
+    DbConnection& connection_;
+};
+
+} // namespace vantor::db

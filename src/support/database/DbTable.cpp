@@ -1,0 +1,50 @@
+#include "support/database/DbTable.h"
+
+#include "support/database/DbStatement.h"
+
+namespace vantor::db {
+
+void DbTable::Open()
+{
+    if (active_)
+        return;
+    DbConnection& connection = Connection();
+    connection.Open();
+    QString quoted = TableName;
+    quoted.replace('"', QStringLiteral("\"\""));
+    DbStatement statement(connection, QStringLiteral("SELECT * FROM \"%1\" LIMIT 1").arg(quoted));
+    fieldIndex_.clear();
+    values_.clear();
+    const int columns = statement.ColumnCount();
+    for (int i = 0; i < columns; ++i) {
+        // Field names match as in SQL, without regard to case; the first of
+        // two equal names wins.
+        const QString name = statement.ColumnName(i).toLower();
+        if (!fieldIndex_.contains(name))
+            fieldIndex_.insert(name, i);
+    }
+    if (statement.Step()) {
+        for (int i = 0; i < columns; ++i)
+            values_.append(statement.ColumnText(i));
+    }
+    active_ = true;
+}
+
+void DbTable::Close()
+{
+    active_ = false;
+    fieldIndex_.clear();
+    values_.clear();
+}
+
+QString DbTable::FieldAsText(const QString& fieldName) const
+{
+    if (!active_)
+        throw DbError(QStringLiteral("%1: the table is not open").arg(TableName));
+    const auto it = fieldIndex_.constFind(fieldName.toLower());
+    if (it == fieldIndex_.constEnd())
+        throw DbError(QStringLiteral("%1: field \"%2\" not found").arg(TableName, fieldName));
+    return values_.isEmpty() ? QString() : values_.at(*it);
+}
+
+} // namespace vantor::db

@@ -1,0 +1,52 @@
+// Writes the ".vt4" databases of a catalogue: the catalogue database, the
+// pricelist database protected by the database password, and the engine's
+// main and devices databases. Used by the maker's command-line tool and by
+// the tests, which build real files with it.
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+#include <stdexcept>
+
+namespace vantor::tools {
+
+class BuildError : public std::runtime_error {
+public:
+    explicit BuildError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
+    const QString& Message() const { return message_; }
+
+private:
+    QString message_;
+};
+
+// Fields of the one-record "Info" table, in column order (at least one).
+// Every value is stored as text.
+using InfoFields = QList<QPair<QString, QString>>;
+
+struct PricelistItem {
+    QString ProductCode; // one character, blank, three characters, blank, two characters
+    QString Description;
+    double Price = 0;
+};
+
+struct DatabaseContent {
+    InfoFields Info;
+    bool InfoHasRecord = true;    // false: the "Info" table has its columns but no record
+    bool HasItems = false;        // whether an "Items" table is written
+    QList<PricelistItem> Items;   // ProductCode TEXT, Description TEXT, Price REAL
+};
+
+// Writes content to file, protected by password (empty: unprotected). The
+// file appears complete or not at all: it is written under a temporary name
+// beside the target and renamed into place. An existing file is replaced only
+// with overwrite; otherwise BuildError. Raises BuildError on every failure.
+void WriteDatabase(const QString& file, const QString& password, const DatabaseContent& content, bool overwrite);
+
+// The usual shapes of the files.
+DatabaseContent CatalogueContent(const QString& code, const QString& version);
+DatabaseContent PricelistContent(const QString& code, const QString& validity, const QList<PricelistItem>& items,
+                                 const QString& key = QStringLiteral("Rimbel_Ostavar"));
+
+} // namespace vantor::tools
