@@ -1,0 +1,171 @@
+#include "catalogue/CatalogueBuilder.h"
+
+#include "catalogue/NewDatabaseFile.h"
+#include "support/database/DbConnection.h"
+#include "support/database/DbStatement.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
+
+namespace vantor::tools {
+
+namespace {
+
+// Names cannot be bound like values; quoted, any text is a name and never SQL.
+QString QuoteName(QString name)
+{
+    name.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + name + u'"';
+}
+
+void CheckNames(const DatabaseContent& content)
+{
+    if (content.Info.isEmpty())
+        throw BuildError(QStringLiteral("the \"Info\" table needs at least one field"));
+    QSet<QString> seen;
+    for (const auto& field : content.Info) {
+        // The engine's column names ignore letter case.
+        const QString folded = field.first.toLower();
+        if (field.first.isEmpty() || seen.contains(folded))
+            throw BuildError(QStringLiteral("the \"Info\" field name \"%1\" is empty or given twice").arg(field.first));
+        seen.insert(folded);
+    }
+}
+
+void WriteTables(db::DbConnection& connection, const DatabaseContent& content)
+{
+    connection.Execute(QStringLiteral("BEGIN IMMEDIATE"));
+
+    QStringList columns;
+    QStringList placeholders;
+    for (qsizetype i = 0; i < content.Info.size(); ++i) {
+        columns << QuoteName(content.Info[i].first) + QStringLiteral(" TEXT");
+        placeholders << QStringLiteral("?%1").arg(i + 1);
+    }
+    connection.Execute(QStringLiteral("CREATE TABLE \"Info\" (%1)").arg(columns.join(QStringLiteral(", "))));
+    if (content.InfoHasRecord) {
+        db::DbStatement insert(connection,
+                               QStringLiteral("INSERT INTO \"Info\" VALUES (%1)").arg(placeholders.join(QStringLiteral(", "))));
+        for (qsizetype i = 0; i < content.Info.size(); ++i)
+            insert.BindText(static_cast<int>(i + 1), content.Info[i].second);
+        insert.Step();
+    }
+
+    if (content.HasItems) {
+        connection.Execute(
+            QStringLiteral("CREATE TABLE \"Items\" (\"ProductCode\" TEXT, \"Description\" TEXT, \"Price\" REAL)"));
+        db::DbStatement insert(connection, QStringLiteral("INSERT INTO \"Items\" VALUES (?1, ?2, ?3)"));
+        for (const PricelistItem& item : content.Items) {
+            insert.BindText(1, item.ProductCode);
+            insert.BindText(2, item.Description);
+            insert.BindDouble(3, item.Price);
+            insert.Step();
+            insert.Reset();
+        }
+    }
+
+    connection.Execute(QStringLiteral("COMMIT"));
+}
+
+// Removes the temporary file (and a journal the engine may have left) unless
+// it was renamed into place.
+class TemporaryGuard {
+public:
+    explicit TemporaryGuard(QString file) : file_(std::move(file)) {}
+    ~TemporaryGuard()
+    {
+        if (!kept_) {
+            QFile::remove(file_);
+            QFile::remove(file_ + QStringLiteral("-journal"));
+        }
+    }
+    TemporaryGuard(const TemporaryGuard&) = delete;
+    TemporaryGuard& operator=(const TemporaryGuard&) = delete;
+    void Keep() { kept_ = true; }
+
+private:
+    QString file_;
+    bool kept_ = false;
+};
+
+} // namespace
+
+void WriteDatabase(const QString& file, const QString& password, const DatabaseContent& content, bool overwrite)
+{
+    CheckNames(content);
+    const QFileInfo target(file);
+    if (target.exists() && !overwrite)
+        throw BuildError(QStringLiteral("%1 already exists (replace it with --force)").arg(file));
+    if (target.exists() && !target.isFile())
+        throw BuildError(QStringLiteral("%1 exists and is no file").arg(file));
+    const QString folder = target.absolutePath();
+    if (!QDir().mkpath(folder))
+        throw BuildError(QStringLiteral("cannot create the folder %1").arg(folder));
+
+    // The temporary name is reserved by creating the file, so that two runs
+    // never write into one file.
+    QTemporaryFile reserved(folder + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+    reserved.setAutoRemove(false);
+    if (!reserved.open())
+        throw BuildError(QStringLiteral("cannot write in the folder %1: %2").arg(folder, reserved.errorString()));
+    const QString temporary = reserved.fileName();
+    reserved.close();
+    TemporaryGuard guard(temporary);
+
+    try {
+        InitialiseDatabaseFile(temporary, password);
+        db::DbConnection connection;
+        connection.DatabaseName = target.fileName();
+        connection.FileName = temporary;
+        connection.Password = password;
+        connection.ReadOnly = false;
+        connection.Open();
+        WriteTables(connection, content);
+        connection.Close();
+    } catch (const db::DbError& error) {
+        throw BuildError(QStringLiteral("%1: %2").arg(file, error.Message()));
+    }
+
+    // Installed files are read by every user of the machine.
+    QFile::setPermissions(temporary, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                         QFileDevice::ReadOther);
+    if (overwrite) {
+        std::error_code failure;
+        std::filesystem::rename(QFile::encodeName(temporary).toStdString(), QFile::encodeName(file).toStdString(),
+                                failure);
+        if (failure)
+            throw BuildError(QStringLiteral("cannot move the new file to %1: %2")
+                                 .arg(file, QString::fromLocal8Bit(failure.message())));
+    } else if (!QFile::rename(temporary, file)) {
+        // Never replaces: another writer may have put a file there meanwhile.
+        throw BuildError(QFileInfo::exists(file)
+                             ? QStringLiteral("%1 already exists (replace it with --force)").arg(file)
+                             : QStringLiteral("cannot move the new file to %1").arg(file));
+    }
+    guard.Keep();
+}
+
+DatabaseContent CatalogueContent(const QString& code, const QString& version)
+{
+    DatabaseContent content;
+    content.Info = {{QStringLiteral("Code"), code}, {QStringLiteral("Version"), version}};
+    return content;
+}
+
+DatabaseContent PricelistContent(const QString& code, const QString& validity, const QList<PricelistItem>& items,
+                                 const QString& key)
+{
+    DatabaseContent content;
+    content.Info = {{QStringLiteral("Key"), key}, {QStringLiteral("Code"), code}, {QStringLiteral("Validity"), validity}};
+    content.HasItems = true;
+    content.Items = items;
+    return content;
+}
+
+} // namespace vantor::tools
