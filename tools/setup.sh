@@ -8,7 +8,7 @@ BUILD_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools
   libpugixml-dev zlib1g-dev
-  libsqlcipher-dev
+  libsqlcipher-dev libssl-dev
 )
 
 # Needed only by the tests, the fuzz targets and the benchmarks.

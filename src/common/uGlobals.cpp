@@ -3,5 +3,6 @@
 namespace vantor {
 
 TGlobalSetupData GlobalSetupData;
+QString CataloguesFolder;
 
 } // namespace vantor

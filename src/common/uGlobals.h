@@ -98,4 +98,8 @@ struct TGlobalSetupData {
 // The one settings record of the process.
 extern TGlobalSetupData GlobalSetupData;
 
+// RootPath + "Catalogues/": where the installed catalogues are looked for.
+// Always inside the program folder, unlike the configured CataloguePath.
+extern QString CataloguesFolder;
+
 } // namespace vantor

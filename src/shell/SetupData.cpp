@@ -7,8 +7,6 @@
 
 namespace vantor {
 
-QString CataloguesFolder;
-
 bool LoadSetupData(TGlobalSetupData& data, const QString& programFolder, const PricelistCheck& checkPricelist)
 {
     data.AsPlugin = false;

@@ -10,10 +10,6 @@
 
 namespace vantor {
 
-// RootPath + "Catalogues/": where the installed catalogues are looked for.
-// Always inside the program folder, unlike the configured CataloguePath.
-extern QString CataloguesFolder;
-
 // Checks the pricelist of one installed catalogue (databasesFolder, code)
 // and returns its version text through the last argument.
 using PricelistCheck = std::function<bool(const QString& databasesFolder, const QString& code, QString& version)>;

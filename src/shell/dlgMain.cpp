@@ -3,6 +3,8 @@
 #include "common/FileHelpers.h"
 #include "common/uConstants.h"
 #include "common/uGlobals.h"
+#include "data/DataModule.h"
+#include "data/InstalledVersion.h"
 #include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
 #include "shell/SetupData.h"
@@ -25,7 +27,8 @@ TFrmVantorMain::~TFrmVantorMain()
 
 void TFrmVantorMain::FormCreate()
 {
-    // The data module joins here, before anything else.
+    dataModule_ = std::make_unique<TDM>();
+    DM = dataModule_.get();
     DeleteStagingFolder();
     if (!LoadConfiguration())
         return;
@@ -45,8 +48,21 @@ void TFrmVantorMain::DeleteStagingFolder()
 
 bool TFrmVantorMain::LoadSetupData()
 {
-    // The pricelist check joins with the data module.
-    return vantor::LoadSetupData(GlobalSetupData, programFolder_, PricelistCheck{});
+    TDM& dataModule = *dataModule_;
+    const PricelistCheck check = [&dataModule](const QString& folder, const QString& code, QString& version) {
+        return dataModule.CheckPricelistValidity(folder, code, version);
+    };
+    return vantor::LoadSetupData(GlobalSetupData, programFolder_, check);
+}
+
+bool TFrmVantorMain::LoadInstalledCatalogues()
+{
+    return vantor::LoadInstalledCatalogues(*dataModule_, CataloguesFolder, GlobalSetupData, InstalledVersion);
+}
+
+int TFrmVantorMain::FindIndexOfInstalledCatalogue(const QString& ACode) const
+{
+    return vantor::FindIndexOfInstalledCatalogue(InstalledVersion, ACode);
 }
 
 bool TFrmVantorMain::LoadConfiguration()
@@ -64,9 +80,14 @@ bool TFrmVantorMain::LoadConfiguration()
         return false;
     }
 
-    // Installed catalogues, the engine's entry-point names, and loading and
-    // initialising the engine join here. Until the engine is hosted, the
-    // start-up counts as successful once the translations are loaded.
+    if (!LoadInstalledCatalogues()) {
+        FatalError(QLatin1String(StartupTexts::CatalogueDatabaseError));
+        return false;
+    }
+
+    // The engine's entry-point names, and loading and initialising the engine
+    // join here. Until the engine is hosted, the start-up counts as
+    // successful once the installed catalogues are known.
     return true;
 }
 
@@ -80,6 +101,8 @@ void TFrmVantorMain::FatalError(const QString& Text)
 void TFrmVantorMain::ReleaseResources()
 {
     UnloadTranslations();
+    if (DM == dataModule_.get())
+        DM = nullptr;
 }
 
 } // namespace vantor

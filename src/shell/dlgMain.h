@@ -5,7 +5,11 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <memory>
+
 namespace vantor {
+
+class TDM;
 
 class TFrmVantorMain : public QMainWindow {
     Q_OBJECT
@@ -21,15 +25,20 @@ public:
     // Deletes the update staging folder with everything in it when it exists.
     static void DeleteStagingFolder();
 
+    // Index of the installed catalogue with exactly this code, or -1.
+    int FindIndexOfInstalledCatalogue(const QString& ACode) const;
+
 private:
     void FormCreate();
     void FormDestroy();
     bool LoadConfiguration();
     bool LoadSetupData();
+    bool LoadInstalledCatalogues();
     void FatalError(const QString& Text);
     void ReleaseResources();
 
     QString programFolder_;
+    std::unique_ptr<TDM> dataModule_;
     bool startupSucceeded_ = false;
 };
 

@@ -1,6 +1,9 @@
 // The start-up sequence of the main window on prepared program folders: each
 // failure shows exactly one fatal box and keeps the message loop from running.
+#include "catalogue/CatalogueBuilder.h"
+#include "common/uConstants.h"
 #include "common/uGlobals.h"
+#include "data/InstalledVersion.h"
 #include "i18n/uLanguages.h"
 #include "shell/SetupData.h"
 #include "shell/dlgMain.h"
@@ -35,6 +38,7 @@ protected:
     void SetUp() override
     {
         GlobalSetupData = TGlobalSetupData{};
+        InstalledVersion = TInstalledVersion{};
         savedTmpdir_ = qgetenv("TMPDIR");
         qputenv("TMPDIR", tmp.path().toLocal8Bit());
     }
@@ -48,10 +52,13 @@ protected:
             qputenv("TMPDIR", savedTmpdir_);
     }
 
-    // A complete installation: configuration, translations, catalogue folder.
+    // A complete installation: configuration, translations, a catalogue with a pricelist.
     void Install(const QByteArray& oemId = "0")
     {
-        program.makeFolder("Catalogues/380");
+        tools::WriteDatabase(program.path() + "Catalogues/380/Catalogue.vt4", {},
+                             tools::CatalogueContent("380", "20240115"), true);
+        tools::WriteDatabase(program.path() + "Catalogues/380/Pricelist.vt4", QLatin1String(DatabasePassword),
+                             tools::PricelistContent("380", "20240201", {{"A 1K0 IT", "UPS", 349}}), true);
         program.write("Vantor.ini", "[Updates]\nbAutoCheck=0\n[Language]\niLangId=eng\n[Catalogue]\nsCode=380\nsPath=" +
                                         program.path().toUtf8() + "Catalogues\n[Misc]\niOemId=" + oemId +
                                         "\nbShowPrices=1\n");
@@ -126,6 +133,20 @@ TEST_F(Startup, ACompleteInstallationStartsWithoutAnyMessage)
     EXPECT_EQ(GlobalSetupData.LanguageId, "ENG");
     EXPECT_EQ(GlobalSetupData.UsageType, TUsageType::utKelvra);
     EXPECT_EQ(GetText("IDS_COMMON_51"), "Error");
+    ASSERT_EQ(InstalledVersion.Catalogues.size(), 1);
+    EXPECT_EQ(InstalledVersion.Catalogues[0].Code, "380");
+    EXPECT_EQ(window.FindIndexOfInstalledCatalogue("380"), 0);
+    EXPECT_TRUE(GlobalSetupData.Database.Pricelist.IsValid);
+}
+
+TEST_F(Startup, NoValidCatalogueIsFatal)
+{
+    Install();
+    QFile::remove(program.path() + "Catalogues/380/Catalogue.vt4");
+    RecordingPresenter boxes;
+    TFrmVantorMain window(program.path());
+    ExpectOneFatalBox(boxes, "Error while loading the Product Catalogue database.");
+    EXPECT_FALSE(window.StartupSucceeded());
 }
 
 TEST_F(Startup, LeftoverStagingFolderIsGoneBeforeTheConfigurationIsRead)

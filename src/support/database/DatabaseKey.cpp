@@ -1,8 +1,8 @@
 #include "support/database/DatabaseKey.h"
 
-#include <QCryptographicHash>
 #include <QHash>
-#include <QPasswordDigestor>
+
+#include <openssl/evp.h>
 
 namespace vantor::db {
 
@@ -16,9 +16,14 @@ QByteArray DeriveRawKey(const QString& password)
     auto it = derived.constFind(password);
     if (it != derived.constEnd())
         return *it;
-    const QByteArray key = QPasswordDigestor::deriveKeyPbkdf2(
-        QCryptographicHash::Sha256, password.toUtf8(), QByteArray(KeyDerivationSalt), KeyDerivationIterations,
-        RawKeyLength);
+    const QByteArray secret = password.toUtf8();
+    const QByteArray salt(KeyDerivationSalt);
+    QByteArray key(RawKeyLength, '\0');
+    if (PKCS5_PBKDF2_HMAC(secret.constData(), static_cast<int>(secret.size()),
+                          reinterpret_cast<const unsigned char*>(salt.constData()), static_cast<int>(salt.size()),
+                          KeyDerivationIterations, EVP_sha256(), RawKeyLength,
+                          reinterpret_cast<unsigned char*>(key.data())) != 1)
+        return {}; // no key: the protected file then fails to open, as with a wrong one
     derived.insert(password, key);
     return key;
 }
