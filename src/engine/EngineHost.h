@@ -1,0 +1,81 @@
+// Hosts the selection engine: loads libEngine.so, initialises it with the
+// settings, asks it for branding, starts its selectors, and uninitialises
+// and unloads it. Knows nothing of windows: the shell hands over its
+// container panel and callback, and turns failures into messages.
+#pragma once
+
+#include "common/uGlobals.h"
+#include "engine/EngineApi.h"
+#include "support/DynamicLibrary.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+
+namespace vantor {
+
+struct TInstalledVersion;
+
+inline constexpr const char* EngineLibraryName = "libEngine.so";
+
+// The same for every branding variant: 0 initialises, 1 to 4 are the
+// advanced, base, modular and runtime selectors.
+inline constexpr std::array<const char*, 5> ENGINE_PROC_NAMES = {
+    ENGINE_INITIALIZE_PROC, ENGINE_SELECTOR_ADVANCED_PROC, ENGINE_SELECTOR_BASE_PROC,
+    ENGINE_SELECTOR_MODULAR_PROC, ENGINE_SELECTOR_RUNTIME_PROC};
+
+// Appends Word to Options ("|" between words) when Flag is on.
+void AddOption(bool Flag, const QString& Word, QString& Options);
+// The option words of the flags that are on, in their fixed order.
+QString BuildEngineOptions(const TGlobalSetupData& settings);
+
+// What the shell lends the engine for the whole run.
+struct TEngineBinding {
+    std::uintptr_t AppHandle = 0;
+    void* ContainerPanel = nullptr;
+    TEnginePanelCallback CallBack = nullptr;
+};
+
+class TEngineHost {
+public:
+    explicit TEngineHost(const QString& programFolder);
+    ~TEngineHost();
+    TEngineHost(const TEngineHost&) = delete;
+    TEngineHost& operator=(const TEngineHost&) = delete;
+
+    QStringList EngineProcNames;
+    void LoadProcNames();
+
+    // Loads the library from the program folder, else by plain name through
+    // the system's library search. True when loaded (also when it already was).
+    bool LoadEngine();
+    bool IsEngineLoaded() const { return library_.IsLoaded(); }
+    bool IsEngineReady() const { return IsEngineLoaded() && EngineInitialized; }
+
+    // Calls the initialisation export with the settings; the engine writes
+    // its three versions into installed. True when the engine is ready.
+    bool InitializeEngine(const TGlobalSetupData& settings, const TEngineBinding& binding,
+                          TInstalledVersion& installed);
+    void UninitializeEngine();
+    bool ReinitializeEngine(const TGlobalSetupData& settings, const TEngineBinding& binding,
+                            TInstalledVersion& installed);
+    void UnloadEngine();
+
+    // Calls a selector export when the engine is ready; a missing one does nothing.
+    void ExecuteEngineProc(const QString& Name);
+
+    // Asks the engine for its branding; whatever it hands back is copied into
+    // AOemData and released, also when the call failed.
+    bool LoadOemData(TOemData& AOemData, bool InfoLogo);
+
+    const QString& LastLoadError() const { return library_.LastError(); }
+
+private:
+    bool EngineInitialized = false;
+    QString programFolder_;
+    platform::DynamicLibrary library_;
+};
+
+} // namespace vantor
