@@ -64,7 +64,7 @@ int main(int argc, char* argv[])
     parser.addOptions({source, output, force, check, engine, version});
     if (!parser.parse(QCoreApplication::arguments()))
         return Fail(BadUsage, parser.errorText() + QStringLiteral(" (see --help)"));
-    if (parser.isSet(help))
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         parser.showHelp(Success);
     if (!parser.positionalArguments().isEmpty())
         return Fail(BadUsage, QStringLiteral("unexpected argument \"%1\" (see --help)")
