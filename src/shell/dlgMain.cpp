@@ -1,28 +1,189 @@
 #include "shell/dlgMain.h"
 
 #include "common/FileHelpers.h"
+#include "common/PngLogo.h"
+#include "common/TextHelpers.h"
+#include "common/WindowPlacement.h"
 #include "common/uConstants.h"
 #include "common/uGlobals.h"
 #include "data/DataModule.h"
 #include "data/InstalledVersion.h"
+#include "dialogs/CommandPanelStyle.h"
+#include "dialogs/SkinControls.h"
+#include "dialogs/SkinManager.h"
 #include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
+#include "shell/ItemLabel.h"
+#include "shell/MainWindowLogic.h"
 #include "shell/SetupData.h"
 #include "shell/StartupTexts.h"
+#include "shell/TDebugThread.h"
+#include "support/WindowChannel.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
 
 namespace vantor {
 
+namespace {
+
+// The engine calls back through a plain function; it acts on the one main window.
+TFrmVantorMain* TheMainWindow = nullptr;
+TFrmVantorMain::IdleWork UpdateCheck;
+
+void PanelCallback(int32_t ShowWelcome, int32_t ShowContainer)
+{
+    if (TheMainWindow != nullptr)
+        TheMainWindow->EnginePanelCallback((ShowWelcome & 0xFF) != 0, (ShowContainer & 0xFF) != 0);
+}
+
+constexpr int TitleBandHeight = 45;
+constexpr int TitleBandTopMargin = 3;
+
+QFont PixelFont(const QString& family, int pixels, bool bold = false)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+} // namespace
+
 TFrmVantorMain::TFrmVantorMain(const QString& programFolder, QWidget* parent)
-    : QMainWindow(parent), programFolder_(programFolder)
+    : QMainWindow(parent), programFolder_(programFolder), engine_(programFolder)
 {
     // The updater finds the running program by this name.
     setObjectName(QStringLiteral("TFrmVantorMain"));
+    setWindowTitle(QStringLiteral("Vantor"));
+    TheMainWindow = this;
+    CreateControls();
     FormCreate();
 }
 
 TFrmVantorMain::~TFrmVantorMain()
 {
     FormDestroy();
+    if (TheMainWindow == this)
+        TheMainWindow = nullptr;
+}
+
+void TFrmVantorMain::SetUpdateCheck(IdleWork check)
+{
+    UpdateCheck = std::move(check);
+}
+
+void TFrmVantorMain::CreateControls()
+{
+    setFont(PixelFont(QStringLiteral("Tahoma"), 11));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto* title = new TSkinLabel(client);
+    title->setObjectName(QStringLiteral("pnlTitle"));
+    title->setFixedHeight(TitleBandHeight);
+    title->setFont(PixelFont(QStringLiteral("Arial"), 27, true));
+    title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    title->setText(QStringLiteral(" Vantor"));
+    SetSkinSection(title, QStringLiteral("MENUBTN"));
+    pnlTitle = title;
+    layout->addSpacing(TitleBandTopMargin);
+    layout->addWidget(pnlTitle);
+
+    pnlContainer = new QFrame(client);
+    pnlContainer->setObjectName(QStringLiteral("pnlContainer"));
+    static_cast<QFrame*>(pnlContainer)->setFrameShape(QFrame::Box);
+    static_cast<QFrame*>(pnlContainer)->setLineWidth(1);
+    SetSkinSection(pnlContainer, QStringLiteral("CHECKBOX"));
+    layout->addWidget(pnlContainer, 1);
+
+    // The welcome panel and the logo lie over the container, placed by hand.
+    pnlWelcome = new QFrame(client);
+    pnlWelcome->setObjectName(QStringLiteral("pnlWelcome"));
+    pnlWelcome->setGeometry(0, 109, 600, 250);
+    SetSkinSection(pnlWelcome, QStringLiteral("PANEL"));
+
+    auto makeItem = [this](const char* name, int left, int top, bool main) {
+        auto* label = new TItemLabel(pnlWelcome);
+        label->setObjectName(QLatin1String(name));
+        label->setFont(PixelFont(QStringLiteral("Arial"), main ? 21 : 17));
+        label->move(left, top);
+        label->resize(500, main ? 34 : 28);
+        SetSkinSection(label, main ? QStringLiteral("MAINITEM") : QStringLiteral("MINORITEM"));
+        return label;
+    };
+    lblUpsSelectorBase = makeItem("lblUpsSelectorBase", 60, 42, true);
+    lblUpsSelectorAdvanced = makeItem("lblUpsSelectorAdvanced", 60, 94, true);
+    lblUpsSelectorModular = makeItem("lblUpsSelectorModular", 284, 141, true);
+    lblUpsSelectorRuntime = makeItem("lblUpsSelectorRuntime", 284, 172, true);
+    lblSetup = makeItem("lblSetup", 60, 151, false);
+    lblAbout = makeItem("lblAbout", 60, 190, false);
+
+    imgLogo = new QLabel(client);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setAlignment(Qt::AlignCenter);
+    SetSkinSection(imgLogo, QStringLiteral("CHECKBOX"));
+    imgLogo->hide();
+
+    auto makeAction = [this](const char* name, const char* category) {
+        auto* action = new QAction(this);
+        action->setObjectName(QLatin1String(name));
+        action->setProperty("category", QLatin1String(category));
+        return action;
+    };
+    actUpsSelectorBase = makeAction("actUpsSelectorBase", "MainItems");
+    actUpsSelectorAdvanced = makeAction("actUpsSelectorAdvanced", "MainItems");
+    actUpsSelectorModular = makeAction("actUpsSelectorModular", "MainItems");
+    actUpsSelectorRuntime = makeAction("actUpsSelectorRuntime", "MainItems");
+    actSetup = makeAction("actSetup", "MinorItems");
+    actAbout = makeAction("actAbout", "MinorItems");
+
+    const auto runSelector = [this](int index) {
+        return [this, index] {
+            if (index < engine_.EngineProcNames.size())
+                engine_.ExecuteEngineProc(engine_.EngineProcNames[index]);
+        };
+    };
+    connect(actUpsSelectorBase, &QAction::triggered, this, runSelector(2));
+    connect(actUpsSelectorAdvanced, &QAction::triggered, this, runSelector(1));
+    connect(actUpsSelectorModular, &QAction::triggered, this, runSelector(3));
+    connect(actUpsSelectorRuntime, &QAction::triggered, this, runSelector(4));
+    connect(actSetup, &QAction::triggered, this, &TFrmVantorMain::actSetupExecute);
+    connect(actAbout, &QAction::triggered, this, &TFrmVantorMain::actAboutExecute);
+
+    const struct {
+        TItemLabel* label;
+        QAction* action;
+        bool main;
+        QString TItemsCaption::*caption;
+    } items[] = {
+        {lblUpsSelectorBase, actUpsSelectorBase, true, &TItemsCaption::UpsSelBase},
+        {lblUpsSelectorAdvanced, actUpsSelectorAdvanced, true, &TItemsCaption::UpsSelAdvanced},
+        {lblUpsSelectorModular, actUpsSelectorModular, true, &TItemsCaption::UpsSelModular},
+        {lblUpsSelectorRuntime, actUpsSelectorRuntime, true, &TItemsCaption::UpsSelRuntime},
+        {lblSetup, actSetup, false, &TItemsCaption::Setup},
+        {lblAbout, actAbout, false, &TItemsCaption::About},
+    };
+    for (const auto& item : items) {
+        connect(item.label, &TItemLabel::Clicked, item.action, &QAction::trigger);
+        connect(item.label, &TItemLabel::MouseEnter, this, [this, item] { HighlightItem(item.label, item.main); });
+        connect(item.label, &TItemLabel::MouseLeave, this,
+                [this, item] { RestoreItem(item.label, ItemsCaption.*(item.caption), item.main); });
+    }
+
+    sSkinManager = new TSkinManager(this);
+    windowChannel_ = new platform::WindowChannel(this);
+    // A quit request from the updater ends the program as closing the window does.
+    connect(windowChannel_, &platform::WindowChannel::QuitRequested, this, &QWidget::close);
 }
 
 void TFrmVantorMain::FormCreate()
@@ -32,8 +193,11 @@ void TFrmVantorMain::FormCreate()
     DeleteStagingFolder();
     if (!LoadConfiguration())
         return;
-    // Layout, captions and branding join here once the engine is hosted.
-    startupSucceeded_ = true;
+    SetupLayout();
+    LoadCaptions();
+    ApplyOemData();
+    windowChannel_->Listen(objectName());
+    idlePending_ = true;
 }
 
 void TFrmVantorMain::FormDestroy()
@@ -85,10 +249,41 @@ bool TFrmVantorMain::LoadConfiguration()
         return false;
     }
 
-    // The engine's entry-point names, and loading and initialising the engine
-    // join here. Until the engine is hosted, the start-up counts as
-    // successful once the installed catalogues are known.
-    return true;
+    engine_.LoadProcNames();
+    return LoadEngine(true) && InitializeEngine(true);
+}
+
+TEngineBinding TFrmVantorMain::EngineBinding()
+{
+    TEngineBinding binding;
+    binding.AppHandle = 0; // the native window exists only once the window is shown
+    binding.ContainerPanel = pnlContainer;
+    binding.CallBack = PanelCallback;
+    return binding;
+}
+
+bool TFrmVantorMain::LoadEngine(bool ShowError)
+{
+    const bool loaded = engine_.LoadEngine();
+    if (!loaded && ShowError)
+        FatalError(QLatin1String(StartupTexts::EngineLoadError));
+    return loaded;
+}
+
+bool TFrmVantorMain::InitializeEngine(bool ShowError)
+{
+    if (!engine_.IsEngineLoaded() && !LoadEngine(true))
+        return false;
+    const bool ready = engine_.InitializeEngine(GlobalSetupData, EngineBinding(), InstalledVersion);
+    if (!ready && ShowError)
+        FatalError(QLatin1String(StartupTexts::EngineInitError));
+    return ready;
+}
+
+void TFrmVantorMain::ReinitializeEngine()
+{
+    engine_.UninitializeEngine();
+    InitializeEngine(true);
 }
 
 void TFrmVantorMain::FatalError(const QString& Text)
@@ -100,9 +295,179 @@ void TFrmVantorMain::FatalError(const QString& Text)
 
 void TFrmVantorMain::ReleaseResources()
 {
+    ReleaseSkinManager();
     UnloadTranslations();
+    engine_.UnloadEngine();
     if (DM == dataModule_.get())
         DM = nullptr;
+}
+
+void TFrmVantorMain::SetupLayout()
+{
+    lblUpsSelectorModular->hide();
+    lblUpsSelectorRuntime->hide();
+    lblUpsSelectorModular->setEnabled(GlobalSetupData.Database.Devices.IsValid);
+    ApplySkin(*sSkinManager);
+    SetCommandPanelStyle(GlobalSetupData.UsageType);
+    SetWindowSize();
+    CenterFormOnWorkArea(this);
+    heightAtLayout_ = height();
+    PlaceWelcomeAndLogo();
+    pnlContainer->hide();
+}
+
+void TFrmVantorMain::SetWindowSize()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect workArea = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int dpi = screen != nullptr ? qRound(screen->logicalDotsPerInch()) : 96;
+    const TWindowSizing sizing = WindowSizingFor(dpi, workArea, TitleBandTopMargin + TitleBandHeight);
+    // Frame metrics are known only once the window manager has framed the
+    // window; until then the outer size is the client size.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    switch (sizing.kind) {
+    case TWindowSizing::Kind::ClientSize:
+    case TWindowSizing::Kind::Designed:
+        resize(sizing.size);
+        break;
+    case TWindowSizing::Kind::OuterSize:
+        resize(sizing.size - frame);
+        break;
+    case TWindowSizing::Kind::WorkArea:
+        setGeometry(workArea.adjusted(0, 0, -frame.width(), -frame.height()));
+        break;
+    }
+    // The user may enlarge the window, never shrink it below its start size.
+    setMinimumSize(size());
+}
+
+void TFrmVantorMain::PlaceWelcomeAndLogo()
+{
+    layout()->activate();
+    centralWidget()->resize(size());
+    centralWidget()->layout()->activate();
+    const int containerTop = TitleBandTopMargin + TitleBandHeight;
+    const int containerWidth = width();
+    // Not anchored: the welcome panel keeps its place relative to the window's middle.
+    const int grown = heightAtLayout_ > 0 ? (height() - heightAtLayout_) / 2 : 0;
+    pnlWelcome->move(CentredLeft(containerWidth, pnlWelcome->width()), containerTop + welcomeTopAtDesign_ + grown);
+    if (!imgLogo->pixmap().isNull())
+        imgLogo->move(CentredLeft(containerWidth, imgLogo->width()), height() - imgLogo->height());
+    pnlWelcome->raise();
+    imgLogo->raise();
+}
+
+void TFrmVantorMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (heightAtLayout_ > 0)
+        PlaceWelcomeAndLogo();
+}
+
+void TFrmVantorMain::LoadCaptions()
+{
+    ItemsCaption.UpsSelBase = GetText(QStringLiteral("IDS_WIZ_BASE_01"));
+    ItemsCaption.UpsSelAdvanced = GetText(QStringLiteral("IDS_WIZ_ADVANCED_01"));
+    ItemsCaption.UpsSelModular = GetText(QStringLiteral("IDS_WIZ_MODULAR_01"));
+    ItemsCaption.UpsSelRuntime = GetText(QStringLiteral("IDS_WIZ_RUNTIME_01"));
+    ItemsCaption.Setup = GetText(QStringLiteral("IDS_CONTAINER_02"));
+    ItemsCaption.About = GetText(QStringLiteral("IDS_CONTAINER_03"));
+    lblUpsSelectorBase->setText(ItemsCaption.UpsSelBase);
+    lblUpsSelectorAdvanced->setText(ItemsCaption.UpsSelAdvanced);
+    lblUpsSelectorModular->setText(ItemsCaption.UpsSelModular);
+    lblUpsSelectorRuntime->setText(ItemsCaption.UpsSelRuntime);
+    lblSetup->setText(ItemsCaption.Setup);
+    lblAbout->setText(ItemsCaption.About);
+}
+
+void TFrmVantorMain::ApplyOemData()
+{
+    imgLogo->hide();
+    TOemData data;
+    if (engine_.LoadOemData(data, false)) {
+        InstalledVersion.Product = data.Version;
+        TitleWindow = ComposeTitleWindow(data.sName, data.sProduct, data.Version);
+        UpdateTitle();
+        static_cast<QLabel*>(pnlTitle)->setText(' ' + data.sProduct);
+        QImage picture;
+        if (LoadPngIntoBitmap(data.Logo.get(), picture)) {
+            imgLogo->setPixmap(QPixmap::fromImage(picture));
+            imgLogo->resize(picture.size());
+        }
+        PlaceWelcomeAndLogo();
+        imgLogo->setVisible(!imgLogo->pixmap().isNull());
+    }
+    // data releases the logo stream and the texts when it goes.
+}
+
+void TFrmVantorMain::UpdateTitle()
+{
+    setWindowTitle(ComposeTitle(TitleWindow, GetText(QStringLiteral("IDS_CONTAINER_25")),
+                                GetCatalogueName(GlobalSetupData.CatalogueCode), GlobalSetupData));
+}
+
+void TFrmVantorMain::HighlightItem(TItemLabel* Control, bool Main)
+{
+    if (!Control->isEnabled())
+        return;
+    QFont font = Control->font();
+    font.setPointSize(ItemPointSize(Main));
+    font.setBold(true);
+    Control->setFont(font);
+    Control->setText(QLocale().toUpper(Control->text()));
+}
+
+void TFrmVantorMain::RestoreItem(TItemLabel* Label, const QString& Caption, bool Main)
+{
+    if (!Label->isEnabled())
+        return;
+    QFont font = Label->font();
+    font.setPointSize(ItemPointSize(Main));
+    font.setBold(false);
+    Label->setFont(font);
+    Label->setText(Caption);
+}
+
+void TFrmVantorMain::EnginePanelCallback(bool ShowWelcome, bool ShowContainer)
+{
+    pnlContainer->setVisible(ShowContainer);
+    pnlWelcome->setVisible(ShowWelcome);
+    imgLogo->setVisible(ShowWelcome && !imgLogo->pixmap().isNull());
+    if (imgLogo->isVisible()) {
+        imgLogo->raise();
+        imgLogo->repaint();
+    }
+}
+
+void TFrmVantorMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (idlePending_) {
+        // Qt has no application idle event: a zero-time timer queued once the
+        // window is shown runs when the event queue is first empty.
+        idlePending_ = false;
+        QTimer::singleShot(0, this, &TFrmVantorMain::MyIdleHandler);
+    }
+}
+
+void TFrmVantorMain::MyIdleHandler()
+{
+    if (GlobalSetupData.AutoCheckUpdates && UpdateCheck) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        UpdateCheck();
+        QApplication::restoreOverrideCursor();
+    }
+    new TDebugThread(GlobalSetupData.RootPath);
+}
+
+void TFrmVantorMain::actSetupExecute()
+{
+    // The setup dialog joins here.
+}
+
+void TFrmVantorMain::actAboutExecute()
+{
+    // The about dialog joins here.
 }
 
 } // namespace vantor

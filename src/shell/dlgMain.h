@@ -1,15 +1,27 @@
 // The main window. Its creation runs the whole start-up sequence; the window
-// is shown, and the message loop run, only when that succeeded.
+// is shown, and the message loop run, only when the engine is ready.
 #pragma once
 
+#include "engine/EngineHost.h"
+
+#include <QAction>
 #include <QMainWindow>
 #include <QString>
 
+#include <functional>
 #include <memory>
+
+class QLabel;
+class QWidget;
 
 namespace vantor {
 
 class TDM;
+class TItemLabel;
+class TSkinManager;
+namespace platform {
+class WindowChannel;
+}
 
 class TFrmVantorMain : public QMainWindow {
     Q_OBJECT
@@ -19,27 +31,81 @@ public:
     explicit TFrmVantorMain(const QString& programFolder, QWidget* parent = nullptr);
     ~TFrmVantorMain() override;
 
-    // Whether the start-up sequence succeeded, so the message loop may run.
-    bool StartupSucceeded() const { return startupSucceeded_; }
-
-    // Deletes the update staging folder with everything in it when it exists.
-    static void DeleteStagingFolder();
+    bool IsEngineReady() const { return engine_.IsEngineReady(); }
+    bool LoadOemData(TOemData& AOemData, bool InfoLogo) { return engine_.LoadOemData(AOemData, InfoLogo); }
 
     // Index of the installed catalogue with exactly this code, or -1.
     int FindIndexOfInstalledCatalogue(const QString& ACode) const;
 
+    // Deletes the update staging folder with everything in it when it exists.
+    static void DeleteStagingFolder();
+
+    // Called by the engine: shows or hides the welcome panel and logo, and the container.
+    void EnginePanelCallback(bool ShowWelcome, bool ShowContainer);
+
+    // Work of the first idle moment that later parts add to (the update check).
+    using IdleWork = std::function<void()>;
+    static void SetUpdateCheck(IdleWork check);
+
+    // The controls, for the engine and for tests.
+    QWidget* pnlTitle = nullptr;
+    QWidget* pnlContainer = nullptr;
+    QWidget* pnlWelcome = nullptr;
+    TItemLabel* lblUpsSelectorBase = nullptr;
+    TItemLabel* lblUpsSelectorAdvanced = nullptr;
+    TItemLabel* lblUpsSelectorModular = nullptr;
+    TItemLabel* lblUpsSelectorRuntime = nullptr;
+    TItemLabel* lblSetup = nullptr;
+    TItemLabel* lblAbout = nullptr;
+    QLabel* imgLogo = nullptr;
+    QAction* actUpsSelectorBase = nullptr;
+    QAction* actUpsSelectorAdvanced = nullptr;
+    QAction* actUpsSelectorModular = nullptr;
+    QAction* actUpsSelectorRuntime = nullptr;
+    QAction* actSetup = nullptr;
+    QAction* actAbout = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void CreateControls();
     void FormCreate();
     void FormDestroy();
     bool LoadConfiguration();
     bool LoadSetupData();
     bool LoadInstalledCatalogues();
+    bool LoadEngine(bool ShowError);
+    bool InitializeEngine(bool ShowError);
+    void ReinitializeEngine();
     void FatalError(const QString& Text);
     void ReleaseResources();
 
+    void SetupLayout();
+    void SetWindowSize();
+    void PlaceWelcomeAndLogo();
+    void LoadCaptions();
+    void ApplyOemData();
+    void UpdateTitle();
+    void HighlightItem(TItemLabel* Control, bool Main);
+    void RestoreItem(TItemLabel* Label, const QString& Caption, bool Main);
+    void MyIdleHandler();
+
+    void actSetupExecute();
+    void actAboutExecute();
+
+    TEngineBinding EngineBinding();
+
     QString programFolder_;
+    QString TitleWindow;
     std::unique_ptr<TDM> dataModule_;
-    bool startupSucceeded_ = false;
+    TEngineHost engine_;
+    TSkinManager* sSkinManager = nullptr;
+    platform::WindowChannel* windowChannel_ = nullptr;
+    bool idlePending_ = false;
+    int welcomeTopAtDesign_ = 109;
+    int heightAtLayout_ = 0;
 };
 
 } // namespace vantor

@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     {
         TFrmVantorMain mainWindow(platform::ProgramFolder());
         // A failed start-up has shown its one fatal message already.
-        if (mainWindow.StartupSucceeded()) {
+        if (mainWindow.IsEngineReady()) {
             mainWindow.show();
             exitCode = QApplication::exec();
         }

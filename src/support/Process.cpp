@@ -41,7 +41,11 @@ QStringList SplitCommandLine(const QString& commandLine)
 
 bool StartDetached(const QString& commandLine)
 {
-    const QStringList parts = SplitCommandLine(commandLine);
+    return StartDetachedArguments(SplitCommandLine(commandLine));
+}
+
+bool StartDetachedArguments(const QStringList& parts)
+{
     if (parts.isEmpty() || parts.first().isEmpty())
         return false;
 

@@ -17,4 +17,8 @@ QStringList SplitCommandLine(const QString& commandLine);
 // True when the program was started; it is never waited for.
 bool StartDetached(const QString& commandLine);
 
+// The same with the program and its arguments already apart (a path with
+// blanks needs no quoting).
+bool StartDetachedArguments(const QStringList& arguments);
+
 } // namespace vantor::platform

@@ -63,6 +63,15 @@ protected:
                                         program.path().toUtf8() + "Catalogues\n[Misc]\niOemId=" + oemId +
                                         "\nbShowPrices=1\n");
         program.write("Lang/Languages.xml", MinimalTranslations);
+        InstallEngine("result0");
+    }
+
+    // One of the test engines, as the program's libEngine.so.
+    void InstallEngine(const char* variant)
+    {
+        QFile::remove(program.path() + "libEngine.so");
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VANTOR_TEST_ENGINES_DIR "/%1/libEngine.so").arg(variant),
+                                program.path() + "libEngine.so"));
     }
 
     void ExpectOneFatalBox(const RecordingPresenter& boxes, const QString& firstLine)
@@ -90,7 +99,7 @@ TEST_F(Startup, MissingConfigurationIsFatal)
     RecordingPresenter boxes;
     TFrmVantorMain window(program.path());
     ExpectOneFatalBox(boxes, "Error while loading the configuration.");
-    EXPECT_FALSE(window.StartupSucceeded());
+    EXPECT_FALSE(window.IsEngineReady());
     EXPECT_FALSE(window.isVisible());
 }
 
@@ -100,7 +109,7 @@ TEST_F(Startup, OemIdOutsideTheAllowedSetIsFatal)
     RecordingPresenter boxes;
     TFrmVantorMain window(program.path());
     ExpectOneFatalBox(boxes, "Error while loading the configuration.");
-    EXPECT_FALSE(window.StartupSucceeded());
+    EXPECT_FALSE(window.IsEngineReady());
 }
 
 TEST_F(Startup, MissingOrForeignTranslationFileIsFatalWithTheBareFileName)
@@ -111,14 +120,14 @@ TEST_F(Startup, MissingOrForeignTranslationFileIsFatalWithTheBareFileName)
         RecordingPresenter boxes;
         TFrmVantorMain window(program.path());
         ExpectOneFatalBox(boxes, "Language file \"Languages.xml\" not found.");
-        EXPECT_FALSE(window.StartupSucceeded());
+        EXPECT_FALSE(window.IsEngineReady());
     }
     program.write("Lang/Languages.xml", "<lst_translations/>");
     {
         RecordingPresenter boxes;
         TFrmVantorMain window(program.path());
         ExpectOneFatalBox(boxes, "Language file \"Languages.xml\" not found.");
-        EXPECT_FALSE(window.StartupSucceeded());
+        EXPECT_FALSE(window.IsEngineReady());
     }
 }
 
@@ -128,7 +137,7 @@ TEST_F(Startup, ACompleteInstallationStartsWithoutAnyMessage)
     RecordingPresenter boxes;
     TFrmVantorMain window(program.path());
     EXPECT_TRUE(boxes.shown.isEmpty());
-    EXPECT_TRUE(window.StartupSucceeded());
+    EXPECT_TRUE(window.IsEngineReady());
     EXPECT_EQ(GlobalSetupData.RootPath, program.path());
     EXPECT_EQ(GlobalSetupData.LanguageId, "ENG");
     EXPECT_EQ(GlobalSetupData.UsageType, TUsageType::utKelvra);
@@ -146,7 +155,7 @@ TEST_F(Startup, NoValidCatalogueIsFatal)
     RecordingPresenter boxes;
     TFrmVantorMain window(program.path());
     ExpectOneFatalBox(boxes, "Error while loading the Product Catalogue database.");
-    EXPECT_FALSE(window.StartupSucceeded());
+    EXPECT_FALSE(window.IsEngineReady());
 }
 
 TEST_F(Startup, LeftoverStagingFolderIsGoneBeforeTheConfigurationIsRead)
@@ -165,7 +174,7 @@ TEST_F(Startup, AdvancedOptionsStartOff)
     GlobalSetupData.AdvancedOptions.HideThreePhaseUps = true;
     RecordingPresenter boxes;
     TFrmVantorMain window(program.path());
-    ASSERT_TRUE(window.StartupSucceeded());
+    ASSERT_TRUE(window.IsEngineReady());
     EXPECT_FALSE(GlobalSetupData.AdvancedOptions.ShowAllConfigurations);
     EXPECT_FALSE(GlobalSetupData.AdvancedOptions.HideThreePhaseUps);
 }
