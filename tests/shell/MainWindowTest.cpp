@@ -1,0 +1,252 @@
+// The main window's rules and its behaviour on a prepared installation with a
+// test engine (tests/engine/RecordingEngine.cpp).
+#include "catalogue/CatalogueBuilder.h"
+#include "common/uConstants.h"
+#include "common/uGlobals.h"
+#include "data/InstalledVersion.h"
+#include "i18n/uLanguages.h"
+#include "shell/ItemLabel.h"
+#include "shell/MainWindowLogic.h"
+#include "shell/dlgMain.h"
+#include "support/WindowChannel.h"
+#include "testlib/RecordingPresenter.h"
+#include "testlib/TempFolder.h"
+
+#include <QEnterEvent>
+#include <QEvent>
+#include <QFile>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+using namespace vantor::test;
+
+namespace {
+
+const QByteArray Translations = R"(<?xml version="1.0" encoding="UTF-8"?>
+<LST_TRANSLATIONS>
+  <TRANSLATION translation_ids="IDS_COMMON_01"><LST_VALUES>
+    <VALUE value_language="ENG" value_string="English"/></LST_VALUES></TRANSLATION>
+  <TRANSLATION translation_ids="IDS_WIZ_BASE_01"><LST_VALUES>
+    <VALUE value_language="ENG" value_string="Base selection"/></LST_VALUES></TRANSLATION>
+  <TRANSLATION translation_ids="IDS_WIZ_ADVANCED_01"><LST_VALUES>
+    <VALUE value_language="ENG" value_string="Advanced selection"/></LST_VALUES></TRANSLATION>
+  <TRANSLATION translation_ids="IDS_CONTAINER_02"><LST_VALUES>
+    <VALUE value_language="ENG" value_string="Setup"/></LST_VALUES></TRANSLATION>
+  <TRANSLATION translation_ids="IDS_CONTAINER_03"><LST_VALUES>
+    <VALUE value_language="ENG" value_string="About"/></LST_VALUES></TRANSLATION>
+  <TRANSLATION translation_ids="IDS_CONTAINER_25"><LST_VALUES>
+    <VALUE value_language="ENG" value_string="Catalogue"/></LST_VALUES></TRANSLATION>
+</LST_TRANSLATIONS>
+)";
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        GlobalSetupData = TGlobalSetupData{};
+        InstalledVersion = TInstalledVersion{};
+        tools::WriteDatabase(program.path() + "Catalogues/380/Catalogue.vt4", {},
+                             tools::CatalogueContent("380", "20240115"), true);
+        program.write("Lang/Languages.xml", Translations);
+        WriteSettings("0");
+        savedTmpdir_ = qgetenv("TMPDIR");
+        qputenv("TMPDIR", tmp.path().toLocal8Bit());
+    }
+    void TearDown() override
+    {
+        GlobalSetupData = TGlobalSetupData{};
+        if (savedTmpdir_.isEmpty())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", savedTmpdir_);
+    }
+
+    void WriteSettings(const QByteArray& debugMode)
+    {
+        program.write("Vantor.ini", "[Updates]\nbAutoCheck=0\n[Language]\niLangId=ENG\n[Catalogue]\nsCode=380\nsPath=" +
+                                        program.path().toUtf8() + "Catalogues\n[Misc]\niOemId=0\nbDebugMode=" +
+                                        debugMode + "\n");
+    }
+    void InstallEngine(const char* variant)
+    {
+        QFile::remove(program.path() + "libEngine.so");
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VANTOR_TEST_ENGINES_DIR "/%1/libEngine.so").arg(variant),
+                                program.path() + "libEngine.so"));
+    }
+
+    TempFolder program;
+    TempFolder tmp;
+
+private:
+    QByteArray savedTmpdir_;
+};
+
+} // namespace
+
+TEST(MainWindowTitle, CarriesBrandingCatalogueAndTheMarkersInOrder)
+{
+    TGlobalSetupData settings;
+    EXPECT_EQ(ComposeTitleWindow("Maronel", "Vantorix", {4, 2, 7, 99}), "Maronel Vantorix - 4.2.7");
+    EXPECT_EQ(ComposeTitle("M V - 1.0.0", "Catalogue", "Italy", settings), "M V - 1.0.0  [Catalogue : ITALY]");
+    EXPECT_EQ(ComposeTitle("M V - 1.0.0", "Catalogue", "", settings), "M V - 1.0.0  [Catalogue : ]");
+    EXPECT_EQ(ComposeTitle("T", "Catalogo", "Côte d'Ivoire", settings), "T  [Catalogo : CôTE D'IVOIRE]")
+        << "only a to z are upper-cased";
+
+    settings.DebugMode = true;
+    settings.AdvancedOptions = {true, true, true, true, true};
+    EXPECT_EQ(ComposeTitle("T", "C", "x", settings),
+              "T  [C : X]  [DEBUG MODE]  [SHOW ALL CFG]  [UNLIMITED BATTERY CABS]  [SHOW AUTONOMY WITHOUT ...]");
+    settings = TGlobalSetupData{};
+    settings.AdvancedOptions.SortSolutionsByPrice = true;
+    settings.AdvancedOptions.HideThreePhaseUps = true;
+    EXPECT_EQ(ComposeTitle("T", "C", "x", settings), "T  [C : X]") << "these two have no marker";
+}
+
+TEST(MainWindowSize, FollowsTheScreenDensity)
+{
+    const QRect wide(0, 0, 1920, 1040);
+    const QRect small(0, 0, 1024, 700);
+    auto sizing = WindowSizingFor(96, wide, 48);
+    EXPECT_EQ(sizing.kind, TWindowSizing::Kind::ClientSize);
+    EXPECT_EQ(sizing.size, QSize(1020, 630));
+    sizing = WindowSizingFor(120, wide, 48);
+    EXPECT_EQ(sizing.kind, TWindowSizing::Kind::OuterSize);
+    EXPECT_EQ(sizing.size, QSize(1146, 758));
+    EXPECT_EQ(WindowSizingFor(120, small, 48).size, QSize(1024, 700));
+    sizing = WindowSizingFor(144, small, 48);
+    EXPECT_EQ(sizing.kind, TWindowSizing::Kind::WorkArea);
+    EXPECT_EQ(sizing.size, small.size());
+    EXPECT_EQ(WindowSizingFor(110, wide, 48).kind, TWindowSizing::Kind::Designed);
+    EXPECT_EQ(CentredLeft(499, 600), -50) << "truncated toward zero";
+}
+
+TEST_F(MainWindow, StartsWithCaptionsBrandingAndTheWelcomeView)
+{
+    InstallEngine("result0");
+    RecordingPresenter boxes;
+    TFrmVantorMain window(program.path());
+    ASSERT_TRUE(window.IsEngineReady());
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_EQ(window.windowTitle(), "Maker Product - 3.1.4  [Catalogue : ITALY]");
+    EXPECT_EQ(InstalledVersion.Product, (vantor::TInfoVersion{3, 1, 4, 1}));
+    EXPECT_EQ(static_cast<QLabel*>(window.pnlTitle)->text(), " Product");
+    EXPECT_EQ(window.lblUpsSelectorBase->text(), "Base selection");
+    EXPECT_EQ(window.lblAbout->text(), "About");
+    EXPECT_TRUE(window.lblUpsSelectorModular->isHidden());
+    EXPECT_TRUE(window.lblUpsSelectorRuntime->isHidden());
+    EXPECT_FALSE(window.lblUpsSelectorModular->isEnabled()) << "no devices database";
+    EXPECT_TRUE(window.pnlContainer->isHidden());
+    EXPECT_FALSE(window.pnlWelcome->isHidden());
+    EXPECT_EQ(window.minimumSize(), window.size());
+    EXPECT_EQ(window.pnlWelcome->x(), CentredLeft(window.width(), 600));
+}
+
+TEST_F(MainWindow, DebugModeShowsItsMarker)
+{
+    WriteSettings("1");
+    InstallEngine("result0");
+    TFrmVantorMain window(program.path());
+    ASSERT_TRUE(window.IsEngineReady());
+    EXPECT_TRUE(window.windowTitle().endsWith("  [DEBUG MODE]"));
+}
+
+TEST_F(MainWindow, TheEnginesCallbackSwitchesBetweenWelcomeAndContainer)
+{
+    InstallEngine("result0");
+    TFrmVantorMain window(program.path());
+    ASSERT_TRUE(window.IsEngineReady());
+    window.lblUpsSelectorBase->Clicked(); // the test engine's base selector calls back (0, 1)
+    EXPECT_FALSE(window.pnlContainer->isHidden());
+    EXPECT_TRUE(window.pnlWelcome->isHidden());
+    EXPECT_TRUE(window.imgLogo->isHidden());
+    window.EnginePanelCallback(true, false);
+    EXPECT_TRUE(window.pnlContainer->isHidden());
+    EXPECT_FALSE(window.pnlWelcome->isHidden());
+}
+
+TEST_F(MainWindow, HoverEmphasisesEnabledItemsAndRestoresTheTranslatedCaption)
+{
+    InstallEngine("result0");
+    TFrmVantorMain window(program.path());
+    ASSERT_TRUE(window.IsEngineReady());
+
+    window.lblSetup->MouseEnter();
+    EXPECT_EQ(window.lblSetup->text(), "SETUP");
+    EXPECT_TRUE(window.lblSetup->font().bold());
+    EXPECT_EQ(window.lblSetup->font().pointSize(), 12);
+    window.lblSetup->MouseLeave();
+    EXPECT_EQ(window.lblSetup->text(), "Setup");
+    EXPECT_FALSE(window.lblSetup->font().bold());
+    EXPECT_EQ(window.lblSetup->font().pointSize(), 12) << "stays at the hover size";
+
+    window.lblUpsSelectorBase->MouseEnter();
+    EXPECT_EQ(window.lblUpsSelectorBase->font().pointSize(), 16);
+
+    const QString before = window.lblUpsSelectorModular->text();
+    const QFont fontBefore = window.lblUpsSelectorModular->font();
+    window.lblUpsSelectorModular->MouseEnter();
+    window.lblUpsSelectorModular->MouseLeave();
+    EXPECT_EQ(window.lblUpsSelectorModular->text(), before) << "disabled: nothing changes";
+    EXPECT_EQ(window.lblUpsSelectorModular->font(), fontBefore);
+}
+
+TEST_F(MainWindow, EngineFailuresAreFatalWithTheirOwnText)
+{
+    const struct {
+        const char* variant;
+        const char* text;
+    } cases[] = {{nullptr, "Error loading the engine."},
+                 {"result1", "Error initializing the engine."},
+                 {"resultminus1", "Error initializing the engine."},
+                 {"noinit", "Error initializing the engine."}};
+    for (const auto& c : cases) {
+        QFile::remove(program.path() + "libEngine.so");
+        if (c.variant != nullptr)
+            InstallEngine(c.variant);
+        RecordingPresenter boxes;
+        TFrmVantorMain window(program.path());
+        EXPECT_FALSE(window.IsEngineReady()) << c.text;
+        ASSERT_EQ(boxes.shown.size(), 1) << c.text;
+        EXPECT_EQ(boxes.shown[0].Text, QString::fromLatin1(c.text) + "\r\nImpossible to continue.");
+    }
+}
+
+TEST_F(MainWindow, ResultSevenStartsAndMissingBrandingKeepsTheInitialCaption)
+{
+    InstallEngine("result7");
+    {
+        TFrmVantorMain window(program.path());
+        EXPECT_TRUE(window.IsEngineReady());
+    }
+    InstallEngine("nooem");
+    RecordingPresenter boxes;
+    TFrmVantorMain window(program.path());
+    ASSERT_TRUE(window.IsEngineReady());
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_EQ(window.windowTitle(), "Vantor");
+    EXPECT_TRUE(window.imgLogo->isHidden());
+}
+
+TEST_F(MainWindow, AQuitRequestFromAnotherProcessClosesTheWindow)
+{
+    InstallEngine("result0");
+    TFrmVantorMain window(program.path());
+    ASSERT_TRUE(window.IsEngineReady());
+    window.show();
+    ASSERT_GE(platform::WindowChannel::CountRunning("TFrmVantorMain"), 1);
+
+    // A second process asks, as the updater does.
+    QProcess client;
+    client.start(QStringLiteral(VANTOR_REQUEST_QUIT), {});
+    ASSERT_TRUE(client.waitForFinished(10000));
+    EXPECT_GE(client.readAllStandardOutput().trimmed().toInt(), 1);
+    QElapsedTimer timer;
+    timer.start();
+    while (window.isVisible() && timer.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_FALSE(window.isVisible());
+}
