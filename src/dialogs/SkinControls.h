@@ -1,0 +1,61 @@
+// The skinned controls: plain Qt widgets whose look the skin's style sheet
+// selects through the dynamic property "skinSection", e.g.
+//   *[skinSection="BUTTON_OK"] { background: ... }
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+
+class QWidget;
+
+namespace vantor {
+
+inline constexpr char SkinSectionProperty[] = "skinSection";
+
+// Sets the section the style sheet selects on and re-polishes the widget so
+// that a changed section takes effect at once.
+void SetSkinSection(QWidget* AWidget, const QString& ASection);
+QString SkinSection(const QWidget* AWidget);
+
+// Push button whose focus rectangle can be switched off.
+class TSkinButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit TSkinButton(QWidget* AParent = nullptr);
+
+    bool ShowFocusRect() const { return showFocusRect_; }
+    void SetShowFocusRect(bool AShow);
+
+protected:
+    void paintEvent(QPaintEvent* AEvent) override;
+
+private:
+    bool showFocusRect_ = true;
+};
+
+// Label that takes its text colour from the skin, or from FontColor when
+// UseSkinColor is off. The explicit colour wins over the skin's rules.
+class TSkinLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit TSkinLabel(QWidget* AParent = nullptr);
+    explicit TSkinLabel(const QString& AText, QWidget* AParent = nullptr);
+
+    bool UseSkinColor() const { return useSkinColor_; }
+    void SetUseSkinColor(bool AUse);
+    QColor FontColor() const { return fontColor_; }
+    void SetFontColor(const QColor& AColor);
+
+private:
+    void UpdateColor();
+
+    bool useSkinColor_ = true;
+    QColor fontColor_{0, 0, 0};
+    QString appliedSheet_;
+};
+
+} // namespace vantor
