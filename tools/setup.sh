@@ -14,7 +14,7 @@ BUILD_PACKAGES=(
 # Needed only by the tests, the fuzz targets and the benchmarks.
 TEST_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils xauth
+  xvfb xdotool x11-utils xauth libx11-dev
   clang libclang-rt-dev
   fonts-dejavu-core
 )

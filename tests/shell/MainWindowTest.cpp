@@ -7,6 +7,7 @@
 #include "i18n/uLanguages.h"
 #include "shell/ItemLabel.h"
 #include "shell/MainWindowLogic.h"
+#include "shell/TDebugThread.h"
 #include "shell/dlgMain.h"
 #include "support/WindowChannel.h"
 #include "testlib/RecordingPresenter.h"
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -249,4 +251,47 @@ TEST_F(MainWindow, AQuitRequestFromAnotherProcessClosesTheWindow)
     while (window.isVisible() && timer.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MainWindow, FirstIdleWorkRunsOnceAndChecksForUpdatesOnlyWhenAsked)
+{
+    InstallEngine("result0");
+    int checks = 0;
+    TFrmVantorMain::SetUpdateCheck([&checks] { ++checks; });
+    {
+        TFrmVantorMain window(program.path()); // bAutoCheck=0
+        ASSERT_TRUE(window.IsEngineReady());
+        window.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(checks, 0);
+    }
+    program.write("Vantor.ini", program.read("Vantor.ini").replace("bAutoCheck=0", "bAutoCheck=1"));
+    {
+        TFrmVantorMain window(program.path());
+        ASSERT_TRUE(window.IsEngineReady());
+        window.show();
+        QCoreApplication::processEvents();
+        window.hide();
+        window.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(checks, 1) << "once per run";
+    }
+    TFrmVantorMain::SetUpdateCheck({});
+}
+
+TEST(CompanionPrograms, OnlyThosePresentAreStarted)
+{
+    TempFolder root;
+    const QString marker = root.path() + "started-by-Dbg4";
+    const QString script = root.write("Dbg4", QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QPointer<TDebugThread> thread = new TDebugThread(root.path()); // Dbg3 is absent
+    QElapsedTimer timer;
+    timer.start();
+    while (!QFile::exists(marker) && timer.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(QFile::exists(marker));
+    if (thread)
+        thread->wait(5000); // it deletes itself once the event loop sees it finish
 }
