@@ -1,0 +1,32 @@
+// Branding of each usage type: the texts the host shows and the colours of
+// the engine's logos and screens.
+#pragma once
+
+#include "engine/EngineApi.h"
+
+#include <QColor>
+#include <QString>
+
+namespace vantor::devengine {
+
+enum class MarkShape { RoundedSquare, Hexagon, Circle, Shield, Diamond };
+
+struct Branding {
+    QString Name;      // the maker
+    QString Product;
+    QString Copyright;
+    QString HomePage;
+    QString Tagline;   // the small line under the product name in the logos
+    QColor Primary;    // dark brand colour: header bands, product name
+    QColor Secondary;  // lighter companion of Primary
+    QColor Accent;     // highlights: the mark's bolt, buttons, suggestions
+    MarkShape Mark = MarkShape::RoundedSquare;
+};
+
+// Usage types 0 to 6 (utMaronel ... utWebMaronel); any other value gets the
+// neutral branding of utGeneric.
+const Branding& BrandingFor(int usageType);
+
+inline constexpr int UsageTypeCount = 7;
+
+} // namespace vantor::devengine

@@ -1,0 +1,24 @@
+#include "dev/core/EngineSettings.h"
+
+namespace vantor::devengine {
+
+QString TextFromEngine(const char16_t* text)
+{
+    return text == nullptr ? QString() : QString::fromUtf16(text);
+}
+
+EngineSettings SettingsFromRecord(const TEngineInitData& record)
+{
+    EngineSettings settings;
+    settings.UsageType = record.UsageType;
+    settings.LanguageId = TextFromEngine(record.LanguageId);
+    settings.CataloguePath = TextFromEngine(record.CataloguePath);
+    if (!settings.CataloguePath.isEmpty() && !settings.CataloguePath.endsWith(u'/'))
+        settings.CataloguePath += u'/';
+    settings.Password = TextFromEngine(record.Password);
+    settings.Options = TextFromEngine(record.Options).split(u'|', Qt::SkipEmptyParts);
+    settings.ShowPrices = record.ShowPrices != 0;
+    return settings;
+}
+
+} // namespace vantor::devengine

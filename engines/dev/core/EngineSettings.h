@@ -1,0 +1,35 @@
+// The settings the engine keeps from its initialisation record. The record
+// and its texts live only during the call, so everything is copied.
+#pragma once
+
+#include "engine/EngineApi.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vantor::devengine {
+
+// Option words the engine acts on.
+inline constexpr const char* OptionDebugMode = "DEBUG_MODE";
+inline constexpr const char* OptionShowAllConfigurations = "SHOW_ALLCFG";
+inline constexpr const char* OptionSortByPrice = "SORT_BY_PRICE";
+inline constexpr const char* OptionHideThreePhase = "HIDE_3PH_UPS";
+
+struct EngineSettings {
+    int UsageType = 0;
+    QString LanguageId;
+    QString CataloguePath; // ends with "/"
+    QString Password;
+    QStringList Options;   // the option words, in the order received
+    bool ShowPrices = false;
+
+    bool HasOption(const char* word) const { return Options.contains(QLatin1String(word)); }
+};
+
+// A zero-terminated UTF-16 text; a null pointer reads as empty.
+QString TextFromEngine(const char16_t* text);
+
+// Copies the record. Any non-zero ShowPrices counts as true.
+EngineSettings SettingsFromRecord(const TEngineInitData& record);
+
+} // namespace vantor::devengine

@@ -1,0 +1,31 @@
+// The branding logos, drawn rather than shipped as files: a mark (a shape in
+// the brand colours with a power ring and a bolt) and the product's name.
+#pragma once
+
+#include "dev/core/Branding.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QRectF>
+
+class QPainter;
+
+namespace vantor::devengine {
+
+inline constexpr int WideLogoWidth = 560;
+inline constexpr int WideLogoHeight = 70;
+inline constexpr int SquareLogoSize = 128;
+
+// The mark alone, fitted into box (which should be square).
+void PaintMark(QPainter& painter, const QRectF& box, const Branding& branding);
+
+// For the bottom of the main window: mark, product name and tagline on a
+// transparent background.
+QImage PaintWideLogo(const Branding& branding);
+// For the about dialog: the mark above the maker's name.
+QImage PaintSquareLogo(const Branding& branding);
+
+// The picture as PNG bytes; empty when encoding fails.
+QByteArray EncodePng(const QImage& image);
+
+} // namespace vantor::devengine

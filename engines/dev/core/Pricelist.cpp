@@ -1,0 +1,60 @@
+#include "dev/core/Pricelist.h"
+
+#include "support/database/DbConnection.h"
+#include "support/database/DbError.h"
+#include "support/database/DbQuery.h"
+
+#include <QFileInfo>
+
+#include <exception>
+
+namespace vantor::devengine {
+
+Pricelist ReadPricelist(const QString& cataloguePath, const QString& password)
+{
+    Pricelist pricelist;
+    pricelist.File = cataloguePath + QLatin1String(PricelistFileName);
+    if (cataloguePath.isEmpty() || !QFileInfo(pricelist.File).isFile()) {
+        pricelist.Problem = QStringLiteral("This catalogue has no pricelist.");
+        return pricelist;
+    }
+    try {
+        db::DbConnection connection;
+        connection.DatabaseName = QStringLiteral("Pricelist");
+        connection.FileName = pricelist.File;
+        connection.Password = password;
+        connection.ReadOnly = true;
+        connection.OnPassword = [](db::DbConnection&, bool& Continue) { Continue = false; };
+        db::DbQuery query(connection);
+        query.Sql = QStringLiteral("SELECT ProductCode, Description, Price FROM Items WHERE (Price > 0) "
+                                   "ORDER BY ProductCode");
+        query.Open();
+        while (query.CanFetchMore())
+            if (query.FetchMore(256) == 0)
+                break;
+        for (int row = 0; row < query.FetchedCount(); ++row) {
+            PriceItem item;
+            item.ProductCode = query.Value(row, 0);
+            item.Description = query.Value(row, 1);
+            item.Price = query.Value(row, 2).toDouble();
+            item.PowerRating = ParseRating(item.Description);
+            pricelist.Items.append(item);
+        }
+        query.Close();
+        connection.Close();
+    } catch (const db::DbError& error) {
+        pricelist.Items.clear();
+        pricelist.Problem = QStringLiteral("The pricelist cannot be read: %1").arg(error.Message());
+        return pricelist;
+    } catch (const std::exception& error) {
+        pricelist.Items.clear();
+        pricelist.Problem = QStringLiteral("The pricelist cannot be read: %1").arg(QString::fromLocal8Bit(error.what()));
+        return pricelist;
+    }
+    pricelist.Readable = true;
+    if (pricelist.Items.isEmpty())
+        pricelist.Problem = QStringLiteral("The pricelist lists no priced products.");
+    return pricelist;
+}
+
+} // namespace vantor::devengine
