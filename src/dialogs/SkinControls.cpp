@@ -108,11 +108,14 @@ QString ColorSheet(const QColor& color)
 void TSkinLabel::UpdateColor()
 {
     if (useSkinColor_) {
-        // Only undo what UpdateColor itself set.
-        if (!appliedSheet_.isEmpty() && styleSheet() == appliedSheet_)
+        // Only undo what was set here: first the palette, then the sheet, whose
+        // removal polishes the label again with the skin's colour.
+        if (appliedSheet_.isEmpty())
+            return;
+        setPalette(QPalette());
+        if (styleSheet() == appliedSheet_)
             KeepingFont(this, [this] { setStyleSheet(QString()); });
         appliedSheet_.clear();
-        setPalette(QPalette());
         return;
     }
     // The palette serves the plain look; a style sheet of the widget's own is

@@ -37,7 +37,6 @@ TCommandPanelEx::TCommandPanelEx(QWidget* AOwner)
     okFromRight_ = cancelFromRight_ + CommandButtonDefaultWidth + CommandButtonGap;
     buttonOk_->move(buttonOk_->x(), top);
     buttonCancel_->move(buttonCancel_->x(), top);
-    setTabOrder(buttonOk_, buttonCancel_);
     PlaceButtons();
 }
 
@@ -54,12 +53,8 @@ void TCommandPanelEx::ArrangeButtons(bool AHighlightOk)
     const TButtonOrder order = OrderButtons(-okFromRight_, -cancelFromRight_, style.OkLeftOfCancel);
     okFromRight_ = -order.OkLeft;
     cancelFromRight_ = -order.CancelLeft;
-    if (order.SwapTabOrder) {
-        if (OkFirstInTabOrder())
-            setTabOrder(buttonCancel_, buttonOk_);
-        else
-            setTabOrder(buttonOk_, buttonCancel_);
-    }
+    if (order.SwapTabOrder)
+        SetOkFirstInTabOrder(!OkFirstInTabOrder());
     PlaceButtons();
 
     if (AHighlightOk) {
@@ -111,6 +106,18 @@ bool TCommandPanelEx::OkFirstInTabOrder() const
             return false;
     }
     return true;
+}
+
+void TCommandPanelEx::SetOkFirstInTabOrder(bool AOkFirst)
+{
+    // A stand-in after the buttons for the time of the call, so that neither
+    // ends the focus chain; its destruction leaves the new order in place.
+    QWidget standIn(this);
+    standIn.setFocusPolicy(Qt::TabFocus);
+    if (AOkFirst)
+        setTabOrder(buttonOk_, buttonCancel_);
+    else
+        setTabOrder(buttonCancel_, buttonOk_);
 }
 
 void TCommandPanelEx::resizeEvent(QResizeEvent* AEvent)

@@ -40,6 +40,10 @@ public:
     void SetButtonWidth(int AWidth);
     // Whether OK comes before Cancel when tabbing through the panel.
     bool OkFirstInTabOrder() const;
+    // Use this rather than QWidget::setTabOrder for the two buttons: Qt
+    // ignores setTabOrder when its first widget ends the window's focus chain,
+    // which the buttons of a panel at the foot of a dialog usually do.
+    void SetOkFirstInTabOrder(bool AOkFirst);
 
 protected:
     void resizeEvent(QResizeEvent* AEvent) override;
