@@ -104,6 +104,10 @@ void TFrmVantorMain::CreateControls()
     static_cast<QFrame*>(pnlContainer)->setFrameShape(QFrame::Box);
     static_cast<QFrame*>(pnlContainer)->setLineWidth(1);
     SetSkinSection(pnlContainer, QStringLiteral("CHECKBOX"));
+    // Hidden on the welcome view, the container still fills the rest of the window.
+    QSizePolicy containerPolicy = pnlContainer->sizePolicy();
+    containerPolicy.setRetainSizeWhenHidden(true);
+    pnlContainer->setSizePolicy(containerPolicy);
     layout->addWidget(pnlContainer, 1);
 
     // The welcome panel and the logo lie over the container, placed by hand.

@@ -17,7 +17,8 @@ mkdir -p "$WORK/tmp"
 install_copy "$1"
 TMPDIR="$WORK/tmp" "$WORK/install/Vantor" &
 PROGRAM_PID=$!
-main=$(wait_for_window "$PROGRAM_PID" 30 "Vantor") || fail "the main window did not appear"
+# The title carries the engine's branding and the selected catalogue.
+main=$(wait_for_window "$PROGRAM_PID" 30 ".* - [0-9]+\.[0-9]+\.[0-9]+  \[.* : ITALY\]") || fail "the main window did not appear"
 windows=$(visible_windows "$PROGRAM_PID")
 [ "$windows" = "$main" ] || fail "other windows are visible besides the main window: $windows"
 kill "$PROGRAM_PID"

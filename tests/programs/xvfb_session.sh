@@ -30,12 +30,14 @@ export QT_QPA_PLATFORM=xcb
 # Visible windows of a process, one id a line.
 visible_windows() { xdotool search --onlyvisible --pid "$1" 2>/dev/null || true; }
 
-# Waits up to $2 seconds for a visible window of process $1 titled $3; prints its id.
+# Waits up to $2 seconds for a visible window of process $1 whose whole
+# title matches the regular expression $3; prints its id.
 wait_for_window() {
-  local pid=$1 seconds=$2 title=$3 w
+  local pid=$1 seconds=$2 title=$3 w name
   for _ in $(seq 1 $((seconds * 10))); do
     for w in $(visible_windows "$pid"); do
-      if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$title" ]; then echo "$w"; return 0; fi
+      name=$(xdotool getwindowname "$w" 2>/dev/null || true)
+      if [[ "$name" =~ ^($title)$ ]]; then echo "$w"; return 0; fi
     done
     kill -0 "$pid" 2>/dev/null || return 1
     sleep 0.1
