@@ -8,13 +8,13 @@ TCommandPanelStyle CommandPanelStyle;
 
 namespace {
 
-TCommandPanelStyle MakeStyle(bool okLeftOfCancel, bool okBold, bool labelsUseSkinColor, QColor labelColor)
+TCommandPanelStyle MakeStyle(bool okLeftOfCancel, TFontStyle okFontStyle, bool labelsUseSkinColor, QColor labelColor)
 {
     TCommandPanelStyle style;
     style.PanelHeight = 43;
     style.ButtonHeight = 30;
     style.OkLeftOfCancel = okLeftOfCancel;
-    style.OkFontBold = okBold;
+    style.OkFontStyle = okFontStyle;
     style.LabelsUseSkinColor = labelsUseSkinColor;
     style.LabelColor = labelColor;
     return style;
@@ -29,16 +29,16 @@ TCommandPanelStyle CommandPanelStyleFor(TUsageType AUsageType)
     switch (AUsageType) {
     case TUsageType::utPorvik:
     case TUsageType::utSandel:
-        return MakeStyle(false, true, false, white);
+        return MakeStyle(false, TFontStyle::fsBold, false, white);
     case TUsageType::utQuillon:
-        return MakeStyle(false, true, true, black);
+        return MakeStyle(false, TFontStyle::fsBold, true, black);
     case TUsageType::utMaronel:
     case TUsageType::utKelvra:
     case TUsageType::utGeneric:
     case TUsageType::utWebMaronel:
         break;
     }
-    return MakeStyle(true, false, true, black);
+    return MakeStyle(true, TFontStyle::fsRegular, true, black);
 }
 
 void SetCommandPanelStyle(TUsageType AUsageType)

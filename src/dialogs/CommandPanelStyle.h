@@ -7,13 +7,17 @@
 
 #include <QColor>
 
+#include <cstdint>
+
 namespace vantor {
+
+enum class TFontStyle : std::uint8_t { fsRegular, fsBold };
 
 struct TCommandPanelStyle {
     int PanelHeight = 0;
     int ButtonHeight = 0;
     bool OkLeftOfCancel = false;
-    bool OkFontBold = false;         // font style of the emphasised OK button
+    TFontStyle OkFontStyle = TFontStyle::fsRegular; // of the emphasised OK button
     bool LabelsUseSkinColor = false; // labels on the panel take their colour from the skin
     QColor LabelColor;               // used when LabelsUseSkinColor is off
 };

@@ -60,7 +60,7 @@ void TCommandPanelEx::ArrangeButtons(bool AHighlightOk)
     if (AHighlightOk) {
         SetSkinSection(buttonOk_, QStringLiteral("BUTTON_OK"));
         QFont font = buttonOk_->font();
-        font.setBold(style.OkFontBold);
+        font.setBold(style.OkFontStyle == TFontStyle::fsBold);
         buttonOk_->setFont(font);
     }
 }

@@ -33,7 +33,7 @@ TEST(CommandPanelStyleTest, EveryVariantHasItsRowAndSkin)
         EXPECT_EQ(CommandPanelStyle.PanelHeight, 43);
         EXPECT_EQ(CommandPanelStyle.ButtonHeight, 30);
         EXPECT_EQ(CommandPanelStyle.OkLeftOfCancel, row.okLeftOfCancel);
-        EXPECT_EQ(CommandPanelStyle.OkFontBold, row.okBold);
+        EXPECT_EQ(CommandPanelStyle.OkFontStyle, row.okBold ? TFontStyle::fsBold : TFontStyle::fsRegular);
         EXPECT_EQ(CommandPanelStyle.LabelsUseSkinColor, row.labelsUseSkinColor);
         EXPECT_EQ(CommandPanelStyle.LabelColor, row.labelColor);
         EXPECT_EQ(GetSkinName(row.usage), QString::fromLatin1(row.skin));
@@ -46,7 +46,7 @@ TEST(CommandPanelStyleTest, ValuesOutsideTheTableCountAsMaronel)
     SetCommandPanelStyle(TUsageType::utPorvik);
     SetCommandPanelStyle(unknown);
     EXPECT_TRUE(CommandPanelStyle.OkLeftOfCancel);
-    EXPECT_FALSE(CommandPanelStyle.OkFontBold);
+    EXPECT_EQ(CommandPanelStyle.OkFontStyle, TFontStyle::fsRegular);
     EXPECT_EQ(CommandPanelStyle.PanelHeight, 43);
     EXPECT_EQ(GetSkinName(unknown), "Maronel");
     EXPECT_TRUE(SingleButtonIsCancel(unknown));
