@@ -1,6 +1,12 @@
 // The skinned controls: plain Qt widgets whose look the skin's style sheet
 // selects through the dynamic property "skinSection", e.g.
 //   *[skinSection="BUTTON_OK"] { background: ... }
+// Sections the shipped skins style: FORM (windows), MENUBTN (title band),
+// CHECKBOX (engine container, logo), PANEL (welcome panel) with MAINITEM and
+// MINORITEM (its entries), COMMAND_PANEL, BUTTON, BUTTON_OK, GROUPBOX,
+// PAGECONTROL, TABSHEET, EDIT, COMBOBOX, and PAPER (a white sheet with dark
+// text whatever the skin, such as the about page). Plain widget types
+// (dialogs, message boxes, tabs, grids, editors) are styled too.
 #pragma once
 
 #include <QColor>
