@@ -1,6 +1,6 @@
 #include "dev/ui/LoadSizingPanel.h"
 
-#include <QComboBox>
+#include <QButtonGroup>
 #include <QDoubleSpinBox>
 
 namespace vantor::devengine {
@@ -19,8 +19,8 @@ LoadSizingPanel::LoadSizingPanel(const SizingContext& context, bool withReserve,
     setObjectName(withReserve ? QStringLiteral("AdvancedSizing") : QStringLiteral("BaseSizing"));
     load_ = AddNumber(QStringLiteral("Load"), 0, 10'000'000, 800, 0, QString(), 50);
     load_->setObjectName(QStringLiteral("LoadInput"));
-    unit_ = AddChoice(QStringLiteral("Load given in"), {QStringLiteral("W (active power)"), QStringLiteral("VA (apparent power)")}, 0);
-    unit_->setObjectName(QStringLiteral("UnitInput"));
+    unit_ = AddChoice(QStringLiteral("Load given in"), {QStringLiteral("W"), QStringLiteral("VA")}, 0,
+                      QStringLiteral("UnitInput"));
     powerFactor_ = AddNumber(QStringLiteral("Power factor"), 0.5, 1.0, 0.9, 2, QString(), 0.05);
     powerFactor_->setObjectName(QStringLiteral("PowerFactorInput"));
     if (withReserve) {
@@ -33,7 +33,7 @@ LoadSizingPanel::LoadSizingPanel(const SizingContext& context, bool withReserve,
 
 QList<int> LoadSizingPanel::Compute(QString& resultHtml) const
 {
-    const LoadUnit unit = unit_->currentIndex() == 0 ? LoadUnit::Watts : LoadUnit::VoltAmperes;
+    const LoadUnit unit = unit_->checkedId() == 0 ? LoadUnit::Watts : LoadUnit::VoltAmperes;
     Requirement requirement = RequirementForLoad(load_->value(), unit, powerFactor_->value());
     if (growth_ != nullptr)
         requirement = WithReserve(requirement, growth_->value(), maxLoading_->value());

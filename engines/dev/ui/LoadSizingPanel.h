@@ -16,7 +16,7 @@ protected:
 
 private:
     QDoubleSpinBox* load_;
-    QComboBox* unit_;
+    QButtonGroup* unit_;
     QDoubleSpinBox* powerFactor_;
     QDoubleSpinBox* growth_ = nullptr;
     QDoubleSpinBox* maxLoading_ = nullptr;

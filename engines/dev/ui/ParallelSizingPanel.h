@@ -16,9 +16,9 @@ protected:
 
 private:
     QDoubleSpinBox* load_;
-    QComboBox* unit_;
+    QButtonGroup* unit_;
     QDoubleSpinBox* powerFactor_;
-    QComboBox* redundancy_;
+    QButtonGroup* redundancy_;
     QDoubleSpinBox* maxUnits_;
 };
 

@@ -6,6 +6,7 @@
 #include "dev/ui/PricelistModel.h"
 #include "dev/ui/ScreenStyle.h"
 #include "dev/ui/SizingPanel.h"
+#include "dev/ui/SuggestionFilter.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -16,8 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace vantor::devengine {
@@ -90,21 +91,17 @@ SelectorScreen::SelectorScreen(SelectorKind kind, const EngineSettings& settings
     Pricelist pricelist = ReadPricelist(settings.CataloguePath, settings.Password);
     pricelist.Items = VisibleItems(settings, pricelist);
 
-    auto* side = new QVBoxLayout;
-    side->setSpacing(12);
-    side->addWidget(BuildSettingsCard(settings, pricelist));
-    side->addWidget(BuildSizingCard(settings, pricelist), 1);
-
     auto* body = new QHBoxLayout;
     body->setContentsMargins(16, 14, 16, 0);
     body->setSpacing(14);
-    body->addLayout(side);
+    body->addWidget(BuildSizingCard(settings, pricelist));
     body->addWidget(BuildProductsCard(settings, branding, pricelist), 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(new HeaderBand(branding, SelectorTitle(kind, settings.LanguageId), this));
+    layout->addWidget(BuildSettingsStrip(settings, pricelist));
     layout->addLayout(body, 1);
     layout->addWidget(BuildFooter(settings));
 
@@ -119,54 +116,56 @@ SelectorScreen::SelectorScreen(SelectorKind kind, const EngineSettings& settings
 
 bool SelectorScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == parentWidget() && event->type() == QEvent::Resize)
+    // A hidden container may be resized without an event until it is shown.
+    if (watched == parentWidget() && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
         setGeometry(parentWidget()->rect());
     return QWidget::eventFilter(watched, event);
 }
 
-QWidget* SelectorScreen::BuildSettingsCard(const EngineSettings& settings, const Pricelist& pricelist)
+QWidget* SelectorScreen::BuildSettingsStrip(const EngineSettings& settings, const Pricelist& pricelist)
 {
-    QVBoxLayout* body = nullptr;
-    QFrame* card = MakeCard(QStringLiteral("Settings received"), this, body);
-    card->setFixedWidth(SideColumnWidth);
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(14);
-    grid->setVerticalSpacing(5);
-    grid->setColumnStretch(1, 1);
-    const int valueWidth = SideColumnWidth - 32 - 14 - 80;
+    auto* strip = new QFrame(this);
+    strip->setObjectName(QStringLiteral("SettingsStrip"));
+    auto* layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(18, 7, 18, 7);
+    layout->setSpacing(6);
 
-    auto addRow = [&](const QString& name, const QString& value, const QString& objectName, const QString& tip) {
-        const int row = grid->rowCount();
-        auto* nameLabel = new QLabel(name, card);
+    auto addSetting = [&](const QString& name, const QString& value, const QString& objectName, int maxWidth,
+                          const QString& tip) {
+        if (layout->count() > 0)
+            layout->addSpacing(18);
+        auto* nameLabel = new QLabel(name, strip);
         nameLabel->setObjectName(QStringLiteral("SettingName"));
-        auto* valueLabel = new QLabel(card);
+        auto* valueLabel = new QLabel(strip);
         valueLabel->setObjectName(objectName);
+        // The whole text stays available when the shown one is shortened.
         valueLabel->setProperty("fullText", value);
-        valueLabel->setText(valueLabel->fontMetrics().elidedText(value, Qt::ElideMiddle, valueWidth));
+        valueLabel->setText(valueLabel->fontMetrics().elidedText(value, Qt::ElideMiddle, maxWidth));
         valueLabel->setToolTip(tip.isEmpty() ? value : tip);
         valueLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        grid->addWidget(nameLabel, row, 0, Qt::AlignLeft | Qt::AlignTop);
-        grid->addWidget(valueLabel, row, 1, Qt::AlignLeft | Qt::AlignTop);
+        layout->addWidget(nameLabel);
+        layout->addWidget(valueLabel);
     };
 
     QString language = settings.LanguageId.isEmpty() ? QStringLiteral("(none)") : settings.LanguageId;
     if (!IsEngineLanguage(settings.LanguageId))
         language += QStringLiteral(" (English texts)");
-    addRow(QStringLiteral("Language"), language, QStringLiteral("SettingLanguage"), {});
-    addRow(QStringLiteral("Catalogue"), settings.CataloguePath.isEmpty() ? QStringLiteral("(none)") : settings.CataloguePath,
-           QStringLiteral("SettingCatalogue"), {});
-    addRow(QStringLiteral("Options"),
-           settings.Options.isEmpty() ? QStringLiteral("none") : settings.Options.join(QStringLiteral(", ")),
-           QStringLiteral("SettingOptions"), settings.Options.join(u'\n'));
-    addRow(QStringLiteral("Prices"), settings.ShowPrices ? QStringLiteral("shown") : QStringLiteral("hidden"),
-           QStringLiteral("SettingPrices"), {});
+    addSetting(QStringLiteral("Language"), language, QStringLiteral("SettingLanguage"), 160, {});
+    addSetting(QStringLiteral("Catalogue"),
+               settings.CataloguePath.isEmpty() ? QStringLiteral("(none)") : settings.CataloguePath,
+               QStringLiteral("SettingCatalogue"), 300, {});
+    addSetting(QStringLiteral("Options"),
+               settings.Options.isEmpty() ? QStringLiteral("none") : settings.Options.join(QStringLiteral(", ")),
+               QStringLiteral("SettingOptions"), 260, settings.Options.join(u'\n'));
+    addSetting(QStringLiteral("Prices"), settings.ShowPrices ? QStringLiteral("shown") : QStringLiteral("hidden"),
+               QStringLiteral("SettingPrices"), 80, {});
     if (settings.HasOption(OptionDebugMode))
-        addRow(QStringLiteral("Pricelist"),
-               pricelist.Readable ? QStringLiteral("%1 priced items").arg(pricelist.Items.size())
-                                  : QStringLiteral("not readable"),
-               QStringLiteral("SettingPricelist"), pricelist.File);
-    body->addLayout(grid);
-    return card;
+        addSetting(QStringLiteral("Pricelist"),
+                   pricelist.Readable ? QStringLiteral("%1 priced items").arg(pricelist.Items.size())
+                                      : QStringLiteral("not readable"),
+                   QStringLiteral("SettingPricelist"), 140, pricelist.File);
+    layout->addStretch(1);
+    return strip;
 }
 
 QWidget* SelectorScreen::BuildSizingCard(const EngineSettings& settings, const Pricelist& pricelist)
@@ -212,6 +211,13 @@ QWidget* SelectorScreen::BuildProductsCard(const EngineSettings& settings, const
     auto* count = new QLabel(QStringLiteral("%1 items").arg(pricelist.Items.size()), card);
     count->setObjectName(QStringLiteral("CountBadge"));
     titleRow->insertWidget(1, count);
+    auto* suggestedOnly = new QPushButton(QStringLiteral("Suggested only"), card);
+    suggestedOnly->setObjectName(QStringLiteral("SuggestedOnly"));
+    suggestedOnly->setCheckable(true);
+    suggestedOnly->setCursor(Qt::PointingHandCursor);
+    suggestedOnly->setAutoDefault(false);
+    suggestedOnly->setProperty("segment", "single");
+    titleRow->addWidget(suggestedOnly);
     auto* search = new QLineEdit(card);
     search->setObjectName(QStringLiteral("ProductFilter"));
     search->setPlaceholderText(QStringLiteral("Filter by code or description"));
@@ -222,11 +228,13 @@ QWidget* SelectorScreen::BuildProductsCard(const EngineSettings& settings, const
     QColor highlight = branding.Accent;
     model_ = new PricelistModel(pricelist.Items, settings.ShowPrices, LocaleForLanguage(settings.LanguageId), highlight,
                                 this);
-    filter_ = new QSortFilterProxyModel(this);
+    filter_ = new SuggestionFilter(this);
     filter_->setSourceModel(model_);
-    filter_->setFilterKeyColumn(-1);
-    filter_->setFilterCaseSensitivity(Qt::CaseInsensitive);
     connect(search, &QLineEdit::textChanged, filter_, &QSortFilterProxyModel::setFilterFixedString);
+    connect(suggestedOnly, &QPushButton::toggled, this, [this](bool on) {
+        filter_->SetSuggestedOnly(on);
+        table_->scrollToTop();
+    });
 
     table_ = new QTableView(card);
     table_->setObjectName(QStringLiteral("ProductTable"));
@@ -275,11 +283,16 @@ void SelectorScreen::ShowSuggestions(const QList<int>& itemIndices)
     if (model_ == nullptr)
         return;
     model_->SetSuggestions(itemIndices);
-    if (itemIndices.isEmpty())
+    filter_->Refresh();
+    if (itemIndices.isEmpty() || filter_->SuggestedOnly())
         return;
-    const QModelIndex first = filter_->mapFromSource(model_->index(itemIndices.first(), 0));
-    if (first.isValid())
-        table_->scrollTo(first, QAbstractItemView::PositionAtCenter);
+    // Once the table has its size: the first suggestion in the middle of it.
+    const int first = itemIndices.first();
+    QTimer::singleShot(0, table_, [this, first] {
+        const QModelIndex index = filter_->mapFromSource(model_->index(first, 0));
+        if (index.isValid())
+            table_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    });
 }
 
 } // namespace vantor::devengine

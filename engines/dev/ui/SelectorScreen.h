@@ -9,13 +9,13 @@
 
 #include <QWidget>
 
-class QSortFilterProxyModel;
 class QTableView;
 
 namespace vantor::devengine {
 
 class PricelistModel;
 class SizingPanel;
+class SuggestionFilter;
 struct Branding;
 
 class SelectorScreen final : public QWidget {
@@ -33,7 +33,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* BuildSettingsCard(const EngineSettings& settings, const Pricelist& pricelist);
+    QWidget* BuildSettingsStrip(const EngineSettings& settings, const Pricelist& pricelist);
     QWidget* BuildSizingCard(const EngineSettings& settings, const Pricelist& pricelist);
     QWidget* BuildProductsCard(const EngineSettings& settings, const Branding& branding, const Pricelist& pricelist);
     QWidget* BuildFooter(const EngineSettings& settings);
@@ -41,7 +41,7 @@ private:
 
     SelectorKind kind_;
     PricelistModel* model_ = nullptr;
-    QSortFilterProxyModel* filter_ = nullptr;
+    SuggestionFilter* filter_ = nullptr;
     QTableView* table_ = nullptr;
     SizingPanel* sizing_ = nullptr;
 };

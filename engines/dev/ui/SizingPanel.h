@@ -9,7 +9,7 @@
 #include <QLocale>
 #include <QWidget>
 
-class QComboBox;
+class QButtonGroup;
 class QDoubleSpinBox;
 class QFormLayout;
 class QLabel;
@@ -42,10 +42,11 @@ protected:
 
     QDoubleSpinBox* AddNumber(const QString& label, double minimum, double maximum, double value, int decimals,
                               const QString& suffix, double step = 1);
-    QComboBox* AddChoice(const QString& label, const QStringList& choices, int current);
+    // A row of toggle buttons, one of them checked; their ids are 0, 1, ...
+    QButtonGroup* AddChoice(const QString& label, const QStringList& choices, int current, const QString& objectName);
 
-    // "<b>code</b> rating · price" of one item.
-    QString DescribeItem(int index) const;
+    // "<b>code</b> rating · price" of one item (the price only when shown).
+    QString DescribeItem(int index, bool withPrice = true) const;
     QString Power(double value, const char* unit) const;
     QString Money(double value) const;
     const SizingContext& Context() const { return context_; }
