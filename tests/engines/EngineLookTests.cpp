@@ -1,5 +1,5 @@
 // How a selector screen looks inside a container the size of the shell's, in
-// the branding colours. With VANTOR_ENGINE_SCREENSHOTS set to a folder, the
+// the branding colours, also under the host's dark skin. With VANTOR_ENGINE_SCREENSHOTS set to a folder, the
 // rendered screens are saved there as engine-<variant>.png.
 #include "EngineHarness.h"
 
@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QFile>
+#include <QTableView>
 #include <QPixmap>
 
 #include <gtest/gtest.h>
@@ -28,7 +30,34 @@ struct Variant {
     const char* Language;
     void (*Open)(LoadedEngine&);
     QColor Primary, Accent;
+    const char* Skin; // the host's skin applied to the application, or nullptr
 };
+
+// Applies a skin of the demo installation to the application for the test's
+// duration, as the host's skin manager does.
+class AppliedSkin {
+public:
+    explicit AppliedSkin(const char* name)
+    {
+        if (name == nullptr)
+            return;
+        QFile file(QStringLiteral(VANTOR_SOURCE_DIR "/demo/Skins/%1.asz").arg(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
+    }
+    ~AppliedSkin() { qApp->setStyleSheet(QString()); }
+};
+
+// Dark pixels (text) inside a rectangle of the picture.
+int DarkPixels(const QImage& image, const QRect& area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 110)
+                ++count;
+    return count;
+}
 
 void PrintTo(const Variant& variant, std::ostream* os)
 {
@@ -40,6 +69,7 @@ class EngineLook : public ::testing::TestWithParam<Variant> {};
 TEST_P(EngineLook, RendersTheScreenInTheBrandingColours)
 {
     const Variant variant = GetParam();
+    AppliedSkin skin(variant.Skin);
     LoadedEngine engine;
     ASSERT_TRUE(engine.IsLoaded());
     TempFolder folder;
@@ -85,15 +115,39 @@ TEST_P(EngineLook, RendersTheScreenInTheBrandingColours)
     EXPECT_TRUE(Near(shot.pixelColor(inButton), variant.Accent)) << shot.pixelColor(inButton).name().toStdString();
     EXPECT_GT(inButton.x(), 800);
     EXPECT_GT(inButton.y(), 500);
+    // The products are dark text on white, whatever the host's skin says.
+    auto* table = container.findChild<QTableView*>(QStringLiteral("ProductTable"));
+    ASSERT_NE(table, nullptr);
+    // The first visible row that is not a suggestion (those are tinted).
+    int row = table->indexAt(QPoint(4, 4)).row();
+    while (row >= 0 && table->model()->index(row, 0).data(Qt::UserRole + 2).toInt() > 0)
+        ++row;
+    ASSERT_GE(row, 0);
+    const QRect cell = table->visualRect(table->model()->index(row, 1));
+    ASSERT_TRUE(table->viewport()->rect().contains(cell));
+    const QRect inShot(table->viewport()->mapTo(&container, cell.topLeft()), cell.size());
+    EXPECT_TRUE(Near(shot.pixelColor(inShot.right() - 2, inShot.center().y()), Qt::white));
+    EXPECT_GT(DarkPixels(shot, inShot), 40);
+    // The best suggestion is tinted in the accent colour.
+    const auto* products = table->model();
+    for (int r = 0; r < products->rowCount(); ++r)
+        if (products->index(r, 0).data(Qt::UserRole + 2).toInt() == 1) {
+            table->scrollTo(products->index(r, 0));
+            const QRect best = table->visualRect(products->index(r, 2));
+            const QImage again = container.grab().toImage();
+            const QColor tint = again.pixelColor(table->viewport()->mapTo(&container, best.topLeft() + QPoint(3, 3)));
+            EXPECT_FALSE(Near(tint, Qt::white)) << tint.name().toStdString();
+            EXPECT_FALSE(Near(tint, QColor(0xF7, 0xF9, 0xFC))) << tint.name().toStdString();
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Variants, EngineLook,
     ::testing::Values(
         Variant{0, "maronel", "ENG", [](LoadedEngine& engine) { engine.SelectorBase(); }, QColor(0x0B, 0x25, 0x45),
-                QColor(0xF2, 0x8C, 0x28)},
+                QColor(0xF2, 0x8C, 0x28), nullptr},
         Variant{1, "kelvra", "ENG", [](LoadedEngine& engine) { engine.SelectorModular(); }, QColor(0x2B, 0x2F, 0x36),
-                QColor(0x14, 0xB8, 0xA6)}),
+                QColor(0x14, 0xB8, 0xA6), "Kelvra"}),
     [](const ::testing::TestParamInfo<Variant>& info) { return std::string(info.param.Name); });
 
 } // namespace

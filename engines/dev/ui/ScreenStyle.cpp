@@ -17,45 +17,64 @@ QString ScreenStyleSheet(const Branding& branding)
 {
     QColor selection = branding.Secondary;
     selection.setAlpha(60);
+    QColor hover = branding.Secondary;
+    hover.setAlpha(22);
     const QColor accentHover = branding.Accent.lighter(112);
     const QColor accentPressed = branding.Accent.darker(115);
+    // Every colour is set, since the host's skin may style the same kinds of
+    // widgets application-wide (a dark skin would leave light text on our
+    // white cards otherwise). A plain QTableView::item rule would hide the
+    // model's highlight of suggested rows, so only its states are styled.
     QString sheet = QStringLiteral(R"(
-#SelectorScreen { background: #F3F5F9; }
-#SelectorScreen QLabel { color: #1F2933; }
-QFrame#Card { background: #FFFFFF; border: 1px solid #DCE1E8; border-radius: 8px; }
+#SelectorScreen { background: #F3F5F9; color: #1F2933; }
+#SelectorScreen QLabel { color: #1F2933; background: transparent; }
 QFrame#SettingsStrip { background: #FFFFFF; border: none; border-bottom: 1px solid #DCE1E8; }
+QFrame#Card { background: #FFFFFF; border: 1px solid #DCE1E8; border-radius: 8px; }
 QLabel#CardTitle { color: @primary; font-size: 14px; font-weight: 600; }
 QLabel#SettingName { color: #6B7785; }
-QLabel#SettingValue { color: #1F2933; }
 QLabel#SizingResult { color: #1F2933; }
 QLabel#PricelistProblem { color: #8A1C1C; background: #FDF1F0; border: 1px solid #F3C7C3; border-radius: 6px; padding: 14px; }
 QLabel#FooterNote { color: #6B7785; }
 QLabel#CountBadge { color: @primary; background: @selection; border-radius: 9px; padding: 1px 8px; font-size: 11px; }
 QLineEdit, QDoubleSpinBox, QSpinBox {
-    background: #FFFFFF; border: 1px solid #C9D1DB; border-radius: 5px; padding: 3px 6px; min-height: 20px;
-    selection-background-color: @secondary;
+    background: #FFFFFF; color: #1F2933; border: 1px solid #C9D1DB; border-radius: 5px; padding: 3px 6px;
+    min-height: 20px; selection-background-color: @secondary; selection-color: #FFFFFF;
 }
 QLineEdit:focus, QDoubleSpinBox:focus, QSpinBox:focus { border: 1px solid @secondary; }
+QLineEdit:disabled, QDoubleSpinBox:disabled, QSpinBox:disabled { background: #F3F5F9; color: #9AA4AD; }
 QPushButton[segment] {
-    background: #FFFFFF; color: #4A5563; border: 1px solid #C9D1DB; padding: 4px 14px; min-height: 20px;
+    background: #FFFFFF; color: #4A5563; border: 1px solid #C9D1DB; border-radius: 0px; padding: 4px 14px;
+    min-height: 20px; font-weight: 400;
 }
 QPushButton[segment="first"] { border-top-left-radius: 5px; border-bottom-left-radius: 5px; }
 QPushButton[segment="middle"], QPushButton[segment="last"] { border-left: none; }
 QPushButton[segment="single"] { border-radius: 5px; padding: 4px 12px; }
 QPushButton[segment="last"] { border-top-right-radius: 5px; border-bottom-right-radius: 5px; }
-QPushButton[segment]:hover { background: #F3F5F9; }
+QPushButton[segment]:hover { background: #F3F5F9; border-color: #C9D1DB; }
 QPushButton[segment]:checked { background: @secondary; color: #FFFFFF; border-color: @secondary; font-weight: 600; }
+QPushButton[segment]:disabled { background: #F3F5F9; color: #9AA4AD; }
 QScrollArea#SizingScroll, QWidget#SizingScrollContent { background: transparent; border: none; }
 QTableView {
-    background: #FFFFFF; alternate-background-color: #F7F9FC; border: none; gridline-color: #EEF1F5;
-    selection-background-color: @selection; selection-color: #1F2933;
+    background: #FFFFFF; alternate-background-color: #F7F9FC; color: #1F2933; border: none;
+    gridline-color: #EEF1F5; selection-background-color: @selection; selection-color: #1F2933; outline: none;
 }
+QTableView::item:hover { background: @hover; color: #1F2933; }
+QTableView::item:selected { background: @selection; color: #1F2933; }
+QHeaderView { background: #F3F5F9; border: none; }
 QHeaderView::section {
     background: #F3F5F9; color: #4A5563; border: none; border-bottom: 2px solid @accent;
     padding: 6px 8px; font-weight: 600;
 }
+QTableCornerButton::section { background: #F3F5F9; border: none; }
+QScrollBar:vertical { background: #F3F5F9; width: 10px; margin: 0px; border: none; }
+QScrollBar:horizontal { background: #F3F5F9; height: 10px; margin: 0px; border: none; }
+QScrollBar::handle:vertical { background: #C9D1DB; border-radius: 4px; min-height: 30px; margin: 1px; }
+QScrollBar::handle:horizontal { background: #C9D1DB; border-radius: 4px; min-width: 30px; margin: 1px; }
+QScrollBar::handle:hover { background: #AAB4C0; }
+QScrollBar::add-line, QScrollBar::sub-line { width: 0px; height: 0px; border: none; background: none; }
+QScrollBar::add-page, QScrollBar::sub-page { background: none; }
 QPushButton#BackButton {
-    background: @accent; color: #FFFFFF; border: none; border-radius: 6px; padding: 8px 26px;
+    background: @accent; color: #FFFFFF; border: none; border-radius: 6px; padding: 8px 26px; min-height: 18px;
     font-size: 13px; font-weight: 600;
 }
 QPushButton#BackButton:hover { background: @accentHover; }
@@ -64,6 +83,7 @@ QPushButton#BackButton:pressed { background: @accentPressed; }
     sheet.replace(QStringLiteral("@primary"), CssColour(branding.Primary));
     sheet.replace(QStringLiteral("@secondary"), CssColour(branding.Secondary));
     sheet.replace(QStringLiteral("@selection"), CssColour(selection));
+    sheet.replace(QStringLiteral("@hover"), CssColour(hover));
     sheet.replace(QStringLiteral("@accentHover"), CssColour(accentHover));
     sheet.replace(QStringLiteral("@accentPressed"), CssColour(accentPressed));
     sheet.replace(QStringLiteral("@accent"), CssColour(branding.Accent));
