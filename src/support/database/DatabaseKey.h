@@ -9,7 +9,7 @@
 
 namespace vantor::db {
 
-inline constexpr int KeyDerivationIterations = 20000;
+inline constexpr int KeyDerivationIterations = 1000;
 inline constexpr const char* KeyDerivationSalt = "Vantor.vt4/raw-key/1";
 inline constexpr int RawKeyLength = 32;
 
