@@ -15,7 +15,7 @@ BUILD_PACKAGES=(
 TEST_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils xauth libx11-dev
-  clang libclang-rt-dev
+  clang libclang-rt-dev gcc-multilib
   fonts-dejavu-core
 )
 
