@@ -98,4 +98,13 @@ QString GetUrlCaption(const QString& Url)
     return caption.toLower();
 }
 
+QString UpperCaseAsciiLetters(QString Text)
+{
+    for (QChar& c : Text) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - u'a' + u'A');
+    }
+    return Text;
+}
+
 } // namespace vantor

@@ -24,6 +24,10 @@ QString GetCatalogueName(const QString& Code);
 // Stored texts mark line breaks with "@".
 QString ExpandLineBreaks(const QString& Text);
 
+// Upper-cases the letters a to z only: identifiers and codes must not change
+// with the user's locale, and other letters stay as written.
+QString UpperCaseAsciiLetters(QString Text);
+
 // Short caption of a web address for a link label, e.g. "www.example.com/".
 QString GetUrlCaption(const QString& Url);
 

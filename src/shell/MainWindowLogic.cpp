@@ -1,21 +1,10 @@
 #include "shell/MainWindowLogic.h"
 
+#include "common/TextHelpers.h"
+
 namespace vantor {
 
 TItemsCaption ItemsCaption;
-
-namespace {
-
-QString UpperCaseAsciiLetters(QString text)
-{
-    for (QChar& c : text) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - u'a' + u'A');
-    }
-    return text;
-}
-
-} // namespace
 
 QString ComposeTitle(const QString& titleWindow, const QString& catalogueLabel, const QString& catalogueName,
                      const TGlobalSetupData& settings)

@@ -1,6 +1,7 @@
 #include "shell/SetupFile.h"
 
 #include "common/IniFile.h"
+#include "common/TextHelpers.h"
 
 #include <QFileInfo>
 
@@ -28,17 +29,6 @@ constexpr int DefaultOemId = -1;
 
 const QChar Separator = QLatin1Char('/');
 
-// Only a to z: language identifiers are ASCII, and other letters must not
-// change with the locale.
-QString upperCaseAsciiLetters(QString text)
-{
-    for (QChar& c : text) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - u'a' + u'A');
-    }
-    return text;
-}
-
 QString withTrailingSeparator(const QString& path)
 {
     return path.endsWith(Separator) ? path : path + Separator;
@@ -55,7 +45,7 @@ bool ReadSetupFile(TGlobalSetupData& data)
         return false;
 
     data.AutoCheckUpdates = ini.readBool(SectionUpdates, KeyAutoCheck, true);
-    data.LanguageId = upperCaseAsciiLetters(ini.readString(SectionLanguage, KeyLanguageId, DefaultLanguageId));
+    data.LanguageId = UpperCaseAsciiLetters(ini.readString(SectionLanguage, KeyLanguageId, DefaultLanguageId));
     data.CatalogueCode = ini.readString(SectionCatalogue, KeyCatalogueCode, DefaultCatalogueCode);
     data.CataloguePath = ini.readString(SectionCatalogue, KeyCataloguePath, DefaultCataloguePath);
     data.CataloguePath = withTrailingSeparator(data.CataloguePath) + withTrailingSeparator(data.CatalogueCode);

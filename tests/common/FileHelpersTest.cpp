@@ -1,5 +1,6 @@
 #include "common/FileHelpers.h"
 #include "testlib/ElfBuilder.h"
+#include "testlib/ScopedEnv.h"
 #include "testlib/TempFolder.h"
 
 #include <QElapsedTimer>
@@ -10,26 +11,6 @@
 
 using namespace vantor;
 using namespace vantor::test;
-
-namespace {
-
-// Points the temporary folder at a test folder for the life of the object.
-class ScopedTmpdir {
-public:
-    explicit ScopedTmpdir(const QString& path) : saved_(qgetenv("TMPDIR")) { qputenv("TMPDIR", path.toLocal8Bit()); }
-    ~ScopedTmpdir()
-    {
-        if (saved_.isEmpty())
-            qunsetenv("TMPDIR");
-        else
-            qputenv("TMPDIR", saved_);
-    }
-
-private:
-    QByteArray saved_;
-};
-
-} // namespace
 
 TEST(GetFileVersion, PartsAbove32767ReadBackNegative)
 {
@@ -81,7 +62,7 @@ TEST(ListFiles, WithPathJoinsExactlyOneSlashAndSkipsFolders)
 TEST(StagingFolder, LivesInTheTemporaryFolderAndIsDeletedWithItsContent)
 {
     TempFolder tmp;
-    ScopedTmpdir scoped(tmp.path().chopped(1)); // without the trailing slash
+    ScopedEnv scoped("TMPDIR", tmp.path().chopped(1)); // without the trailing slash
     EXPECT_EQ(GetTempFolder(), tmp.path());
     EXPECT_EQ(GetTempWorkFolder(false), tmp.path() + "Vantor/");
     EXPECT_FALSE(QFile::exists(tmp.path() + "Vantor"));

@@ -11,6 +11,7 @@
 #include "shell/dlgMain.h"
 #include "support/WindowChannel.h"
 #include "testlib/RecordingPresenter.h"
+#include "testlib/ScopedEnv.h"
 #include "testlib/TempFolder.h"
 
 #include <QEnterEvent>
@@ -55,16 +56,10 @@ protected:
                              tools::CatalogueContent("380", "20240115"), true);
         program.write("Lang/Languages.xml", Translations);
         WriteSettings("0");
-        savedTmpdir_ = qgetenv("TMPDIR");
-        qputenv("TMPDIR", tmp.path().toLocal8Bit());
     }
     void TearDown() override
     {
         GlobalSetupData = TGlobalSetupData{};
-        if (savedTmpdir_.isEmpty())
-            qunsetenv("TMPDIR");
-        else
-            qputenv("TMPDIR", savedTmpdir_);
     }
 
     void WriteSettings(const QByteArray& debugMode)
@@ -82,9 +77,7 @@ protected:
 
     TempFolder program;
     TempFolder tmp;
-
-private:
-    QByteArray savedTmpdir_;
+    ScopedEnv tmpdir{"TMPDIR", tmp.path()};
 };
 
 } // namespace

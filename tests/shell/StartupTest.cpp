@@ -8,6 +8,7 @@
 #include "shell/SetupData.h"
 #include "shell/dlgMain.h"
 #include "testlib/RecordingPresenter.h"
+#include "testlib/ScopedEnv.h"
 #include "testlib/TempFolder.h"
 
 #include <QFile>
@@ -39,17 +40,11 @@ protected:
     {
         GlobalSetupData = TGlobalSetupData{};
         InstalledVersion = TInstalledVersion{};
-        savedTmpdir_ = qgetenv("TMPDIR");
-        qputenv("TMPDIR", tmp.path().toLocal8Bit());
     }
     void TearDown() override
     {
         UnloadTranslations();
         GlobalSetupData = TGlobalSetupData{};
-        if (savedTmpdir_.isEmpty())
-            qunsetenv("TMPDIR");
-        else
-            qputenv("TMPDIR", savedTmpdir_);
     }
 
     // A complete installation: configuration, translations, a catalogue with a pricelist.
@@ -86,9 +81,7 @@ protected:
 
     TempFolder program;
     TempFolder tmp;
-
-private:
-    QByteArray savedTmpdir_;
+    ScopedEnv tmpdir{"TMPDIR", tmp.path()};
 };
 
 } // namespace
