@@ -1,6 +1,7 @@
 // The setup dialog under the shipped skins: every control keeps inside its
 // frame and the emphasised OK stands out. With VANTOR_SCREENSHOT_DIR set the
-// dialogs are also saved there as setup-<skin>.png.
+// dialogs are also saved there as setup-<skin>.png and
+// setup-<skin>-advanced.png.
 #include "SetupDialogFixture.h"
 
 #include "dialogs/dlgSetup.h"
@@ -72,6 +73,10 @@ TEST_P(SetupLookTest, ControlsFitAndOkStandsOut)
         if (!folder.isEmpty() && QString::fromLatin1(language) == "ENG") {
             const QString name = QStringLiteral("setup-%1.png").arg(QString::fromLatin1(GetParam()).toLower());
             EXPECT_TRUE(image.save(QDir(folder).filePath(name)));
+            dialog.PageControl->setCurrentWidget(dialog.TabAdvanced);
+            QApplication::processEvents();
+            const QString advanced = QStringLiteral("setup-%1-advanced.png").arg(QString::fromLatin1(GetParam()).toLower());
+            EXPECT_TRUE(dialog.grab().save(QDir(folder).filePath(advanced)));
         }
     }
 }
