@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace vantor::test {
 namespace {
 
@@ -49,98 +51,38 @@ TEST(SetupCataloguesTest, NamesAndCodesTurnIntoEachOther)
     EXPECT_EQ(IndexOfCatalogue(names + QStringList{QString()}, "999"), -1);
 }
 
-class SetupStoreTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        saved = AvailableLanguages;
-        AvailableLanguages = {{"ENG", "English"}, {"ita", "Italiano"}};
-        before.LanguageId = "ENG";
-        before.CatalogueCode = "250";
-        before.AutoCheckUpdates = true;
-        before.AdvancedOptions.HideThreePhaseUps = true;
-        before.AdvancedOptions.SortSolutionsByPrice = true;
-        before.OemId = 7;
-    }
-    void TearDown() override { AvailableLanguages = saved; }
+// The dialog stores what its lists hold; a name that no longer leads to a
+// code or a language (the list changed under it) counts as no choice.
+TEST(SetupStoreTest, ANameThatLeadsNowhereStoresNothing)
+{
+    const TAvailableLanguages saved = AvailableLanguages;
+    AvailableLanguages = {{"ENG", "English"}, {"ita", "Italiano"}};
+    TSetupChoices choices;
+    choices.CatalogueName = "Italy";
+    choices.LanguageName = "Italiano";
+    choices.ShowPrices = true;
+    EXPECT_EQ(MissingChoices(choices), mcNone);
 
-    static TSetupChoices Complete()
-    {
-        TSetupChoices choices;
-        choices.CatalogueName = "Italy";
-        choices.LanguageName = "Italiano";
-        choices.ShowPrices = true;
-        choices.ShowAllConfigurations = true;
-        choices.UnlimitedBatteryCabs = true;
-        choices.ShowTechDataAutonomyLower = true;
-        return choices;
-    }
-
-    static void ExpectUnchanged(const TGlobalSetupData& settings)
-    {
+    TGlobalSetupData settings;
+    settings.LanguageId = "ENG";
+    settings.CatalogueCode = "250";
+    for (const auto& [catalogue, language, missing] :
+         {std::tuple<QString, QString, unsigned>{"Atlantis", "Italiano", mcCatalogue},
+          {"Italy", "Klingon", mcLanguage},
+          {"italy", "italiano", mcCatalogue | mcLanguage}}) {
+        TSetupChoices stale = choices;
+        stale.CatalogueName = catalogue;
+        stale.LanguageName = language;
+        EXPECT_EQ(MissingChoices(stale), missing);
+        EXPECT_FALSE(StoreSetupChoices(stale, settings));
         EXPECT_EQ(settings.LanguageId, "ENG");
         EXPECT_EQ(settings.CatalogueCode, "250");
-        EXPECT_TRUE(settings.AutoCheckUpdates);
         EXPECT_FALSE(settings.ShowPrices);
-        EXPECT_FALSE(settings.AdvancedOptions.ShowAllConfigurations);
-        EXPECT_FALSE(settings.AdvancedOptions.UnlimitedBatteryCabs);
-        EXPECT_TRUE(settings.AdvancedOptions.SortSolutionsByPrice);
-        EXPECT_FALSE(settings.AdvancedOptions.ShowTechDataAutonomyLower);
     }
-
-    TAvailableLanguages saved;
-    TGlobalSetupData before;
-};
-
-TEST_F(SetupStoreTest, StoresEveryChoiceAndLeavesTheRestAlone)
-{
-    TGlobalSetupData settings = before;
-    ASSERT_TRUE(StoreSetupChoices(Complete(), settings));
+    ASSERT_TRUE(StoreSetupChoices(choices, settings));
     EXPECT_EQ(settings.LanguageId, "ita"); // as the file writes it
     EXPECT_EQ(settings.CatalogueCode, "380");
-    EXPECT_FALSE(settings.AutoCheckUpdates);
-    EXPECT_TRUE(settings.ShowPrices);
-    EXPECT_TRUE(settings.AdvancedOptions.ShowAllConfigurations);
-    EXPECT_TRUE(settings.AdvancedOptions.UnlimitedBatteryCabs);
-    EXPECT_FALSE(settings.AdvancedOptions.SortSolutionsByPrice);
-    EXPECT_TRUE(settings.AdvancedOptions.ShowTechDataAutonomyLower);
-    EXPECT_TRUE(settings.AdvancedOptions.HideThreePhaseUps);
-    EXPECT_EQ(settings.OemId, 7);
-}
-
-TEST_F(SetupStoreTest, AMissingChoiceStoresNothing)
-{
-    struct Case {
-        std::optional<QString> catalogue;
-        std::optional<QString> language;
-        unsigned missing;
-    };
-    const Case cases[] = {
-        {std::nullopt, "English", mcCatalogue},
-        {"Italy", std::nullopt, mcLanguage},
-        {std::nullopt, std::nullopt, mcCatalogue | mcLanguage},
-        // Names that no longer lead anywhere: the list changed under the dialog.
-        {"Atlantis", "English", mcCatalogue},
-        {"Italy", "Klingon", mcLanguage},
-    };
-    for (const Case& c : cases) {
-        TSetupChoices choices = Complete();
-        choices.CatalogueName = c.catalogue;
-        choices.LanguageName = c.language;
-        EXPECT_EQ(MissingChoices(choices), c.missing);
-        TGlobalSetupData settings = before;
-        EXPECT_FALSE(StoreSetupChoices(choices, settings));
-        ExpectUnchanged(settings);
-    }
-    EXPECT_EQ(MissingChoices(Complete()), mcNone);
-}
-
-TEST_F(SetupStoreTest, WithoutLanguagesNoLanguageCanBeStored)
-{
-    AvailableLanguages.clear();
-    TGlobalSetupData settings = before;
-    EXPECT_FALSE(StoreSetupChoices(Complete(), settings));
-    ExpectUnchanged(settings);
+    AvailableLanguages = saved;
 }
 
 } // namespace
