@@ -1,0 +1,172 @@
+// Opening the pricelist page as the about dialog does in debug mode (query,
+// model, the grid's first rows on screen) against the reference: the same
+// query stepped to its last row with the database library alone.
+// 200,000 priced items, written once into a temporary folder.
+#include "catalogue/CatalogueBuilder.h"
+#include "common/uConstants.h"
+#include "common/uGlobals.h"
+#include "data/DataModule.h"
+#include "dialogs/PricelistModel.h"
+#include "dialogs/PricelistPage.h"
+#include "support/database/DbStatement.h"
+
+#include <QApplication>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace vantor;
+
+namespace {
+
+constexpr int ItemCount = 200000;
+const char* const Code = "380";
+const char* const Sql = "SELECT ProductCode, Description, Price FROM Items WHERE ((Price > 0)) ORDER BY ProductCode";
+
+// Codes "L DDD DD" in a scattered order, so that the query really sorts.
+QList<tools::PricelistItem> Items()
+{
+    QList<tools::PricelistItem> items;
+    items.reserve(ItemCount);
+    for (int i = 0; i < ItemCount; ++i) {
+        const int n = static_cast<int>((static_cast<long long>(i) * 7919) % ItemCount);
+        const QChar letter(QLatin1Char(static_cast<char>('A' + n / 100000)));
+        items.append({QStringLiteral("%1 %2 %3").arg(letter).arg(n / 100 % 1000, 3, 10, QLatin1Char('0'))
+                          .arg(n % 100, 2, 10, QLatin1Char('0')),
+                      QStringLiteral("Online UPS %1 kVA, tower, %2 battery strings").arg(n % 800).arg(n % 4 + 1),
+                      99.0 + (n % 50000) * 0.5});
+    }
+    return items;
+}
+
+struct Pricelist {
+    QTemporaryDir dir;
+    QString folder;
+    Pricelist()
+    {
+        folder = dir.path() + '/';
+        tools::WriteDatabase(folder + Code + "/Pricelist.vt4", QLatin1String(DatabasePassword),
+                             tools::PricelistContent(Code, "20241231", Items()), true);
+        CataloguesFolder = folder;
+        GlobalSetupData.Database.Pricelist.sPassword = QLatin1String(DatabasePassword);
+        GlobalSetupData.Database.Pricelist.IsValid = true;
+        GlobalSetupData.DebugMode = true;
+        GlobalSetupData.CatalogueCode = Code;
+    }
+};
+
+const Pricelist& SharedPricelist()
+{
+    static const Pricelist pricelist;
+    return pricelist;
+}
+
+void BM_OpenPricelistPage(benchmark::State& state)
+{
+    SharedPricelist();
+    TDM dm;
+    int rowsShown = 0;
+    for (auto _ : state) {
+        auto page = std::make_unique<TPricelistPage>(dm);
+        page->resize(505, 225);
+        page->LoadCaptions();
+        page->Open();
+        page->show();
+        // The grid asks for its first rows and paints them.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        rowsShown = page->Model()->rowCount();
+        state.PauseTiming();
+        page.reset();
+        dm.ClosePricelistDatabase();
+        state.ResumeTiming();
+    }
+    if (rowsShown <= 1)
+        state.SkipWithError("the grid did not fetch its first rows");
+    state.counters["rows_shown"] = rowsShown;
+}
+BENCHMARK(BM_OpenPricelistPage)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+
+// What (a) would cost if the data module told "has rows" from the first row
+// it already read instead of counting the whole result a second time: the
+// same steps, with the query opened directly.
+void BM_OpenPricelistPageFirstRowOnly(benchmark::State& state)
+{
+    const Pricelist& pricelist = SharedPricelist();
+    TDM dm;
+    int rowsShown = 0;
+    for (auto _ : state) {
+        auto page = std::make_unique<TPricelistPage>(dm);
+        page->resize(505, 225);
+        page->LoadCaptions();
+        dm.DbPricelist.FileName = pricelist.folder + Code + "/Pricelist.vt4";
+        dm.DbPricelist.Password = QLatin1String(DatabasePassword);
+        dm.SqlPricelist.Sql = QLatin1String(Sql);
+        dm.SqlPricelist.Open();
+        benchmark::DoNotOptimize(dm.SqlPricelist.FetchedCount() > 0);
+        page->Model()->Reload();
+        page->show();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        rowsShown = page->Model()->rowCount();
+        state.PauseTiming();
+        page.reset();
+        dm.ClosePricelistDatabase();
+        state.ResumeTiming();
+    }
+    if (rowsShown <= 1)
+        state.SkipWithError("the grid did not fetch its first rows");
+    state.counters["rows_shown"] = rowsShown;
+}
+BENCHMARK(BM_OpenPricelistPageFirstRowOnly)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+
+// Breakdown of (a): the data module's part alone (query, first row, count).
+void BM_OpenPricelistToShowOnly(benchmark::State& state)
+{
+    SharedPricelist();
+    TDM dm;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(dm.OpenPricelistToShow(CataloguesFolder, QLatin1String(Code)));
+        dm.ClosePricelistDatabase();
+    }
+}
+BENCHMARK(BM_OpenPricelistToShowOnly)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+
+void BM_QueryAllRowsReference(benchmark::State& state)
+{
+    const Pricelist& pricelist = SharedPricelist();
+    long long rows = 0;
+    for (auto _ : state) {
+        db::DbConnection connection;
+        connection.FileName = pricelist.folder + Code + "/Pricelist.vt4";
+        connection.Password = QLatin1String(DatabasePassword);
+        connection.Open();
+        db::DbStatement statement(connection, QLatin1String(Sql));
+        rows = 0;
+        while (statement.Step())
+            ++rows;
+        connection.Close();
+    }
+    if (rows != ItemCount)
+        state.SkipWithError("the reference query missed rows");
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_QueryAllRowsReference)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
