@@ -11,11 +11,13 @@
 #include "dialogs/CommandPanelStyle.h"
 #include "dialogs/SkinControls.h"
 #include "dialogs/SkinManager.h"
+#include "dialogs/dlgSetup.h"
 #include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
 #include "shell/ItemLabel.h"
 #include "shell/MainWindowLogic.h"
 #include "shell/SetupData.h"
+#include "shell/SetupFile.h"
 #include "shell/StartupTexts.h"
 #include "shell/TDebugThread.h"
 #include "support/WindowChannel.h"
@@ -466,7 +468,17 @@ void TFrmVantorMain::MyIdleHandler()
 
 void TFrmVantorMain::actSetupExecute()
 {
-    // The setup dialog joins here.
+    if (!RunSetupDialog(this))
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // A failed write keeps the new settings for this run only; a failed read
+    // after the dialog changes nothing that matters now.
+    WriteSetupFile(GlobalSetupData);
+    LoadSetupData();
+    LoadCaptions();
+    ReinitializeEngine();
+    UpdateTitle();
+    QApplication::restoreOverrideCursor();
 }
 
 void TFrmVantorMain::actAboutExecute()
