@@ -1,0 +1,18 @@
+// The licence documents compiled into the program: one RTF document per
+// language, named "LICENCE_" + language identifier.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace vantor {
+
+// Names of the licence documents the program carries.
+QStringList LicenceResourceNames();
+
+// The document named AName, matched without regard to letter case; empty
+// when the program carries none of that name.
+QByteArray LoadLicenceResource(const QString& AName);
+
+} // namespace vantor
