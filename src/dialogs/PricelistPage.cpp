@@ -7,12 +7,15 @@
 #include "i18n/uLanguages.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vantor {
 
@@ -87,6 +90,16 @@ TPricelistPage::TPricelistPage(TDM& ADataModule, QWidget* AParent)
     titles->resizeSection(PricelistModel::ColDescription, DescriptionWidth);
     titles->resizeSection(PricelistModel::ColPrice, PriceWidth);
     connect(titles, &QHeaderView::sectionClicked, this, &TPricelistPage::GridPricelistTitleClick);
+    connect(titles, &QHeaderView::sectionResized, this, [this] {
+        if (!fitting_)
+            columnsSizedByUser_ = true;
+    });
+    grid_->viewport()->installEventFilter(this);
+    // New captions or a sort mark may widen a title.
+    connect(model_, &QAbstractItemModel::headerDataChanged, this, [this] {
+        if (grid_->isVisible() && !columnsSizedByUser_)
+            FitColumns();
+    });
 
     popupMenu_ = new QMenu(this);
     popupMenu_->setObjectName(QStringLiteral("PricelistPopupMenu"));
@@ -133,10 +146,17 @@ void TPricelistPage::ClosePricelist()
 void TPricelistPage::FitColumns()
 {
     QHeaderView* titles = grid_->horizontalHeader();
-    const int rest = grid_->viewport()->width() - titles->sectionSize(PricelistModel::ColProductCode) -
-                     titles->sectionSize(PricelistModel::ColPrice);
+    fitting_ = true;
+    // A skin's padding or a longer translation may need more than the design
+    // widths of the narrow columns; their titles must stay readable.
+    const int codeWidth = std::max(ProductCodeWidth, titles->sectionSizeHint(PricelistModel::ColProductCode));
+    const int priceWidth = std::max(PriceWidth, titles->sectionSizeHint(PricelistModel::ColPrice));
+    titles->resizeSection(PricelistModel::ColProductCode, codeWidth);
+    titles->resizeSection(PricelistModel::ColPrice, priceWidth);
+    const int rest = grid_->viewport()->width() - codeWidth - priceWidth;
     if (rest > 0)
         titles->resizeSection(PricelistModel::ColDescription, rest);
+    fitting_ = false;
 }
 
 void TPricelistPage::mnuPricelistFindClick()
@@ -185,15 +205,12 @@ void TPricelistPage::SetTextPrompt(TTextPrompt APrompt)
     prompt_ = std::move(APrompt);
 }
 
-void TPricelistPage::showEvent(QShowEvent* AEvent)
+bool TPricelistPage::eventFilter(QObject* AWatched, QEvent* AEvent)
 {
-    QWidget::showEvent(AEvent);
-    // The dialog shows the page when its tab is first chosen; the grid has
-    // its final size then.
-    if (!fitted_) {
-        fitted_ = true;
+    // The grid gets its final size only once the dialog lays out the page.
+    if (AWatched == grid_->viewport() && AEvent->type() == QEvent::Resize && !columnsSizedByUser_)
         FitColumns();
-    }
+    return QWidget::eventFilter(AWatched, AEvent);
 }
 
 void TPricelistPage::ShowPopupMenu(const QPoint& APosition)

@@ -63,6 +63,8 @@ public:
     void ClosePricelist();
 
     // Widens the description column so that the three columns fill the grid.
+    // Runs by itself whenever the grid changes size, until the user sizes a
+    // column.
     void FitColumns();
 
     // The Find command: prompts for a product code and selects its row.
@@ -82,7 +84,7 @@ public:
     QAction* FindAction() const { return mnuPricelistFind_; }
 
 protected:
-    void showEvent(QShowEvent* AEvent) override;
+    bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
 
 private:
     void ShowPopupMenu(const QPoint& APosition);
@@ -94,7 +96,8 @@ private:
     QMenu* popupMenu_ = nullptr;
     QAction* mnuPricelistFind_ = nullptr;
     TTextPrompt prompt_;
-    bool fitted_ = false;
+    bool fitting_ = false;
+    bool columnsSizedByUser_ = false;
 };
 
 } // namespace vantor
