@@ -4,7 +4,10 @@
 #include "i18n/uLanguages.h"
 #include "testlib/TempFolder.h"
 
+#include <QApplication>
 #include <QBuffer>
+#include <QPointer>
+#include <QTimer>
 #include <QImage>
 #include <QPainter>
 #include <QTabWidget>
@@ -223,6 +226,28 @@ TEST_F(AboutDialogTest, SingleButtonByVariant)
         (okOnly ? dialog.pnlCommands->ButtonOk() : dialog.pnlCommands->ButtonCancel())->click();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     }
+}
+
+TEST_F(AboutDialogTest, RunAboutDialogShowsModallyAndReleases)
+{
+    QWidget owner;
+    owner.setGeometry(100, 100, 800, 600);
+    QPointer<TFrmAbout> shown;
+    int calls = 0;
+    QTimer::singleShot(0, [&] {
+        shown = qobject_cast<TFrmAbout*>(QApplication::activeModalWidget());
+        if (shown)
+            shown->pnlCommands->ButtonCancel()->click();
+    });
+    RunAboutDialog(&owner, [&](TOemData&, bool) {
+        ++calls;
+        return false;
+    });
+    EXPECT_EQ(calls, 1);
+    // It was shown, and it is gone once the call returns.
+    EXPECT_TRUE(shown.isNull());
+    EXPECT_TRUE(owner.findChildren<TFrmAbout*>().isEmpty());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 } // namespace
