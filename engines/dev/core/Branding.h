@@ -21,6 +21,9 @@ struct Branding {
     QColor Secondary;  // lighter companion of Primary
     QColor Accent;     // highlights: the mark's bolt, buttons, suggestions
     MarkShape Mark = MarkShape::RoundedSquare;
+    // The window colour of the host's skin for this usage type: the
+    // main-window logo lies on it, so its text must stand out against it.
+    QColor HostBackground;
 };
 
 // Usage types 0 to 6 (utMaronel ... utWebMaronel); any other value gets the
@@ -28,5 +31,9 @@ struct Branding {
 const Branding& BrandingFor(int usageType);
 
 inline constexpr int UsageTypeCount = 7;
+
+// The branding's place among the usage types 0 to 6 (utGeneric's for any
+// other value).
+int BrandingIndex(int usageType);
 
 } // namespace vantor::devengine

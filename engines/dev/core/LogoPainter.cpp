@@ -89,9 +89,49 @@ QImage TransparentImage(int width, int height)
     return image;
 }
 
+bool OnDarkSkin(const Branding& branding)
+{
+    return branding.HostBackground.lightnessF() < 0.5;
+}
+
+struct WideTextColours {
+    QColor Brand, Rest, Tagline;
+};
+
+// The brand colours are dark: on a dark skin the text takes light tints of
+// its own instead, or it would all but disappear.
+WideTextColours WideTextColoursFor(const Branding& branding)
+{
+    if (OnDarkSkin(branding))
+        return {QColor(0xF2, 0xF4, 0xF6), QColor(0xB4, 0xBD, 0xC7), QColor(0xC4, 0xCB, 0xD3, 210)};
+    QColor tagline = branding.Primary;
+    tagline.setAlpha(190);
+    return {branding.Primary, branding.Secondary, tagline};
+}
+
+// Moves the drawing by whole pixels, so that its leftmost and rightmost
+// visible columns are equally far from the edges (within a pixel).
+QImage CentredHorizontally(const QImage& image)
+{
+    int first = image.width(), last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(line[x]) != 0) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    }
+    if (last < first)
+        return image;
+    const int shift = (image.width() - (last - first + 1)) / 2 - first;
+    // Parts of the copied rectangle outside the image come out transparent.
+    return image.copy(QRect(-shift, 0, image.width(), image.height()));
+}
+
 } // namespace
 
-void PaintMark(QPainter& painter, const QRectF& box, const Branding& branding)
+void PaintMark(QPainter& painter, const QRectF& box, const Branding& branding, bool rimmed)
 {
     const double s = std::min(box.width(), box.height());
     const QRectF square(box.center() - QPointF(s / 2, s / 2), QSizeF(s, s));
@@ -103,7 +143,7 @@ void PaintMark(QPainter& painter, const QRectF& box, const Branding& branding)
     QLinearGradient fill(square.topLeft(), square.bottomRight());
     fill.setColorAt(0, branding.Secondary);
     fill.setColorAt(1, branding.Primary);
-    painter.setPen(Qt::NoPen);
+    painter.setPen(rimmed ? QPen(QColor(255, 255, 255, 90), std::max(1.0, s * 0.025)) : QPen(Qt::NoPen));
     painter.setBrush(fill);
     painter.drawPath(ShapePath(branding.Mark, square));
 
@@ -126,7 +166,8 @@ QImage PaintWideLogo(const Branding& branding)
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
 
-    PaintMark(painter, QRectF(6, 6, 58, 58), branding);
+    // On a dark skin a light edge keeps the dark mark from melting into it.
+    PaintMark(painter, QRectF(6, 6, 58, 58), branding, OnDarkSkin(branding));
 
     // The first word of the product name is the brand, the rest the kind of
     // product; both shrink together when the name is long.
@@ -143,24 +184,24 @@ QImage PaintWideLogo(const Branding& branding)
         bold = LogoFont(size, QFont::Bold);
         light = LogoFont(size, QFont::Light);
     }
+    const WideTextColours colours = WideTextColoursFor(branding);
     const double baseline = 40;
     painter.setFont(bold);
-    painter.setPen(branding.Primary);
+    painter.setPen(colours.Brand);
     painter.drawText(QPointF(left, baseline), brand);
     painter.setFont(light);
-    painter.setPen(branding.Secondary);
+    painter.setPen(colours.Rest);
     painter.drawText(QPointF(left + QFontMetricsF(bold).horizontalAdvance(brand), baseline), rest);
 
     painter.fillRect(QRectF(left + 1, 51, 22, 3), branding.Accent);
     QFont tagline = LogoFont(11, QFont::DemiBold);
     tagline.setLetterSpacing(QFont::AbsoluteSpacing, 1.6);
     painter.setFont(tagline);
-    QColor taglineColour = branding.Primary;
-    taglineColour.setAlpha(190);
-    painter.setPen(taglineColour);
+    painter.setPen(colours.Tagline);
     painter.drawText(QPointF(left + 31, 57), branding.Tagline);
     painter.end();
-    return image;
+    // The host centres the picture, so the drawing is centred in it too.
+    return CentredHorizontally(image);
 }
 
 QImage PaintSquareLogo(const Branding& branding)
