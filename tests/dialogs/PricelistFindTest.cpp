@@ -30,7 +30,6 @@ TEST(PricelistFind, ShortEntryStandsForNoProduct)
 {
     EXPECT_FALSE(PricelistKeyOfEntry(QLatin1String(PricelistFindInitialEntry)));
     EXPECT_FALSE(PricelistKeyOfEntry("31001"));
-    EXPECT_FALSE(PricelistKeyOfEntry(""));
     EXPECT_FALSE(PricelistKeyOfEntry(QString()));
 }
 
@@ -40,12 +39,6 @@ TEST(PricelistFind, CaptionLosesOnlyTheFirstAmpersand)
     EXPECT_EQ(PricelistFindCaption("&&Find"), "&Find");
     EXPECT_EQ(PricelistFindCaption("Fi&nd & replace"), "Find & replace");
     EXPECT_EQ(PricelistFindCaption("Find"), "Find");
-}
-
-TEST(PricelistFind, NotFoundTextQuotesTheEntry)
-{
-    EXPECT_EQ(PricelistNotFoundText("3100125"), "\"3100125\" not found");
-    EXPECT_EQ(PricelistNotFoundText("%1"), "\"%1\" not found");
 }
 
 } // namespace
