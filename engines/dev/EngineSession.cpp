@@ -2,11 +2,13 @@
 
 #include "dev/core/Branding.h"
 #include "dev/core/DatabaseVersion.h"
+#include "dev/core/EmbeddedLogos.h"
 #include "dev/core/EngineVersion.h"
 #include "dev/core/HandOver.h"
-#include "dev/core/LogoPainter.h"
 #include "dev/core/ProgramFolder.h"
 #include "dev/ui/SelectorScreen.h"
+
+#include "EmbeddedLogoRoot.h"
 
 #include <QApplication>
 
@@ -65,13 +67,11 @@ int32_t EngineSession::FillOemData(TOemData& data, bool aboutLogo) const
     data.sCopyright = NewEngineString(branding.Copyright);
     data.sHomePage = NewEngineString(branding.HomePage);
     data.Version = EngineVersion();
-    // Drawing text needs the host's application object; without one the
-    // branding comes without a logo.
-    data.Logo = nullptr;
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
-        const QImage logo = aboutLogo ? PaintSquareLogo(branding) : PaintWideLogo(branding);
-        data.Logo = NewEngineStream(EncodePng(logo));
-    }
+    // The logos were rendered when the engine was built; handing one out
+    // copies its bytes, which needs no application object.
+    data.Logo = NewEngineStream(
+        ReadEmbeddedLogo(QStringLiteral(VANTOR_DEVENGINE_LOGO_ROOT), lastUsageType_,
+                         aboutLogo ? LogoKind::Square : LogoKind::Wide));
     return 0;
 }
 

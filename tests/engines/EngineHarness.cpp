@@ -11,11 +11,11 @@
 
 namespace vantor::test {
 
-LoadedEngine::LoadedEngine()
+LoadedEngine::LoadedEngine(const char* path)
 {
-    handle_ = dlopen(VANTOR_ENGINE_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    handle_ = dlopen(path, RTLD_NOW | RTLD_LOCAL);
     if (handle_ == nullptr) {
-        ADD_FAILURE() << "cannot load " << VANTOR_ENGINE_LIBRARY << ": " << dlerror();
+        ADD_FAILURE() << "cannot load " << path << ": " << dlerror();
         return;
     }
     Initialize = reinterpret_cast<TInitializeForMaronelProc>(Symbol(ENGINE_INITIALIZE_PROC));

@@ -33,7 +33,8 @@ inline constexpr TInfoVersion ProjectVersion{VANTOR_VERSION_MAJOR, VANTOR_VERSIO
 
 class LoadedEngine {
 public:
-    LoadedEngine();
+    // The built engine, or the library at path.
+    explicit LoadedEngine(const char* path = VANTOR_ENGINE_LIBRARY);
     // Uninitialises the engine and unloads it.
     ~LoadedEngine();
     LoadedEngine(const LoadedEngine&) = delete;
