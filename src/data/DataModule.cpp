@@ -128,7 +128,9 @@ bool TDM::OpenPricelistToShow(const QString& ADatabasePath, const QString& ACoun
     SqlPricelist.Sql = QStringLiteral("SELECT %1 FROM %2 WHERE (%3) ORDER BY %4")
                            .arg(columns, QStringLiteral("Items"), condition, QStringLiteral("ProductCode"));
     SqlPricelist.Open();
-    const bool hasRows = SqlPricelist.RecordCount() > 0;
+    // Opening has read the first row already; counting all of them would sort
+    // the whole result a second time.
+    const bool hasRows = SqlPricelist.FetchedCount() > 0;
     if (!hasRows)
         DbPricelist.Close();
     return hasRows;

@@ -1,5 +1,7 @@
 #include "dialogs/dlgAbout.h"
 
+#include "dialogs/PricelistPage.h"
+
 #include "common/PngLogo.h"
 #include "common/TextHelpers.h"
 #include "common/WindowPlacement.h"
@@ -224,7 +226,7 @@ void TFrmAbout::LoadAboutCaptions()
     lvModules->setHorizontalHeaderLabels({QLatin1Char(' ') + GetText(QStringLiteral("IDS_CONTAINER_09")),
                                           QLatin1Char(' ') + GetText(QStringLiteral("IDS_CONTAINER_10")),
                                           QLatin1Char(' ') + GetText(QStringLiteral("IDS_CONTAINER_11"))});
-    // The pricelist page sets its own captions when it joins (AddPricelistPage).
+    // The pricelist page sets its own captions when it is created (OpenPricelist).
     const QString ok = GetText(QStringLiteral("IDS_COMMON_20"));
     pnlCommands->ButtonOk()->setText(ok);
     pnlCommands->ButtonCancel()->setText(ok);
@@ -327,7 +329,9 @@ void TFrmAbout::FormClose()
     if (closed_)
         return;
     closed_ = true;
-    if (DM != nullptr)
+    if (pricelistPage_ != nullptr)
+        pricelistPage_->ClosePricelist(); // closes the data module's pricelist too
+    else if (DM != nullptr)
         DM->ClosePricelistDatabase();
 }
 
@@ -335,22 +339,25 @@ void TFrmAbout::FormClose()
 // The page joins between Modules and Licence in debug mode, with a valid
 // pricelist for the selected catalogue and three-phase systems not hidden.
 
-bool TFrmAbout::PricelistPageWanted() const
-{
-    return GlobalSetupData.DebugMode && GlobalSetupData.Database.Pricelist.IsValid &&
-           !GlobalSetupData.AdvancedOptions.HideThreePhaseUps;
-}
-
 void TFrmAbout::OpenPricelist()
 {
-    // Opened by the pricelist page itself once it joins (AddPricelistPage).
+    if (DM == nullptr)
+        return;
+    pricelistPage_ = new TPricelistPage(*DM, PageControl);
+    pricelistPage_->LoadCaptions();
+    // Opens only in debug mode with a valid pricelist; an engine error reaches
+    // RunAboutDialog, which reports it.
+    pricelistPage_->Open();
 }
 
 void TFrmAbout::AddPricelistPage()
 {
-    // Not wired yet: the pricelist page (TPricelistPage) is inserted here,
-    // before tabLicence, when PricelistPageWanted() holds.
-    Q_UNUSED(PricelistPageWanted());
+    if (pricelistPage_ == nullptr)
+        return;
+    const int index = PageControl->insertTab(PageControl->indexOf(tabLicence), pricelistPage_,
+                                             pricelistPage_->PageCaption());
+    PageControl->setTabVisible(index, ShouldShowPricelistPage(GlobalSetupData));
+    pricelistPage_->FitColumns();
 }
 
 void RunAboutDialog(QWidget* AOwner, TOemDataLoader ALoadOemData)

@@ -20,6 +20,8 @@ class QTextBrowser;
 
 namespace vantor {
 
+class TPricelistPage;
+
 class TCommandPanelEx;
 class TSkinLabel;
 
@@ -88,11 +90,11 @@ private:
     void OpenHomePage();
 
     // The pricelist page: whether it belongs in the dialog, and where it joins.
-    bool PricelistPageWanted() const;
     void AddPricelistPage();
 
     TOemDataLoader loadOemData_;
     QString homePage_;
+    TPricelistPage* pricelistPage_ = nullptr;
     bool closed_ = false;
 };
 

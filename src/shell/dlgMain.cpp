@@ -11,6 +11,7 @@
 #include "dialogs/CommandPanelStyle.h"
 #include "dialogs/SkinControls.h"
 #include "dialogs/SkinManager.h"
+#include "dialogs/dlgAbout.h"
 #include "dialogs/dlgSetup.h"
 #include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
@@ -483,7 +484,7 @@ void TFrmVantorMain::actSetupExecute()
 
 void TFrmVantorMain::actAboutExecute()
 {
-    // The about dialog joins here.
+    RunAboutDialog(this, [this](TOemData& AOemData, bool InfoLogo) { return LoadOemData(AOemData, InfoLogo); });
 }
 
 } // namespace vantor
