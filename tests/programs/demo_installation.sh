@@ -30,12 +30,5 @@ install_copy "$1"
 find "$WORK/install/Catalogues" -name '*.vt4' -delete
 TMPDIR="$WORK/tmp" "$WORK/install/Vantor" &
 PROGRAM_PID=$!
-box=$(wait_for_window "$PROGRAM_PID" 30 "Vantorix") || fail "no box titled Vantorix appeared"
-windows=$(visible_windows "$PROGRAM_PID")
-[ "$windows" = "$box" ] || fail "other windows are visible besides the box: $windows"
-xdotool windowfocus --sync "$box"
-xdotool key Return
-wait_for_exit "$PROGRAM_PID" 20 || fail "Vantor did not end after the box was answered"
-PROGRAM_PID=""
-[ "$EXIT_CODE" -ne 0 ] || fail "a failed start-up ended with exit code 0"
+expect_one_fatal_box_then_exit
 echo "ok: the demo installation starts; without catalogues it ends after one box"

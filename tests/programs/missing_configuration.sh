@@ -11,14 +11,5 @@ cp "$1" "$WORK/install/Vantor"
 TMPDIR="$WORK/tmp" XDG_RUNTIME_DIR= "$WORK/install/Vantor" &
 PROGRAM_PID=$!
 
-box=$(wait_for_window "$PROGRAM_PID" 30 "Vantorix") || fail "no box titled Vantorix appeared"
-windows=$(visible_windows "$PROGRAM_PID")
-[ "$windows" = "$box" ] || fail "other windows are visible besides the box: $windows"
-
-xdotool windowfocus --sync "$box"
-xdotool key Return
-
-wait_for_exit "$PROGRAM_PID" 20 || fail "Vantor did not end after the box was answered"
-PROGRAM_PID=""
-[ "$EXIT_CODE" -ne 0 ] || fail "a failed start-up ended with exit code 0"
+expect_one_fatal_box_then_exit
 echo "ok: one box, no main window, ended with exit code $EXIT_CODE"

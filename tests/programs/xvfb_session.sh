@@ -57,3 +57,18 @@ wait_for_exit() {
   done
   return 1
 }
+
+# The start-up of $PROGRAM_PID failed: exactly one visible window, the box
+# titled "Vantorix"; a real Return answers it, and the program ends with a
+# non-zero exit code.
+expect_one_fatal_box_then_exit() {
+  local box windows
+  box=$(wait_for_window "$PROGRAM_PID" 30 "Vantorix") || fail "no box titled Vantorix appeared"
+  windows=$(visible_windows "$PROGRAM_PID")
+  [ "$windows" = "$box" ] || fail "other windows are visible besides the box: $windows"
+  xdotool windowfocus --sync "$box"
+  xdotool key Return
+  wait_for_exit "$PROGRAM_PID" 20 || fail "Vantor did not end after the box was answered"
+  PROGRAM_PID=""
+  [ "$EXIT_CODE" -ne 0 ] || fail "a failed start-up ended with exit code 0"
+}
