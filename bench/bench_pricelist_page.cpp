@@ -90,40 +90,7 @@ void BM_OpenPricelistPage(benchmark::State& state)
 }
 BENCHMARK(BM_OpenPricelistPage)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 
-// What (a) would cost if the data module told "has rows" from the first row
-// it already read instead of counting the whole result a second time: the
-// same steps, with the query opened directly.
-void BM_OpenPricelistPageFirstRowOnly(benchmark::State& state)
-{
-    const Pricelist& pricelist = SharedPricelist();
-    TDM dm;
-    int rowsShown = 0;
-    for (auto _ : state) {
-        auto page = std::make_unique<TPricelistPage>(dm);
-        page->resize(505, 225);
-        page->LoadCaptions();
-        dm.DbPricelist.FileName = pricelist.folder + Code + "/Pricelist.vt4";
-        dm.DbPricelist.Password = QLatin1String(DatabasePassword);
-        dm.SqlPricelist.Sql = QLatin1String(Sql);
-        dm.SqlPricelist.Open();
-        benchmark::DoNotOptimize(dm.SqlPricelist.FetchedCount() > 0);
-        page->Model()->Reload();
-        page->show();
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-        rowsShown = page->Model()->rowCount();
-        state.PauseTiming();
-        page.reset();
-        dm.ClosePricelistDatabase();
-        state.ResumeTiming();
-    }
-    if (rowsShown <= 1)
-        state.SkipWithError("the grid did not fetch its first rows");
-    state.counters["rows_shown"] = rowsShown;
-}
-BENCHMARK(BM_OpenPricelistPageFirstRowOnly)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
-
-// Breakdown of (a): the data module's part alone (query, first row, count).
+// Breakdown of (a): the data module's part alone (query and its first row).
 void BM_OpenPricelistToShowOnly(benchmark::State& state)
 {
     SharedPricelist();
