@@ -1,0 +1,191 @@
+#include "update/ZlibMultiple.h"
+
+#include "update/PackageEntry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace vantor {
+
+using package::EntryHeader;
+
+namespace {
+
+// Entries are streamed through fixed buffers, so memory does not grow with
+// their size.
+constexpr qint64 InputChunk = 256 * 1024;
+constexpr qint64 OutputChunk = 256 * 1024;
+
+void OpenForReading(QFile& file)
+{
+    if (!file.open(QIODevice::ReadOnly))
+        throw PackageError(QStringLiteral("cannot open the package %1: %2").arg(file.fileName(), file.errorString()));
+}
+
+void SeekTo(QIODevice& stream, qint64 position)
+{
+    if (!stream.seek(position))
+        throw PackageError(QStringLiteral("cannot move to offset %1 of the package").arg(position));
+}
+
+qint64 BytesLeft(const QIODevice& stream)
+{
+    return stream.size() - stream.pos();
+}
+
+class Inflater {
+public:
+    Inflater()
+    {
+        // Window bits 15: the zlib wrapper only; raw deflate and gzip fail.
+        if (inflateInit2(&stream_, 15) != Z_OK)
+            throw PackageError(QStringLiteral("cannot start the decompressor"));
+    }
+    ~Inflater() { inflateEnd(&stream_); }
+    Inflater(const Inflater&) = delete;
+    Inflater& operator=(const Inflater&) = delete;
+
+    z_stream& stream() { return stream_; }
+
+private:
+    z_stream stream_{};
+};
+
+struct Buffers {
+    std::vector<char> input = std::vector<char>(InputChunk);
+    std::vector<char> output = std::vector<char>(OutputChunk);
+};
+
+// Inflates the entry's stream from the package into the target, chunk by
+// chunk, and returns the number of bytes written. The stream must end within
+// the entry's data: a stream cut short is corrupt, not a shorter file.
+qint64 InflateEntry(QIODevice& package, const EntryHeader& header, QFile& target, Buffers& buffers,
+                    const std::function<void(qint64, qint64)>& onProgress)
+{
+    const QString path = package::StoredRelativePath(header);
+    Inflater inflater;
+    z_stream& z = inflater.stream();
+    qint64 compressedLeft = header.CompressedSize;
+    qint64 written = 0;
+    for (;;) {
+        if (z.avail_in == 0) {
+            if (compressedLeft == 0)
+                throw PackageError(QStringLiteral("the data of \"%1\" ends before its compressed stream").arg(path));
+            const qint64 count = std::min(compressedLeft, InputChunk);
+            if (package.read(buffers.input.data(), count) != count)
+                throw PackageError(QStringLiteral("cannot read the data of \"%1\"").arg(path));
+            compressedLeft -= count;
+            z.next_in = reinterpret_cast<Bytef*>(buffers.input.data());
+            z.avail_in = static_cast<uInt>(count);
+        }
+        z.next_out = reinterpret_cast<Bytef*>(buffers.output.data());
+        z.avail_out = static_cast<uInt>(OutputChunk);
+        const int result = inflate(&z, Z_NO_FLUSH);
+        // Z_BUF_ERROR only means no progress was possible; more input follows
+        // above, or the data has run out.
+        const bool failed = result != Z_OK && result != Z_STREAM_END && !(result == Z_BUF_ERROR && z.avail_in == 0);
+        if (failed) {
+            const QString reason = result == Z_NEED_DICT ? QStringLiteral("needs a preset dictionary")
+                                   : z.msg           ? QString::fromLatin1(z.msg)
+                                                     : QStringLiteral("zlib error %1").arg(result);
+            throw PackageError(QStringLiteral("the compressed data of \"%1\" is corrupt: %2").arg(path, reason));
+        }
+        const qint64 produced = OutputChunk - z.avail_out;
+        if (produced > 0) {
+            if (target.write(buffers.output.data(), produced) != produced)
+                throw PackageError(
+                    QStringLiteral("cannot write %1: %2").arg(target.fileName(), target.errorString()));
+            written += produced;
+            if (onProgress)
+                onProgress(written, header.UncompressedSize);
+        }
+        if (result == Z_STREAM_END)
+            return written;
+    }
+}
+
+} // namespace
+
+void TZlibMultiple::ListStoredFiles(const QString& FileName, QStringList& FileList) const
+{
+    QFile file(FileName);
+    OpenForReading(file);
+    while (BytesLeft(file) > 0) {
+        const EntryHeader header = package::ReadEntryHeader(file);
+        FileList.append(package::StoredRelativePath(header));
+        // A final entry cut short is listed all the same; nothing follows it.
+        if (header.CompressedSize >= BytesLeft(file))
+            break;
+        SeekTo(file, header.DataOffset + header.CompressedSize);
+    }
+}
+
+void TZlibMultiple::DecompressFile(const QString& FileName, const QString& Directory, bool Overwrite,
+                                   bool RelativePaths)
+{
+    QFile file(FileName);
+    OpenForReading(file);
+    DecompressStream(file, Directory, Overwrite, RelativePaths);
+    if (OnCompletedAction)
+        OnCompletedAction();
+}
+
+void TZlibMultiple::DecompressStream(QIODevice& Stream, const QString& Directory, bool Overwrite, bool RelativePaths)
+{
+    if (Stream.isSequential())
+        throw PackageError(QStringLiteral("a package must be read from a file or a buffer"));
+    QString destination = Directory;
+    if (!destination.isEmpty() && !destination.endsWith(u'/'))
+        destination += u'/';
+
+    Buffers buffers;
+    while (BytesLeft(Stream) > 0) {
+        const EntryHeader header = package::ReadEntryHeader(Stream);
+        const QString relative = package::StoredRelativePath(header);
+        // Everything that can be known about the entry is checked before
+        // anything of it is written.
+        if (header.CompressedSize > BytesLeft(Stream))
+            throw PackageError(QStringLiteral("the data of \"%1\" is cut short by the end of the package").arg(relative));
+        package::CheckEntryPath(header);
+
+        const QString directory = package::ToLocalSeparators(package::StoredDirectory(header));
+        const QString target =
+            destination + package::ToLocalSeparators(RelativePaths ? relative : header.Name);
+        const qint64 dataEnd = header.DataOffset + header.CompressedSize;
+
+        if (ForceDirectoriesFlag) {
+            // The entry's folder is made even when paths are dropped; a name
+            // with separators in it needs the folders before the file.
+            const QString folders[] = {destination + directory, QFileInfo(target).path()};
+            for (const QString& folder : folders) {
+                if (!folder.isEmpty() && !QDir().mkpath(folder))
+                    throw PackageError(QStringLiteral("cannot create the folder %1").arg(folder));
+            }
+        }
+        if ((!Overwrite && QFileInfo::exists(target)) ||
+            (OnDecompressingFile && !OnDecompressingFile(target, header.UncompressedSize))) {
+            SeekTo(Stream, dataEnd);
+            continue;
+        }
+
+        QFile output(target);
+        if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+            throw PackageError(QStringLiteral("cannot create %1: %2").arg(target, output.errorString()));
+        const qint64 written = InflateEntry(Stream, header, output, buffers, OnProgress);
+        output.close();
+        if (output.error() != QFileDevice::NoError)
+            throw PackageError(QStringLiteral("cannot write %1: %2").arg(target, output.errorString()));
+        // Bytes after the end of the zlib stream belong to no file.
+        SeekTo(Stream, dataEnd);
+        if (OnDecompressedFile)
+            OnDecompressedFile(target, written);
+    }
+}
+
+} // namespace vantor
