@@ -1,0 +1,62 @@
+// The updater's only window: shows the work in progress, then the outcome,
+// and restarts the main program after a success when the user closes it.
+#pragma once
+
+#include "updater/SafeFolderCopy.h"
+#include "updater/StatusImages.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace vantor {
+
+class TFrmUpdater : public QDialog {
+    Q_OBJECT
+
+public:
+    // Starts a program with parameters; StartProgram unless a test says otherwise.
+    using TProgramStarter = std::function<bool(const QString& AProgram, const QString& AParameters)>;
+
+    explicit TFrmUpdater(QWidget* AParent = nullptr);
+
+    // Test seams: failures injected into the copy, and the program start.
+    void SetCopyStepHook(TCopyStepHook AHook);
+    void SetProgramStarter(TProgramStarter AStarter);
+
+    bool UpdateOk() const { return fUpdateOk; }
+
+protected:
+    void showEvent(QShowEvent* AEvent) override;
+    void closeEvent(QCloseEvent* AEvent) override;
+    // There is nothing to cancel: Escape does not close the window.
+    void reject() override {}
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormIdleHandler();
+    void FinishIdleWork();
+    bool DoUpdate();
+    void btnOkClick();
+    void FormClose();
+    void ShowStatus(TStatusImage AImage, const QString& AText);
+
+    QFrame* sPanel1 = nullptr;
+    QLabel* imgStatus = nullptr;
+    QLabel* lblStatus = nullptr;
+    QPushButton* btnOk = nullptr;
+
+    bool fUpdateOk = false;
+    bool idleWorkStarted_ = false;
+    bool working_ = false; // from the first idle moment until OK is enabled
+    bool closed_ = false;
+    TCopyStepHook copyStepHook_;
+    TProgramStarter startProgram_;
+};
+
+} // namespace vantor

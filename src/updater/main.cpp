@@ -1,0 +1,23 @@
+// Updater: installs the staged database and catalogue files over the
+// installation once the main program has ended, and restarts it.
+#include "updater/FrmUpdater.h"
+#include "updater/uMain.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    // Read before any window exists, so that a wrong start ends silently even
+    // where no display can be opened.
+    QStringList parameters;
+    for (int i = 1; i < argc; ++i)
+        parameters.append(QString::fromLocal8Bit(argv[i]));
+    if (!vantor::ReadInputParameters(parameters))
+        return 1;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Updater"));
+    vantor::TFrmUpdater form;
+    form.show();
+    return app.exec();
+}
