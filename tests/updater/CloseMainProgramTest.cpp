@@ -1,0 +1,52 @@
+// Closing a running main program before its files are replaced.
+#include "updater/CloseMainProgram.h"
+
+#include "support/WindowChannel.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace vantor::test {
+namespace {
+
+const QString MainWindowClass = QStringLiteral("TFrmVantorMain");
+
+TEST(CloseMainProgram, ReturnsSoonWhenNoMainProgramRuns)
+{
+    QElapsedTimer clock;
+    clock.start();
+    CloseMainProgram(MainWindowClass);
+    EXPECT_LT(clock.elapsed(), 1000);
+}
+
+TEST(CloseMainProgram, AsksRunningMainProgramsToQuitAndWaitsUntilTheyHaveEnded)
+{
+    std::vector<std::unique_ptr<QProcess>> mains;
+    for (int i = 0; i < 2; ++i) {
+        auto& main = mains.emplace_back(std::make_unique<QProcess>());
+        main->start(VANTOR_LISTENING_MAIN, QStringList());
+        ASSERT_TRUE(main->waitForReadyRead(5000));
+        ASSERT_EQ(main->readAllStandardOutput(), "listening\n");
+    }
+    ASSERT_EQ(platform::WindowChannel::CountRunning(MainWindowClass), 2);
+
+    CloseMainProgram(MainWindowClass);
+
+    EXPECT_EQ(platform::WindowChannel::CountRunning(MainWindowClass), 0);
+    for (const auto& main : mains) {
+        // Their channels are closed; the processes have ended or are on their way out.
+        if (main->state() != QProcess::NotRunning) {
+            EXPECT_TRUE(main->waitForFinished(3000));
+        }
+        EXPECT_EQ(main->exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(main->exitCode(), 0) << "it quit because it was asked to";
+    }
+}
+
+} // namespace
+} // namespace vantor::test
