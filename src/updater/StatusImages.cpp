@@ -29,15 +29,16 @@ void DrawTick(QPainter& APainter)
 
 void DrawFailure(QPainter& APainter)
 {
-    const QColor red(210, 20, 20);
-    APainter.setPen(QPen(red, 1.6));
-    APainter.setBrush(QColor(255, 235, 235));
-    APainter.drawEllipse(QRectF(1.3, 1.3, 13.4, 13.4));
-    // The stroke across the circle, behind the mark.
-    APainter.drawLine(QPointF(3.6, 3.6), QPointF(12.4, 12.4));
+    const QColor red(215, 25, 25);
+    APainter.setPen(QPen(red.darker(140), 1));
+    APainter.setBrush(red);
+    APainter.drawEllipse(QRectF(0.8, 0.8, 14.4, 14.4));
+    // The stroke across the circle, darker than the disc and behind the mark.
+    APainter.setPen(QPen(red.darker(190), 2));
+    APainter.drawLine(QPointF(3.3, 3.3), QPointF(12.7, 12.7));
     APainter.setPen(Qt::NoPen);
-    APainter.setBrush(red.darker(130));
-    APainter.drawRoundedRect(QRectF(6.9, 3.4, 2.2, 6.2), 1, 1);
+    APainter.setBrush(Qt::white);
+    APainter.drawRoundedRect(QRectF(6.9, 3.0, 2.2, 6.6), 1, 1);
     APainter.drawEllipse(QRectF(6.8, 10.6, 2.4, 2.4));
 }
 
