@@ -2,7 +2,9 @@
 
 #include "pack/PackError.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <zlib.h>
@@ -122,11 +124,25 @@ private:
 
 void WritePackage(const QString& packagePath, const QList<PackageInput>& inputs)
 {
-    // Unless commit() is reached, QSaveFile removes its temporary file.
-    Writer writer(packagePath);
-    for (const PackageInput& input : inputs)
-        writer.add(input);
-    writer.commit();
+    // The package's folder is made when missing, and removed again when the
+    // package cannot be written.
+    QStringList madeFolders;
+    for (QString folder = QFileInfo(packagePath).absolutePath(); !QFileInfo::exists(folder);
+         folder = QFileInfo(folder).path())
+        madeFolders.prepend(folder);
+    try {
+        if (!madeFolders.isEmpty() && !QDir().mkpath(madeFolders.back()))
+            throw PackError(QStringLiteral("cannot create the folder %1").arg(madeFolders.back()));
+        // Unless commit() is reached, QSaveFile removes its temporary file.
+        Writer writer(packagePath);
+        for (const PackageInput& input : inputs)
+            writer.add(input);
+        writer.commit();
+    } catch (...) {
+        for (auto folder = madeFolders.crbegin(); folder != madeFolders.crend(); ++folder)
+            QDir().rmdir(*folder);
+        throw;
+    }
 }
 
 } // namespace vantor::pack

@@ -1,0 +1,198 @@
+// Reading hand-made packages: layout, folders, refused paths, damaged data.
+#include "update/ZlibMultiple.h"
+
+#include "testlib/TempFolder.h"
+#include "update/PackageBytes.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+using namespace vantor::test;
+
+namespace {
+
+QStringList Listed(const QString& package)
+{
+    QStringList list;
+    TZlibMultiple().ListStoredFiles(package, list);
+    return list;
+}
+
+void Unpack(const QString& package, const QString& destination, bool overwrite = true, bool relativePaths = true)
+{
+    TZlibMultiple().DecompressFile(package, destination, overwrite, relativePaths);
+}
+
+} // namespace
+
+TEST(PackageReader, OneEntryHasTheDocumentedLayout)
+{
+    TempFolder dir;
+    const QByteArray stream = ZlibStream("abc");
+    QByteArray bytes = QByteArray::fromHex("0005") + "a.txt" + QByteArray::fromHex("03000000");
+    bytes += LittleEndian32(quint32(stream.size())) + stream;
+    ASSERT_EQ(bytes, Entry("", "a.txt", "abc"));
+    const QString package = dir.write("p/update.Z", bytes);
+
+    EXPECT_EQ(Listed(package), QStringList{"a.txt"});
+    Unpack(package, dir.path() + "p");
+    EXPECT_EQ(dir.read("p/a.txt"), "abc");
+}
+
+TEST(PackageReader, AnEmptyPackageListsNothingAndUnpacksNothing)
+{
+    TempFolder dir;
+    const QString package = dir.write("empty.Z", "");
+    EXPECT_EQ(Listed(package), QStringList{});
+    Unpack(package, dir.path() + "out");
+    EXPECT_EQ(EverythingBelow(dir.path()), QStringList{"empty.Z"});
+}
+
+TEST(PackageReader, FoldersGetTheirSeparatorAndAreCreated)
+{
+    TempFolder dir;
+    const QString package = dir.write("p.Z", Entry("sub", "x", "1") + Entry("a\\b\\", "y", "22") +
+                                                 Entry("", "caf\xe9.txt", "3"));
+    // Text bytes are Latin-1: 0xE9 is one character.
+    EXPECT_EQ(Listed(package), (QStringList{"sub\\x", "a\\b\\y", QString::fromUtf8("caf\u00e9.txt")}));
+
+    Unpack(package, dir.path() + "out");
+    EXPECT_EQ(dir.read("out/sub/x"), "1");
+    EXPECT_EQ(dir.read("out/a/b/y"), "22");
+    EXPECT_EQ(dir.read(QString::fromUtf8("out/caf\u00e9.txt")), "3");
+
+    // Without relative paths the files land in the destination itself, while
+    // their folders are still made.
+    Unpack(package, dir.path() + "flat", true, false);
+    EXPECT_EQ(EverythingBelow(dir.path() + "flat"),
+              (QStringList{"a/", "a/b/", QString::fromUtf8("caf\u00e9.txt"), "sub/", "x", "y"}));
+}
+
+TEST(PackageReader, PathsThatCouldLeaveTheDestinationAreRefusedBeforeWriting)
+{
+    const QList<std::pair<QByteArray, QByteArray>> paths = {
+        {"..\\..\\", "evil"}, {"", "/abs"},     {"\\abs", "x"},      {"C:\\", "x"},
+        {"a\\..\\..\\", "b"}, {"", ".."},       {"sub", "../../evil"}, {"a", "d:x"},
+        {"ok/../..", "x"},    {"", "a\\..\\.."}, {"", ""},            {"sub", "x\\"},
+        {"", QByteArray("nul\0x", 5)}};
+    for (const auto& [directory, name] : paths) {
+        SCOPED_TRACE((directory + "|" + name).toStdString());
+        TempFolder dir;
+        const QString package = dir.write("p.Z", Entry(directory, name, "bad"));
+        EXPECT_THROW(Unpack(package, dir.path() + "out/inner"), PackageError);
+        EXPECT_EQ(EverythingBelow(dir.path()), QStringList{"p.Z"});
+    }
+}
+
+TEST(PackageReader, ANameWithSeparatorsStaysBelowTheDestination)
+{
+    TempFolder dir;
+    const QString package = dir.write("p.Z", Entry("d", "e/f\\g", "x"));
+    Unpack(package, dir.path() + "out");
+    EXPECT_EQ(dir.read("out/d/e/f/g"), "x");
+}
+
+TEST(PackageReader, DamagedDataEndsTheOperationAndKeepsWhatWasWritten)
+{
+    const QByteArray content(100000, 'z');
+    const QByteArray good = ZlibStream(content);
+    QByteArray corrupt = good;
+    corrupt[corrupt.size() / 2] = char(corrupt[corrupt.size() / 2] ^ 0x55);
+    corrupt[corrupt.size() - 1] = char(corrupt[corrupt.size() - 1] ^ 0x55); // the checksum at least
+    const QByteArray cutShort = good.left(good.size() - 5);
+    const QByteArray rawDeflate = good.mid(2, good.size() - 6);
+    const QByteArray gzip = QByteArray::fromHex("1f8b08000000000000034b4c4a0600c241243503000000");
+    for (const QByteArray& data : {corrupt, cutShort, rawDeflate, gzip}) {
+        TempFolder dir;
+        const QString package =
+            dir.write("p.Z", Entry("", "first", "1") + RawEntry("", "second", 100000, quint32(data.size()), data) +
+                                 Entry("", "third", "3"));
+        EXPECT_THROW(Unpack(package, dir.path() + "out"), PackageError);
+        EXPECT_EQ(dir.read("out/first"), "1");
+        EXPECT_TRUE(QFileInfo::exists(dir.path() + "out/second"));
+        EXPECT_FALSE(QFileInfo::exists(dir.path() + "out/third"));
+    }
+}
+
+TEST(PackageReader, BytesAfterTheEndOfAStreamAreIgnored)
+{
+    TempFolder dir;
+    const QByteArray data = ZlibStream("abc") + "trailing";
+    const QString package = dir.write("p.Z", RawEntry("", "a", 3, quint32(data.size()), data) + Entry("", "b", "b"));
+    Unpack(package, dir.path());
+    EXPECT_EQ(dir.read("a"), "abc");
+    EXPECT_EQ(dir.read("b"), "b");
+}
+
+TEST(PackageReader, AnEntryCutShortIsListedButNothingIsWrittenForIt)
+{
+    TempFolder dir;
+    const QByteArray stream = ZlibStream("truncated");
+    const QString package =
+        dir.write("p.Z", Entry("", "whole", "w") + RawEntry("cut", "part", 9, quint32(stream.size()), stream.left(4)));
+    EXPECT_EQ(Listed(package), (QStringList{"whole", "cut\\part"}));
+    EXPECT_THROW(Unpack(package, dir.path() + "out"), PackageError);
+    EXPECT_EQ(EverythingBelow(dir.path() + "out"), QStringList{"whole"});
+
+    // A header cut short cannot be listed at all.
+    const QString broken = dir.write("h.Z", Entry("", "whole", "w") + QByteArray::fromHex("0461"));
+    EXPECT_THROW(Listed(broken), PackageError);
+    EXPECT_THROW(Listed(dir.path() + "missing.Z"), PackageError);
+}
+
+TEST(PackageReader, OverwriteDecidesAboutExistingFiles)
+{
+    TempFolder dir;
+    const QString package = dir.write("p.Z", Entry("", "a", "new a") + Entry("", "b", "new b"));
+    dir.write("out/a", "old a");
+    Unpack(package, dir.path() + "out", false);
+    EXPECT_EQ(dir.read("out/a"), "old a");
+    EXPECT_EQ(dir.read("out/b"), "new b"); // the skipped entry's data was passed over correctly
+    Unpack(package, dir.path() + "out", true);
+    EXPECT_EQ(dir.read("out/a"), "new a");
+}
+
+TEST(PackageReader, AnEmptyStreamMakesAnEmptyFile)
+{
+    TempFolder dir;
+    const QString package = dir.write("p.Z", RawEntry("", "empty", 0, 8, EmptyZlibStream()));
+    Unpack(package, dir.path());
+    EXPECT_TRUE(QFileInfo(dir.path() + "empty").isFile());
+    EXPECT_EQ(QFileInfo(dir.path() + "empty").size(), 0);
+}
+
+TEST(PackageReader, EventsReportAndMayVetoEachFile)
+{
+    TempFolder dir;
+    QByteArray big(700 * 1024, '\0');
+    for (qsizetype i = 0; i < big.size(); ++i)
+        big[i] = char(i * 7 % 251);
+    const QString package = dir.write("p.Z", Entry("", "skip", "s") + Entry("d", "big", big));
+
+    TZlibMultiple reader;
+    QStringList asked;
+    QList<std::pair<qint64, qint64>> progress;
+    QStringList done;
+    int completed = 0;
+    reader.OnDecompressingFile = [&](const QString& target, qint64 size) {
+        asked << QFileInfo(target).fileName() + "=" + QString::number(size);
+        return !target.endsWith("skip");
+    };
+    reader.OnProgress = [&](qint64 bytes, qint64 total) { progress.append({bytes, total}); };
+    reader.OnDecompressedFile = [&](const QString& target, qint64 bytes) {
+        done << QDir(dir.path()).relativeFilePath(target) + "=" + QString::number(bytes);
+    };
+    reader.OnCompletedAction = [&] { ++completed; };
+    reader.DecompressFile(package, dir.path(), true, true);
+
+    EXPECT_EQ(asked, (QStringList{"skip=1", "big=716800"}));
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + "skip"));
+    EXPECT_EQ(done, QStringList{"d/big=716800"});
+    EXPECT_EQ(dir.read("d/big"), big);
+    ASSERT_GE(progress.size(), 3); // streamed in chunks
+    EXPECT_EQ(progress.back(), (std::pair<qint64, qint64>{716800, 716800}));
+    EXPECT_EQ(completed, 1);
+}
