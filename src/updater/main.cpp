@@ -4,6 +4,7 @@
 #include "updater/uMain.h"
 
 #include <QApplication>
+#include <QFile>
 
 int main(int argc, char** argv)
 {
@@ -11,7 +12,7 @@ int main(int argc, char** argv)
     // where no display can be opened.
     QStringList parameters;
     for (int i = 1; i < argc; ++i)
-        parameters.append(QString::fromLocal8Bit(argv[i]));
+        parameters.append(QFile::decodeName(argv[i])); // paths, decoded as file names
     if (!vantor::ReadInputParameters(parameters))
         return 1;
 

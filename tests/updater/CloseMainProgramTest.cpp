@@ -16,16 +16,13 @@ namespace {
 
 const QString MainWindowClass = QStringLiteral("TFrmVantorMain");
 
-TEST(CloseMainProgram, ReturnsSoonWhenNoMainProgramRuns)
+TEST(CloseMainProgram, AsksRunningMainProgramsToQuitAndWaitsUntilTheyHaveEnded)
 {
     QElapsedTimer clock;
     clock.start();
     CloseMainProgram(MainWindowClass);
-    EXPECT_LT(clock.elapsed(), 1000);
-}
+    EXPECT_LT(clock.elapsed(), 1000) << "with none running it returns soon";
 
-TEST(CloseMainProgram, AsksRunningMainProgramsToQuitAndWaitsUntilTheyHaveEnded)
-{
     std::vector<std::unique_ptr<QProcess>> mains;
     for (int i = 0; i < 2; ++i) {
         auto& main = mains.emplace_back(std::make_unique<QProcess>());

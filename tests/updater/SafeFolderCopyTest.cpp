@@ -16,14 +16,8 @@ namespace {
 
 QString StepName(TCopyStep AStep)
 {
-    switch (AStep) {
-    case TCopyStep::CreateFolder: return "CreateFolder";
-    case TCopyStep::WriteFile: return "WriteFile";
-    case TCopyStep::SyncFile: return "SyncFile";
-    case TCopyStep::Backup: return "Backup";
-    case TCopyStep::MoveIntoPlace: return "MoveIntoPlace";
-    }
-    return {};
+    static const char* const Names[] = {"CreateFolder", "WriteFile", "SyncFile", "Backup", "MoveIntoPlace"};
+    return Names[static_cast<int>(AStep)];
 }
 
 mode_t ModeOf(const QString& APath)
