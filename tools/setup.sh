@@ -9,7 +9,7 @@ BUILD_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools
   libpugixml-dev zlib1g-dev
   libsqlcipher-dev libssl-dev
-  libcurl4-openssl-dev
+  libcurl4-openssl-dev libcpp-httplib-dev
 )
 
 # Needed only by the tests, the fuzz targets and the benchmarks.
@@ -18,7 +18,7 @@ TEST_PACKAGES=(
   xvfb xdotool x11-utils xauth libx11-dev
   clang libclang-rt-dev gcc-multilib
   fonts-dejavu-core
-  libcpp-httplib-dev curl
+  curl
 )
 
 want=("${BUILD_PACKAGES[@]}")

@@ -1,0 +1,241 @@
+#include "update/HttpClient.h"
+
+#include <QFile>
+
+#include <curl/curl.h>
+
+#include <chrono>
+#include <mutex>
+
+namespace vantor {
+
+namespace {
+
+// Large receive buffer: fewer callbacks and writes per megabyte.
+constexpr long ReceiveBufferSize = 512L * 1024L;
+
+const QString StockAccept = QStringLiteral("text/html, */*");
+const QString StockUserAgent = QStringLiteral("Vantor HTTP client");
+
+void InitialiseCurl()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+bool IsSuccessStatus(long Status)
+{
+    return Status >= 200 && Status < 300;
+}
+
+// Owns the header list for the duration of one request.
+class CurlHeaderList {
+public:
+    explicit CurlHeaderList(const QList<HttpHeader>& Headers)
+    {
+        for (const HttpHeader& header : Headers) {
+            const QByteArray line = (header.Name + QStringLiteral(": ") + header.Value).toUtf8();
+            list_ = curl_slist_append(list_, line.constData());
+        }
+    }
+    ~CurlHeaderList() { curl_slist_free_all(list_); }
+    CurlHeaderList(const CurlHeaderList&) = delete;
+    CurlHeaderList& operator=(const CurlHeaderList&) = delete;
+
+    curl_slist* get() const { return list_; }
+
+private:
+    curl_slist* list_ = nullptr;
+};
+
+} // namespace
+
+struct HttpClient::Transfer {
+    HttpClient* Client = nullptr;
+    QFile* File = nullptr;
+    std::int64_t Count = 0;
+    bool StatusChecked = false;
+    bool StatusRefused = false;
+    bool WriteFailed = false;
+};
+
+HttpClient::HttpClient()
+    : ConnectTimeout(VANTOR_HTTP_CONNECT_TIMEOUT), StallTimeout(VANTOR_HTTP_STALL_TIMEOUT)
+{
+    InitialiseCurl();
+    curl_ = curl_easy_init();
+    headers_.append({QStringLiteral("Accept"), StockAccept});
+    headers_.append({QStringLiteral("User-Agent"), StockUserAgent});
+}
+
+HttpClient::~HttpClient()
+{
+    curl_easy_cleanup(static_cast<CURL*>(curl_));
+}
+
+void HttpClient::SetRequestHeader(const QString& Name, const QString& Value)
+{
+    for (qsizetype i = 0; i < headers_.size(); ++i) {
+        if (headers_[i].Name.compare(Name, Qt::CaseInsensitive) == 0) {
+            if (Value.isEmpty())
+                headers_.removeAt(i);
+            else
+                headers_[i].Value = Value;
+            return;
+        }
+    }
+    if (!Value.isEmpty())
+        headers_.append({Name, Value});
+}
+
+QString HttpClient::RequestHeader(const QString& Name) const
+{
+    for (const HttpHeader& header : headers_) {
+        if (header.Name.compare(Name, Qt::CaseInsensitive) == 0)
+            return header.Value;
+    }
+    return {};
+}
+
+void HttpClient::Disconnect()
+{
+    disconnected_ = true;
+}
+
+void HttpClient::Prepare(const QString& Url, void* HeaderList, char* ErrorBuffer)
+{
+    if (curl_ == nullptr)
+        throw HttpError("HTTP client could not be initialised");
+    CURL* curl = static_cast<CURL*>(curl_);
+    // Reset keeps the open connection, so consecutive requests to one server reuse it.
+    curl_easy_reset(curl);
+    ErrorBuffer[0] = '\0';
+    const QByteArray url = Url.toUtf8();
+    curl_easy_setopt(curl, CURLOPT_URL, url.constData()); // copied by libcurl
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, ErrorBuffer);
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_PROXY, "");
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, static_cast<curl_slist*>(HeaderList));
+    curl_easy_setopt(curl, CURLOPT_BUFFERSIZE, ReceiveBufferSize);
+    if (ConnectTimeout > 0)
+        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(ConnectTimeout));
+    // The progress callback watches for stalls (see TransferInfo) and for Disconnect.
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &HttpClient::TransferInfo);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, this);
+    disconnected_ = false;
+    stalled_ = false;
+    lastBytes_ = -1;
+}
+
+void HttpClient::Fail(const QString& Url, int Code, const char* ErrorBuffer) const
+{
+    if (stalled_)
+        throw HttpError(QStringLiteral("%1: no data for %2 seconds").arg(Url).arg(StallTimeout).toStdString());
+    const QString reason = ErrorBuffer[0] != '\0'
+                               ? QString::fromUtf8(ErrorBuffer)
+                               : QString::fromUtf8(curl_easy_strerror(static_cast<CURLcode>(Code)));
+    throw HttpError((Url + QStringLiteral(": ") + reason).toStdString());
+}
+
+void HttpClient::CheckStatus(const QString& Url) const
+{
+    long status = 0;
+    curl_easy_getinfo(static_cast<CURL*>(curl_), CURLINFO_RESPONSE_CODE, &status);
+    if (!IsSuccessStatus(status))
+        throw HttpError(QStringLiteral("%1: HTTP status %2").arg(Url).arg(status).toStdString());
+}
+
+std::int64_t HttpClient::Head(const QString& Url)
+{
+    char errorBuffer[CURL_ERROR_SIZE];
+    const CurlHeaderList headerList(headers_);
+    Prepare(Url, headerList.get(), errorBuffer);
+    CURL* curl = static_cast<CURL*>(curl_);
+    curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
+
+    const CURLcode result = curl_easy_perform(curl);
+    if (result != CURLE_OK)
+        Fail(Url, result, errorBuffer);
+    CheckStatus(Url);
+    curl_off_t length = -1;
+    curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+    return length;
+}
+
+void HttpClient::Get(const QString& Url, QFile& File)
+{
+    char errorBuffer[CURL_ERROR_SIZE];
+    const CurlHeaderList headerList(headers_);
+    Prepare(Url, headerList.get(), errorBuffer);
+    CURL* curl = static_cast<CURL*>(curl_);
+    Transfer transfer;
+    transfer.Client = this;
+    transfer.File = &File;
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &HttpClient::WriteBody);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
+
+    const CURLcode result = curl_easy_perform(curl);
+    // The transfer was ended on request; the file keeps what arrived.
+    if (disconnected_)
+        return;
+    if (transfer.WriteFailed)
+        throw HttpError((QStringLiteral("Cannot write %1: %2").arg(File.fileName(), File.errorString()))
+                            .toStdString());
+    // A connection closed before the announced length ends the body.
+    if (result != CURLE_OK && result != CURLE_PARTIAL_FILE && !transfer.StatusRefused)
+        Fail(Url, result, errorBuffer);
+    CheckStatus(Url);
+}
+
+std::size_t HttpClient::WriteBody(char* Data, std::size_t Size, std::size_t Count, void* UserData)
+{
+    auto* transfer = static_cast<Transfer*>(UserData);
+    HttpClient* client = transfer->Client;
+    const std::size_t bytes = Size * Count;
+    // The body of an error or redirect response is not the file asked for.
+    if (!transfer->StatusChecked) {
+        long status = 0;
+        curl_easy_getinfo(static_cast<CURL*>(client->curl_), CURLINFO_RESPONSE_CODE, &status);
+        if (!IsSuccessStatus(status)) {
+            transfer->StatusRefused = true;
+            return 0;
+        }
+        transfer->StatusChecked = true;
+    }
+    if (transfer->File->write(Data, static_cast<qint64>(bytes)) != static_cast<qint64>(bytes)) {
+        transfer->WriteFailed = true;
+        return 0;
+    }
+    transfer->Count += static_cast<std::int64_t>(bytes);
+    if (client->OnWork)
+        client->OnWork(transfer->Count);
+    // A short count makes libcurl end the transfer at once.
+    return client->disconnected_ ? 0 : bytes;
+}
+
+int HttpClient::TransferInfo(void* UserData, std::int64_t, std::int64_t ReceivedNow, std::int64_t,
+                             std::int64_t SentNow)
+{
+    auto* client = static_cast<HttpClient*>(UserData);
+    if (client->disconnected_)
+        return 1;
+    // A server that accepts and then sends nothing would otherwise hold the
+    // program forever. libcurl's own low-speed limit averages over several
+    // seconds, so it notices a stall after a burst of data only late; this
+    // counts from the last byte in either direction.
+    const auto now = std::chrono::steady_clock::now();
+    const std::int64_t bytes = ReceivedNow + SentNow;
+    if (bytes != client->lastBytes_) {
+        client->lastBytes_ = bytes;
+        client->lastProgress_ = now;
+    } else if (client->StallTimeout > 0 && now - client->lastProgress_ >= std::chrono::seconds(client->StallTimeout)) {
+        client->stalled_ = true;
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace vantor

@@ -1,0 +1,79 @@
+// A small blocking HTTP client for the update downloads: HEAD for sizes, GET
+// into an open file with a progress callback, and a disconnect that may be
+// called from inside that callback. Everything runs on the calling thread.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+
+class QFile;
+
+namespace vantor {
+
+// Connection failures, time-outs, statuses that are no success (redirects
+// included: they are not followed) and file write errors.
+class HttpError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct HttpHeader {
+    QString Name;
+    QString Value;
+};
+
+class HttpClient {
+public:
+    HttpClient();
+    ~HttpClient();
+    HttpClient(const HttpClient&) = delete;
+    HttpClient& operator=(const HttpClient&) = delete;
+
+    // Sets a request header, replacing one of the same name (names match
+    // without regard to case). An empty value removes the header.
+    void SetRequestHeader(const QString& Name, const QString& Value);
+    QString RequestHeader(const QString& Name) const;
+    const QList<HttpHeader>& RequestHeaders() const { return headers_; }
+
+    // Seconds allowed to connect, and seconds a transfer may go without a
+    // single byte before it fails.
+    int ConnectTimeout = 0;
+    int StallTimeout = 0;
+
+    // Content-Length of the response; -1 when the server sends none.
+    std::int64_t Head(const QString& Url);
+
+    // Writes the response body into File, which must be open for writing.
+    // After Disconnect (from OnWork) it returns normally with what has arrived.
+    // A body that ends before its announced length counts as complete.
+    void Get(const QString& Url, QFile& File);
+
+    // Ends the running transfer; see Get.
+    void Disconnect();
+
+    // Running byte count of the current GET, after each chunk is written.
+    std::function<void(std::int64_t Count)> OnWork;
+
+private:
+    struct Transfer;
+    static std::size_t WriteBody(char* Data, std::size_t Size, std::size_t Count, void* UserData);
+    static int TransferInfo(void* UserData, std::int64_t, std::int64_t, std::int64_t, std::int64_t);
+
+    void Prepare(const QString& Url, void* HeaderList, char* ErrorBuffer);
+    [[noreturn]] void Fail(const QString& Url, int Code, const char* ErrorBuffer) const;
+    void CheckStatus(const QString& Url) const;
+
+    void* curl_ = nullptr;
+    QList<HttpHeader> headers_;
+    bool disconnected_ = false;
+    bool stalled_ = false;
+    std::int64_t lastBytes_ = -1;
+    std::chrono::steady_clock::time_point lastProgress_;
+};
+
+} // namespace vantor

@@ -1,0 +1,205 @@
+#include "testlib/TempFolder.h"
+#include "testlib/http/HttpTestServer.h"
+#include "update/HttpClient.h"
+#include "update/HttpOptions.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+namespace vantor::test {
+namespace {
+
+QByteArray Pattern(int ASize)
+{
+    QByteArray bytes(ASize, '\0');
+    for (int i = 0; i < ASize; ++i)
+        bytes[i] = static_cast<char>('a' + i % 23);
+    return bytes;
+}
+
+class HttpClientTest : public ::testing::Test {
+protected:
+    // An empty file open for writing, as the callers hand it over.
+    QFile& Target(const QString& AName = QStringLiteral("target.bin"))
+    {
+        file.close();
+        file.setFileName(folder.path() + AName);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered));
+        return file;
+    }
+    QByteArray Written()
+    {
+        file.close();
+        return folder.read(QFileInfo(file).fileName());
+    }
+
+    HttpTestServer server;
+    TempFolder folder;
+    QFile file;
+    HttpClient client;
+};
+
+TEST_F(HttpClientTest, HeadReportsTheContentLengthOrMinusOne)
+{
+    server.Route("/sized", HttpRoute::Ok(Pattern(1234)));
+    HttpRoute chunked = HttpRoute::Ok(Pattern(1234));
+    chunked.OmitContentLength = true;
+    server.Route("/chunked", chunked);
+    server.Route("/empty", HttpRoute::Ok({}));
+
+    EXPECT_EQ(client.Head(server.Url("/sized")), 1234);
+    EXPECT_EQ(client.Head(server.Url("/chunked")), -1);
+    EXPECT_EQ(client.Head(server.Url("/empty")), 0);
+    EXPECT_EQ(server.CountRequests("HEAD", "/sized"), 1);
+    EXPECT_EQ(server.CountRequests("GET", "/sized"), 0);
+}
+
+TEST_F(HttpClientTest, GetWritesTheBodyAndReportsTheRunningCount)
+{
+    const QByteArray body = Pattern(3 * 1024 * 1024 + 17);
+    server.Route("/file", HttpRoute::Ok(body));
+    HttpRoute chunked = HttpRoute::Ok(Pattern(5000));
+    chunked.OmitContentLength = true;
+    server.Route("/chunked", chunked);
+
+    std::vector<std::int64_t> counts;
+    client.OnWork = [&](std::int64_t ACount) { counts.push_back(ACount); };
+    client.Get(server.Url("/file"), Target());
+    EXPECT_EQ(Written(), body);
+    ASSERT_GE(counts.size(), 2u); // more than one receive buffer
+    EXPECT_TRUE(std::is_sorted(counts.begin(), counts.end()));
+    EXPECT_EQ(counts.back(), body.size());
+
+    // The count starts again with every transfer.
+    counts.clear();
+    client.Get(server.Url("/chunked"), Target("chunked.bin"));
+    EXPECT_EQ(Written(), Pattern(5000));
+    EXPECT_EQ(counts.back(), 5000);
+}
+
+TEST_F(HttpClientTest, StatusesOtherThanSuccessThrowAndWriteNothing)
+{
+    server.Route("/missing", HttpRoute::WithStatus(404, "no such file"));
+    server.Route("/broken", HttpRoute::WithStatus(500, "server error"));
+    HttpRoute moved = HttpRoute::WithStatus(302, "moved");
+    moved.Headers.append(qMakePair(QByteArray("Location"), QByteArray("/file")));
+    server.Route("/moved", moved);
+    server.Route("/file", HttpRoute::Ok("content"));
+
+    for (const char* path : {"/missing", "/broken", "/moved"}) {
+        SCOPED_TRACE(path);
+        EXPECT_THROW(client.Head(server.Url(path)), HttpError);
+        EXPECT_THROW(client.Get(server.Url(path), Target()), HttpError);
+        EXPECT_TRUE(Written().isEmpty());
+    }
+    // The redirect was not followed.
+    EXPECT_EQ(server.CountRequests("GET", "/file"), 0);
+    EXPECT_EQ(server.CountRequests("HEAD", "/file"), 0);
+}
+
+TEST_F(HttpClientTest, ConnectionRefusedThrows)
+{
+    const QString url = QStringLiteral("http://127.0.0.1:%1/file").arg(UnusedLoopbackPort());
+    EXPECT_THROW(client.Head(url), HttpError);
+    EXPECT_THROW(client.Get(url, Target()), HttpError);
+}
+
+TEST_F(HttpClientTest, FileWriteErrorThrows)
+{
+    server.Route("/file", HttpRoute::Ok("content"));
+    const QString path = folder.write("readonly.bin", {});
+    QFile readOnly(path);
+    ASSERT_TRUE(readOnly.open(QIODevice::ReadOnly));
+    EXPECT_THROW(client.Get(server.Url("/file"), readOnly), HttpError);
+}
+
+TEST_F(HttpClientTest, StalledServerTimesOut)
+{
+    client.StallTimeout = 1;
+    HttpRoute silent = HttpRoute::Ok("late");
+    silent.StallSeconds = 20;
+    server.Route("/silent", silent);
+    HttpRoute halfway = HttpRoute::Ok(Pattern(10000));
+    halfway.PauseAfterBytes = 100;
+    halfway.PauseSeconds = 20;
+    server.Route("/halfway", halfway);
+
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_THROW(client.Head(server.Url("/silent")), HttpError);
+    EXPECT_THROW(client.Get(server.Url("/halfway"), Target()), HttpError);
+    EXPECT_LT(timer.elapsed(), 6000);
+    server.ReleaseWaits();
+}
+
+TEST_F(HttpClientTest, ShorterBodyThanAnnouncedCountsAsArrived)
+{
+    HttpRoute shorter = HttpRoute::Ok(Pattern(2000));
+    shorter.MissingBytes = 500;
+    server.Route("/shorter", shorter);
+
+    EXPECT_EQ(client.Head(server.Url("/shorter")), 2500);
+    EXPECT_NO_THROW(client.Get(server.Url("/shorter"), Target()));
+    EXPECT_EQ(Written(), Pattern(2000));
+}
+
+TEST_F(HttpClientTest, DisconnectFromTheProgressEventEndsGetNormally)
+{
+    HttpRoute route = HttpRoute::Ok(Pattern(200000));
+    route.PauseAfterBytes = 1000;
+    route.PauseSeconds = 20;
+    server.Route("/file", route);
+    server.Route("/next", HttpRoute::Ok("next"));
+
+    int events = 0;
+    client.OnWork = [&](std::int64_t) {
+        ++events;
+        client.Disconnect();
+    };
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_NO_THROW(client.Get(server.Url("/file"), Target()));
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_EQ(events, 1);
+    EXPECT_EQ(Written(), Pattern(1000));
+
+    // The client stays usable.
+    client.OnWork = nullptr;
+    client.Get(server.Url("/next"), Target("next.bin"));
+    EXPECT_EQ(Written(), "next");
+}
+
+TEST_F(HttpClientTest, StockHeadersAndTheUpdateOptions)
+{
+    server.Route("/file", HttpRoute::Ok("content"));
+    client.Get(server.Url("/file"), Target());
+    SetHttpClientOptions(client);
+    client.Get(server.Url("/file"), Target());
+
+    const QList<RecordedRequest> requests = server.Requests();
+    ASSERT_EQ(requests.size(), 2);
+    const RecordedRequest& stock = requests[0];
+    EXPECT_EQ(stock.Header("Accept"), "text/html, */*");
+    EXPECT_FALSE(stock.Header("User-Agent").isEmpty());
+    EXPECT_NE(stock.Header("User-Agent"), "Mozilla/4.0");
+    EXPECT_FALSE(stock.HasHeader("Referer"));
+    EXPECT_FALSE(stock.HasHeader("Cache-Control"));
+
+    const RecordedRequest& configured = requests[1];
+    EXPECT_EQ(configured.Header("Accept"), "text/html, */*");
+    EXPECT_EQ(configured.Header("User-Agent"), "Mozilla/4.0");
+    EXPECT_EQ(configured.Header("Connection"), "Keep-Alive");
+    EXPECT_EQ(configured.Header("Proxy-Connection"), "Keep-Alive");
+    EXPECT_FALSE(configured.Header("Referer").isEmpty());
+    EXPECT_EQ(configured.Header("Cache-Control"), "no-cache");
+}
+
+} // namespace
+} // namespace vantor::test
