@@ -80,6 +80,9 @@ void TFrmDownloader::BuildControls()
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     SetSection(btnCancel, "BUTTON");
     btnCancel->setGeometry(139, 96, 75, 25);
+    // The button keeps its size; the skins' wide side padding would clip
+    // longer captions such as "Abbrechen".
+    btnCancel->setStyleSheet(QStringLiteral("padding-left: 2px; padding-right: 2px;"));
     connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
 }
 
