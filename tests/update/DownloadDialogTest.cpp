@@ -121,6 +121,7 @@ TEST_F(DownloadDialogTest, FilesArriveInTheirFoldersAndOnlyGetsCarryTheOptions)
     for (const RecordedRequest& request : requests) {
         order << request.Method + ' ' + request.Path;
         SCOPED_TRACE(order.last().toStdString());
+        EXPECT_EQ(request.Header("Accept"), "text/html, */*");
         if (request.Method == "HEAD") {
             EXPECT_FALSE(request.HasHeader("Referer"));
             EXPECT_FALSE(request.HasHeader("Cache-Control"));

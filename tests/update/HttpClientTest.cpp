@@ -1,7 +1,6 @@
 #include "testlib/TempFolder.h"
 #include "testlib/http/HttpTestServer.h"
 #include "update/HttpClient.h"
-#include "update/HttpOptions.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -174,31 +173,6 @@ TEST_F(HttpClientTest, DisconnectFromTheProgressEventEndsGetNormally)
     client.OnWork = nullptr;
     client.Get(server.Url("/next"), Target("next.bin"));
     EXPECT_EQ(Written(), "next");
-}
-
-TEST_F(HttpClientTest, StockHeadersAndTheUpdateOptions)
-{
-    server.Route("/file", HttpRoute::Ok("content"));
-    client.Get(server.Url("/file"), Target());
-    SetHttpClientOptions(client);
-    client.Get(server.Url("/file"), Target());
-
-    const QList<RecordedRequest> requests = server.Requests();
-    ASSERT_EQ(requests.size(), 2);
-    const RecordedRequest& stock = requests[0];
-    EXPECT_EQ(stock.Header("Accept"), "text/html, */*");
-    EXPECT_FALSE(stock.Header("User-Agent").isEmpty());
-    EXPECT_NE(stock.Header("User-Agent"), "Mozilla/4.0");
-    EXPECT_FALSE(stock.HasHeader("Referer"));
-    EXPECT_FALSE(stock.HasHeader("Cache-Control"));
-
-    const RecordedRequest& configured = requests[1];
-    EXPECT_EQ(configured.Header("Accept"), "text/html, */*");
-    EXPECT_EQ(configured.Header("User-Agent"), "Mozilla/4.0");
-    EXPECT_EQ(configured.Header("Connection"), "Keep-Alive");
-    EXPECT_EQ(configured.Header("Proxy-Connection"), "Keep-Alive");
-    EXPECT_FALSE(configured.Header("Referer").isEmpty());
-    EXPECT_EQ(configured.Header("Cache-Control"), "no-cache");
 }
 
 } // namespace
