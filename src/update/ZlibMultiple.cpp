@@ -74,9 +74,7 @@ qint64 InflateEntry(QIODevice& package, const EntryHeader& header, QFile& target
     qint64 compressedLeft = header.CompressedSize;
     qint64 written = 0;
     for (;;) {
-        if (z.avail_in == 0) {
-            if (compressedLeft == 0)
-                throw PackageError(QStringLiteral("the data of \"%1\" ends before its compressed stream").arg(path));
+        if (z.avail_in == 0 && compressedLeft > 0) {
             const qint64 count = std::min(compressedLeft, InputChunk);
             if (package.read(buffers.input.data(), count) != count)
                 throw PackageError(QStringLiteral("cannot read the data of \"%1\"").arg(path));
@@ -87,8 +85,7 @@ qint64 InflateEntry(QIODevice& package, const EntryHeader& header, QFile& target
         z.next_out = reinterpret_cast<Bytef*>(buffers.output.data());
         z.avail_out = static_cast<uInt>(OutputChunk);
         const int result = inflate(&z, Z_NO_FLUSH);
-        // Z_BUF_ERROR only means no progress was possible; more input follows
-        // above, or the data has run out.
+        // Z_BUF_ERROR only means no progress was possible without more input.
         const bool failed = result != Z_OK && result != Z_STREAM_END && !(result == Z_BUF_ERROR && z.avail_in == 0);
         if (failed) {
             const QString reason = result == Z_NEED_DICT ? QStringLiteral("needs a preset dictionary")
@@ -107,6 +104,8 @@ qint64 InflateEntry(QIODevice& package, const EntryHeader& header, QFile& target
         }
         if (result == Z_STREAM_END)
             return written;
+        if (produced == 0 && z.avail_in == 0 && compressedLeft == 0)
+            throw PackageError(QStringLiteral("the data of \"%1\" ends before its compressed stream").arg(path));
     }
 }
 
