@@ -22,6 +22,7 @@
 #include "shell/StartupTexts.h"
 #include "shell/TDebugThread.h"
 #include "support/WindowChannel.h"
+#include "update/UpdateCheck.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -459,12 +460,21 @@ void TFrmVantorMain::showEvent(QShowEvent* event)
 
 void TFrmVantorMain::MyIdleHandler()
 {
-    if (GlobalSetupData.AutoCheckUpdates && UpdateCheck) {
+    if (GlobalSetupData.AutoCheckUpdates) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        UpdateCheck();
+        if (UpdateCheck)
+            UpdateCheck();
+        else
+            CheckForUpdates();
         QApplication::restoreOverrideCursor();
     }
     new TDebugThread(GlobalSetupData.RootPath);
+}
+
+void TFrmVantorMain::CheckForUpdates()
+{
+    vantor::CheckForUpdates(this, UpdateServerHost(GlobalSetupData.SetupFile), GlobalSetupData.OemId,
+                            InstalledVersion);
 }
 
 void TFrmVantorMain::actSetupExecute()

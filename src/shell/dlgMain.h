@@ -43,7 +43,10 @@ public:
     // Called by the engine: shows or hides the welcome panel and logo, and the container.
     void EnginePanelCallback(bool ShowWelcome, bool ShowContainer);
 
-    // Work of the first idle moment that later parts add to (the update check).
+    // Fetches the update manifest and offers what is newer (first idle moment).
+    void CheckForUpdates();
+
+    // Replaces the update check of the first idle moment (tests).
     using IdleWork = std::function<void()>;
     static void SetUpdateCheck(IdleWork check);
 

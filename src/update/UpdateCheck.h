@@ -1,0 +1,44 @@
+// The update check: fetch the manifest, compare it with what is installed,
+// ask once, download, and hand over to the updater or the installer.
+#pragma once
+
+#include "data/InstalledVersion.h"
+#include "update/UpdateManifest.h"
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace vantor {
+
+// The configuration key (section "Updates") that may name another update
+// server as host[:port]; without it the build's server is used.
+inline constexpr const char* UpdateServerKey = "sServer";
+
+// The update server of this installation: the key above in the configuration
+// file, else the host the program was built with.
+QString UpdateServerHost(const QString& SetupFile);
+
+// Sets the ToUpdate flags of Data from what is installed; true when anything
+// is to be fetched.
+bool MarkUpdates(TUpdatedData& Data, const TInstalledVersion& Installed);
+
+// What one run fetches: remote URLs and the parallel local paths below the
+// staging folder. A newer program is fetched alone.
+struct TUpdateDownloads {
+    QStringList Remote;
+    QStringList Local;
+    bool ProgramPackage = false;
+};
+TUpdateDownloads ListUpdateDownloads(const TUpdatedData& Data, const QString& StagingFolder);
+
+// The question "IDS_CONTAINER_14"; true when the user chose Yes.
+bool AskForUpdate();
+
+// The whole check. MainWindow parents the dialogs, gets the focus back at the
+// end, and is closed once the updater or the installer has started.
+void CheckForUpdates(QWidget* MainWindow, const QString& ServerHost, std::int32_t OemId,
+                     const TInstalledVersion& Installed);
+
+} // namespace vantor
