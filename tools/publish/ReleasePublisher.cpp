@@ -1,0 +1,240 @@
+#include "publish/ReleasePublisher.h"
+
+#include "common/FileHelpers.h"
+#include "common/uConstants.h"
+#include "common/uGlobals.h"
+#include "data/DataModule.h"
+#include "support/database/DbConnection.h"
+#include "support/database/DbTable.h"
+#include "update/PackageFiles.h"
+#include "update/ZlibMultiple.h"
+
+#include <QDate>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <optional>
+
+namespace vantor::publish {
+
+namespace {
+
+const QString MainDatabase = QStringLiteral("Data.vt4");
+const QString DevicesDatabase = QStringLiteral("Devices.vt4");
+
+// A file of the release and where its content can be read: the file itself,
+// or the named entry unpacked from a package into a scratch folder.
+struct ReleaseFile {
+    QString served;  // path below the release folder, with "/"
+    QString content; // readable copy of the named database or program
+};
+
+QStringList FilesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// Unpacks a package into its own scratch folder and returns that folder.
+QString Unpack(const QString& package, QTemporaryDir& scratch, int& counter)
+{
+    const QString target = scratch.path() + QStringLiteral("/%1/").arg(++counter);
+    QDir().mkpath(target);
+    try {
+        TZlibMultiple reader;
+        reader.DecompressFile(package, target, true, true);
+    } catch (const PackageError& error) {
+        throw PublishError(QStringLiteral("%1: %2").arg(package, error.message()));
+    }
+    return target;
+}
+
+// The file named `name` in `folder` (plain) or inside one of its packages.
+std::optional<ReleaseFile> Find(const QString& releaseFolder, const QString& relativeFolder, const QString& name,
+                                QTemporaryDir& scratch, int& counter)
+{
+    const QString folder = releaseFolder + relativeFolder;
+    std::optional<ReleaseFile> found;
+    for (const QString& file : FilesIn(folder)) {
+        QString content;
+        if (file.compare(name, Qt::CaseSensitive) == 0) {
+            content = folder + file;
+        } else if (IsPackageFile(file)) {
+            const QString unpacked = Unpack(folder + file, scratch, counter);
+            if (QFileInfo(unpacked + name).isFile())
+                content = unpacked + name;
+        }
+        if (content.isEmpty())
+            continue;
+        if (found)
+            throw PublishError(QStringLiteral("%1: %2 is in both %3 and %4")
+                                   .arg(folder, name, QFileInfo(found->served).fileName(), file));
+        found = ReleaseFile{relativeFolder + file, content};
+    }
+    return found;
+}
+
+QString DatabaseVersion(const ReleaseFile& file)
+{
+    QString text;
+    try {
+        db::DbConnection connection;
+        connection.FileName = file.content;
+        connection.Password = QLatin1String(DatabasePassword);
+        connection.ReadOnly = true;
+        connection.OnPassword = [](db::DbConnection&, bool& Continue) { Continue = false; };
+        db::DbTable info(connection);
+        info.TableName = QStringLiteral("Info");
+        info.Open();
+        text = info.FieldAsText(QStringLiteral("Version"));
+        info.Close();
+        connection.Close();
+    } catch (const std::exception& error) {
+        throw PublishError(QStringLiteral("%1: cannot read its version (%2)").arg(file.served, QString::fromUtf8(error.what())));
+    }
+    // The engine reports the date YYYYMMDD as the version year.month.day.0.
+    const QDate date = QDate::fromString(text, QStringLiteral("yyyyMMdd"));
+    if (text.size() != 8 || !date.isValid())
+        throw PublishError(QStringLiteral("%1: version \"%2\" is no date YYYYMMDD").arg(file.served, text));
+    return QStringLiteral("%1.%2.%3.0").arg(date.year()).arg(date.month()).arg(date.day());
+}
+
+QString ProgramVersion(const QString& releaseFolder, const QString& package, QTemporaryDir& scratch, int& counter)
+{
+    QStringList entries;
+    try {
+        ListPackageFiles(releaseFolder + package, entries);
+    } catch (const PackageError& error) {
+        throw PublishError(QStringLiteral("%1: %2").arg(package, error.message()));
+    }
+    if (entries.isEmpty())
+        throw PublishError(QStringLiteral("%1: the package is empty; its first entry must be the installer").arg(package));
+    const QString unpacked = Unpack(releaseFolder + package, scratch, counter);
+    QDirIterator it(unpacked, {QStringLiteral("Vantor")}, QDir::Files, QDirIterator::Subdirectories);
+    if (!it.hasNext())
+        throw PublishError(QStringLiteral("%1: holds no program file \"Vantor\"").arg(package));
+    TInfoVersion version;
+    if (!GetFileVersion(it.next(), version))
+        throw PublishError(QStringLiteral("%1: its \"Vantor\" carries no version").arg(package));
+    return QStringLiteral("%1.%2.%3.%4").arg(version.wMajor).arg(version.wMinor).arg(version.wRelease).arg(version.wBuild);
+}
+
+// The catalogue or pricelist version exactly as the installation reads it.
+QString CatalogueVersion(TDM& dm, const ReleaseFile& file, const QString& code, const QString& installedName,
+                         bool pricelist, QTemporaryDir& scratch, int& counter)
+{
+    const QString folder = scratch.path() + QStringLiteral("/check%1/").arg(++counter);
+    QDir().mkpath(folder + code);
+    if (!QFile::copy(file.content, folder + code + QLatin1Char('/') + installedName))
+        throw PublishError(QStringLiteral("%1: cannot be read").arg(file.served));
+    QString version;
+    const bool valid = pricelist ? dm.CheckPricelistValidity(folder, code, version)
+                                 : dm.CheckCatalogueValidity(folder, code, version);
+    if (!valid || version.isEmpty())
+        throw PublishError(QStringLiteral("%1: not a valid %2 of catalogue %3")
+                               .arg(file.served, pricelist ? QStringLiteral("pricelist") : QStringLiteral("catalogue"), code));
+    return version;
+}
+
+QString EscapePercent(const QString& text)
+{
+    return QString(text).replace(QLatin1Char('%'), QStringLiteral("%%"));
+}
+
+} // namespace
+
+QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlIn)
+{
+    const QString release = QDir(ReleaseFolderIn).absolutePath() + QLatin1Char('/');
+    if (!QFileInfo(release).isDir())
+        throw PublishError(QStringLiteral("%1: no such folder").arg(ReleaseFolderIn));
+    const QString base = BaseUrlIn.endsWith(QLatin1Char('/')) ? BaseUrlIn : BaseUrlIn + QLatin1Char('/');
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        throw PublishError(QStringLiteral("cannot create a scratch folder"));
+    int counter = 0;
+
+    QStringList main{QStringLiteral("[MAIN]")};
+    const auto add = [&main](const char* key, const QString& value) {
+        main.append(QLatin1String(key) + QLatin1Char('=') + value);
+    };
+
+    QStringList packages;
+    for (const QString& file : FilesIn(release + QStringLiteral("Program")))
+        if (IsPackageFile(file))
+            packages.append(file);
+    if (packages.size() > 1)
+        throw PublishError(QStringLiteral("Program: holds more than one package"));
+    if (!packages.isEmpty()) {
+        const QString package = QStringLiteral("Program/") + packages.first();
+        add("ProgramVersion", ProgramVersion(release, package, scratch, counter));
+        add("ProgramLink_NoAdmin", base + package);
+    }
+
+    for (const auto& [name, versionKey, linkKey] :
+         {std::tuple{MainDatabase, "DatabaseVersion", "DatabaseLink"},
+          std::tuple{DevicesDatabase, "DevicesVersion", "DevicesLink"}}) {
+        if (const auto file = Find(release, QStringLiteral("Data/"), name, scratch, counter)) {
+            add(versionKey, DatabaseVersion(*file));
+            add(linkKey, base + file->served);
+        }
+    }
+
+    // Pricelists are read with the installation's password, as the program does.
+    GlobalSetupData.Database.Pricelist.sPassword = QLatin1String(DatabasePassword);
+    TDM dm;
+    QString catalogueName, pricelistName;
+    QStringList list{QStringLiteral("[CATALOGUES_LIST]")};
+    QStringList sections;
+    const QStringList codes =
+        QDir(release + QStringLiteral("Catalogues")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    // Every catalogue shares one URL template, so the file names must agree.
+    const auto sameName = [](QString& name, const ReleaseFile& file) {
+        const QString fileName = QFileInfo(file.served).fileName();
+        if (name.isEmpty())
+            name = fileName;
+        else if (name != fileName)
+            throw PublishError(QStringLiteral("%1: every catalogue folder must use the file name %2")
+                                   .arg(file.served, name));
+    };
+    for (const QString& code : codes) {
+        const QString folder = QStringLiteral("Catalogues/") + code + QLatin1Char('/');
+        const auto catalogue = Find(release, folder, QLatin1String(CatalogueDatabaseName), scratch, counter);
+        const auto pricelist = Find(release, folder, QLatin1String(PricelistDatabaseName), scratch, counter);
+        if (!catalogue && !pricelist)
+            continue;
+        QStringList section{QLatin1Char('[') + code + QLatin1Char(']')};
+        if (catalogue) {
+            sameName(catalogueName, *catalogue);
+            section.append(QStringLiteral("CatalogueVersion=")
+                           + CatalogueVersion(dm, *catalogue, code, QLatin1String(CatalogueDatabaseName), false, scratch, counter));
+        }
+        if (pricelist) {
+            sameName(pricelistName, *pricelist);
+            section.append(QStringLiteral("PricelistVersion=")
+                           + CatalogueVersion(dm, *pricelist, code, QLatin1String(PricelistDatabaseName), true, scratch, counter));
+        }
+        list.append(QStringLiteral("%1=%2").arg(list.size()).arg(code));
+        sections.append(section.join(QStringLiteral("\r\n")));
+    }
+    if (!catalogueName.isEmpty())
+        add("CataloguesLink", EscapePercent(base) + QStringLiteral("Catalogues/%s/") + EscapePercent(catalogueName));
+    if (!pricelistName.isEmpty())
+        add("PricelistsLink", EscapePercent(base) + QStringLiteral("Catalogues/%s/") + EscapePercent(pricelistName));
+
+    QStringList parts{main.join(QStringLiteral("\r\n")), list.join(QStringLiteral("\r\n"))};
+    parts += sections;
+    return (parts.join(QStringLiteral("\r\n\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+void PublishRelease(const QString& ReleaseFolder, const QString& BaseUrl)
+{
+    const QByteArray manifest = BuildManifest(ReleaseFolder, BaseUrl);
+    QSaveFile out(QDir(ReleaseFolder).filePath(QStringLiteral("VersionControl.txt")));
+    if (!out.open(QIODevice::WriteOnly) || out.write(manifest) != manifest.size() || !out.commit())
+        throw PublishError(QStringLiteral("%1: cannot write VersionControl.txt").arg(ReleaseFolder));
+}
+
+} // namespace vantor::publish
