@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# The whole update path with the real programs, driven with real key presses:
+# a copy of the demo installation finds a newer catalogue 380 and pricelist on
+# a loopback server, asks, downloads, unpacks, hands over to Updater and ends;
+# Updater waits for it to be gone, copies, and after OK starts Vantor again,
+# which deletes the staging folder.
+# With "unwritable", the catalogue's folder cannot be written: Updater shows
+# the failure, the installation stays byte for byte as it was and nothing is
+# restarted.
+# Usage: update_end_to_end.sh BIN_DIR TOOLS_DIR success|unwritable
+source "$(dirname "$0")/xvfb_session.sh"
+BIN=$1
+TOOLS=$2
+MODE=$3
+
+INST="$WORK/inst"
+TMPD="$WORK/tmp"
+SERVER_ROOT="$WORK/server"
+RELEASE="$SERVER_ROOT/Updates/Vantorix/0"
+SERVER_PID=""
+stop_all() {
+  [ -n "$SERVER_PID" ] && kill "$SERVER_PID" 2>/dev/null || true
+  pkill -f "^$INST/" 2>/dev/null || true
+}
+# Keeps the test's own exit status through the clean-up.
+trap 'rc=$?; stop_all; (exit $rc); cleanup' EXIT
+
+mkdir -p "$INST" "$TMPD" "$WORK/home" "$RELEASE/Catalogues/380"
+cp -a "$BIN/Vantor" "$BIN/Updater" "$BIN/libEngine.so" "$BIN/Lang" "$BIN/Skins" "$BIN/Data" "$BIN/Catalogues" "$INST/"
+
+# The newer release: catalogue 380 and its pricelist dated 2030-01-01, packaged.
+cp -r "$(dirname "$0")/../../demo/catalogues/380" "$WORK/source"
+sed -i -e 's/^Version=.*/Version=20300101/' -e 's/^Validity=.*/Validity=20300101/' "$WORK/source/catalogue.ini"
+"$TOOLS/vantor-catalogue" --source "$WORK/source" --output "$WORK/out" --force >/dev/null
+"$TOOLS/vantor-pack" create "$RELEASE/Catalogues/380/Catalogue.Z" --root "$WORK/out/380" "$WORK/out/380/Catalogue.vt4"
+"$TOOLS/vantor-pack" create "$RELEASE/Catalogues/380/Pricelist.Z" --root "$WORK/out/380" "$WORK/out/380/Pricelist.vt4"
+
+"$TOOLS/vantor-serve" "$SERVER_ROOT" --port 0 --port-file "$WORK/port" 2>"$WORK/server.log" &
+SERVER_PID=$!
+for _ in $(seq 1 100); do [ -s "$WORK/port" ] && break; sleep 0.1; done
+PORT=$(cat "$WORK/port") || fail "the update server did not start"
+"$TOOLS/vantor-publish" "$RELEASE" --url "http://127.0.0.1:$PORT/Updates/Vantorix/0/" >/dev/null
+
+cat >"$INST/Vantor.ini" <<INI
+[Updates]
+bAutoCheck=1
+sServer=127.0.0.1:$PORT
+
+[Language]
+iLangId=ENG
+
+[Catalogue]
+sCode=380
+sPath=$INST/Catalogues
+
+[Misc]
+iOemId=0
+bDebugMode=0
+bShowPrices=1
+INI
+
+# Root writes anywhere: the programs run as an ordinary user so that a folder
+# without write permission means what it says.
+RUN_AS=()
+if [ "$(id -u)" -eq 0 ]; then
+  chmod 755 "$WORK"
+  chown -R 65534:65534 "$INST" "$TMPD" "$WORK/home"
+  RUN_AS=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
+fi
+if [ "$MODE" = unwritable ]; then
+  chmod 555 "$INST/Catalogues/380"
+fi
+
+snapshot() {
+  (cd "$INST" && find . -printf '%p %y %m %s\n' | sort && find . -type f -print0 | sort -z | xargs -0 sha256sum)
+}
+snapshot >"$WORK/before"
+
+# Processes of the installation, newest first.
+installation_pids() { pgrep -f "^$INST/$1( |$)" || true; }
+# Waits up to $2 seconds for a visible window of any process whose title matches $1.
+wait_for_title() {
+  local title=$1 seconds=$2 w name
+  for _ in $(seq 1 $((seconds * 10))); do
+    for w in $(xdotool search --onlyvisible --name "." 2>/dev/null || true); do
+      name=$(xdotool getwindowname "$w" 2>/dev/null || true)
+      if [[ "$name" =~ ^($title)$ ]]; then echo "$w"; return 0; fi
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+env -u XDG_RUNTIME_DIR HOME="$WORK/home" TMPDIR="$TMPD" "${RUN_AS[@]}" "$INST/Vantor" &
+PROGRAM_PID=$!
+
+question=$(wait_for_window "$PROGRAM_PID" 60 "Confirmation") || fail "Vantor did not ask about the update"
+xdotool windowfocus --sync "$question"
+xdotool key Return
+
+# Vantor downloads, unpacks, starts Updater and ends.
+wait_for_exit "$PROGRAM_PID" 60 || fail "Vantor did not end after handing over"
+PROGRAM_PID=""
+grep -q "GET /Updates/Vantorix/0/Catalogues/380/Catalogue.Z" "$WORK/server.log" || fail "the catalogue was not downloaded"
+grep -q "GET /Updates/Vantorix/0/Catalogues/380/Pricelist.Z" "$WORK/server.log" || fail "the pricelist was not downloaded"
+[ -f "$TMPD/Vantor/Catalogues/380/Catalogue.vt4" ] || fail "the catalogue was not unpacked in the staging folder"
+[ ! -e "$TMPD/Vantor/Catalogues/380/Catalogue.Z" ] || fail "the package was not removed after unpacking"
+
+updater=$(wait_for_title "Updater.*" 30) || fail "Updater did not show its window"
+UPDATER_PID=$(installation_pids Updater)
+[ -n "$UPDATER_PID" ] || fail "no Updater process"
+# OK becomes the default button two seconds after the work is done.
+for _ in $(seq 1 30); do
+  sleep 1
+  kill -0 "$UPDATER_PID" 2>/dev/null || break
+  xdotool windowfocus --sync "$updater" 2>/dev/null || true
+  xdotool key Return
+done
+kill -0 "$UPDATER_PID" 2>/dev/null && fail "Updater did not end after OK"
+
+if [ "$MODE" = success ]; then
+  restarted=""
+  for _ in $(seq 1 100); do restarted=$(installation_pids Vantor); [ -n "$restarted" ] && break; sleep 0.1; done
+  [ -n "$restarted" ] || fail "Vantor was not started again"
+  PROGRAM_PID=$restarted
+  wait_for_window "$PROGRAM_PID" 60 ".* - [0-9]+\.[0-9]+\.[0-9]+  \[.* : ITALY\]" >/dev/null || fail "the restarted Vantor shows no main window"
+  # Its own update check may make the folder again, but finds nothing to fetch.
+  [ -z "$(find "$TMPD/Vantor" -mindepth 1 2>/dev/null)" ] || { ls -laR "$TMPD" >&2; fail "the restarted Vantor did not empty the staging folder"; }
+  cmp -s "$INST/Catalogues/380/Catalogue.vt4" "$WORK/out/380/Catalogue.vt4" || fail "the installation does not hold the new catalogue"
+  cmp -s "$INST/Catalogues/380/Pricelist.vt4" "$WORK/out/380/Pricelist.vt4" || fail "the installation does not hold the new pricelist"
+  leftovers=$(find "$INST" -name '*vantor-*' -o -name '.*.tmp' | head -5)
+  [ -z "$leftovers" ] || fail "temporary files left in the installation: $leftovers"
+  # Nothing newer any more: no second question.
+  sleep 2
+  windows=$(visible_windows "$PROGRAM_PID")
+  [ "$(echo "$windows" | wc -w)" -eq 1 ] || fail "the restarted Vantor shows more than its main window"
+  kill "$PROGRAM_PID"
+  wait_for_exit "$PROGRAM_PID" 20 || fail "Vantor did not end"
+  PROGRAM_PID=""
+  echo "ok: the newer catalogue and pricelist were installed and Vantor runs again"
+else
+  sleep 3
+  [ -z "$(installation_pids Vantor)" ] || fail "Vantor was started again after a failed update"
+  snapshot >"$WORK/after"
+  diff -u "$WORK/before" "$WORK/after" >&2 || fail "the installation changed although the update failed"
+  echo "ok: the failed update left the installation as it was and restarted nothing"
+fi
