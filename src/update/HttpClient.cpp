@@ -4,6 +4,7 @@
 
 #include <curl/curl.h>
 
+#include <atomic>
 #include <chrono>
 #include <mutex>
 
@@ -59,8 +60,24 @@ struct HttpClient::Transfer {
     bool WriteFailed = false;
 };
 
+namespace {
+std::atomic<int> DefaultConnectTimeout{VANTOR_HTTP_CONNECT_TIMEOUT};
+std::atomic<int> DefaultStallTimeout{VANTOR_HTTP_STALL_TIMEOUT};
+} // namespace
+
+HttpTimeouts DefaultHttpTimeouts()
+{
+    return HttpTimeouts{DefaultConnectTimeout.load(), DefaultStallTimeout.load()};
+}
+
+void SetDefaultHttpTimeouts(const HttpTimeouts& Timeouts)
+{
+    DefaultConnectTimeout = Timeouts.Connect;
+    DefaultStallTimeout = Timeouts.Stall;
+}
+
 HttpClient::HttpClient()
-    : ConnectTimeout(VANTOR_HTTP_CONNECT_TIMEOUT), StallTimeout(VANTOR_HTTP_STALL_TIMEOUT)
+    : ConnectTimeout(DefaultHttpTimeouts().Connect), StallTimeout(DefaultHttpTimeouts().Stall)
 {
     InitialiseCurl();
     curl_ = curl_easy_init();

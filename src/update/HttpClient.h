@@ -22,6 +22,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Time-outs every new client starts with (seconds); the build's values
+// unless changed. Tests of whole update runs shorten them.
+struct HttpTimeouts {
+    int Connect;
+    int Stall;
+};
+HttpTimeouts DefaultHttpTimeouts();
+void SetDefaultHttpTimeouts(const HttpTimeouts& Timeouts);
+
 struct HttpHeader {
     QString Name;
     QString Value;
