@@ -1,0 +1,133 @@
+// vantor-publish run as the maker runs it, on release folders of real
+// databases and packages.
+#include "update/UpdateManifest.h"
+
+#include "catalogue/CatalogueBuilder.h"
+#include "catalogue/CatalogueTool.h"
+#include "common/uConstants.h"
+#include "testlib/TempFolder.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace vantor {
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    QString errors;
+};
+
+ToolRun Publish(const QString& release, const QString& url)
+{
+    QProcess tool;
+    tool.start(VANTOR_PUBLISH, {release, "--url", url});
+    tool.waitForFinished(60000);
+    return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardError())};
+}
+
+void Pack(const QString& package, const QString& root, const QString& file)
+{
+    QProcess pack;
+    pack.start(VANTOR_PACK, {"create", package, "--root", root, root + file});
+    pack.waitForFinished(30000);
+    ASSERT_EQ(pack.exitCode(), 0);
+}
+
+class PublishTool : public ::testing::Test {
+protected:
+    void Catalogue(const QString& code, const QString& version, const QString& validity, bool packed)
+    {
+        const QString dir = packed ? sources.path() + code + "/" : release.path() + "Catalogues/" + code + "/";
+        tools::WriteDatabase(dir + "Catalogue.vt4", {}, tools::CatalogueContent(code, version), true);
+        if (!validity.isEmpty())
+            tools::WriteDatabase(dir + "Pricelist.vt4", QString::fromLatin1(DatabasePassword),
+                                 tools::PricelistContent(code, validity, {{"A BCD EF", "UPS", 10.0}}), true);
+        if (packed) {
+            Pack(release.path() + "Catalogues/" + code + "/Catalogue.Z", dir, "Catalogue.vt4");
+            if (!validity.isEmpty())
+                Pack(release.path() + "Catalogues/" + code + "/Pricelist.Z", dir, "Pricelist.vt4");
+        }
+    }
+    TUpdatedData Read()
+    {
+        TUpdatedData data;
+        ReadUpdateManifest(release.path() + "VersionControl.txt", data);
+        return data;
+    }
+
+    test::TempFolder release;
+    test::TempFolder sources;
+};
+
+TEST_F(PublishTool, VersionsComeFromTheFilesAndLinksFromTheLayout)
+{
+    tools::BuildEngineDatabase("Data.vt4", "20250301", sources.path() + "Data.vt4", true);
+    Pack(release.path() + "Data/Data.Z", sources.path(), "Data.vt4");
+    tools::BuildEngineDatabase("Devices.vt4", "20251231", release.path() + "Data/Devices.vt4", true);
+    Catalogue("380", "20250102", "20250103", true);
+    Catalogue("250", "20250104", "", true);
+
+    const ToolRun run = Publish(release.path(), "http://h:81/Up%20dates/0");
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    const TUpdatedData data = Read();
+    EXPECT_FALSE(IsVersionSet(data.Product.Version));
+    EXPECT_EQ(data.DbMain.Version, StrToInfoVersion("2025.3.1.0"));
+    EXPECT_EQ(data.DbMain.WebLink, "http://h:81/Up%20dates/0/Data/Data.Z");
+    EXPECT_EQ(data.DbDevices.Version, StrToInfoVersion("2025.12.31.0"));
+    EXPECT_EQ(data.DbDevices.WebLink, "http://h:81/Up%20dates/0/Data/Devices.vt4");
+    ASSERT_EQ(data.Catalogues.Items.size(), 2);
+    EXPECT_EQ(data.Catalogues.Items[0].Code, "250");
+    EXPECT_EQ(data.Catalogues.Items[0].Database.Version, "20250104");
+    EXPECT_EQ(data.Catalogues.Items[0].Pricelist.Version, "");
+    EXPECT_EQ(data.Catalogues.Items[1].Code, "380");
+    EXPECT_EQ(data.Catalogues.Items[1].Pricelist.Version, "20250103");
+    EXPECT_EQ(FormatCatalogueUrl(data.Catalogues.WebLinks.Pricelist, "380"),
+              "http://h:81/Up%20dates/0/Catalogues/380/Pricelist.Z");
+}
+
+TEST_F(PublishTool, TheProgramVersionIsThatOfTheProgramInThePackage)
+{
+    // Any program file of the build carries the project's version note.
+    ASSERT_TRUE(QFile::copy(VANTOR_BIN_DIR "/Updater", sources.path() + "Vantor"));
+    sources.write("install", "#!/bin/sh\n");
+    QProcess pack;
+    pack.start(VANTOR_PACK, {"create", release.path() + "Program/Setup.Z", "--root", sources.path(),
+                             sources.path() + "install", sources.path() + "Vantor"});
+    pack.waitForFinished(60000);
+    ASSERT_EQ(pack.exitCode(), 0);
+
+    const ToolRun run = Publish(release.path(), "http://h/u/");
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    const TUpdatedData data = Read();
+    EXPECT_EQ(data.Product.Version, StrToInfoVersion(QStringLiteral("%1.%2.%3.%4")
+                                                         .arg(VANTOR_VERSION_MAJOR)
+                                                         .arg(VANTOR_VERSION_MINOR)
+                                                         .arg(VANTOR_VERSION_PATCH)
+                                                         .arg(VANTOR_VERSION_TWEAK)));
+    EXPECT_EQ(data.Product.WebLink, "http://h/u/Program/Setup.Z");
+}
+
+TEST_F(PublishTool, FaultsNameTheFileAndWriteNothing)
+{
+    Catalogue("380", "20250102", "20250103", false);
+    Catalogue("250", "20250104", "20250105", true); // packed, so another file name
+    ToolRun run = Publish(release.path(), "http://h/");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errors.contains("every catalogue folder must use the file name")) << run.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(release.path() + "VersionControl.txt"));
+
+    test::TempFolder broken;
+    broken.write("Data/Data.vt4", "not a database");
+    run = Publish(broken.path(), "http://h/");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errors.contains("Data/Data.vt4")) << run.errors.toStdString();
+
+    broken.write("Program/Setup.Z", "");
+    EXPECT_EQ(Publish(broken.path(), "http://h/").exitCode, 1);
+    EXPECT_EQ(Publish(broken.path() + "missing", "http://h/").exitCode, 1);
+}
+
+} // namespace
+} // namespace vantor
