@@ -66,6 +66,12 @@ if [ "$(id -u)" -eq 0 ]; then
   chmod 755 "$WORK"
   chown -R 65534:65534 "$INST" "$TMPD" "$WORK/home"
   RUN_AS=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
+  # A sanitizer build reads its suppressions as that user too.
+  if [[ "${LSAN_OPTIONS:-}" =~ suppressions=([^:]+) ]]; then
+    cp "${BASH_REMATCH[1]}" "$WORK/lsan.supp"
+    chmod 644 "$WORK/lsan.supp"
+    export LSAN_OPTIONS="${LSAN_OPTIONS/${BASH_REMATCH[1]}/$WORK/lsan.supp}"
+  fi
 fi
 if [ "$MODE" = unwritable ]; then
   chmod 555 "$INST/Catalogues/380"
