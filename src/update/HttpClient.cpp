@@ -251,6 +251,10 @@ int HttpClient::TransferInfo(void* UserData, std::int64_t, std::int64_t Received
     } else if (client->StallTimeout > 0 && now - client->lastProgress_ >= std::chrono::seconds(client->StallTimeout)) {
         client->stalled_ = true;
         return 1;
+    } else if (client->OnIdle) {
+        client->OnIdle();
+        if (client->disconnected_)
+            return 1;
     }
     return 0;
 }

@@ -67,6 +67,9 @@ public:
 
     // Running byte count of the current GET, after each chunk is written.
     std::function<void(std::int64_t Count)> OnWork;
+    // While a GET waits for data (about once a second): lets the caller keep
+    // its window responsive, and Disconnect, when the server stalls.
+    std::function<void()> OnIdle;
 
 private:
     struct Transfer;

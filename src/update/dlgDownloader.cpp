@@ -183,9 +183,13 @@ bool TFrmDownloader::DownloadOne(const QString& AUrl, const QString& ALocalFile)
         ExitValue = ExitFailed;
         return false;
     }
+    // A stalled server must not freeze the dialog: Cancel keeps working.
+    HttpClient.OnIdle = [] { QCoreApplication::processEvents(); };
     try {
         HttpClient.Get(AUrl, file);
+        HttpClient.OnIdle = nullptr;
     } catch (const std::exception&) {
+        HttpClient.OnIdle = nullptr;
         // A failed transfer leaves no half file behind.
         file.close();
         file.remove();

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -211,6 +212,29 @@ TEST_F(DownloadDialogTest, CancelDuringTheSecondFileKeepsTheFirstAndSkipsTheThir
     EXPECT_EQ(folder.read("2"), Pattern(1000, 'k'));
     EXPECT_FALSE(QFileInfo::exists(local[2]));
     EXPECT_EQ(server.CountRequests("GET", "/3"), 0);
+}
+
+TEST_F(DownloadDialogTest, CancelWorksWhileTheServerSendsNothing)
+{
+    HttpRoute stalling = HttpRoute::Ok(Pattern(5000, 'k'));
+    stalling.PauseAfterBytes = 10;
+    stalling.PauseSeconds = 20;
+    server.Route("/1", stalling);
+
+    // The click comes through the event queue, as a user's would: only a
+    // dialog that processes events during the stall receives it.
+    DownloaderProbe probe([](TFrmDownloader* ADialog) {
+        QTimer::singleShot(1500, ADialog, [ADialog] { ADialog->btnCancel->click(); });
+    });
+    QElapsedTimer timer;
+    timer.start();
+    const bool result = RunDownloader({server.Url("/1")}, {folder.path() + "1"});
+    server.ReleaseWaits();
+
+    EXPECT_FALSE(result);
+    EXPECT_LT(timer.elapsed(), 10000);
+    ExpectOneBox(TMsgDlgType::mtInformation, "IDS_COMMON_49", "IDS_CONTAINER_22");
+    EXPECT_EQ(folder.read("1"), Pattern(10, 'k'));
 }
 
 TEST_F(DownloadDialogTest, FailedTransferDeletesItsFileAndStops)
