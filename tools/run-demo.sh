@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
 cmake -S . -B build-demo -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_BUILD_TESTS=OFF >/dev/null
-ninja -C build-demo Vantor Engine demo_installation
+ninja -C build-demo Vantor Updater Engine demo_installation
 exec build-demo/bin/Vantor "$@"
