@@ -135,7 +135,7 @@ bool TFrmUpdater::DoUpdate()
 
     // Both folders in one go: when the databases cannot be installed, the
     // catalogues are not installed either, and the other way round.
-    TFolderCopy copy;
+    platform::TFolderCopy copy;
     copy.SetStepHook(copyStepHook_);
     copy.Add(Paths.Source + QStringLiteral("Data/"), Paths.MainData);
     copy.Add(Paths.Source + QStringLiteral("Catalogues/"), Paths.Catalogues);

@@ -2,7 +2,7 @@
 // and restarts the main program after a success when the user closes it.
 #pragma once
 
-#include "updater/SafeFolderCopy.h"
+#include "support/SafeFolderCopy.h"
 #include "updater/StatusImages.h"
 
 #include <QDialog>
@@ -14,6 +14,9 @@ class QLabel;
 class QPushButton;
 
 namespace vantor {
+
+using platform::TCopyStep;
+using platform::TCopyStepHook;
 
 class TFrmUpdater : public QDialog {
     Q_OBJECT

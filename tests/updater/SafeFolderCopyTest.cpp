@@ -2,7 +2,7 @@
 #include "UpdaterTestSupport.h"
 
 #include "testlib/TempFolder.h"
-#include "updater/SafeFolderCopy.h"
+#include "support/SafeFolderCopy.h"
 
 #include <QFile>
 
@@ -13,6 +13,11 @@
 
 namespace vantor::test {
 namespace {
+
+using platform::CopyFolder;
+using platform::TCopyStep;
+using platform::TCopyStepHook;
+using platform::TFolderCopy;
 
 QString StepName(TCopyStep AStep)
 {

@@ -14,7 +14,7 @@
 
 #include <functional>
 
-namespace vantor {
+namespace vantor::platform {
 
 // The steps that change the disk, in the order they happen to one file.
 enum class TCopyStep {
@@ -56,4 +56,4 @@ private:
 // One folder alone.
 bool CopyFolder(const QString& AFrom, const QString& ATo);
 
-} // namespace vantor
+} // namespace vantor::platform

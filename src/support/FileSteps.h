@@ -1,5 +1,6 @@
-// Small POSIX steps under the safe folder copy: paths, descriptors, copying
-// a file's bytes, flushing, and reserving unused names beside a file.
+// Small POSIX file steps under the updater's all-or-nothing copy: paths,
+// descriptors, copying a file's bytes, flushing, and reserving unused names
+// beside a file.
 #pragma once
 
 #include <QByteArray>
@@ -7,7 +8,7 @@
 
 #include <sys/types.h>
 
-namespace vantor::filesteps {
+namespace vantor::platform::filesteps {
 
 QString WithSlash(const QString& AFolder);
 QString WithoutSlash(const QString& AFolder);
@@ -46,4 +47,4 @@ void SyncFolder(const QString& AFolder);
 // held by an empty file (mode 0600) that is left open in AFd.
 bool ReserveNameBeside(const QString& APath, const char* ASuffix, QString& AReserved, FileDescriptor& AFd);
 
-} // namespace vantor::filesteps
+} // namespace vantor::platform::filesteps

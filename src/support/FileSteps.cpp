@@ -1,4 +1,4 @@
-#include "updater/FileSteps.h"
+#include "support/FileSteps.h"
 
 #include <QFile>
 
@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace vantor::filesteps {
+namespace vantor::platform::filesteps {
 
 namespace {
 
@@ -122,4 +122,4 @@ bool ReserveNameBeside(const QString& APath, const char* ASuffix, QString& ARese
     return true;
 }
 
-} // namespace vantor::filesteps
+} // namespace vantor::platform::filesteps

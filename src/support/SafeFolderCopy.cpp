@@ -1,6 +1,6 @@
-#include "updater/SafeFolderCopy.h"
+#include "support/SafeFolderCopy.h"
 
-#include "updater/FileSteps.h"
+#include "support/FileSteps.h"
 
 #include <QFile>
 #include <QSet>
@@ -15,7 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace vantor {
+namespace vantor::platform {
 
 using namespace filesteps;
 
@@ -288,4 +288,4 @@ bool CopyFolder(const QString& AFrom, const QString& ATo)
     return copy.Run();
 }
 
-} // namespace vantor
+} // namespace vantor::platform
