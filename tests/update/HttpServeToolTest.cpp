@@ -1,7 +1,5 @@
-// The folder servers: vantor-serve, which the demo and the whole-program
-// tests run, and the test server's folder mode.
+// vantor-serve, the folder server the demo and the whole-program tests run.
 #include "testlib/TempFolder.h"
-#include "testlib/http/HttpTestServer.h"
 #include "update/HttpClient.h"
 
 #include <QFile>
@@ -80,13 +78,6 @@ TEST_F(FolderServerTest, VantorServeRefusesAMissingFolder)
 {
     EXPECT_NE(QProcess::execute(QStringLiteral(VANTOR_SERVE), {root.path() + "nothing"}), 0);
     EXPECT_NE(QProcess::execute(QStringLiteral(VANTOR_SERVE), {}), 0);
-}
-
-TEST_F(FolderServerTest, TestServerServesTheFolderBesideItsRoutes)
-{
-    HttpTestServer server;
-    server.ServeFolder(root.path() + "served");
-    ExpectServesTheFolder(server.Url(""), out);
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "testlib/http/HttpTestServer.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 #include <httplib.h>
 #include <netinet/in.h>
@@ -22,38 +20,20 @@ namespace {
 constexpr std::size_t ChunkSize = 256 * 1024;
 const char* const BodyType = "application/octet-stream";
 
-// The body of one response, from memory or from a file.
+// The body of one response, shared by the pieces that send it.
 class BodySource {
 public:
-    explicit BodySource(const HttpRoute& ARoute) : bytes_(ARoute.Body)
-    {
-        if (!ARoute.BodyFile.isEmpty()) {
-            file_ = std::make_unique<QFile>(ARoute.BodyFile);
-            if (file_->open(QIODevice::ReadOnly))
-                size_ = file_->size();
-        } else {
-            size_ = bytes_.size();
-        }
-    }
+    explicit BodySource(const HttpRoute& ARoute) : bytes_(ARoute.Body) {}
 
-    qint64 Size() const { return size_; }
+    qint64 Size() const { return bytes_.size(); }
 
     bool Write(qint64 AOffset, qint64 ALength, httplib::DataSink& ASink)
     {
-        if (!file_)
-            return ASink.write(bytes_.constData() + AOffset, static_cast<std::size_t>(ALength));
-        if (!file_->seek(AOffset))
-            return false;
-        buffer_.resize(ALength);
-        const qint64 read = file_->read(buffer_.data(), ALength);
-        return read > 0 && ASink.write(buffer_.constData(), static_cast<std::size_t>(read));
+        return ASink.write(bytes_.constData() + AOffset, static_cast<std::size_t>(ALength));
     }
 
 private:
     QByteArray bytes_;
-    std::unique_ptr<QFile> file_;
-    QByteArray buffer_;
-    qint64 size_ = 0;
 };
 
 } // namespace
@@ -83,7 +63,6 @@ struct HttpTestServer::State {
     std::condition_variable wake;
     bool released = false;
     std::map<QString, HttpRoute> routes;
-    QString folder;
     QList<RecordedRequest> requests;
 
     // Sleeps for ASeconds unless the waits are released meanwhile.
@@ -109,21 +88,13 @@ struct HttpTestServer::State {
         requests.append(request);
     }
 
-    // The route for APath, or one made for a file of the served folder.
     bool FindRoute(const QString& APath, HttpRoute& ARoute) const
     {
         std::lock_guard lock(mutex);
         const auto found = routes.find(APath);
-        if (found != routes.end()) {
-            ARoute = found->second;
-            return true;
-        }
-        if (folder.isEmpty() || APath.contains(QStringLiteral("..")))
+        if (found == routes.end())
             return false;
-        const QString file = folder + APath;
-        if (!QFileInfo(file).isFile())
-            return false;
-        ARoute.BodyFile = file;
+        ARoute = found->second;
         return true;
     }
 
@@ -141,8 +112,7 @@ struct HttpTestServer::State {
         for (const auto& [name, value] : route.Headers)
             AResponse.set_header(name.toStdString(), value.toStdString());
 
-        const bool plain = route.BodyFile.isEmpty() && !route.OmitContentLength &&
-                           route.MissingBytes == 0 && route.PauseAfterBytes < 0;
+        const bool plain = !route.OmitContentLength && route.MissingBytes == 0 && route.PauseAfterBytes < 0;
         if (plain) {
             AResponse.set_content(route.Body.toStdString(), BodyType);
             return;
@@ -227,12 +197,6 @@ void HttpTestServer::Route(const QString& APath, const HttpRoute& ARoute)
 {
     std::lock_guard lock(state_->mutex);
     state_->routes[APath] = ARoute;
-}
-
-void HttpTestServer::ServeFolder(const QString& AFolder)
-{
-    std::lock_guard lock(state_->mutex);
-    state_->folder = AFolder.endsWith(QLatin1Char('/')) ? AFolder.chopped(1) : AFolder;
 }
 
 QList<RecordedRequest> HttpTestServer::Requests() const

@@ -1,5 +1,5 @@
 // A loopback HTTP server for the update tests: routes with a chosen
-// behaviour, a served folder, and a record of every request.
+// behaviour and a record of every request.
 #pragma once
 
 #include <QByteArray>
@@ -14,8 +14,6 @@ namespace vantor::test {
 // What the server does for one path (HEAD and GET alike; HEAD sends no body).
 struct HttpRoute {
     QByteArray Body;
-    // When set, the body is this file, streamed in chunks.
-    QString BodyFile;
     int Status = 200;
     QList<QPair<QByteArray, QByteArray>> Headers;
     // Sends the body chunked, without a Content-Length.
@@ -65,8 +63,6 @@ public:
     QString Url(const QString& APath) const;
 
     void Route(const QString& APath, const HttpRoute& ARoute);
-    // Paths without a route are looked up below this folder.
-    void ServeFolder(const QString& AFolder);
 
     QList<RecordedRequest> Requests() const;
     int CountRequests(const QString& AMethod, const QString& APath) const;
