@@ -15,14 +15,23 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
+# Xvfb picks a free display itself; two sessions starting at the same moment
+# can still collide on one, so a server that ends early is started again.
 display=""
-for _ in $(seq 1 100); do
-  if read -r -t 0.1 display <&3 && [ -n "$display" ]; then break; fi
+for attempt in 1 2 3; do
+  exec 3<> <(:)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 1 300); do
+    if read -r -t 0.1 display <&3 && [ -n "$display" ]; then break; fi
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+  done
+  [ -n "$display" ] && break
+  kill "$XVFB_PID" 2>/dev/null || true
+  XVFB_PID=""
+  sleep "0.$((RANDOM % 9 + 1))"
 done
-[ -n "$display" ] || fail "Xvfb did not start"
+[ -n "$display" ] || { cat "$WORK/xvfb.log" >&2; fail "Xvfb did not start"; }
 export DISPLAY=":$display"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
