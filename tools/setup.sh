@@ -10,6 +10,7 @@ BUILD_PACKAGES=(
   libpugixml-dev zlib1g-dev
   libsqlcipher-dev libssl-dev
   libcurl4-openssl-dev libcpp-httplib-dev
+  libsodium-dev
 )
 
 # Needed only by the tests, the fuzz targets and the benchmarks.
@@ -18,7 +19,7 @@ TEST_PACKAGES=(
   xvfb xdotool x11-utils xauth libx11-dev
   clang libclang-rt-dev gcc-multilib
   fonts-dejavu-core
-  curl
+  curl minisign
 )
 
 want=("${BUILD_PACKAGES[@]}")

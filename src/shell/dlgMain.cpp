@@ -23,6 +23,7 @@
 #include "shell/TDebugThread.h"
 #include "support/WindowChannel.h"
 #include "update/UpdateCheck.h"
+#include "update/UpdateKeys.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -473,8 +474,9 @@ void TFrmVantorMain::MyIdleHandler()
 
 void TFrmVantorMain::CheckForUpdates()
 {
+    // Only the keys compiled into the program are trusted.
     vantor::CheckForUpdates(this, UpdateServerHost(GlobalSetupData.SetupFile), GlobalSetupData.OemId,
-                            InstalledVersion);
+                            InstalledVersion, CompiledUpdateKeys());
 }
 
 void TFrmVantorMain::actSetupExecute()

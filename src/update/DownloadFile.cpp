@@ -10,16 +10,17 @@
 
 namespace vantor {
 
-bool DownloadFile(const QString& Url, const QString& FileName)
+bool DownloadFile(const QString& Url, const QString& FileName, const TDownloadLimits& Limits)
 {
     HttpClient client;
     SetHttpClientOptions(client);
+    client.Deadline = Limits.Deadline;
     {
         QFile file(FileName);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
             return false;
         try {
-            client.Get(Url, file);
+            client.Get(Url, file, Limits.MaxBytes);
         } catch (const std::exception&) {
             return false;
         }

@@ -55,25 +55,29 @@ struct HttpClient::Transfer {
     HttpClient* Client = nullptr;
     QFile* File = nullptr;
     std::int64_t Count = 0;
+    std::int64_t MaxBytes = -1;
     bool StatusChecked = false;
     bool StatusRefused = false;
     bool WriteFailed = false;
+    bool TooLong = false;
 };
 
 namespace {
 std::atomic<int> DefaultConnectTimeout{VANTOR_HTTP_CONNECT_TIMEOUT};
 std::atomic<int> DefaultStallTimeout{VANTOR_HTTP_STALL_TIMEOUT};
+std::atomic<int> DefaultManifestDeadline{VANTOR_HTTP_MANIFEST_DEADLINE};
 } // namespace
 
 HttpTimeouts DefaultHttpTimeouts()
 {
-    return HttpTimeouts{DefaultConnectTimeout.load(), DefaultStallTimeout.load()};
+    return HttpTimeouts{DefaultConnectTimeout.load(), DefaultStallTimeout.load(), DefaultManifestDeadline.load()};
 }
 
 void SetDefaultHttpTimeouts(const HttpTimeouts& Timeouts)
 {
     DefaultConnectTimeout = Timeouts.Connect;
     DefaultStallTimeout = Timeouts.Stall;
+    DefaultManifestDeadline = Timeouts.ManifestDeadline;
 }
 
 HttpClient::HttpClient()
@@ -138,6 +142,12 @@ void HttpClient::Prepare(const QString& Url, void* HeaderList, char* ErrorBuffer
     curl_easy_setopt(curl, CURLOPT_BUFFERSIZE, ReceiveBufferSize);
     if (ConnectTimeout > 0)
         curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(ConnectTimeout));
+    if (Deadline) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(*Deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            throw HttpError((Url + QStringLiteral(": no time left")).toStdString());
+        curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(left.count()));
+    }
     // The progress callback watches for stalls (see TransferInfo) and for Disconnect.
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &HttpClient::TransferInfo);
@@ -182,7 +192,7 @@ std::int64_t HttpClient::Head(const QString& Url)
     return length;
 }
 
-void HttpClient::Get(const QString& Url, QFile& File)
+void HttpClient::Get(const QString& Url, QFile& File, std::int64_t MaxBytes)
 {
     char errorBuffer[CURL_ERROR_SIZE];
     const CurlHeaderList headerList(headers_);
@@ -191,6 +201,7 @@ void HttpClient::Get(const QString& Url, QFile& File)
     Transfer transfer;
     transfer.Client = this;
     transfer.File = &File;
+    transfer.MaxBytes = MaxBytes;
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &HttpClient::WriteBody);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
 
@@ -201,8 +212,10 @@ void HttpClient::Get(const QString& Url, QFile& File)
     if (transfer.WriteFailed)
         throw HttpError((QStringLiteral("Cannot write %1: %2").arg(File.fileName(), File.errorString()))
                             .toStdString());
-    // A connection closed before the announced length ends the body.
-    if (result != CURLE_OK && result != CURLE_PARTIAL_FILE && !transfer.StatusRefused)
+    if (transfer.TooLong)
+        throw HttpError(QStringLiteral("%1: the body is longer than %2 bytes").arg(Url).arg(MaxBytes).toStdString());
+    // A body cut short of its announced length (CURLE_PARTIAL_FILE) fails too.
+    if (result != CURLE_OK && !transfer.StatusRefused)
         Fail(Url, result, errorBuffer);
     CheckStatus(Url);
 }
@@ -221,6 +234,17 @@ std::size_t HttpClient::WriteBody(char* Data, std::size_t Size, std::size_t Coun
             return 0;
         }
         transfer->StatusChecked = true;
+        // A body announced too long is refused before any of it is written.
+        curl_off_t announced = -1;
+        curl_easy_getinfo(static_cast<CURL*>(client->curl_), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
+        if (transfer->MaxBytes >= 0 && announced > transfer->MaxBytes) {
+            transfer->TooLong = true;
+            return 0;
+        }
+    }
+    if (transfer->MaxBytes >= 0 && static_cast<std::int64_t>(bytes) > transfer->MaxBytes - transfer->Count) {
+        transfer->TooLong = true;
+        return 0;
     }
     if (transfer->File->write(Data, static_cast<qint64>(bytes)) != static_cast<qint64>(bytes)) {
         transfer->WriteFailed = true;

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 
 class QFile;
@@ -27,6 +28,8 @@ public:
 struct HttpTimeouts {
     int Connect;
     int Stall;
+    // The manifest and its signature, together, whatever the server does.
+    int ManifestDeadline = 60;
 };
 HttpTimeouts DefaultHttpTimeouts();
 void SetDefaultHttpTimeouts(const HttpTimeouts& Timeouts);
@@ -53,22 +56,28 @@ public:
     // single byte before it fails.
     int ConnectTimeout = 0;
     int StallTimeout = 0;
+    // When set, every request fails once this moment has passed, even while
+    // data still trickles in.
+    std::optional<std::chrono::steady_clock::time_point> Deadline;
 
     // Content-Length of the response; -1 when the server sends none.
     std::int64_t Head(const QString& Url);
 
     // Writes the response body into File, which must be open for writing.
-    // After Disconnect (from OnWork) it returns normally with what has arrived.
-    // A body that ends before its announced length counts as complete.
-    void Get(const QString& Url, QFile& File);
+    // After Disconnect (from OnWork or OnIdle) it returns normally with what
+    // has arrived. A body that ends before its own announced length fails, and
+    // so does one announced or sent longer than MaxBytes (when not negative):
+    // nothing beyond MaxBytes is written.
+    void Get(const QString& Url, QFile& File, std::int64_t MaxBytes = -1);
 
-    // Ends the running transfer; see Get.
+    // Ends the running transfer; see Get. A HEAD ended so fails.
     void Disconnect();
+    bool Disconnected() const { return disconnected_; }
 
     // Running byte count of the current GET, after each chunk is written.
     std::function<void(std::int64_t Count)> OnWork;
-    // While a GET waits for data (about once a second): lets the caller keep
-    // its window responsive, and Disconnect, when the server stalls.
+    // While a request waits for data (about once a second): lets the caller
+    // keep its window responsive, and Disconnect, when the server stalls.
     std::function<void()> OnIdle;
 
 private:

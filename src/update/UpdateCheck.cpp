@@ -4,12 +4,13 @@
 #include "common/IniFile.h"
 #include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
-#include "update/DownloadFile.h"
+#include "update/ManifestFetch.h"
 #include "update/UpdateHandoff.h"
 #include "update/dlgDownloader.h"
 
-#include <QFile>
 #include <QWidget>
+
+#include <cstdio>
 
 namespace vantor {
 
@@ -101,7 +102,7 @@ bool AskForUpdate()
 }
 
 void CheckForUpdates(QWidget* MainWindow, const QString& ServerHost, std::int32_t OemId,
-                     const TInstalledVersion& Installed)
+                     const TInstalledVersion& Installed, const minisign::TrustedKeys& Keys)
 {
     const auto giveFocusBack = [MainWindow] {
         if (MainWindow != nullptr && MainWindow->isVisible())
@@ -114,16 +115,18 @@ void CheckForUpdates(QWidget* MainWindow, const QString& ServerHost, std::int32_
         giveFocusBack();
         return;
     }
-    const QString manifestFile = staging + QLatin1String(ManifestFileName);
-    if (!DownloadFile(UpdateManifestUrl(ServerHost, OemId), manifestFile)) {
-        QFile::remove(manifestFile);
+    TFetchedManifest manifest;
+    QString why;
+    const TManifestFetch fetch = FetchUpdateManifest(ServerHost, OemId, staging, Keys, manifest, why);
+    if (fetch != TManifestFetch::Fetched) {
+        // As silent as an unreachable server; the program keeps no log, so
+        // this one line tells an administrator why nothing was offered.
+        if (fetch == TManifestFetch::Refused)
+            std::fprintf(stderr, "Vantor: update check ignored the manifest: %s\n", qPrintable(why));
         giveFocusBack();
         return;
     }
-    TUpdatedData data;
-    ReadUpdateManifest(manifestFile, data);
-    QFile::remove(manifestFile);
-
+    TUpdatedData& data = manifest.Data;
     if (!MarkUpdates(data, Installed) || !AskForUpdate()) {
         giveFocusBack();
         return;
@@ -131,7 +134,7 @@ void CheckForUpdates(QWidget* MainWindow, const QString& ServerHost, std::int32_
 
     const TUpdateDownloads downloads = ListUpdateDownloads(data, staging);
     bool failed = false;
-    if (!downloads.Remote.isEmpty() && RunDownloader(downloads.Remote, downloads.Local, MainWindow)) {
+    if (!downloads.Remote.isEmpty() && RunDownloader(downloads.Remote, downloads.Local, MainWindow, manifest.Listed)) {
         const auto closeMainWindow = [MainWindow] {
             if (MainWindow != nullptr)
                 MainWindow->close();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "data/InstalledVersion.h"
+#include "update/Minisign.h"
 #include "update/UpdateManifest.h"
 
 #include <QString>
@@ -17,7 +18,8 @@ namespace vantor {
 inline constexpr const char* UpdateServerKey = "sServer";
 
 // The update server of this installation: the key above in the configuration
-// file, else the host the program was built with.
+// file, else the host the program was built with. It may name its scheme,
+// "https://host[:port]"; without one it is plain HTTP.
 QString UpdateServerHost(const QString& SetupFile);
 
 // Sets the ToUpdate flags of Data from what is installed; true when anything
@@ -37,8 +39,10 @@ TUpdateDownloads ListUpdateDownloads(const TUpdatedData& Data, const QString& St
 bool AskForUpdate();
 
 // The whole check. MainWindow parents the dialogs, gets the focus back at the
-// end, and is closed once the updater or the installer has started.
+// end, and is closed once the updater or the installer has started. With
+// Keys (the program passes the compiled-in ones) only a manifest signed by
+// one of them counts, and only the files it lists, as listed, are installed.
 void CheckForUpdates(QWidget* MainWindow, const QString& ServerHost, std::int32_t OemId,
-                     const TInstalledVersion& Installed);
+                     const TInstalledVersion& Installed, const minisign::TrustedKeys& Keys);
 
 } // namespace vantor

@@ -19,15 +19,26 @@ std::int64_t ToInteger(const QString& text, std::int64_t fallback)
 
 QString UpdateManifestUrl(const QString& host, std::int32_t oemId, const QString& fileName)
 {
-    return QStringLiteral("http://%1/Updates/Vantorix/%2/%3").arg(host).arg(oemId).arg(fileName);
+    QString server = host;
+    if (!server.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
+        && !server.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+        server.prepend(QLatin1String("http://"));
+    while (server.endsWith(QLatin1Char('/')))
+        server.chop(1);
+    return QStringLiteral("%1/Updates/Vantorix/%2/%3").arg(server).arg(oemId).arg(fileName);
 }
 
 void ReadUpdateManifest(const QString& FileName, TUpdatedData& Data)
 {
     Data = TUpdatedData();
     IniDocument ini;
-    if (!ini.loadFile(FileName))
-        return;
+    if (ini.loadFile(FileName))
+        ReadUpdateManifest(ini, Data);
+}
+
+void ReadUpdateManifest(const IniDocument& ini, TUpdatedData& Data)
+{
+    Data = TUpdatedData();
     const auto value = [&](const QString& section, const char* key) {
         return ini.readString(section, QString::fromLatin1(key)).trimmed();
     };

@@ -9,6 +9,8 @@
 
 namespace vantor {
 
+class IniDocument;
+
 struct TUpdatedItemData {
     TInfoVersion Version;
     QString WebLink;
@@ -46,12 +48,17 @@ struct TUpdatedData {
 };
 
 inline constexpr const char* ManifestFileName = "VersionControl.txt";
+// The manifest's detached signature, beside it on the server.
+inline constexpr const char* ManifestSignatureFileName = "VersionControl.txt.minisig";
 
-// "http://" + host + "/Updates/Vantorix/<oemId>/" + fileName.
+// "http://" + host + "/Updates/Vantorix/<oemId>/" + fileName. The server may
+// name its scheme ("https://host[:port]"); without one it is "http://".
 QString UpdateManifestUrl(const QString& host, std::int32_t oemId, const QString& fileName = ManifestFileName);
 
 // Fills Data from the local manifest file; an unreadable file leaves it empty.
 void ReadUpdateManifest(const QString& FileName, TUpdatedData& Data);
+// The same from a manifest already read.
+void ReadUpdateManifest(const IniDocument& Manifest, TUpdatedData& Data);
 
 // "2.1" gives 2.1.0.0; parts that are no integer count as 0; each part keeps
 // its low 16 bits.

@@ -64,7 +64,8 @@ struct Buffers {
 
 // Inflates the entry's stream from the package into the target, chunk by
 // chunk, and returns the number of bytes written. The stream must end within
-// the entry's data: a stream cut short is corrupt, not a shorter file.
+// the entry's data: a stream cut short is corrupt, not a shorter file; and it
+// may not inflate to more than the entry's recorded size.
 qint64 InflateEntry(QIODevice& package, const EntryHeader& header, QFile& target, Buffers& buffers,
                     const std::function<void(qint64, qint64)>& onProgress)
 {
@@ -94,6 +95,11 @@ qint64 InflateEntry(QIODevice& package, const EntryHeader& header, QFile& target
             throw PackageError(QStringLiteral("the compressed data of \"%1\" is corrupt: %2").arg(path, reason));
         }
         const qint64 produced = OutputChunk - z.avail_out;
+        // A small entry could otherwise fill the disk: the recorded size is a limit.
+        if (produced > header.UncompressedSize - written)
+            throw PackageError(QStringLiteral("\"%1\" inflates to more than its recorded %2 bytes")
+                                   .arg(path)
+                                   .arg(header.UncompressedSize));
         if (produced > 0) {
             if (target.write(buffers.output.data(), produced) != produced)
                 throw PackageError(

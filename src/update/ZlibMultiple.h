@@ -38,8 +38,9 @@ public:
     // still listed. Throws PackageError.
     void ListStoredFiles(const QString& FileName, QStringList& FileList) const;
 
-    // Writes every entry below Directory. Throws PackageError; what was
-    // written before the error stays.
+    // Writes every entry below Directory. Throws PackageError (also for an
+    // entry that inflates past its recorded size); what was written before
+    // the error stays.
     void DecompressFile(const QString& FileName, const QString& Directory, bool Overwrite, bool RelativePaths);
 
     // The same from an open stream that allows seeking (a file or a buffer),

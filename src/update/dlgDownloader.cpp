@@ -1,15 +1,10 @@
 #include "update/dlgDownloader.h"
 
-#include "common/FileHelpers.h"
 #include "common/WindowPlacement.h"
 #include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
-#include "update/HttpOptions.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
@@ -17,7 +12,6 @@
 #include <QTimer>
 
 #include <exception>
-#include <limits>
 #include <memory>
 
 namespace vantor {
@@ -36,7 +30,9 @@ void SetSection(QWidget* AWidget, const char* ASection)
 
 } // namespace
 
-TFrmDownloader::TFrmDownloader(QWidget* AOwner) : QDialog(AOwner)
+TFrmDownloader::TFrmDownloader(const QStringList& ARemoteFiles, const QStringList& ALocalFiles,
+                               std::optional<TListedFiles> AListed, QWidget* AOwner)
+    : QDialog(AOwner), session_(ARemoteFiles, ALocalFiles, std::move(AListed))
 {
     setObjectName(QStringLiteral("FrmDownloader"));
     BuildControls();
@@ -59,41 +55,47 @@ void TFrmDownloader::BuildControls()
     setFont(font);
     setFixedSize(ClientWidth, ClientHeight);
 
-    sBevel1 = new QFrame(this);
-    sBevel1->setObjectName(QStringLiteral("sBevel1"));
-    sBevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    sBevel1->setGeometry(8, 8, 337, 73);
+    sBevel1_ = new QFrame(this);
+    sBevel1_->setObjectName(QStringLiteral("sBevel1"));
+    sBevel1_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    sBevel1_->setGeometry(8, 8, 337, 73);
 
-    lblDownload = new QLabel(this);
-    lblDownload->setObjectName(QStringLiteral("lblDownload"));
-    lblDownload->setGeometry(20, 24, 313, lblDownload->fontMetrics().height());
+    lblDownload_ = new QLabel(this);
+    lblDownload_->setObjectName(QStringLiteral("lblDownload"));
+    lblDownload_->setGeometry(20, 24, 313, lblDownload_->fontMetrics().height());
 
-    ProgressBar = new QProgressBar(this);
-    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
-    SetSection(ProgressBar, "GAUGE");
-    ProgressBar->setGeometry(20, 44, 313, 17);
-    ProgressBar->setTextVisible(false);
-    ProgressBar->setRange(0, 100);
-    ProgressBar->setValue(0);
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setObjectName(QStringLiteral("ProgressBar"));
+    SetSection(progressBar_, "GAUGE");
+    progressBar_->setGeometry(20, 44, 313, 17);
+    progressBar_->setTextVisible(false);
+    progressBar_->setRange(0, 100);
+    progressBar_->setValue(0);
 
-    btnCancel = new QPushButton(this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    SetSection(btnCancel, "BUTTON");
-    btnCancel->setGeometry(139, 96, 75, 25);
+    btnCancel_ = new QPushButton(this);
+    btnCancel_->setObjectName(QStringLiteral("btnCancel"));
+    SetSection(btnCancel_, "BUTTON");
+    btnCancel_->setGeometry(139, 96, 75, 25);
     // The button keeps its size; the skins' wide side padding would clip
     // longer captions such as "Abbrechen".
-    btnCancel->setStyleSheet(QStringLiteral("padding-left: 2px; padding-right: 2px;"));
-    connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
+    btnCancel_->setStyleSheet(QStringLiteral("padding-left: 2px; padding-right: 2px;"));
+    connect(btnCancel_, &QPushButton::clicked, this, [this] { btnCancelClick(); });
 }
 
 void TFrmDownloader::FormCreate()
 {
     setWindowTitle(GetText(QStringLiteral("IDS_CONTAINER_12")));
-    lblDownload->setText(QString());
-    btnCancel->setText(GetText(QStringLiteral("IDS_COMMON_21")));
+    lblDownload_->setText(QString());
+    btnCancel_->setText(GetText(QStringLiteral("IDS_COMMON_21")));
     // Looked up once: the language cannot change while the dialog is up.
     progressFormat_ = GetText(QStringLiteral("IDS_CONTAINER_13"));
-    HttpClient.OnWork = [this](std::int64_t ACount) { HttpClientWork(ACount); };
+    session_.OnTotal = [this](std::int64_t ATotal) {
+        scale_ = ProgressScale(ATotal);
+        progressBar_->setRange(0, scale_.Maximum());
+    };
+    session_.OnProgress = [this](std::int64_t ADone, std::int64_t ATotal) { HttpClientWork(ADone, ATotal); };
+    // A slow or stalled server must not freeze the dialog: Cancel keeps working.
+    session_.OnIdle = [] { QCoreApplication::processEvents(); };
 }
 
 void TFrmDownloader::showEvent(QShowEvent* AEvent)
@@ -108,7 +110,12 @@ void TFrmDownloader::showEvent(QShowEvent* AEvent)
 
 void TFrmDownloader::MyIdleHandler()
 {
-    DownloadAll();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    busyCursor_ = true;
+    working_ = true;
+    session_.DownloadAll();
+    working_ = false;
+    done(session_.ExitValue());
 }
 
 void TFrmDownloader::reject()
@@ -128,102 +135,17 @@ void TFrmDownloader::done(int AResult)
     QDialog::done(AResult);
 }
 
-void TFrmDownloader::DownloadAll()
+void TFrmDownloader::HttpClientWork(std::int64_t ADone, std::int64_t ATotal)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    busyCursor_ = true;
-    working_ = true;
-    DownloadCanceled = false;
-    DoneWorkCount = 0;
-    try {
-        TotalWorkCount = GetTotalSize();
-        if (TotalWorkCount <= 0) {
-            ExitValue = ExitFailed;
-        } else {
-            scale_ = ProgressScale(TotalWorkCount);
-            ProgressBar->setRange(0, scale_.Maximum());
-            SetHttpClientOptions(HttpClient);
-            for (qsizetype i = 0; i < RemoteFileList.size(); ++i) {
-                const QString local = LocalFileList.value(i);
-                QDir().mkpath(QFileInfo(local).absolutePath());
-                if (!DownloadOne(RemoteFileList[i], local))
-                    break;
-            }
-        }
-    } catch (const std::exception&) {
-        ExitValue = ExitFailed;
-    }
-    working_ = false;
-    done(ExitValue);
-}
-
-std::int64_t TFrmDownloader::GetTotalSize()
-{
-    // Summed in 64 bits, so that more than 2 GiB in all still counts.
-    std::int64_t total = 0;
-    try {
-        for (const QString& url : RemoteFileList) {
-            const std::int64_t length = HttpClient.Head(url);
-            if (length > 0 && total > std::numeric_limits<std::int64_t>::max() - length)
-                total = std::numeric_limits<std::int64_t>::max();
-            else
-                total += length;
-        }
-    } catch (const std::exception&) {
-        return 0;
-    }
-    return total;
-}
-
-bool TFrmDownloader::DownloadOne(const QString& AUrl, const QString& ALocalFile)
-{
-    LastWorkCount = 0;
-    QFile file(ALocalFile);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        ExitValue = ExitFailed;
-        return false;
-    }
-    // A stalled server must not freeze the dialog: Cancel keeps working.
-    HttpClient.OnIdle = [] { QCoreApplication::processEvents(); };
-    try {
-        HttpClient.Get(AUrl, file);
-        HttpClient.OnIdle = nullptr;
-    } catch (const std::exception&) {
-        HttpClient.OnIdle = nullptr;
-        // A failed transfer leaves no half file behind.
-        file.close();
-        file.remove();
-        ExitValue = ExitFailed;
-        return false;
-    }
-    file.close();
-    if (DownloadCanceled) {
-        ExitValue = ExitCanceled;
-        return false;
-    }
-    if (FileSizeOf(ALocalFile) > 0) {
-        ExitValue = ExitSuccess;
-        return true;
-    }
-    ExitValue = ExitFailed;
-    return false;
-}
-
-void TFrmDownloader::HttpClientWork(std::int64_t AWorkCount)
-{
-    DoneWorkCount += AWorkCount - LastWorkCount;
-    LastWorkCount = AWorkCount;
-    ProgressBar->setValue(scale_.Position(DoneWorkCount));
-    lblDownload->setText(FormatDownloadProgress(progressFormat_, DoneWorkCount, TotalWorkCount));
+    progressBar_->setValue(scale_.Position(ADone));
+    lblDownload_->setText(FormatDownloadProgress(progressFormat_, ADone, ATotal));
     // Keeps the dialog painted and lets the Cancel button act.
     QCoreApplication::processEvents();
 }
 
 void TFrmDownloader::btnCancelClick()
 {
-    DownloadCanceled = true;
-    ExitValue = ExitCanceled;
-    HttpClient.Disconnect();
+    session_.Cancel();
 }
 
 void TFrmDownloader::FormClose()
@@ -237,28 +159,27 @@ void TFrmDownloader::FormClose()
     }
 }
 
-bool RunDownloader(const QStringList& ARemoteFiles, const QStringList& ALocalFiles, QWidget* AOwner)
+bool RunDownloader(const QStringList& ARemoteFiles, const QStringList& ALocalFiles, QWidget* AOwner,
+                   std::optional<TListedFiles> AListed)
 {
-    int exitValue = TFrmDownloader::ExitNone;
+    int exitValue = TDownloadSession::ExitNone;
     try {
-        auto dialog = std::make_unique<TFrmDownloader>(AOwner);
-        dialog->RemoteFileList.append(ARemoteFiles);
-        dialog->LocalFileList.append(ALocalFiles);
+        auto dialog = std::make_unique<TFrmDownloader>(ARemoteFiles, ALocalFiles, std::move(AListed), AOwner);
         if (AOwner != nullptr)
             CenterFormOnForm(AOwner, dialog.get());
         dialog->exec();
-        exitValue = dialog->ExitValue;
+        exitValue = dialog->ExitValue();
     } catch (const std::exception&) {
         ShowErrorMessage(QString(), QStringLiteral("IDS_CONTAINER_21"), true);
         return false;
     }
     switch (exitValue) {
-    case TFrmDownloader::ExitSuccess:
+    case TDownloadSession::ExitSuccess:
         return true;
-    case TFrmDownloader::ExitCanceled:
+    case TDownloadSession::ExitCanceled:
         ShowInfoMessage(QString(), QStringLiteral("IDS_CONTAINER_22"), true);
         return false;
-    case TFrmDownloader::ExitFailed:
+    case TDownloadSession::ExitFailed:
         ShowErrorMessage(QString(), QStringLiteral("IDS_CONTAINER_21"), true);
         return false;
     default:

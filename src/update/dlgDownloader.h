@@ -1,14 +1,15 @@
-// The download dialog: fetches a list of files one after the other with a
-// progress bar, a kilobyte counter and a Cancel button.
+// The download dialog: shows a download session's progress with a bar, a
+// kilobyte counter and a Cancel button. The work itself is TDownloadSession.
 #pragma once
 
 #include "update/DownloadProgress.h"
-#include "update/HttpClient.h"
+#include "update/DownloadSession.h"
 
 #include <QDialog>
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -21,32 +22,19 @@ class TFrmDownloader : public QDialog {
     Q_OBJECT
 
 public:
-    // Outcomes in ExitValue.
-    static constexpr int ExitNone = 0;
-    static constexpr int ExitSuccess = 1;
-    static constexpr int ExitCanceled = 2;
-    static constexpr int ExitFailed = 3;
-
-    explicit TFrmDownloader(QWidget* AOwner = nullptr);
+    // The session starts by itself once the dialog is shown; see
+    // TDownloadSession for Listed.
+    TFrmDownloader(const QStringList& ARemoteFiles, const QStringList& ALocalFiles,
+                   std::optional<TListedFiles> AListed = std::nullopt, QWidget* AOwner = nullptr);
     ~TFrmDownloader() override;
+
+    // The session's outcome once the dialog has closed.
+    int ExitValue() const { return session_.ExitValue(); }
+    TDownloadSession& Session() { return session_; }
 
     // Ends the dialog only through the work itself; Escape acts as Cancel.
     void reject() override;
     void done(int AResult) override;
-
-    QFrame* sBevel1 = nullptr;
-    QLabel* lblDownload = nullptr;
-    QProgressBar* ProgressBar = nullptr;
-    QPushButton* btnCancel = nullptr;
-    vantor::HttpClient HttpClient;
-
-    bool DownloadCanceled = false;
-    std::int64_t TotalWorkCount = 0;
-    std::int64_t DoneWorkCount = 0;
-    std::int64_t LastWorkCount = 0;
-    QStringList RemoteFileList;
-    QStringList LocalFileList;
-    int ExitValue = ExitNone;
 
 protected:
     void showEvent(QShowEvent* AEvent) override;
@@ -56,13 +44,15 @@ private:
     void FormCreate();
     void MyIdleHandler();
     void btnCancelClick();
-    void HttpClientWork(std::int64_t AWorkCount);
+    void HttpClientWork(std::int64_t ADone, std::int64_t ATotal);
     void FormClose();
 
-    void DownloadAll();
-    std::int64_t GetTotalSize();
-    bool DownloadOne(const QString& AUrl, const QString& ALocalFile);
+    QFrame* sBevel1_ = nullptr;
+    QLabel* lblDownload_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    QPushButton* btnCancel_ = nullptr;
 
+    TDownloadSession session_;
     ProgressScale scale_;
     QString progressFormat_;
     bool started_ = false;
@@ -73,8 +63,8 @@ private:
 
 // Shows the dialog modally over AOwner for the parallel lists of URLs and
 // local paths and reports a failure or a cancellation itself. True only when
-// every file arrived.
-bool RunDownloader(const QStringList& ARemoteFiles, const QStringList& ALocalFiles,
-                   QWidget* AOwner = nullptr);
+// every file arrived (and, with AListed, matched the signed manifest).
+bool RunDownloader(const QStringList& ARemoteFiles, const QStringList& ALocalFiles, QWidget* AOwner = nullptr,
+                   std::optional<TListedFiles> AListed = std::nullopt);
 
 } // namespace vantor

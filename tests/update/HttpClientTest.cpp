@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -138,15 +139,47 @@ TEST_F(HttpClientTest, StalledServerTimesOut)
     server.ReleaseWaits();
 }
 
-TEST_F(HttpClientTest, ShorterBodyThanAnnouncedCountsAsArrived)
+TEST_F(HttpClientTest, BodiesCutShortOrOverTheLimitFailWithNothingBeyondTheLimitWritten)
 {
     HttpRoute shorter = HttpRoute::Ok(Pattern(2000));
     shorter.MissingBytes = 500;
     server.Route("/shorter", shorter);
+    server.Route("/file", HttpRoute::Ok(Pattern(3000)));
+    HttpRoute chunked = HttpRoute::Ok(Pattern(300000));
+    chunked.OmitContentLength = true;
+    server.Route("/chunked", chunked);
 
     EXPECT_EQ(client.Head(server.Url("/shorter")), 2500);
-    EXPECT_NO_THROW(client.Get(server.Url("/shorter"), Target()));
-    EXPECT_EQ(Written(), Pattern(2000));
+    EXPECT_THROW(client.Get(server.Url("/shorter"), Target()), HttpError);
+
+    // Announced longer: refused before a byte is written.
+    EXPECT_THROW(client.Get(server.Url("/file"), Target(), 2999), HttpError);
+    EXPECT_TRUE(Written().isEmpty());
+    // Sent longer without an announcement: cut at the limit.
+    EXPECT_THROW(client.Get(server.Url("/chunked"), Target(), 100000), HttpError);
+    EXPECT_LE(Written().size(), 100000);
+
+    EXPECT_NO_THROW(client.Get(server.Url("/file"), Target(), 3000));
+    EXPECT_EQ(Written(), Pattern(3000));
+}
+
+TEST_F(HttpClientTest, ADeadlineEndsATrickleTheStallTimeOutNeverCatches)
+{
+    client.StallTimeout = 2;
+    HttpRoute trickle = HttpRoute::Ok(Pattern(1000));
+    trickle.TrickleMilliseconds = 500;
+    server.Route("/trickle", trickle);
+
+    client.Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_THROW(client.Get(server.Url("/trickle"), Target()), HttpError);
+    EXPECT_GE(timer.elapsed(), 2500);
+    EXPECT_LT(timer.elapsed(), 6000);
+    // Once it has passed, nothing more is sent at all.
+    EXPECT_THROW(client.Head(server.Url("/trickle")), HttpError);
+    EXPECT_EQ(server.CountRequests("HEAD", "/trickle"), 0);
+    server.ReleaseWaits();
 }
 
 TEST_F(HttpClientTest, DisconnectFromTheProgressEventEndsGetNormally)

@@ -68,7 +68,7 @@ protected:
     void Check(const QString& host = {})
     {
         CheckForUpdates(&window, host.isEmpty() ? QStringLiteral("127.0.0.1:%1").arg(server.Port()) : host, 7,
-                        installed);
+                        installed, {});
     }
     QStringList StagedFiles() const
     {

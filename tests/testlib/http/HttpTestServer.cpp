@@ -66,10 +66,11 @@ struct HttpTestServer::State {
     QList<RecordedRequest> requests;
 
     // Sleeps for ASeconds unless the waits are released meanwhile.
-    void Wait(int ASeconds)
+    void Wait(int ASeconds) { WaitMilliseconds(ASeconds * 1000); }
+    void WaitMilliseconds(int AMilliseconds)
     {
         std::unique_lock lock(mutex);
-        wake.wait_for(lock, std::chrono::seconds(ASeconds), [this] { return released; });
+        wake.wait_for(lock, std::chrono::milliseconds(AMilliseconds), [this] { return released; });
     }
 
     void Record(const httplib::Request& ARequest)
@@ -112,6 +113,29 @@ struct HttpTestServer::State {
         for (const auto& [name, value] : route.Headers)
             AResponse.set_header(name.toStdString(), value.toStdString());
 
+        if (ARequest.method == "HEAD" && route.HeadLength >= 0) {
+            // A HEAD response never asks the provider for its body.
+            AResponse.set_content_provider(static_cast<std::size_t>(route.HeadLength), BodyType,
+                                           [](std::size_t, std::size_t, httplib::DataSink&) { return false; });
+            return;
+        }
+        if (route.Endless) {
+            const std::string body = route.Body.isEmpty() ? std::string(ChunkSize, 'x') : route.Body.toStdString();
+            AResponse.set_chunked_content_provider(BodyType, [body](std::size_t, httplib::DataSink& ASink) {
+                return ASink.write(body.data(), body.size());
+            });
+            return;
+        }
+        if (route.TrickleMilliseconds > 0) {
+            const std::string body = route.Body.toStdString();
+            const int pause = route.TrickleMilliseconds;
+            AResponse.set_content_provider(
+                body.size(), BodyType, [this, body, pause](std::size_t AOffset, std::size_t, httplib::DataSink& ASink) {
+                    WaitMilliseconds(pause);
+                    return ASink.write(body.data() + AOffset, 1);
+                });
+            return;
+        }
         const bool plain = !route.OmitContentLength && route.MissingBytes == 0 && route.PauseAfterBytes < 0;
         if (plain) {
             AResponse.set_content(route.Body.toStdString(), BodyType);

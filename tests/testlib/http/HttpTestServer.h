@@ -25,6 +25,13 @@ struct HttpRoute {
     // After this many body bytes, sends nothing for PauseSeconds.
     qint64 PauseAfterBytes = -1;
     int PauseSeconds = 0;
+    // The Content-Length a HEAD request reports instead of the body's.
+    qint64 HeadLength = -1;
+    // Sends the body one byte at a time, this long apart.
+    int TrickleMilliseconds = 0;
+    // Sends the body over and over without a Content-Length until the client
+    // goes away.
+    bool Endless = false;
 
     static HttpRoute Ok(const QByteArray& ABody)
     {

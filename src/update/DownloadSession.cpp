@@ -1,0 +1,152 @@
+#include "update/DownloadSession.h"
+
+#include "common/FileHelpers.h"
+#include "update/FileDigest.h"
+#include "update/HttpOptions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <exception>
+#include <limits>
+
+namespace vantor {
+
+TDownloadSession::TDownloadSession(const QStringList& RemoteFiles, const QStringList& LocalFiles,
+                                   std::optional<TListedFiles> Listed)
+    : remoteFileList_(RemoteFiles), localFileList_(LocalFiles), listed_(std::move(Listed))
+{
+    client_.OnWork = [this](std::int64_t Count) { HttpClientWork(Count); };
+    client_.OnIdle = [this] {
+        if (OnIdle)
+            OnIdle();
+    };
+}
+
+void TDownloadSession::Cancel()
+{
+    downloadCanceled_ = true;
+    exitValue_ = ExitCanceled;
+    client_.Disconnect();
+}
+
+bool TDownloadSession::Refuse(const QString& Why)
+{
+    // The program keeps no log; this one line tells an administrator why.
+    std::fprintf(stderr, "Vantor: update refused: %s\n", qPrintable(Why));
+    exitValue_ = ExitFailed;
+    return false;
+}
+
+void TDownloadSession::DownloadAll()
+{
+    downloadCanceled_ = false;
+    doneWorkCount_ = 0;
+    try {
+        if (listed_) {
+            // Nothing the signed manifest does not list is requested at all.
+            for (const QString& url : remoteFileList_)
+                if (!listed_->contains(url))
+                    return void(Refuse(QStringLiteral("%1 is not listed in the signed manifest").arg(url)));
+        }
+        totalWorkCount_ = GetTotalSize();
+        if (downloadCanceled_)
+            return void(exitValue_ = ExitCanceled);
+        if (totalWorkCount_ <= 0)
+            return void(exitValue_ = ExitFailed);
+        if (OnTotal)
+            OnTotal(totalWorkCount_);
+        SetHttpClientOptions(client_);
+        for (qsizetype i = 0; i < remoteFileList_.size(); ++i) {
+            QDir().mkpath(QFileInfo(localFileList_.value(i)).absolutePath());
+            if (!DownloadOne(i))
+                break;
+        }
+    } catch (const std::exception&) {
+        exitValue_ = ExitFailed;
+    }
+}
+
+std::int64_t TDownloadSession::GetTotalSize()
+{
+    // Summed in 64 bits, so that more than 2 GiB in all still counts.
+    std::int64_t total = 0;
+    announced_.clear();
+    try {
+        for (const QString& url : remoteFileList_) {
+            if (downloadCanceled_)
+                return 0;
+            const std::int64_t length = client_.Head(url);
+            if (listed_ && length != listed_->value(url).Size) {
+                Refuse(QStringLiteral("%1 announces %2 bytes, the manifest lists %3")
+                           .arg(url)
+                           .arg(length)
+                           .arg(listed_->value(url).Size));
+                return 0;
+            }
+            announced_.push_back(length);
+            if (length > 0 && total > std::numeric_limits<std::int64_t>::max() - length)
+                total = std::numeric_limits<std::int64_t>::max();
+            else
+                total += length;
+        }
+    } catch (const std::exception&) {
+        return 0;
+    }
+    return total;
+}
+
+bool TDownloadSession::DownloadOne(qsizetype Index)
+{
+    const QString url = remoteFileList_.at(Index);
+    const QString localFile = localFileList_.value(Index);
+    lastWorkCount_ = 0;
+    // A body longer than announced (or listed) is cut and fails.
+    const std::int64_t limit = listed_ ? listed_->value(url).Size : announced_.at(static_cast<std::size_t>(Index));
+    QFile file(localFile);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        exitValue_ = ExitFailed;
+        return false;
+    }
+    try {
+        client_.Get(url, file, limit);
+    } catch (const std::exception&) {
+        // A failed transfer leaves no half file behind.
+        file.close();
+        file.remove();
+        if (downloadCanceled_)
+            return false;
+        exitValue_ = ExitFailed;
+        return false;
+    }
+    file.close();
+    if (downloadCanceled_) {
+        exitValue_ = ExitCanceled;
+        return false;
+    }
+    if (FileSizeOf(localFile) <= 0) {
+        exitValue_ = ExitFailed;
+        return false;
+    }
+    if (listed_) {
+        QString why;
+        if (!MatchesListedFile(localFile, listed_->value(url), why)) {
+            QFile::remove(localFile);
+            return Refuse(why);
+        }
+    }
+    exitValue_ = ExitSuccess;
+    return true;
+}
+
+void TDownloadSession::HttpClientWork(std::int64_t WorkCount)
+{
+    doneWorkCount_ += WorkCount - lastWorkCount_;
+    lastWorkCount_ = WorkCount;
+    if (OnProgress)
+        OnProgress(doneWorkCount_, totalWorkCount_);
+}
+
+} // namespace vantor

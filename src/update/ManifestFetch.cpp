@@ -1,0 +1,79 @@
+#include "update/ManifestFetch.h"
+
+#include "common/IniFile.h"
+#include "update/DownloadFile.h"
+#include "update/HttpClient.h"
+
+#include <QDateTime>
+#include <QFile>
+
+namespace vantor {
+
+namespace {
+
+// Reads a downloaded file of at most MaxBytes and removes it.
+QByteArray TakeFile(const QString& FileName, std::int64_t MaxBytes)
+{
+    QFile file(FileName);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.read(MaxBytes + 1);
+    file.close();
+    QFile::remove(FileName);
+    return bytes.size() > MaxBytes ? QByteArray() : bytes;
+}
+
+} // namespace
+
+TManifestFetch FetchUpdateManifest(const QString& ServerHost, std::int32_t OemId, const QString& StagingFolder,
+                                   const minisign::TrustedKeys& Keys, TFetchedManifest& Manifest, QString& Why)
+{
+    Manifest = TFetchedManifest();
+    // One deadline for the manifest and its signature together.
+    TDownloadLimits limits;
+    limits.Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(DefaultHttpTimeouts().ManifestDeadline);
+    limits.MaxBytes = MaxManifestBytes;
+
+    const QString manifestFile = StagingFolder + QLatin1String(ManifestFileName);
+    const QString manifestUrl = UpdateManifestUrl(ServerHost, OemId);
+    const bool fetched = DownloadFile(manifestUrl, manifestFile, limits);
+    const QByteArray manifestBytes = TakeFile(manifestFile, MaxManifestBytes);
+    if (!fetched || manifestBytes.isEmpty()) {
+        Why = QStringLiteral("%1 could not be fetched").arg(manifestUrl);
+        return TManifestFetch::Unavailable;
+    }
+
+    IniDocument ini;
+    ini.loadBytes(manifestBytes);
+    if (!Keys.isEmpty()) {
+        const QString signatureFile = StagingFolder + QLatin1String(ManifestSignatureFileName);
+        const QString signatureUrl = UpdateManifestUrl(ServerHost, OemId, QLatin1String(ManifestSignatureFileName));
+        limits.MaxBytes = MaxSignatureBytes;
+        const bool signatureFetched = DownloadFile(signatureUrl, signatureFile, limits);
+        const QByteArray signature = TakeFile(signatureFile, MaxSignatureBytes);
+        if (!signatureFetched || signature.isEmpty()) {
+            Why = QStringLiteral("%1 could not be fetched").arg(signatureUrl);
+            return TManifestFetch::Refused;
+        }
+        const minisign::Verification verification = minisign::Verify(manifestBytes, signature, Keys);
+        if (!verification.Valid) {
+            Why = QStringLiteral("the manifest's signature does not hold: %1").arg(verification.Why);
+            return TManifestFetch::Refused;
+        }
+        // Without a date an attacker could serve an old signed manifest for ever.
+        TManifestListing listing;
+        if (!ReadManifestListing(ini, listing, Why)) {
+            Why = QStringLiteral("the signed manifest is not usable: %1").arg(Why);
+            return TManifestFetch::Refused;
+        }
+        if (!IsListingCurrent(listing, QDateTime::currentDateTimeUtc().date())) {
+            Why = QStringLiteral("the signed manifest expired on %1").arg(listing.Expires.toString(Qt::ISODate));
+            return TManifestFetch::Refused;
+        }
+        Manifest.Listed = listing.Files;
+    }
+    ReadUpdateManifest(ini, Manifest.Data);
+    return TManifestFetch::Fetched;
+}
+
+} // namespace vantor

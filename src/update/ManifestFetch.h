@@ -1,0 +1,39 @@
+// Fetching the update manifest for the check: within one deadline and a size
+// cap whatever the server does, and, when the build trusts signing keys, only
+// a manifest with a good signature by one of them that has not expired.
+#pragma once
+
+#include "update/ManifestListing.h"
+#include "update/Minisign.h"
+#include "update/UpdateManifest.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace vantor {
+
+// Larger manifests and signatures are not read.
+inline constexpr std::int64_t MaxManifestBytes = 1024 * 1024;
+inline constexpr std::int64_t MaxSignatureBytes = 4 * 1024;
+
+enum class TManifestFetch {
+    Fetched,
+    Unavailable, // no connection, an error status, nothing or too much sent, too slow
+    Refused,     // a signature or an expiry date that does not hold
+};
+
+struct TFetchedManifest {
+    TUpdatedData Data;
+    // The files a signed manifest offers; unset on the unsigned channel.
+    std::optional<TListedFiles> Listed;
+};
+
+// Fetches the manifest (and with Keys its signature) into the staging folder,
+// checks and reads it, and deletes the local copies. Why tells what was wrong
+// when the result is not Fetched.
+TManifestFetch FetchUpdateManifest(const QString& ServerHost, std::int32_t OemId, const QString& StagingFolder,
+                                   const minisign::TrustedKeys& Keys, TFetchedManifest& Manifest, QString& Why);
+
+} // namespace vantor

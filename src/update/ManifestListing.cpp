@@ -1,0 +1,79 @@
+#include "update/ManifestListing.h"
+
+#include "common/IniFile.h"
+
+namespace vantor {
+
+namespace {
+
+bool IsLowerHex(const QString& Text)
+{
+    return std::all_of(Text.begin(), Text.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+    });
+}
+
+bool IsDigits(const QString& Text)
+{
+    return !Text.isEmpty() && std::all_of(Text.begin(), Text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// "SHA256 SIZE URL", single spaces between the three.
+bool ParseEntry(const QString& Value, QString& Url, TListedFile& File)
+{
+    const qsizetype first = Value.indexOf(u' ');
+    const qsizetype second = first < 0 ? -1 : Value.indexOf(u' ', first + 1);
+    if (second < 0)
+        return false;
+    const QString hash = Value.left(first);
+    const QString size = Value.mid(first + 1, second - first - 1);
+    Url = Value.mid(second + 1);
+    // Up to 18 digits always fits a qint64.
+    if (hash.size() != 64 || !IsLowerHex(hash) || !IsDigits(size) || size.size() > 18 || Url.isEmpty()
+        || Url.front().isSpace())
+        return false;
+    File.Sha256 = hash.toLatin1();
+    File.Size = size.toLongLong();
+    return true;
+}
+
+} // namespace
+
+bool ReadManifestListing(const IniDocument& Manifest, TManifestListing& Listing, QString& Why)
+{
+    Listing = TManifestListing();
+    for (const auto& [key, value] : Manifest.entries(QStringLiteral("FILES"))) {
+        QString url;
+        TListedFile file;
+        if (!ParseEntry(value.trimmed(), url, file)) {
+            Why = QStringLiteral("the file list entry \"%1\" is malformed").arg(key);
+            return false;
+        }
+        const auto known = Listing.Files.constFind(url);
+        if (known != Listing.Files.constEnd() && (known->Sha256 != file.Sha256 || known->Size != file.Size)) {
+            Why = QStringLiteral("%1 is listed twice with different contents").arg(url);
+            return false;
+        }
+        Listing.Files.insert(url, file);
+    }
+    const QString expires = Manifest.readString(QStringLiteral("MAIN"), QStringLiteral("Expires")).trimmed();
+    Listing.Expires = QDate::fromString(expires, QStringLiteral("yyyyMMdd"));
+    if (expires.size() != 8 || !IsDigits(expires) || !Listing.Expires.isValid()) {
+        Why = expires.isEmpty() ? QStringLiteral("it carries no expiry date")
+                                : QStringLiteral("its expiry date \"%1\" is no date").arg(expires);
+        return false;
+    }
+    return true;
+}
+
+bool IsListingCurrent(const TManifestListing& Listing, const QDate& TodayUtc)
+{
+    return Listing.Expires.isValid() && TodayUtc <= Listing.Expires;
+}
+
+QString FormatListedFile(const QString& Url, const TListedFile& File)
+{
+    return QStringLiteral("%1 %2 %3").arg(QString::fromLatin1(File.Sha256)).arg(File.Size).arg(Url);
+}
+
+} // namespace vantor
