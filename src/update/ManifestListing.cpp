@@ -2,6 +2,8 @@
 
 #include "common/IniFile.h"
 
+#include <algorithm>
+
 namespace vantor {
 
 namespace {

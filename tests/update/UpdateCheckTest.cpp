@@ -1,31 +1,9 @@
 // The whole check against a real loopback server: silence, the question, the
 // downloads, the hand-off and the messages of each outcome.
-#include "update/UpdateCheck.h"
-
-#include "common/FileHelpers.h"
-#include "common/uGlobals.h"
-#include "i18n/uLanguages.h"
-#include "testlib/RecordingPresenter.h"
-#include "testlib/ScopedEnv.h"
-#include "testlib/TempFolder.h"
-#include "testlib/http/HttpTestServer.h"
-#include "update/HttpClient.h"
-
-#include <QDir>
-#include <QDirIterator>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QThread>
-#include <QWidget>
-
-#include <gtest/gtest.h>
+#include "UpdateCheckFixture.h"
 
 namespace vantor {
 namespace {
-
-constexpr char ManifestPath[] = "/Updates/Vantorix/7/VersionControl.txt";
 
 QByteArray Manifest(const QByteArray& catalogueVersion, const QByteArray& programVersion = "2.1.0.9")
 {
@@ -37,69 +15,6 @@ QByteArray Manifest(const QByteArray& catalogueVersion, const QByteArray& progra
              "[380]\r\nCatalogueVersion="
            + catalogueVersion + "\r\nPricelistVersion=20240101\r\n";
 }
-
-class UpdateCheck : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        LoadTranslations(QStringLiteral(VANTOR_SOURCE_DIR "/demo/Lang/Languages.xml"));
-        GlobalSetupData.LanguageId = "ENG";
-        GlobalSetupData.RootPath = folder.makeFolder("root") + "/";
-        CataloguesFolder = GlobalSetupData.RootPath + "Catalogues/";
-        installed.Product = StrToInfoVersion("2.1.0.3");
-        installed.Catalogues = {{"380", "20240101", "20240101"}};
-        SetDefaultHttpTimeouts({2, 2});
-        window.show();
-    }
-    void TearDown() override
-    {
-        SetDefaultHttpTimeouts(saved);
-        GlobalSetupData = TGlobalSetupData();
-        CataloguesFolder.clear();
-    }
-
-    // Links in the manifest are absolute: the server's address goes in front.
-    void ServeManifest(const QByteArray& text)
-    {
-        QByteArray body = text;
-        body.replace("=/", "=" + server.Url("/").toUtf8());
-        server.Route(ManifestPath, test::HttpRoute::Ok(body));
-    }
-    void Check(const QString& host = {})
-    {
-        CheckForUpdates(&window, host.isEmpty() ? QStringLiteral("127.0.0.1:%1").arg(server.Port()) : host, 7,
-                        installed, {});
-    }
-    QStringList StagedFiles() const
-    {
-        QStringList files;
-        QDirIterator it(folder.path() + "Vantor", QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            files.append(it.next().mid(folder.path().size()));
-        return files;
-    }
-    QByteArray PackageOf(const QString& name, const QByteArray& content)
-    {
-        test::TempFolder sources;
-        sources.write(name, content);
-        const QString package = sources.path() + "p.Z";
-        QProcess pack;
-        pack.start(VANTOR_PACK, {"create", package, "--root", sources.path(), sources.path() + name});
-        pack.waitForFinished(30000);
-        QFile file(package);
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
-    }
-
-    test::TempFolder folder;
-    test::ScopedEnv tmp{"TMPDIR", folder.path()};
-    test::ScopedEnv recordFile{"VANTOR_RECORD_FILE", folder.path() + "record.txt"};
-    test::RecordingPresenter presenter;
-    test::HttpTestServer server;
-    TInstalledVersion installed;
-    HttpTimeouts saved = DefaultHttpTimeouts();
-    QWidget window;
-};
 
 TEST_F(UpdateCheck, ADeadServerIsSilent)
 {
@@ -126,6 +41,45 @@ TEST_F(UpdateCheck, AStallingServerEndsInSilenceAfterTheTimeOut)
     EXPECT_LT(timer.elapsed(), 20000);
     EXPECT_TRUE(presenter.shown.isEmpty());
     EXPECT_TRUE(StagedFiles().isEmpty());
+}
+
+TEST_F(UpdateCheck, ATricklingManifestEndsAtTheDeadlineAndAnEndlessOneIsNotRead)
+{
+    SetDefaultHttpTimeouts({2, 2, 3});
+    test::HttpRoute trickle = test::HttpRoute::Ok(Manifest("20250101"));
+    trickle.TrickleMilliseconds = 500;
+    test::HttpRoute endless;
+    endless.Endless = true;
+    for (const auto& [name, route] : {std::pair{"trickle", trickle}, std::pair{"endless", endless}}) {
+        SCOPED_TRACE(name);
+        server.Route(ManifestPath, route);
+        QElapsedTimer timer;
+        timer.start();
+        Check();
+        EXPECT_LT(timer.elapsed(), 6000);
+        EXPECT_TRUE(presenter.shown.isEmpty());
+        EXPECT_TRUE(StagedFiles().isEmpty());
+        EXPECT_TRUE(window.isVisible());
+    }
+    server.ReleaseWaits();
+}
+
+TEST_F(UpdateCheck, ADatabaseCutShortOfItsLengthIsAFailedDownloadAndNothingIsHandedOver)
+{
+    installed.DbDevices = StrToInfoVersion("2024.1.1.0");
+    ServeManifest("[MAIN]\r\nDevicesVersion=2030.1.1.0\r\nDevicesLink=/Data/Devices.vt4\r\n");
+    test::HttpRoute cut = test::HttpRoute::Ok(QByteArray(100000, 'd'));
+    cut.MissingBytes = 200000;
+    server.Route("/Data/Devices.vt4", cut);
+    ASSERT_TRUE(QFile::copy(VANTOR_RECORD_ARGUMENTS, GlobalSetupData.RootPath + "Updater"));
+    presenter.answers = {mrYes};
+    Check();
+    ASSERT_EQ(presenter.shown.size(), 2);
+    EXPECT_EQ(presenter.shown[1].Text, GetText("IDS_CONTAINER_21"));
+    EXPECT_TRUE(StagedFiles().isEmpty());
+    EXPECT_TRUE(window.isVisible());
+    QThread::msleep(300);
+    EXPECT_FALSE(QFileInfo::exists(folder.path() + "record.txt"));
 }
 
 TEST_F(UpdateCheck, NothingNewerAsksNothingAndLeavesNoFiles)
@@ -189,11 +143,7 @@ TEST_F(UpdateCheck, YesDownloadsUnpacksStartsTheUpdaterAndClosesTheWindow)
     ASSERT_EQ(presenter.shown.size(), 1);
     EXPECT_EQ(folder.read("Vantor/Catalogues/380/Catalogue.vt4"), "new catalogue");
     EXPECT_FALSE(window.isVisible());
-    QElapsedTimer timer;
-    timer.start();
-    while (!QFileInfo::exists(folder.path() + "record.txt") && timer.elapsed() < 10000)
-        QThread::msleep(20);
-    EXPECT_TRUE(folder.read("record.txt").startsWith((updater + "\n/SP=" + folder.path() + "Vantor/\n").toUtf8()));
+    EXPECT_TRUE(WaitForRecord().startsWith((updater + "\n/SP=" + folder.path() + "Vantor/\n").toUtf8()));
     // The pricelist offered is the one installed.
     EXPECT_EQ(server.CountRequests("GET", "/Catalogues/380/Pricelist.Z"), 0);
 }

@@ -229,6 +229,12 @@ QList<RecordedRequest> HttpTestServer::Requests() const
     return state_->requests;
 }
 
+void HttpTestServer::ClearRequests()
+{
+    std::lock_guard lock(state_->mutex);
+    state_->requests.clear();
+}
+
 int HttpTestServer::CountRequests(const QString& AMethod, const QString& APath) const
 {
     std::lock_guard lock(state_->mutex);

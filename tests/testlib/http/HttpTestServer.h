@@ -72,6 +72,7 @@ public:
     void Route(const QString& APath, const HttpRoute& ARoute);
 
     QList<RecordedRequest> Requests() const;
+    void ClearRequests();
     int CountRequests(const QString& AMethod, const QString& APath) const;
 
     // Ends every running stall and pause at once.
