@@ -1,5 +1,8 @@
-// Arbitrary bytes as an update manifest: reading and planning must survive
-// them, and nothing planned may lead out of the staging folder.
+// Arbitrary bytes as an update manifest: reading it, its file list and
+// planning must survive them, and nothing planned may lead out of the staging
+// folder.
+#include "common/IniFile.h"
+#include "update/ManifestListing.h"
 #include "update/UpdateCheck.h"
 #include "update/UpdateManifest.h"
 
@@ -33,6 +36,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     vantor::TUpdatedData manifest;
     vantor::ReadUpdateManifest(file, manifest);
+
+    vantor::IniDocument ini;
+    ini.loadBytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    vantor::TManifestListing listing;
+    QString why;
+    if (vantor::ReadManifestListing(ini, listing, why)) {
+        check(listing.Expires.isValid());
+        for (const vantor::TListedFile& listed : std::as_const(listing.Files))
+            check(listed.Sha256.size() == 64 && listed.Size >= 0);
+    } else {
+        check(!why.isEmpty());
+    }
 
     vantor::TInstalledVersion installed;
     installed.Product = vantor::StrToInfoVersion(QStringLiteral("1.0.0.0"));

@@ -112,6 +112,21 @@ TEST(PackageReader, DamagedDataEndsTheOperationAndKeepsWhatWasWritten)
     }
 }
 
+TEST(PackageReader, AnEntryMayNotInflatePastItsRecordedSize)
+{
+    // 10 MB of zeros pack into about 10 KB: a small entry could fill a disk.
+    const QByteArray bomb = ZlibStream(QByteArray(10 * 1024 * 1024, '\0'));
+    TempFolder dir;
+    const QString package = dir.write("p.Z", RawEntry("", "small", 1000, quint32(bomb.size()), bomb));
+    EXPECT_THROW(Unpack(package, dir.path() + "out"), PackageError);
+    EXPECT_LE(QFileInfo(dir.path() + "out/small").size(), 1000);
+
+    // Exactly the recorded size is fine.
+    const QString exact = dir.write("q.Z", RawEntry("", "exact", 3, quint32(ZlibStream("abc").size()), ZlibStream("abc")));
+    Unpack(exact, dir.path() + "out");
+    EXPECT_EQ(dir.read("out/exact"), "abc");
+}
+
 TEST(PackageReader, BytesAfterTheEndOfAStreamAreIgnored)
 {
     TempFolder dir;

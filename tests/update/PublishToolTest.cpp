@@ -4,9 +4,14 @@
 
 #include "catalogue/CatalogueBuilder.h"
 #include "catalogue/CatalogueTool.h"
+#include "common/IniFile.h"
 #include "common/uConstants.h"
+#include "testlib/MinisignTool.h"
 #include "testlib/TempFolder.h"
+#include "update/ManifestListing.h"
+#include "update/Minisign.h"
 
+#include <QCryptographicHash>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -19,10 +24,10 @@ struct ToolRun {
     QString errors;
 };
 
-ToolRun Publish(const QString& release, const QString& url)
+ToolRun Publish(const QString& release, const QString& url, const QStringList& options = {})
 {
     QProcess tool;
-    tool.start(VANTOR_PUBLISH, {release, "--url", url});
+    tool.start(VANTOR_PUBLISH, QStringList{release, "--url", url} + options);
     tool.waitForFinished(60000);
     return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardError())};
 }
@@ -107,6 +112,64 @@ TEST_F(PublishTool, TheProgramVersionIsThatOfTheProgramInThePackage)
                                                          .arg(VANTOR_VERSION_PATCH)
                                                          .arg(VANTOR_VERSION_TWEAK)));
     EXPECT_EQ(data.Product.WebLink, "http://h/u/Program/Setup.Z");
+}
+
+TEST_F(PublishTool, ListsEveryLinkedFileWithItsSizeAndHashAndSignsWithMinisign)
+{
+    tools::BuildEngineDatabase("Devices.vt4", "20251231", release.path() + "Data/Devices.vt4", true);
+    Catalogue("380", "20250102", "20250103", true);
+    const test::MinisignKeyPair key;
+
+    ToolRun run = Publish(release.path(), "http://h/u/", {"--expires", "20301231", "--sign", key.SecretKeyFile()});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    QFile file(release.path() + "VersionControl.txt");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray manifest = file.readAll();
+    IniDocument ini;
+    ini.loadBytes(manifest);
+    TManifestListing listing;
+    QString why;
+    ASSERT_TRUE(ReadManifestListing(ini, listing, why)) << why.toStdString();
+    EXPECT_EQ(listing.Expires, QDate(2030, 12, 31));
+    const QStringList served = {"Data/Devices.vt4", "Catalogues/380/Catalogue.Z", "Catalogues/380/Pricelist.Z"};
+    EXPECT_EQ(listing.Files.size(), served.size());
+    for (const QString& path : served) {
+        SCOPED_TRACE(path.toStdString());
+        const QByteArray content = release.read(path);
+        const TListedFile listed = listing.Files.value("http://h/u/" + path);
+        EXPECT_EQ(listed.Size, content.size());
+        EXPECT_EQ(listed.Sha256, QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex());
+    }
+    // The tool's signature, by the key given, over the manifest as written.
+    const QByteArray signature = release.read("VersionControl.txt.minisig");
+    EXPECT_TRUE(minisign::Verify(manifest, signature, {*minisign::ParsePublicKey(key.PublicKeyLine())}).Valid);
+    EXPECT_TRUE(test::RunMinisign({"-V", "-q", "-P", key.PublicKeyLine(), "-m", release.path() + "VersionControl.txt"}));
+
+    // Published again without signing: the old signature would only fail, so it goes.
+    run = Publish(release.path(), "http://h/u/");
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(release.path() + "VersionControl.txt.minisig"));
+    ini.loadFile(release.path() + "VersionControl.txt");
+    ASSERT_TRUE(ReadManifestListing(ini, listing, why));
+    EXPECT_EQ(listing.Expires, QDate::currentDate().addDays(90));
+}
+
+TEST_F(PublishTool, AFailedSignatureOrAWrongDateChangesNothing)
+{
+    Catalogue("380", "20250102", "20250103", false);
+    ASSERT_EQ(Publish(release.path(), "http://h/").exitCode, 0);
+    const QByteArray before = release.read("VersionControl.txt");
+    const QString notAKey = release.write("not-a-key", "untrusted comment: x\nnothing\n");
+
+    const ToolRun run = Publish(release.path(), "http://h/other/", {"--sign", notAKey});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errors.contains("could not sign")) << run.errors.toStdString();
+    EXPECT_EQ(Publish(release.path(), "http://h/other/", {"--expires", "20300231"}).exitCode, 2);
+    EXPECT_EQ(release.read("VersionControl.txt"), before);
+    // No scratch folder, no stray signature.
+    EXPECT_EQ(QDir(release.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                                             QDir::Name | QDir::IgnoreCase),
+              QStringList({"Catalogues", "not-a-key", "VersionControl.txt"}));
 }
 
 TEST_F(PublishTool, FaultsNameTheFileAndWriteNothing)

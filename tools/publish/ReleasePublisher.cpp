@@ -6,7 +6,11 @@
 #include "data/DataModule.h"
 #include "support/database/DbConnection.h"
 #include "support/database/DbTable.h"
+#include "publish/ManifestSigning.h"
+#include "update/FileDigest.h"
+#include "update/ManifestListing.h"
 #include "update/PackageFiles.h"
+#include "update/UpdateManifest.h"
 #include "update/ZlibMultiple.h"
 
 #include <QDate>
@@ -145,7 +149,7 @@ QString EscapePercent(const QString& text)
 
 } // namespace
 
-QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlIn)
+QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlIn, const QDate& Expires)
 {
     const QString release = QDir(ReleaseFolderIn).absolutePath() + QLatin1Char('/');
     if (!QFileInfo(release).isDir())
@@ -156,9 +160,21 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
         throw PublishError(QStringLiteral("cannot create a scratch folder"));
     int counter = 0;
 
-    QStringList main{QStringLiteral("[MAIN]")};
+    if (!Expires.isValid())
+        throw PublishError(QStringLiteral("the expiry date is no date"));
+    QStringList main{QStringLiteral("[MAIN]"), QStringLiteral("Expires=") + Expires.toString(QStringLiteral("yyyyMMdd"))};
     const auto add = [&main](const char* key, const QString& value) {
         main.append(QLatin1String(key) + QLatin1Char('=') + value);
+    };
+    // Every file a client may fetch, by the URL it fetches it under.
+    QStringList files{QStringLiteral("[FILES]")};
+    const auto listFile = [&](const QString& served) {
+        const QString path = release + served;
+        const QByteArray digest = Sha256OfFile(path);
+        if (digest.isEmpty())
+            throw PublishError(QStringLiteral("%1: cannot be read").arg(served));
+        files.append(QStringLiteral("%1=").arg(files.size())
+                     + FormatListedFile(base + served, TListedFile{digest, QFileInfo(path).size()}));
     };
 
     QStringList packages;
@@ -171,6 +187,7 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
         const QString package = QStringLiteral("Program/") + packages.first();
         add("ProgramVersion", ProgramVersion(release, package, scratch, counter));
         add("ProgramLink_NoAdmin", base + package);
+        listFile(package);
     }
 
     for (const auto& [name, versionKey, linkKey] :
@@ -179,6 +196,7 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
         if (const auto file = Find(release, QStringLiteral("Data/"), name, scratch, counter)) {
             add(versionKey, DatabaseVersion(*file));
             add(linkKey, base + file->served);
+            listFile(file->served);
         }
     }
 
@@ -186,7 +204,7 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
     GlobalSetupData.Database.Pricelist.sPassword = QLatin1String(DatabasePassword);
     TDM dm;
     QString catalogueName, pricelistName;
-    QStringList list{QStringLiteral("[CATALOGUES_LIST]")};
+    QStringList catalogueList{QStringLiteral("[CATALOGUES_LIST]")};
     QStringList sections;
     const QStringList codes =
         QDir(release + QStringLiteral("Catalogues")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
@@ -208,15 +226,17 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
         QStringList section{QLatin1Char('[') + code + QLatin1Char(']')};
         if (catalogue) {
             sameName(catalogueName, *catalogue);
+            listFile(catalogue->served);
             section.append(QStringLiteral("CatalogueVersion=")
                            + CatalogueVersion(dm, *catalogue, code, QLatin1String(CatalogueDatabaseName), false, scratch, counter));
         }
         if (pricelist) {
             sameName(pricelistName, *pricelist);
+            listFile(pricelist->served);
             section.append(QStringLiteral("PricelistVersion=")
                            + CatalogueVersion(dm, *pricelist, code, QLatin1String(PricelistDatabaseName), true, scratch, counter));
         }
-        list.append(QStringLiteral("%1=%2").arg(list.size()).arg(code));
+        catalogueList.append(QStringLiteral("%1=%2").arg(catalogueList.size()).arg(code));
         sections.append(section.join(QStringLiteral("\r\n")));
     }
     if (!catalogueName.isEmpty())
@@ -224,17 +244,35 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
     if (!pricelistName.isEmpty())
         add("PricelistsLink", EscapePercent(base) + QStringLiteral("Catalogues/%s/") + EscapePercent(pricelistName));
 
-    QStringList parts{main.join(QStringLiteral("\r\n")), list.join(QStringLiteral("\r\n"))};
+    QStringList parts{main.join(QStringLiteral("\r\n")), catalogueList.join(QStringLiteral("\r\n"))};
     parts += sections;
+    parts += files.join(QStringLiteral("\r\n"));
     return (parts.join(QStringLiteral("\r\n\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
-void PublishRelease(const QString& ReleaseFolder, const QString& BaseUrl)
+void PublishRelease(const QString& ReleaseFolder, const QString& BaseUrl, const PublishOptions& Options)
 {
-    const QByteArray manifest = BuildManifest(ReleaseFolder, BaseUrl);
-    QSaveFile out(QDir(ReleaseFolder).filePath(QStringLiteral("VersionControl.txt")));
+    const QByteArray manifest = BuildManifest(ReleaseFolder, BaseUrl, Options.Expires);
+    const QDir release(ReleaseFolder);
+    const QString target = release.filePath(QLatin1String(ManifestFileName));
+    const QString signatureTarget = release.filePath(QLatin1String(ManifestSignatureFileName));
+    // Written (and signed) under its own name in a scratch folder beside the
+    // release, so the signature names the right file; then moved into place.
+    QTemporaryDir scratch(release.filePath(QStringLiteral(".publish-XXXXXX")));
+    if (!scratch.isValid())
+        throw PublishError(QStringLiteral("%1: cannot create a scratch folder").arg(ReleaseFolder));
+    const QString written = scratch.filePath(QLatin1String(ManifestFileName));
+    QSaveFile out(written);
     if (!out.open(QIODevice::WriteOnly) || out.write(manifest) != manifest.size() || !out.commit())
         throw PublishError(QStringLiteral("%1: cannot write VersionControl.txt").arg(ReleaseFolder));
+
+    if (!Options.SecretKeyFile.isEmpty()) {
+        SignManifest(Options.MinisignProgram, Options.SecretKeyFile, written);
+        ReplaceFile(written + QStringLiteral(".minisig"), signatureTarget);
+    } else if (QFile::exists(signatureTarget) && !QFile::remove(signatureTarget)) {
+        throw PublishError(QStringLiteral("%1: cannot remove the old signature").arg(ReleaseFolder));
+    }
+    ReplaceFile(written, target);
 }
 
 } // namespace vantor::publish

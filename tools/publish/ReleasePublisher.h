@@ -9,10 +9,13 @@
 //   Catalogues/<code>/        "Catalogue.vt4" and "Pricelist.vt4", plain or
 //                             packaged, under the same file names in every
 //                             catalogue folder
-//   VersionControl.txt        written here
+//   VersionControl.txt        written here, with "[FILES]" (size, SHA-256 and
+//                             URL of every file it links to) and "Expires"
+//   VersionControl.txt.minisig  its signature, made by minisign (--sign)
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 
 #include <stdexcept>
@@ -25,10 +28,22 @@ public:
 };
 
 // The manifest text for ReleaseFolder served at BaseUrl (a trailing "/" is
-// added when missing). Throws PublishError naming the file at fault.
-QByteArray BuildManifest(const QString& ReleaseFolder, const QString& BaseUrl);
+// added when missing), valid through Expires. Throws PublishError naming the
+// file at fault.
+QByteArray BuildManifest(const QString& ReleaseFolder, const QString& BaseUrl, const QDate& Expires);
 
-// BuildManifest written to ReleaseFolder/VersionControl.txt all or nothing.
-void PublishRelease(const QString& ReleaseFolder, const QString& BaseUrl);
+struct PublishOptions {
+    QDate Expires;
+    // A minisign secret key: the manifest is signed with the minisign program,
+    // which asks for the key's password on the terminal if it has one. Empty:
+    // unsigned (the maker runs "minisign -S" on the manifest afterwards).
+    QString SecretKeyFile;
+    QString MinisignProgram = QStringLiteral("minisign");
+};
+
+// BuildManifest written to ReleaseFolder/VersionControl.txt, and signed, all
+// or nothing. An unsigned manifest removes a signature left from an earlier
+// manifest, which could only fail now.
+void PublishRelease(const QString& ReleaseFolder, const QString& BaseUrl, const PublishOptions& Options);
 
 } // namespace vantor::publish
