@@ -5,14 +5,16 @@
 #   tools/demo-update.sh          # leave it running, then in a second terminal:
 #   tools/run-demo.sh             # answer Yes, watch the download and the updater
 # The release holds catalogue 380 and its pricelist dated today (packaged as
-# ".Z"), and a devices database dated today (a plain file). The script turns
-# on the automatic update check of the demo installation.
+# ".Z"), and a devices database dated today (a plain file), in a manifest
+# signed with the demo key (demo/update-key/, for the demo only). The script
+# turns on the automatic update check of the demo installation.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 PORT="${VANTOR_DEMO_UPDATE_PORT:-8470}"
 BUILD=build-demo
-bash tools/setup.sh
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_BUILD_TESTS=OFF >/dev/null
+bash tools/setup.sh --maker
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_BUILD_TESTS=OFF \
+  -DVANTOR_UPDATE_PUBLIC_KEYS="$(sed -n 2p demo/update-key/demo.pub)" >/dev/null
 ninja -C "$BUILD" Vantor Updater Engine demo_installation vantor-catalogue vantor-pack vantor-publish vantor-serve
 
 TOOLS="$BUILD/tools"
@@ -35,7 +37,8 @@ sed -i -e "s/^Version=.*/Version=$TODAY/" -e "s/^Validity=.*/Validity=$TODAY/" "
 # The devices database, dated today.
 "$TOOLS/vantor-catalogue" --engine-database Devices.vt4 --version "$TODAY" --output "$RELEASE/Data/Devices.vt4" --force
 
-"$TOOLS/vantor-publish" "$RELEASE" --url "http://127.0.0.1:$PORT/Updates/Vantorix/0/"
+"$TOOLS/vantor-publish" "$RELEASE" --url "http://127.0.0.1:$PORT/Updates/Vantorix/0/" \
+  --sign demo/update-key/demo.key
 echo "--- $RELEASE/VersionControl.txt"
 cat "$RELEASE/VersionControl.txt"
 echo "---"

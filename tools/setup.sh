@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those missing.
+# Usage: setup.sh [--tests | --maker]
 # Each issue that brings a dependency adds it to one of the lists below.
 set -euo pipefail
 
@@ -19,13 +20,19 @@ TEST_PACKAGES=(
   xvfb xdotool x11-utils xauth libx11-dev
   clang libclang-rt-dev gcc-multilib
   fonts-dejavu-core
-  curl minisign
+  curl
+)
+
+# The maker's tools: signing update manifests (also needed by the tests).
+MAKER_PACKAGES=(
+  minisign
 )
 
 want=("${BUILD_PACKAGES[@]}")
-if [ "${1:-}" = "--tests" ]; then
-  want+=("${TEST_PACKAGES[@]}")
-fi
+case "${1:-}" in
+  --tests) want+=("${TEST_PACKAGES[@]}" "${MAKER_PACKAGES[@]}") ;;
+  --maker) want+=("${MAKER_PACKAGES[@]}") ;;
+esac
 
 missing=()
 for p in "${want[@]}"; do

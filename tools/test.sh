@@ -8,6 +8,9 @@ cd "$(dirname "$0")/.."
 bash tools/setup.sh --tests
 
 JOBS=$(nproc)
+# Every build trusts the demo update key, so the whole-program tests run the
+# signed update channel.
+DEMO_KEY=$(sed -n 2p demo/update-key/demo.pub)
 FUZZ_SECONDS=${FUZZ_SECONDS:-15}
 summary=()
 total_passed=0
@@ -38,14 +41,14 @@ run_suite() { # name build_dir [cmake options...]
   summary+=("$name: $passed passed, $failed failed")
 }
 
-run_suite "normal build" build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite "normal build" build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_UPDATE_PUBLIC_KEYS="$DEMO_KEY"
 # Leak reports from the system's graphics libraries are not ours to fix.
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-run_suite "sanitizers" build-asan -DCMAKE_BUILD_TYPE=Debug -DVANTOR_SANITIZE=ON
+run_suite "sanitizers" build-asan -DCMAKE_BUILD_TYPE=Debug -DVANTOR_SANITIZE=ON -DVANTOR_UPDATE_PUBLIC_KEYS="$DEMO_KEY"
 
 echo "=== fuzz targets: build with clang and run ${FUZZ_SECONDS}s each"
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTOR_FUZZ=ON \
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTOR_FUZZ=ON -DVANTOR_UPDATE_PUBLIC_KEYS="$DEMO_KEY" \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 targets=$(cd tests/fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')
 # shellcheck disable=SC2086

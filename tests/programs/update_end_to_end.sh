@@ -4,10 +4,14 @@
 # a loopback server, asks, downloads, unpacks, hands over to Updater and ends;
 # Updater waits for it to be gone, copies, and after OK starts Vantor again,
 # which deletes the staging folder.
+# The release is signed with the demo key, which the test builds trust.
 # With "unwritable", the catalogue's folder cannot be written: Updater shows
 # the failure, the installation stays byte for byte as it was and nothing is
 # restarted.
-# Usage: update_end_to_end.sh BIN_DIR TOOLS_DIR success|unwritable
+# With "tampered", one byte of the served catalogue package changes after
+# signing: Vantor refuses the download, never starts Updater, keeps running,
+# and the installation stays byte for byte as it was.
+# Usage: update_end_to_end.sh BIN_DIR TOOLS_DIR success|unwritable|tampered
 source "$(dirname "$0")/xvfb_session.sh"
 BIN=$1
 TOOLS=$2
@@ -39,7 +43,14 @@ sed -i -e 's/^Version=.*/Version=20300101/' -e 's/^Validity=.*/Validity=20300101
 SERVER_PID=$!
 for _ in $(seq 1 100); do [ -s "$WORK/port" ] && break; sleep 0.1; done
 PORT=$(cat "$WORK/port") || fail "the update server did not start"
-"$TOOLS/vantor-publish" "$RELEASE" --url "http://127.0.0.1:$PORT/Updates/Vantorix/0/" >/dev/null
+"$TOOLS/vantor-publish" "$RELEASE" --url "http://127.0.0.1:$PORT/Updates/Vantorix/0/" \
+  --sign "$(dirname "$0")/../../demo/update-key/demo.key" >/dev/null
+[ -s "$RELEASE/VersionControl.txt.minisig" ] || fail "the release was not signed"
+if [ "$MODE" = tampered ]; then
+  # One byte in the middle of the package, after it was listed and signed.
+  size=$(stat -c %s "$RELEASE/Catalogues/380/Catalogue.Z")
+  printf 'X' | dd of="$RELEASE/Catalogues/380/Catalogue.Z" bs=1 seek=$((size / 2)) conv=notrunc status=none
+fi
 
 cat >"$INST/Vantor.ini" <<INI
 [Updates]
@@ -103,6 +114,27 @@ PROGRAM_PID=$!
 question=$(wait_for_window "$PROGRAM_PID" 60 "Confirmation") || fail "Vantor did not ask about the update"
 xdotool windowfocus --sync "$question"
 xdotool key Return
+
+if [ "$MODE" = tampered ]; then
+  # The download is refused with an error box; Vantor carries on.
+  box=$(wait_for_window "$PROGRAM_PID" 60 "Error") || fail "Vantor did not report the refused download"
+  grep -q "GET /Updates/Vantorix/0/Catalogues/380/Catalogue.Z" "$WORK/server.log" || fail "the catalogue was not requested"
+  xdotool windowfocus --sync "$box"
+  xdotool key Return
+  wait_for_window "$PROGRAM_PID" 30 ".* - [0-9]+\.[0-9]+\.[0-9]+  \[.* : ITALY\]" >/dev/null || fail "Vantor does not show its main window after the refusal"
+  sleep 2
+  kill -0 "$PROGRAM_PID" 2>/dev/null || fail "Vantor ended after the refusal"
+  [ -z "$(installation_pids Updater)" ] || fail "Updater was started for a refused download"
+  [ ! -e "$TMPD/Vantor/Catalogues/380/Catalogue.Z" ] || fail "the refused package was kept in the staging folder"
+  [ ! -e "$TMPD/Vantor/Catalogues/380/Catalogue.vt4" ] || fail "the refused package was unpacked"
+  kill "$PROGRAM_PID"
+  wait_for_exit "$PROGRAM_PID" 20 || fail "Vantor did not end"
+  PROGRAM_PID=""
+  snapshot >"$WORK/after"
+  diff -u "$WORK/before" "$WORK/after" >&2 || fail "the installation changed although the download was refused"
+  echo "ok: the tampered package was refused, nothing was installed and Updater never ran"
+  exit 0
+fi
 
 # Vantor downloads, unpacks, starts Updater and ends.
 wait_for_exit "$PROGRAM_PID" 60 || fail "Vantor did not end after handing over"
