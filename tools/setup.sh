@@ -20,7 +20,7 @@ TEST_PACKAGES=(
   xvfb xdotool x11-utils xauth libx11-dev
   clang libclang-rt-dev gcc-multilib
   fonts-dejavu-core
-  curl
+  curl openssl
 )
 
 # The maker's tools: signing update manifests (also needed by the tests).

@@ -3,6 +3,8 @@
 #include "update/HttpClient.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
 #include <QFile>
 #include <QFileInfo>
 
@@ -180,6 +182,42 @@ TEST_F(HttpClientTest, ADeadlineEndsATrickleTheStallTimeOutNeverCatches)
     EXPECT_THROW(client.Head(server.Url("/trickle")), HttpError);
     EXPECT_EQ(server.CountRequests("HEAD", "/trickle"), 0);
     server.ReleaseWaits();
+}
+
+TEST_F(HttpClientTest, HttpsChecksTheServersCertificate)
+{
+    // A real TLS server with a certificate no authority signed.
+    const QString cert = folder.path() + "cert.pem";
+    const QString key = folder.path() + "key.pem";
+    QProcess make;
+    make.start("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1", "-subj", "/CN=127.0.0.1",
+                           "-keyout", key, "-out", cert});
+    ASSERT_TRUE(make.waitForFinished(60000) && make.exitCode() == 0);
+    const int port = UnusedLoopbackPort();
+    QProcess server;
+    server.start("openssl", {"s_server", "-www", "-quiet", "-accept", QString::number(port), "-cert", cert, "-key", key});
+    ASSERT_TRUE(server.waitForStarted());
+    const QString url = QStringLiteral("https://127.0.0.1:%1/").arg(port);
+    std::string reason;
+    QElapsedTimer timer;
+    timer.start();
+    // Until the server listens the connection is refused; then the handshake fails.
+    while (timer.elapsed() < 10000) {
+        try {
+            client.Get(url, Target());
+            reason = "fetched";
+            break;
+        } catch (const HttpError& error) {
+            reason = error.what();
+            if (reason.find("certificate") != std::string::npos)
+                break;
+        }
+        QThread::msleep(50);
+    }
+    server.kill();
+    server.waitForFinished();
+    EXPECT_NE(reason.find("certificate"), std::string::npos) << reason;
+    EXPECT_TRUE(Written().isEmpty());
 }
 
 TEST_F(HttpClientTest, DisconnectFromTheProgressEventEndsGetNormally)

@@ -59,6 +59,10 @@ TEST(UrlHelpers, FileNamesAndTemplates)
     EXPECT_EQ(FormatCatalogueUrl("http://h/cat/%s/Cat%s.Z", "380"), "http://h/cat/380/Cat380.Z");
     EXPECT_EQ(FormatCatalogueUrl("http://h/a%%20b/%s.Z", "250"), "http://h/a%20b/250.Z");
     EXPECT_EQ(UpdateManifestUrl("127.0.0.1:8470", 12), "http://127.0.0.1:8470/Updates/Vantorix/12/VersionControl.txt");
+    // The server may name its scheme.
+    EXPECT_EQ(UpdateManifestUrl("https://h:8443", 0, "VersionControl.txt.minisig"),
+              "https://h:8443/Updates/Vantorix/0/VersionControl.txt.minisig");
+    EXPECT_EQ(UpdateManifestUrl("HTTP://h/", 3), "HTTP://h/Updates/Vantorix/3/VersionControl.txt");
 }
 
 TEST(UpdateManifest, ReadsMainValuesAndTheCatalogueListInFileOrder)
