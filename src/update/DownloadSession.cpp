@@ -110,14 +110,20 @@ bool TDownloadSession::DownloadOne(qsizetype Index)
         exitValue_ = ExitFailed;
         return false;
     }
+    // A listed file is hashed while it arrives, by a second thread reading
+    // behind the transfer, so that the check costs the transfer no time.
+    std::optional<TrailingFileHasher> digest;
+    if (listed_)
+        digest.emplace(localFile);
+    digest_ = digest ? &*digest : nullptr;
     try {
         client_.Get(url, file, limit);
+        digest_ = nullptr;
     } catch (const std::exception&) {
+        digest_ = nullptr;
         // A failed transfer leaves no half file behind.
         file.close();
         file.remove();
-        if (downloadCanceled_)
-            return false;
         exitValue_ = ExitFailed;
         return false;
     }
@@ -130,9 +136,15 @@ bool TDownloadSession::DownloadOne(qsizetype Index)
         exitValue_ = ExitFailed;
         return false;
     }
-    if (listed_) {
+    if (digest) {
+        const TListedFile listed = listed_->value(url);
         QString why;
-        if (!MatchesListedFile(localFile, listed_->value(url), why)) {
+        if (lastWorkCount_ != listed.Size || FileSizeOf(localFile) != listed.Size)
+            why = QStringLiteral("%1 brought %2 bytes, the manifest lists %3").arg(url).arg(lastWorkCount_).arg(listed.Size);
+        else if (digest->Finish(listed.Size) != listed.Sha256)
+            why = QStringLiteral("%1 does not have the SHA-256 the manifest lists").arg(url);
+        if (!why.isEmpty()) {
+            digest.reset();
             QFile::remove(localFile);
             return Refuse(why);
         }
@@ -145,6 +157,8 @@ void TDownloadSession::HttpClientWork(std::int64_t WorkCount)
 {
     doneWorkCount_ += WorkCount - lastWorkCount_;
     lastWorkCount_ = WorkCount;
+    if (digest_ != nullptr)
+        digest_->Written(WorkCount);
     if (OnProgress)
         OnProgress(doneWorkCount_, totalWorkCount_);
 }

@@ -4,6 +4,7 @@
 // as arrived. The dialog drives it and shows its progress.
 #pragma once
 
+#include "update/FileDigest.h"
 #include "update/HttpClient.h"
 #include "update/ManifestListing.h"
 
@@ -64,6 +65,7 @@ private:
     QStringList localFileList_;
     std::optional<TListedFiles> listed_;
     std::vector<std::int64_t> announced_;
+    TrailingFileHasher* digest_ = nullptr; // of the file being fetched, when listed
     bool downloadCanceled_ = false;
     std::int64_t totalWorkCount_ = 0;
     std::int64_t doneWorkCount_ = 0;
