@@ -45,17 +45,18 @@ void TDownloadSession::DownloadAll()
     downloadCanceled_ = false;
     doneWorkCount_ = 0;
     try {
-        if (listed_) {
-            // Nothing the signed manifest does not list is requested at all.
-            for (const QString& url : remoteFileList_)
-                if (!listed_->contains(url))
-                    return void(Refuse(QStringLiteral("%1 is not listed in the signed manifest").arg(url)));
+        // Nothing the signed manifest does not list is requested at all.
+        for (const QString& url : remoteFileList_) {
+            if (listed_ && !listed_->contains(url)) {
+                Refuse(QStringLiteral("%1 is not listed in the signed manifest").arg(url));
+                return;
+            }
         }
         totalWorkCount_ = GetTotalSize();
-        if (downloadCanceled_)
-            return void(exitValue_ = ExitCanceled);
-        if (totalWorkCount_ <= 0)
-            return void(exitValue_ = ExitFailed);
+        if (downloadCanceled_ || totalWorkCount_ <= 0) {
+            exitValue_ = downloadCanceled_ ? ExitCanceled : ExitFailed;
+            return;
+        }
         if (OnTotal)
             OnTotal(totalWorkCount_);
         SetHttpClientOptions(client_);
