@@ -109,29 +109,6 @@ TEST_F(DownloadSessionTest, AStalledTransferDeletesItsFileAndStops)
     EXPECT_EQ(server.CountRequests("GET", "/3"), 0);
 }
 
-TEST_F(DownloadSessionTest, SignedFilesArriveOnlyAsListed)
-{
-    const QByteArray good = Pattern(70000, 'g');
-    server.Route("/good", HttpRoute::Ok(good));
-    server.Route("/other", HttpRoute::Ok("other"));
-    const TListedFiles listed = {{server.Url("/good"), Listing(good)}};
-
-    {
-        SCOPED_TRACE("listed and matching");
-        TDownloadSession session({server.Url("/good")}, Local({"good"}), listed);
-        EXPECT_EQ(Run(session), TDownloadSession::ExitSuccess);
-        EXPECT_EQ(folder.read("good"), good);
-    }
-    {
-        SCOPED_TRACE("one URL not listed: nothing is requested at all");
-        TDownloadSession session({server.Url("/good"), server.Url("/other")}, Local({"a", "b"}), listed);
-        EXPECT_EQ(Run(session), TDownloadSession::ExitFailed);
-        EXPECT_EQ(server.CountRequests("HEAD", "/other"), 0);
-        EXPECT_EQ(server.CountRequests("GET", "/other"), 0);
-        EXPECT_FALSE(Exists("a"));
-    }
-}
-
 TEST_F(DownloadSessionTest, SignedFilesThatDifferFromTheirListingAreRefusedAndDeleted)
 {
     const QByteArray content = Pattern(50000, 'c');
