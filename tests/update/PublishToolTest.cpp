@@ -181,6 +181,15 @@ TEST_F(PublishTool, FaultsNameTheFileAndWriteNothing)
     EXPECT_TRUE(run.errors.contains("every catalogue folder must use the file name")) << run.errors.toStdString();
     EXPECT_FALSE(QFile::exists(release.path() + "VersionControl.txt"));
 
+    // A pricelist without its catalogue.
+    test::TempFolder pricelistOnly;
+    tools::WriteDatabase(pricelistOnly.path() + "Catalogues/380/Pricelist.vt4", QString::fromLatin1(DatabasePassword),
+                         tools::PricelistContent("380", "20250103", {{"A BCD EF", "UPS", 10.0}}), true);
+    run = Publish(pricelistOnly.path(), "http://h/");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errors.contains("Catalogues/380/: holds a pricelist but no catalogue")) << run.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(pricelistOnly.path() + "VersionControl.txt"));
+
     test::TempFolder broken;
     broken.write("Data/Data.vt4", "not a database");
     run = Publish(broken.path(), "http://h/");

@@ -223,6 +223,12 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
         const auto pricelist = Find(release, folder, QLatin1String(PricelistDatabaseName), scratch, counter);
         if (!catalogue && !pricelist)
             continue;
+        // An installation without this catalogue would fetch the catalogue
+        // and fail every update on it.
+        if (!catalogue)
+            throw PublishError(QStringLiteral("%1: holds a pricelist but no catalogue; installations without catalogue %2 "
+                                              "could not update")
+                                   .arg(folder, code));
         QStringList section{QLatin1Char('[') + code + QLatin1Char(']')};
         if (catalogue) {
             sameName(catalogueName, *catalogue);
