@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
 #include <type_traits>
 
@@ -106,10 +107,15 @@ bool TEngineHost::LoadEngine()
     if (IsEngineLoaded())
         return true;
     EngineInitialized = false;
+    // The engine beside the program, or only when there is none there, one of
+    // that name on the system's library path: a broken engine beside the
+    // program must not let another library stand in for it.
     const QString beside = programFolder_ + QLatin1String(EngineLibraryName);
-    if (QFileInfo(beside).isFile() && library_.Load(beside))
+    const QString chosen = QFileInfo::exists(beside) ? beside : QString::fromLatin1(EngineLibraryName);
+    if (library_.Load(chosen))
         return true;
-    return library_.Load(QLatin1String(EngineLibraryName));
+    std::fprintf(stderr, "Vantor: cannot load the engine %s: %s\n", qPrintable(chosen), qPrintable(library_.LastError()));
+    return false;
 }
 
 bool TEngineHost::InitializeEngine(const TGlobalSetupData& settings, const TEngineBinding& binding,

@@ -2,6 +2,7 @@
 // one library per behaviour, each recording the calls it receives.
 #include "data/InstalledVersion.h"
 #include "engine/EngineHost.h"
+#include "testlib/TempFolder.h"
 
 #include <QFile>
 
@@ -221,6 +222,23 @@ TEST_F(EngineHost, OemDataIsCopiedAndReleasedAlsoWhenTheCallFails)
     ASSERT_TRUE(none.LoadEngine());
     vantor::TOemData oem;
     EXPECT_FALSE(none.LoadOemData(oem, false));
+}
+
+// With LD_LIBRARY_PATH naming a folder that holds an engine (the ctest entry
+// "engine_host_library_path" sets it), a plain name finds that one.
+TEST_F(EngineHost, ABrokenEngineBesideTheProgramIsNeverReplacedByAnotherOfThatName)
+{
+    test::TempFolder folder;
+    folder.write("libEngine.so", "not a library");
+    TEngineHost broken(folder.path());
+    EXPECT_FALSE(broken.LoadEngine());
+    EXPECT_FALSE(broken.IsEngineLoaded());
+    EXPECT_FALSE(broken.LastLoadError().isEmpty());
+
+    if (qEnvironmentVariableIsEmpty("LD_LIBRARY_PATH"))
+        GTEST_SKIP() << "no engine on the library path";
+    TEngineHost nothingBeside(folder.makeFolder("empty") + "/");
+    EXPECT_TRUE(nothingBeside.LoadEngine());
 }
 
 TEST_F(EngineHost, AMissingLibraryCannotBeLoaded)
