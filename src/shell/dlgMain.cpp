@@ -297,6 +297,7 @@ void TFrmVantorMain::ReinitializeEngine()
 
 void TFrmVantorMain::FatalError(const QString& Text)
 {
+    fatalError_ = true;
     ShowErrorMessage(QLatin1String(ProductCaption),
                      Text + QStringLiteral("\r\n") + QLatin1String(StartupTexts::ImpossibleToContinue), false);
     close();

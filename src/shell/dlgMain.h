@@ -32,6 +32,9 @@ public:
     ~TFrmVantorMain() override;
 
     bool IsEngineReady() const { return engine_.IsEngineReady(); }
+    // A fatal error closed the window (at start-up or later): the program
+    // ends with the exit status of a failed start.
+    bool EndedWithFatalError() const { return fatalError_; }
     bool LoadOemData(TOemData& AOemData, bool InfoLogo) { return engine_.LoadOemData(AOemData, InfoLogo); }
 
     // Index of the installed catalogue with exactly this code, or -1.
@@ -107,6 +110,7 @@ private:
     TSkinManager* sSkinManager = nullptr;
     platform::WindowChannel* windowChannel_ = nullptr;
     bool idlePending_ = false;
+    bool fatalError_ = false;
     int welcomeTopAtDesign_ = 109;
     int heightAtLayout_ = 0;
 };

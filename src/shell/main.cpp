@@ -25,6 +25,9 @@ int main(int argc, char** argv)
         if (mainWindow.IsEngineReady()) {
             mainWindow.show();
             exitCode = QApplication::exec();
+            // A fatal error later on ends the program as a failed start does.
+            if (mainWindow.EndedWithFatalError())
+                exitCode = 1;
         }
         // The named object goes before the window's resources are released.
         appMutex.Close();

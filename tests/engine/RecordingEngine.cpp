@@ -82,6 +82,12 @@ ENGINE_EXPORT int32_t InitializeForMaronel(const TEngineInitData* data, TInfoVer
     *engine = TInfoVersion{1, 2, 3, 4};
     *dbMain = TInfoVersion{2024, 11, 1, 0};
     *dbDevices = TInfoVersion{-1, 0, 0, 32767};
+#ifdef TEST_ENGINE_LATER_INIT_RESULT
+    // Starts once, then fails every re-initialisation.
+    static int initialisations = 0;
+    if (++initialisations > 1)
+        return TEST_ENGINE_LATER_INIT_RESULT;
+#endif
     return TEST_ENGINE_INIT_RESULT;
 }
 #endif

@@ -125,6 +125,26 @@ TEST_F(SetupAction, OkWithANewLanguageAndCatalogueAppliesThemAtOnce)
     EXPECT_TRUE(calls[1].contains("Catalogues/250/'"));
 }
 
+TEST_F(SetupAction, AFailedReinitialisationIsFatalAndEndsTheProgramAsAFailedStartDoes)
+{
+    QFile::remove(program.path() + "libEngine.so");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VANTOR_TEST_ENGINES_DIR "/laterfails/libEngine.so"),
+                            program.path() + "libEngine.so"));
+    RecordingPresenter presenter;
+    TFrmVantorMain window(program.path());
+    ASSERT_TRUE(window.IsEngineReady());
+    window.show();
+    EXPECT_FALSE(window.EndedWithFatalError());
+
+    WhenSetupShows([](TFrmSetup* dialog) { dialog->btnOkClick(); });
+    window.actSetup->trigger();
+
+    ASSERT_EQ(presenter.shown.size(), 1);
+    EXPECT_TRUE(presenter.shown[0].Text.endsWith("Impossible to continue.")) << presenter.shown[0].Text.toStdString();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(window.EndedWithFatalError());
+}
+
 TEST_F(SetupAction, CancelWritesNothingAndLeavesTheEngineAlone)
 {
     TFrmVantorMain window(program.path());
