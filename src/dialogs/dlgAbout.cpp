@@ -367,7 +367,8 @@ void RunAboutDialog(QWidget* AOwner, TOemDataLoader ALoadOemData)
         if (AOwner != nullptr)
             CenterFormOnForm(AOwner, dialog.get());
         dialog->exec();
-    } catch (const std::exception&) {
+    } catch (...) {
+        // Whatever went wrong, also outside the standard exceptions.
         ShowErrorMessage(QStringLiteral("Vantorix"), QStringLiteral("IDS_MESSAGES_11"), true);
     }
 }

@@ -27,8 +27,9 @@ void TDebugThread::run()
     try {
         for (const char* name : CompanionPrograms)
             StartCompanion(rootPath_, QString::fromLatin1(name));
-    } catch (const std::exception&) {
-        // Companions are optional: nothing about them reaches the user.
+    } catch (...) {
+        // Companions are optional: nothing about them reaches the user, and
+        // nothing may escape the thread.
     }
 }
 

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -39,12 +40,35 @@ QStringList SplitCommandLine(const QString& commandLine)
     return parts;
 }
 
-bool StartDetached(const QString& commandLine)
+bool StartDetached(const QString& commandLine) noexcept
 {
-    return StartDetachedArguments(SplitCommandLine(commandLine));
+    try {
+        return StartDetachedArguments(SplitCommandLine(commandLine));
+    } catch (...) {
+        return false;
+    }
 }
 
-bool StartDetachedArguments(const QStringList& parts)
+namespace {
+
+// Starts the program without waiting for it; false when it did not start.
+bool Spawn(const QStringList& parts);
+
+} // namespace
+
+bool StartDetachedArguments(const QStringList& parts) noexcept
+{
+    try {
+        return Spawn(parts);
+    } catch (...) {
+        // Out of memory before the program started: it did not start.
+        return false;
+    }
+}
+
+namespace {
+
+bool Spawn(const QStringList& parts)
 {
     if (parts.isEmpty() || parts.first().isEmpty())
         return false;
@@ -83,11 +107,18 @@ bool StartDetachedArguments(const QStringList& parts)
 
     // Nobody waits for the program, but its exit status must still be
     // collected so that no zombie stays behind while the caller runs on.
-    std::thread([pid] {
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-    }).detach();
+    try {
+        std::thread([pid] {
+            int status = 0;
+            ::waitpid(pid, &status, 0);
+        }).detach();
+    } catch (const std::system_error&) {
+        // No thread to be had: the program runs all the same, and its exit
+        // status waits for this process to end.
+    }
     return true;
 }
+
+} // namespace
 
 } // namespace vantor::platform

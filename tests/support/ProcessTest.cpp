@@ -9,7 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cstdio>
 
 using namespace vantor;
 using vantor::test::TempFolder;
@@ -86,4 +90,34 @@ TEST(NamedObject, IsSharedByEveryHolderAndGoneWhenAllClose)
     }
     EXPECT_FALSE(platform::NamedObject::IsHeld(name));
     QFile::remove(platform::NamedObject::PathFor(name));
+}
+
+// Without room for the thread that collects its exit status, a started
+// program still counts as started, and nothing is thrown at the caller.
+TEST(StartDetached, NeverThrowsWhenNoThreadCanBeMade)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer needs more address space than the limit leaves";
+#else
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Just above what the process maps now: a spawn fits, a thread's stack does not.
+        long pages = 0;
+        if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(statm, "%ld", &pages) != 1)
+                pages = 0;
+            std::fclose(statm);
+        }
+        const rlim_t limit = static_cast<rlim_t>(pages) * ::sysconf(_SC_PAGESIZE) + 2 * 1024 * 1024;
+        const rlimit tight{limit, limit};
+        if (pages == 0 || ::setrlimit(RLIMIT_AS, &tight) != 0)
+            ::_exit(3);
+        ::_exit(platform::StartDetachedArguments({"/bin/true"}) ? 0 : 2);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the child ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+#endif
 }
