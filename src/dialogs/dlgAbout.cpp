@@ -57,6 +57,8 @@ QVBoxLayout* FillingLayout(QWidget* APage)
 TSkinLabel* AboutLabel(QWidget* AParent, int ATop, const QFont& AFont)
 {
     auto* label = new TSkinLabel(AParent);
+    // They show the engine's texts, which are not markup.
+    label->setTextFormat(Qt::PlainText);
     label->setFont(AFont);
     label->move(0, ATop);
     return label;
@@ -196,9 +198,11 @@ void TFrmAbout::BuildControls()
     pnlCommands->SetOkFirstInTabOrder(false);
     lblOsInfo = new TSkinLabel(pnlCommands);
     lblOsInfo->setObjectName(QStringLiteral("lblOsInfo"));
+    lblOsInfo->setTextFormat(Qt::PlainText); // the system's own name of itself
     lblOsInfo->move(12, 8);
     lblOsMemory = new TSkinLabel(pnlCommands);
     lblOsMemory->setObjectName(QStringLiteral("lblOsMemory"));
+    lblOsMemory->setTextFormat(Qt::PlainText);
     lblOsMemory->move(12, 26);
 }
 

@@ -23,11 +23,9 @@ QString ComposeTitle(const QString& titleWindow, const QString& catalogueLabel, 
 
 QString ComposeTitleWindow(const QString& name, const QString& product, const TInfoVersion& version)
 {
-    return QStringLiteral("%1 %2 - %3.%4.%5")
-        .arg(name, product)
-        .arg(version.wMajor)
-        .arg(version.wMinor)
-        .arg(version.wRelease);
+    // One pass: a "%1" in the engine's texts stays as it is.
+    const QString number = QStringLiteral("%1.%2.%3").arg(version.wMajor).arg(version.wMinor).arg(version.wRelease);
+    return QStringLiteral("%1 %2 - %3").arg(name, product, number);
 }
 
 TWindowSizing WindowSizingFor(int dotsPerInch, const QRect& workArea, int titleBandHeight)

@@ -98,6 +98,7 @@ void TFrmVantorMain::CreateControls()
     title->setFixedHeight(TitleBandHeight);
     title->setFont(PixelFont(QStringLiteral("Arial"), 27, true));
     title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    title->setTextFormat(Qt::PlainText); // the engine's product name, not markup
     title->setText(QStringLiteral(" Vantor"));
     SetSkinSection(title, QStringLiteral("MENUBTN"));
     pnlTitle = title;

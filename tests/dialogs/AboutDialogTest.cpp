@@ -137,6 +137,10 @@ TEST_F(AboutDialogTest, FootTexts)
     EXPECT_TRUE(dialog.lblOsInfo->text().contains(QStringLiteral(" (Build ")));
     EXPECT_TRUE(dialog.lblOsMemory->text().startsWith(QStringLiteral("Physical memory: ")));
     EXPECT_TRUE(dialog.lblOsMemory->text().endsWith(QStringLiteral(" KB")));
+    // Texts from outside are never read as markup.
+    for (QLabel* label : {dialog.lblOsInfo, dialog.lblOsMemory, dialog.lblProductName, dialog.lblProductVersion,
+                          dialog.lblCopyright})
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
 }
 
 TEST_F(AboutDialogTest, BrandingFromTheEngine)

@@ -86,6 +86,7 @@ TEST(MainWindowTitle, CarriesBrandingCatalogueAndTheMarkersInOrder)
 {
     TGlobalSetupData settings;
     EXPECT_EQ(ComposeTitleWindow("Maronel", "Vantorix", {4, 2, 7, 99}), "Maronel Vantorix - 4.2.7");
+    EXPECT_EQ(ComposeTitleWindow("M%3", "V%1 %2", {4, 2, 7, 99}), "M%3 V%1 %2 - 4.2.7") << "engine texts stay literal";
     EXPECT_EQ(ComposeTitle("M V - 1.0.0", "Catalogue", "Italy", settings), "M V - 1.0.0  [Catalogue : ITALY]");
     EXPECT_EQ(ComposeTitle("M V - 1.0.0", "Catalogue", "", settings), "M V - 1.0.0  [Catalogue : ]");
     EXPECT_EQ(ComposeTitle("T", "Catalogo", "Côte d'Ivoire", settings), "T  [Catalogo : CôTE D'IVOIRE]")
@@ -129,6 +130,7 @@ TEST_F(MainWindow, StartsWithCaptionsBrandingAndTheWelcomeView)
     EXPECT_EQ(window.windowTitle(), "Maker Product - 3.1.4  [Catalogue : ITALY]");
     EXPECT_EQ(InstalledVersion.Product, (vantor::TInfoVersion{3, 1, 4, 1}));
     EXPECT_EQ(static_cast<QLabel*>(window.pnlTitle)->text(), " Product");
+    EXPECT_EQ(static_cast<QLabel*>(window.pnlTitle)->textFormat(), Qt::PlainText);
     EXPECT_EQ(window.lblUpsSelectorBase->text(), "Base selection");
     EXPECT_EQ(window.lblAbout->text(), "About");
     EXPECT_TRUE(window.lblUpsSelectorModular->isHidden());
