@@ -98,6 +98,14 @@ bool IsOwnFolder(const QString& path)
     return S_ISDIR(st.st_mode) && st.st_uid == ::geteuid();
 }
 
+bool IsPrivateFolder(const QString& path)
+{
+    struct stat st {};
+    if (::lstat(Native(WithoutTrailingSlash(path)).constData(), &st) != 0)
+        return false;
+    return S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+}
+
 bool CreatePrivateFolder(const QString& path)
 {
     const QString folder = WithoutTrailingSlash(path);

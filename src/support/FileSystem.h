@@ -26,6 +26,9 @@ QString SystemTempFolder();
 // Folders in shared places are used and deleted only when this holds.
 bool IsOwnFolder(const QString& path);
 
+// IsOwnFolder, and nobody else may enter it, read it or write in it.
+bool IsPrivateFolder(const QString& path);
+
 // Creates path (and missing parents) with mode 0700 for the last part.
 // True when afterwards it is a folder owned by the current user.
 bool CreatePrivateFolder(const QString& path);

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <cerrno>
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -17,11 +19,18 @@ QString RuntimeFolder()
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && IsOwnFolder(runtime))
         return runtime.endsWith('/') ? runtime : runtime + '/';
-    // Without a runtime folder, a private folder of this user in the shared temporary folder.
+    // Without a runtime folder, a private folder of this user in the shared
+    // temporary folder; one that another user made, or that others may
+    // enter, is never used (its lock could be held against us).
     const QString fallback = SystemTempFolder() + QStringLiteral("vantor-run-%1/").arg(::geteuid());
     CreatePrivateFolder(fallback);
-    return fallback;
+    return IsPrivateFolder(fallback) ? fallback : QString();
 }
+
+// Every holder takes the lock shared; only IsHeld takes it exclusively, for
+// an instant. Anything longer is not ours to wait for.
+constexpr int LockAttempts = 50;
+constexpr useconds_t LockRetryMicroseconds = 2000;
 
 int OpenLockFile(const QString& path)
 {
@@ -37,20 +46,28 @@ NamedObject::~NamedObject()
 
 QString NamedObject::PathFor(const QString& name)
 {
-    return RuntimeFolder() + name;
+    const QString folder = RuntimeFolder();
+    return folder.isEmpty() ? QString() : folder + name;
 }
 
 bool NamedObject::Open(const QString& name)
 {
     Close();
-    fd_ = OpenLockFile(PathFor(name));
+    const QString path = PathFor(name);
+    if (path.isEmpty())
+        return false;
+    fd_ = OpenLockFile(path);
     if (fd_ < 0)
         return false;
-    if (::flock(fd_, LOCK_SH) != 0) {
-        Close();
-        return false;
+    for (int attempt = 0; attempt < LockAttempts; ++attempt) {
+        if (::flock(fd_, LOCK_SH | LOCK_NB) == 0)
+            return true;
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            break;
+        ::usleep(LockRetryMicroseconds);
     }
-    return true;
+    Close();
+    return false;
 }
 
 void NamedObject::Close()
@@ -63,7 +80,10 @@ void NamedObject::Close()
 
 bool NamedObject::IsHeld(const QString& name)
 {
-    const int fd = ::open(QFile::encodeName(PathFor(name)).constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+    const QString path = PathFor(name);
+    if (path.isEmpty())
+        return false;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return false;
     // An exclusive lock is granted only when nobody holds the shared one.

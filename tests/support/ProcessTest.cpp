@@ -1,5 +1,6 @@
 #include "support/NamedObject.h"
 #include "support/Process.h"
+#include "testlib/ScopedEnv.h"
 #include "testlib/TempFolder.h"
 
 #include <QDir>
@@ -9,7 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -90,6 +94,42 @@ TEST(NamedObject, IsSharedByEveryHolderAndGoneWhenAllClose)
     }
     EXPECT_FALSE(platform::NamedObject::IsHeld(name));
     QFile::remove(platform::NamedObject::PathFor(name));
+}
+
+// Another local user must not be able to hold up the program's start.
+TEST(NamedObject, NeverUsesAForeignFallbackFolderAndNeverWaitsForTheLock)
+{
+    TempFolder tmp;
+    test::ScopedEnv noRuntime("XDG_RUNTIME_DIR", QString());
+    test::ScopedEnv tmpdir("TMPDIR", tmp.path());
+    const QString name = QStringLiteral("VantorTestObject");
+    const QString fallback = tmp.path() + QStringLiteral("vantor-run-%1").arg(::geteuid());
+
+    // Someone holds the lock exclusively and does not let go.
+    {
+        ASSERT_EQ(platform::NamedObject::PathFor(name), fallback + "/" + name);
+        const int blocker = ::open(QFile::encodeName(fallback + "/" + name).constData(), O_RDWR | O_CREAT, 0600);
+        ASSERT_GE(blocker, 0);
+        ASSERT_EQ(::flock(blocker, LOCK_EX), 0);
+        platform::NamedObject object;
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_FALSE(object.Open(name));
+        EXPECT_LT(timer.elapsed(), 2000);
+        ::close(blocker);
+        EXPECT_TRUE(object.Open(name));
+    }
+    // A fallback folder that others may enter, or that belongs to another user.
+    ASSERT_EQ(::chmod(QFile::encodeName(fallback).constData(), 0777), 0);
+    EXPECT_TRUE(platform::NamedObject::PathFor(name).isEmpty());
+    platform::NamedObject object;
+    EXPECT_FALSE(object.Open(name));
+    EXPECT_FALSE(platform::NamedObject::IsHeld(name));
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chmod(QFile::encodeName(fallback).constData(), 0700), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(fallback).constData(), 65534, 65534), 0);
+        EXPECT_TRUE(platform::NamedObject::PathFor(name).isEmpty());
+    }
 }
 
 // Without room for the thread that collects its exit status, a started
