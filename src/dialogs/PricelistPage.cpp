@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <exception>
 
 namespace vantor {
 
@@ -131,8 +132,15 @@ QString TPricelistPage::PageCaption() const
 bool TPricelistPage::Open()
 {
     bool hasRows = false;
-    if (ShouldOpenPricelist(GlobalSetupData))
-        hasRows = dataModule_.OpenPricelistToShow(CataloguesFolder, GlobalSetupData.CatalogueCode);
+    try {
+        if (ShouldOpenPricelist(GlobalSetupData))
+            hasRows = dataModule_.OpenPricelistToShow(CataloguesFolder, GlobalSetupData.CatalogueCode);
+    } catch (const std::exception&) {
+        // A pricelist the query cannot read (its items table broken, say):
+        // the page stays empty and the rest of the about dialog opens.
+        dataModule_.ClosePricelistDatabase();
+        hasRows = false;
+    }
     model_->Reload();
     return hasRows;
 }

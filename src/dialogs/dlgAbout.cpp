@@ -349,8 +349,8 @@ void TFrmAbout::OpenPricelist()
         return;
     pricelistPage_ = new TPricelistPage(*DM, PageControl);
     pricelistPage_->LoadCaptions();
-    // Opens only in debug mode with a valid pricelist; an engine error reaches
-    // RunAboutDialog, which reports it.
+    // Opens only in debug mode with a valid pricelist; one the query cannot
+    // read leaves the page empty.
     pricelistPage_->Open();
 }
 

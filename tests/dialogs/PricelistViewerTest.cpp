@@ -6,6 +6,7 @@
 #include "data/DataModule.h"
 #include "dialogs/PricelistModel.h"
 #include "dialogs/PricelistPage.h"
+#include "dialogs/dlgAbout.h"
 #include "i18n/uLanguages.h"
 #include "testlib/RecordingPresenter.h"
 #include "testlib/TempFolder.h"
@@ -287,18 +288,29 @@ TEST_F(PricelistViewer, EmptyOrMissingPricelistGivesAnEmptyGrid)
     EXPECT_EQ(missing.Model()->rowCount(), 0);
 }
 
-TEST_F(PricelistViewer, EngineErrorReachesTheCallerAndTheGridStaysEmpty)
+TEST_F(PricelistViewer, AnUnreadablePricelistLeavesThePageEmptyAndTheAboutDialogOpens)
 {
     tools::DatabaseContent noItems = tools::PricelistContent("380", "20241231", {});
     noItems.HasItems = false;
     tools::WriteDatabase(folder.path() + "380/Pricelist.vt4", QLatin1String(DatabasePassword), noItems, true);
     TPricelistPage page(dm);
-    EXPECT_THROW(page.Open(), db::DbError);
-    EXPECT_EQ(page.Model()->rowCount(), 0);
-    EXPECT_FALSE(page.Model()->canFetchMore({}));
-    page.ClosePricelist();
+    EXPECT_FALSE(page.Open());
     EXPECT_FALSE(dm.DbPricelist.Connected());
     EXPECT_EQ(page.Model()->rowCount(), 0);
+    EXPECT_FALSE(page.Model()->canFetchMore({}));
+
+    // The whole dialog, with its pricelist page, as the user opens it.
+    TDM* const savedDm = DM;
+    DM = &dm;
+    {
+        TFrmAbout dialog(nullptr, [](TOemData&, bool) { return false; });
+        auto* grid = dialog.findChild<QTableView*>("GridPricelist");
+        ASSERT_NE(grid, nullptr);
+        EXPECT_EQ(grid->model()->rowCount(), 0);
+        EXPECT_FALSE(dm.DbPricelist.Connected());
+    }
+    DM = savedDm;
+    EXPECT_TRUE(presenter.shown.isEmpty());
 }
 
 TEST_F(PricelistViewer, ClosingEmptiesTheGrid)
