@@ -2,6 +2,7 @@
 
 #include "common/uGlobals.h"
 #include "i18n/TranslationLoading.h"
+#include "i18n/XmlEncoding.h"
 #include "i18n/XmlQueries.h"
 
 #include <QFile>
@@ -82,8 +83,22 @@ QString ReadTranslationValue(pugi::xml_node Translation, const QString& Language
 bool LoadTranslationsFromMemory(const void* Data, std::size_t Size)
 {
     Dictionary = std::make_unique<pugi::xml_document>();
-    const pugi::xml_parse_result Result =
-        Dictionary->load_buffer(Data, Size, pugi::parse_default, pugi::encoding_auto);
+    QByteArray converted;
+    pugi::xml_parse_result Result;
+    switch (ConvertDeclaredEncoding(static_cast<const char*>(Data), Size, converted)) {
+    case TXmlEncoding::AsIs:
+        Result = Dictionary->load_buffer(Data, Size, pugi::parse_default, pugi::encoding_auto);
+        break;
+    case TXmlEncoding::Converted:
+        // The declaration still names the old encoding; the bytes are UTF-8 now.
+        Result = Dictionary->load_buffer(converted.constData(), static_cast<std::size_t>(converted.size()),
+                                         pugi::parse_default, pugi::encoding_utf8);
+        break;
+    case TXmlEncoding::Unusable:
+        // Read as anything else, its letters would turn into garbage.
+        Dictionary->reset();
+        return false;
+    }
     if (!Result) {
         // The parser keeps what it read before the error; a broken file must
         // not yield half of its texts.

@@ -71,5 +71,37 @@ TEST_F(LoadingTest, DeclaredAndMarkedEncodingsAreDecoded)
     EXPECT_EQ(GetTextForLanguage("REF", "IDS_E"), Text);
 }
 
+TEST_F(LoadingTest, EveryEncodingTheSystemKnowsIsDecodedAndAnUnknownOneIsAFailure)
+{
+    const auto xml = [](const QByteArray& AEncoding, const QByteArray& ATextBytes) {
+        return "<?xml version=\"1.0\" encoding=\"" + AEncoding + "\"?>\r\n<LST_TRANSLATIONS>"
+               "<TRANSLATION translation_ids=\"IDS_E\"><LST_VALUES>"
+               "<VALUE value_language=\"REF\" value_string=\"" + ATextBytes + "\"/>"
+               "</LST_VALUES></TRANSLATION></LST_TRANSLATIONS>";
+    };
+    // The bytes each editor writes for these words.
+    const struct {
+        const char* encoding;
+        QByteArray bytes;
+        const char* text;
+    } cases[] = {
+        {"windows-1250", "\xBF\xF3\xB3\xE6", "żółć"},
+        {"windows-1251", "\xCF\xF0\xE8\xE2\xE5\xF2", "Привет"},
+        {"ISO-8859-2", "\xF5\xFB", "őű"},
+        {"windows-1252", "\x80 \xE9", "€ é"},
+        {"iso-8859-1", "Gr\xF6\xDF" "e", "Größe"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.encoding);
+        EXPECT_TRUE(LoadXml(xml(c.encoding, c.bytes)));
+        EXPECT_EQ(GetTextForLanguage("REF", "IDS_E"), QString::fromUtf8(c.text));
+    }
+    // An encoding nobody knows, or bytes that are not valid in the declared one.
+    EXPECT_FALSE(LoadXml(xml("x-no-such-encoding", "abc")));
+    EXPECT_EQ(GetTextForLanguage("REF", "IDS_E"), "");
+    EXPECT_FALSE(LoadXml(xml("UTF-16LE", "abc")));
+    EXPECT_EQ(GetTextForLanguage("REF", "IDS_E"), "");
+}
+
 } // namespace
 } // namespace vantor::test
