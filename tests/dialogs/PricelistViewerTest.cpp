@@ -222,6 +222,9 @@ TEST_F(PricelistViewer, FindWarnsAndKeepsTheRowWhenNothingMatches)
     ASSERT_EQ(SelectedRow(*page), 1);
 
     const QStringList misses{"310a12", "3100135", "310", "", "%1%2"};
+    // A miss is known without reading the rest of the pricelist.
+    const int fetched = dm.SqlPricelist.FetchedCount();
+    ASSERT_LT(fetched, PricedItems);
     for (const QString& entry : misses) {
         presenter.shown.clear();
         EXPECT_FALSE(page->FindProduct(entry));
@@ -230,6 +233,7 @@ TEST_F(PricelistViewer, FindWarnsAndKeepsTheRowWhenNothingMatches)
         EXPECT_EQ(presenter.shown[0].Title, "Warning");
         EXPECT_EQ(presenter.shown[0].Kind, TMsgDlgType::mtWarning);
         EXPECT_EQ(SelectedRow(*page), 1);
+        EXPECT_EQ(dm.SqlPricelist.FetchedCount(), fetched);
     }
 }
 

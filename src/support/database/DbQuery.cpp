@@ -2,6 +2,8 @@
 
 #include "support/database/DbStatement.h"
 
+#include <algorithm>
+
 namespace vantor::db {
 
 DbQuery::DbQuery(DbConnection& connection) : DbDataSet(connection) {}
@@ -87,6 +89,20 @@ int DbQuery::FindFirst(const QString& fieldName, const QString& text)
     }
     if (field < 0)
         throw DbError(QStringLiteral("%1: field \"%2\" not found").arg(Connection().DatabaseName, fieldName));
+    // The engine answers whether the text is there at all without handing
+    // over a row: a miss on a large result would otherwise read all of it
+    // into memory first. Column text compares as Value() shows it.
+    const bool seen =
+        std::any_of(rows_.begin(), rows_.end(), [&](const QStringList& row) { return row.at(field) == text; });
+    if (!seen && CanFetchMore()) {
+        QString quoted = fieldNames_.at(field);
+        quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        DbStatement exists(Connection(),
+                           QStringLiteral("SELECT 1 FROM (%1) WHERE CAST(\"%2\" AS TEXT) = ?1 LIMIT 1").arg(Sql, quoted));
+        exists.BindText(1, text);
+        if (!exists.Step())
+            return -1;
+    }
     for (int row = 0;; ++row) {
         if (row >= rows_.size() && FetchMore(256) == 0)
             return -1;

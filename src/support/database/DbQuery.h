@@ -42,7 +42,8 @@ public:
 
     // Makes the first row whose field equals text exactly the current row
     // (reading further as needed) and returns its index, or -1 (current row
-    // unchanged) when there is none.
+    // unchanged) when there is none; a text the result lacks is known so
+    // without reading further rows.
     int FindFirst(const QString& fieldName, const QString& text);
     int CurrentRow() const { return currentRow_; }
 
