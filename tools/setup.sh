@@ -17,7 +17,7 @@ BUILD_PACKAGES=(
 # Needed only by the tests, the fuzz targets and the benchmarks.
 TEST_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils xauth libx11-dev
+  xvfb xdotool x11-utils xauth libx11-dev openbox
   clang libclang-rt-dev gcc-multilib
   fonts-dejavu-core
   curl openssl

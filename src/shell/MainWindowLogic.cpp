@@ -28,28 +28,30 @@ QString ComposeTitleWindow(const QString& name, const QString& product, const TI
     return QStringLiteral("%1 %2 - %3").arg(name, product, number);
 }
 
-TWindowSizing WindowSizingFor(int dotsPerInch, const QRect& workArea, int titleBandHeight)
+QSize MainWindowClientSize(const TScreenFacts& screen, const QMargins& frame, int titleBandHeight)
 {
-    TWindowSizing sizing;
-    switch (dotsPerInch) {
+    const qreal ratio = screen.devicePixelRatio > 0 ? screen.devicePixelRatio : 1.0;
+    const auto logical = [ratio](int devicePixels) { return qRound(devicePixels / ratio); };
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    QSize outer;
+    switch (screen.dotsPerInch) {
     case 96:
-        sizing.kind = TWindowSizing::Kind::ClientSize;
-        sizing.size = QSize(1020, titleBandHeight + 582);
+        outer = QSize(logical(1020), titleBandHeight + logical(582)) + frameSize;
         break;
     case 120:
-        sizing.kind = TWindowSizing::Kind::OuterSize;
-        sizing.size = QSize(qMin(1146, workArea.width()), qMin(758, workArea.height()));
+        outer = QSize(logical(1146), logical(758));
         break;
     case 144:
-        sizing.kind = TWindowSizing::Kind::WorkArea;
-        sizing.size = workArea.size();
+        outer = screen.workArea.size();
         break;
     default:
-        sizing.kind = TWindowSizing::Kind::Designed;
-        sizing.size = DesignedClientSize;
+        outer = DesignedClientSize + frameSize;
         break;
     }
-    return sizing;
+    // Never larger than the work area, frame included: nothing of the window
+    // may lie off the screen.
+    outer = outer.boundedTo(screen.workArea.size());
+    return (outer - frameSize).expandedTo(QSize(1, 1));
 }
 
 } // namespace vantor

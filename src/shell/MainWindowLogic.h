@@ -4,6 +4,7 @@
 
 #include "common/uGlobals.h"
 
+#include <QMargins>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -30,18 +31,23 @@ QString ComposeTitle(const QString& titleWindow, const QString& catalogueLabel, 
 // "%s %s - %d.%d.%d" of the branding: the build number is not shown.
 QString ComposeTitleWindow(const QString& name, const QString& product, const TInfoVersion& version);
 
-// Where the window goes and how large it is at a screen density.
-struct TWindowSizing {
-    enum class Kind { ClientSize, OuterSize, WorkArea, Designed } kind = Kind::Designed;
-    QSize size; // client size for ClientSize, outer size for OuterSize
-};
-
 inline constexpr QSize DesignedClientSize{672, 467};
 
+// The screen as the window is planned on it: its density in device pixels per
+// inch (Qt's logical DPI times the device pixel ratio), that ratio, and the
+// work area in Qt's logical pixels.
+struct TScreenFacts {
+    int dotsPerInch = 96;
+    qreal devicePixelRatio = 1.0;
+    QRect workArea;
+};
+
+// The main window's client size. Sizes are device pixels at the density:
 // 96 dpi: a client area of 1020 by the title band and 582; 120 dpi: 1146 by
-// 758 outside, each reduced to the work area; 144 dpi: the whole work area;
-// any other density: the designed size.
-TWindowSizing WindowSizingFor(int dotsPerInch, const QRect& workArea, int titleBandHeight);
+// 758 with the frame; 144 dpi: the whole work area; any other density: the
+// designed client size. The window, frame included, is then reduced to the
+// work area, so that none of it lies off the screen.
+QSize MainWindowClientSize(const TScreenFacts& screen, const QMargins& frame, int titleBandHeight);
 
 // Point sizes of an item label while hovered and after it: 16 for the
 // selector entries, 12 for setup and about.

@@ -329,27 +329,44 @@ void TFrmVantorMain::SetupLayout()
 
 void TFrmVantorMain::SetWindowSize()
 {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect workArea = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    const int dpi = screen != nullptr ? qRound(screen->logicalDotsPerInch()) : 96;
-    const TWindowSizing sizing = WindowSizingFor(dpi, workArea, TitleBandTopMargin + TitleBandHeight);
-    // Frame metrics are known only once the window manager has framed the
-    // window; until then the outer size is the client size.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    switch (sizing.kind) {
-    case TWindowSizing::Kind::ClientSize:
-    case TWindowSizing::Kind::Designed:
-        resize(sizing.size);
-        break;
-    case TWindowSizing::Kind::OuterSize:
-        resize(sizing.size - frame);
-        break;
-    case TWindowSizing::Kind::WorkArea:
-        setGeometry(workArea.adjusted(0, 0, -frame.width(), -frame.height()));
-        break;
+    TScreenFacts facts;
+    facts.workArea = QRect(0, 0, 1024, 768);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // With Qt's scaling a denser screen shows as the device pixel ratio;
+        // the logical DPI stays 96.
+        facts.devicePixelRatio = screen->devicePixelRatio();
+        facts.dotsPerInch = qRound(screen->logicalDotsPerInch() * facts.devicePixelRatio);
+        facts.workArea = screen->availableGeometry();
     }
+    // The frame is known only once the window manager has framed the window
+    // (see AdjustToFrame); until then it counts as none.
+    const QRect outer = frameGeometry();
+    const QRect client = geometry();
+    frameUsed_ = QMargins(client.left() - outer.left(), client.top() - outer.top(), outer.right() - client.right(),
+                          outer.bottom() - client.bottom());
+    const QSize size = MainWindowClientSize(facts, frameUsed_, TitleBandTopMargin + TitleBandHeight);
+    setMinimumSize(0, 0);
+    resize(size);
     // The user may enlarge the window, never shrink it below its start size.
-    setMinimumSize(size());
+    setMinimumSize(size);
+}
+
+void TFrmVantorMain::AdjustToFrame(int Attempt)
+{
+    const QRect outer = frameGeometry();
+    const QRect client = geometry();
+    const QMargins frame(client.left() - outer.left(), client.top() - outer.top(), outer.right() - client.right(),
+                         outer.bottom() - client.bottom());
+    // The window manager frames a new window within a few dozen
+    // milliseconds; without one there is no frame at all.
+    if (frame.isNull() && Attempt < FrameWaitAttempts) {
+        QTimer::singleShot(FrameWaitMilliseconds, this, [this, Attempt] { AdjustToFrame(Attempt + 1); });
+        return;
+    }
+    if (frame != frameUsed_) {
+        SetWindowSize();
+        CenterFormOnWorkArea(this);
+    }
 }
 
 void TFrmVantorMain::PlaceWelcomeAndLogo()
@@ -453,6 +470,12 @@ void TFrmVantorMain::EnginePanelCallback(bool ShowWelcome, bool ShowContainer)
 void TFrmVantorMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    if (!frameChecked_) {
+        // Sized and centred before the frame existed: once it does, the
+        // window is sized and centred again with it.
+        frameChecked_ = true;
+        QTimer::singleShot(0, this, [this] { AdjustToFrame(0); });
+    }
     if (idlePending_) {
         // Qt has no application idle event: a zero-time timer queued once the
         // window is shown runs when the event queue is first empty.

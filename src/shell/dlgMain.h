@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QMargins>
 #include <QString>
 
 #include <functional>
@@ -90,6 +91,7 @@ private:
 
     void SetupLayout();
     void SetWindowSize();
+    void AdjustToFrame(int Attempt);
     void PlaceWelcomeAndLogo();
     void LoadCaptions();
     void ApplyOemData();
@@ -111,6 +113,10 @@ private:
     platform::WindowChannel* windowChannel_ = nullptr;
     bool idlePending_ = false;
     bool fatalError_ = false;
+    bool frameChecked_ = false;
+    QMargins frameUsed_;
+    static constexpr int FrameWaitAttempts = 50;
+    static constexpr int FrameWaitMilliseconds = 20;
     int welcomeTopAtDesign_ = 109;
     int heightAtLayout_ = 0;
 };

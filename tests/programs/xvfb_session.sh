@@ -1,5 +1,6 @@
 # Sourced by the whole-program tests: starts a private Xvfb display and
 # cleans up after the test. Sets DISPLAY and WORK (a scratch folder).
+# XVFB_SCREEN chooses the screen (default 1280x1024x24).
 set -euo pipefail
 
 WORK=$(mktemp -d)
@@ -7,6 +8,7 @@ XVFB_PID=""
 cleanup() {
   local rc=$?
   [ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null || true
+  [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
   rm -rf "$WORK"
   exit $rc
@@ -20,7 +22,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 display=""
 for attempt in 1 2 3; do
   exec 3<> <(:)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 1 300); do
     if read -r -t 0.1 display <&3 && [ -n "$display" ]; then break; fi

@@ -104,19 +104,23 @@ TEST(MainWindowTitle, CarriesBrandingCatalogueAndTheMarkersInOrder)
 
 TEST(MainWindowSize, FollowsTheScreenDensity)
 {
+    const QMargins frame(1, 20, 1, 5);
+    const auto clientSize = [&](int dpi, qreal ratio, const QRect& workArea, const QMargins& margins = {}) {
+        return MainWindowClientSize({dpi, ratio, workArea}, margins, 48);
+    };
     const QRect wide(0, 0, 1920, 1040);
-    const QRect small(0, 0, 1024, 700);
-    auto sizing = WindowSizingFor(96, wide, 48);
-    EXPECT_EQ(sizing.kind, TWindowSizing::Kind::ClientSize);
-    EXPECT_EQ(sizing.size, QSize(1020, 630));
-    sizing = WindowSizingFor(120, wide, 48);
-    EXPECT_EQ(sizing.kind, TWindowSizing::Kind::OuterSize);
-    EXPECT_EQ(sizing.size, QSize(1146, 758));
-    EXPECT_EQ(WindowSizingFor(120, small, 48).size, QSize(1024, 700));
-    sizing = WindowSizingFor(144, small, 48);
-    EXPECT_EQ(sizing.kind, TWindowSizing::Kind::WorkArea);
-    EXPECT_EQ(sizing.size, small.size());
-    EXPECT_EQ(WindowSizingFor(110, wide, 48).kind, TWindowSizing::Kind::Designed);
+    EXPECT_EQ(clientSize(96, 1.0, wide), QSize(1020, 630));
+    EXPECT_EQ(clientSize(96, 1.0, wide, frame), QSize(1020, 630));
+    // 1146 x 758 device pixels with the frame.
+    EXPECT_EQ(clientSize(120, 1.0, wide, frame), QSize(1144, 733));
+    // Qt's scaling at 125 %: 917 x 606 logical, reduced to a work area of 1024
+    // x 768 device pixels (819 x 614 logical), frame included.
+    EXPECT_EQ(clientSize(120, 1.25, QRect(0, 0, 819, 614)), QSize(819, 606));
+    EXPECT_EQ(clientSize(120, 1.25, QRect(0, 0, 819, 614), frame), QSize(817, 581));
+    EXPECT_EQ(clientSize(144, 1.5, QRect(0, 0, 1000, 700), frame), QSize(998, 675));
+    EXPECT_EQ(clientSize(110, 1.0, wide), DesignedClientSize);
+    // A work area smaller than the window at 96 dpi: nothing lies off the screen.
+    EXPECT_EQ(clientSize(96, 1.0, QRect(0, 0, 800, 600), frame), QSize(798, 575));
     EXPECT_EQ(CentredLeft(499, 600), -50) << "truncated toward zero";
 }
 
