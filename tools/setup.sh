@@ -11,7 +11,7 @@ BUILD_PACKAGES=(
   libpugixml-dev zlib1g-dev
   libsqlcipher-dev libssl-dev
   libcurl4-openssl-dev libcpp-httplib-dev
-  libsodium-dev
+  libsodium-dev libfontconfig-dev
 )
 
 # Needed only by the tests, the fuzz targets and the benchmarks.

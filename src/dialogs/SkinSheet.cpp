@@ -15,14 +15,16 @@ QString StripComments(const QString& sheet)
     result.reserve(sheet.size());
     qsizetype i = 0;
     while (i < sheet.size()) {
-        if (sheet.mid(i, 2) == QLatin1String("/*")) {
-            const qsizetype end = sheet.indexOf(QLatin1String("*/"), i + 2);
-            if (end < 0)
-                break;
-            i = end + 2;
-            continue;
+        const qsizetype start = sheet.indexOf(QLatin1String("/*"), i);
+        if (start < 0) {
+            result += QStringView(sheet).mid(i);
+            break;
         }
-        result += sheet[i++];
+        result += QStringView(sheet).mid(i, start - i);
+        const qsizetype end = sheet.indexOf(QLatin1String("*/"), start + 2);
+        if (end < 0)
+            break;
+        i = end + 2;
     }
     return result;
 }
@@ -64,6 +66,9 @@ bool IsNameChar(QChar c)
 // an empty text when it has none. Quoted attribute values are left alone.
 QString ReplaceTreeType(const QString& selector, const QString& className)
 {
+    // Most selectors name no tree at all.
+    if (!selector.contains(TreeType))
+        return {};
     QString result;
     bool replaced = false;
     QChar quote;
@@ -75,7 +80,7 @@ QString ReplaceTreeType(const QString& selector, const QString& className)
                 quote = QChar();
         } else if (c == u'"' || c == u'\'') {
             quote = c;
-        } else if (selector.mid(i, TreeType.size()) == TreeType
+        } else if (QStringView(selector).mid(i).startsWith(TreeType)
                    && (i == 0 || !(IsNameChar(selector[i - 1]) || selector[i - 1] == u'.' || selector[i - 1] == u'#'
                                    || selector[i - 1] == u':'))
                    && (i + TreeType.size() == selector.size() || !IsNameChar(selector[i + TreeType.size()]))) {

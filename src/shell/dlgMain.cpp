@@ -19,6 +19,7 @@
 #include "shell/MainWindowLogic.h"
 #include "shell/SetupData.h"
 #include "shell/SetupFile.h"
+#include "shell/StartupData.h"
 #include "shell/StartupTexts.h"
 #include "shell/TDebugThread.h"
 #include "support/WindowChannel.h"
@@ -26,6 +27,7 @@
 #include "update/UpdateKeys.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -198,10 +200,11 @@ void TFrmVantorMain::CreateControls()
 
 void TFrmVantorMain::FormCreate()
 {
-    dataModule_ = std::make_unique<TDM>();
+    // The data steps ran while Qt started (see main); their results decide here.
+    TStartupData data = TakeStartupData(programFolder_);
+    dataModule_ = std::move(data.DataModule);
     DM = dataModule_.get();
-    DeleteStagingFolder();
-    if (!LoadConfiguration())
+    if (!LoadConfiguration(data))
         return;
     SetupLayout();
     LoadCaptions();
@@ -229,19 +232,14 @@ bool TFrmVantorMain::LoadSetupData()
     return vantor::LoadSetupData(GlobalSetupData, programFolder_, check);
 }
 
-bool TFrmVantorMain::LoadInstalledCatalogues()
-{
-    return vantor::LoadInstalledCatalogues(*dataModule_, CataloguesFolder, GlobalSetupData, InstalledVersion);
-}
-
 int TFrmVantorMain::FindIndexOfInstalledCatalogue(const QString& ACode) const
 {
     return vantor::FindIndexOfInstalledCatalogue(InstalledVersion, ACode);
 }
 
-bool TFrmVantorMain::LoadConfiguration()
+bool TFrmVantorMain::LoadConfiguration(const TStartupData& Data)
 {
-    if (!LoadSetupData()) {
+    if (!Data.SetupRead) {
         FatalError(QLatin1String(StartupTexts::ConfigurationError));
         return false;
     }
@@ -249,12 +247,12 @@ bool TFrmVantorMain::LoadConfiguration()
     // Never stored: every run starts with them off.
     GlobalSetupData.AdvancedOptions = TAdvancedOptions{};
 
-    if (!LoadTranslations(GlobalSetupData.LanguageFile)) {
+    if (!Data.TranslationsLoaded) {
         FatalError(QString::fromLatin1(StartupTexts::LanguageFileNotFound).arg(QLatin1String(LanguageFileBareName)));
         return false;
     }
 
-    if (!LoadInstalledCatalogues()) {
+    if (!Data.CataloguesFound) {
         FatalError(QLatin1String(StartupTexts::CatalogueDatabaseError));
         return false;
     }
@@ -417,15 +415,27 @@ void TFrmVantorMain::ApplyOemData()
         TitleWindow = ComposeTitleWindow(data.sName, data.sProduct, data.Version);
         UpdateTitle();
         static_cast<QLabel*>(pnlTitle)->setText(' ' + data.sProduct);
-        QImage picture;
-        if (LoadPngIntoBitmap(data.Logo.get(), picture)) {
-            imgLogo->setPixmap(QPixmap::fromImage(picture));
-            imgLogo->resize(picture.size());
-        }
-        PlaceWelcomeAndLogo();
-        imgLogo->setVisible(!imgLogo->pixmap().isNull());
+        // The logo need not be in the first frame: it is decoded once the
+        // window is up (ShowLogo), which brings the window up sooner.
+        pendingLogo_ = data.Logo ? data.Logo->readAll() : QByteArray();
+        if (isVisible())
+            ShowLogo();
     }
     // data releases the logo stream and the texts when it goes.
+}
+
+void TFrmVantorMain::ShowLogo()
+{
+    QBuffer stream(&pendingLogo_);
+    stream.open(QIODevice::ReadOnly);
+    QImage picture;
+    if (LoadPngIntoBitmap(&stream, picture)) {
+        imgLogo->setPixmap(QPixmap::fromImage(picture));
+        imgLogo->resize(picture.size());
+    }
+    pendingLogo_.clear();
+    PlaceWelcomeAndLogo();
+    imgLogo->setVisible(!imgLogo->pixmap().isNull());
 }
 
 void TFrmVantorMain::UpdateTitle()
@@ -470,6 +480,8 @@ void TFrmVantorMain::EnginePanelCallback(bool ShowWelcome, bool ShowContainer)
 void TFrmVantorMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    if (!pendingLogo_.isEmpty())
+        QTimer::singleShot(0, this, &TFrmVantorMain::ShowLogo);
     if (!frameChecked_) {
         // Sized and centred before the frame existed: once it does, the
         // window is sized and centred again with it.

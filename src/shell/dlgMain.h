@@ -5,6 +5,7 @@
 #include "engine/EngineHost.h"
 
 #include <QAction>
+#include <QByteArray>
 #include <QMainWindow>
 #include <QMargins>
 #include <QString>
@@ -18,6 +19,7 @@ class QWidget;
 namespace vantor {
 
 class TDM;
+struct TStartupData;
 class TItemLabel;
 class TSkinManager;
 namespace platform {
@@ -80,9 +82,8 @@ private:
     void CreateControls();
     void FormCreate();
     void FormDestroy();
-    bool LoadConfiguration();
+    bool LoadConfiguration(const TStartupData& Data);
     bool LoadSetupData();
-    bool LoadInstalledCatalogues();
     bool LoadEngine(bool ShowError);
     bool InitializeEngine(bool ShowError);
     void ReinitializeEngine();
@@ -95,6 +96,7 @@ private:
     void PlaceWelcomeAndLogo();
     void LoadCaptions();
     void ApplyOemData();
+    void ShowLogo();
     void UpdateTitle();
     void HighlightItem(TItemLabel* Control, bool Main);
     void RestoreItem(TItemLabel* Label, const QString& Caption, bool Main);
@@ -114,6 +116,7 @@ private:
     bool idlePending_ = false;
     bool fatalError_ = false;
     bool frameChecked_ = false;
+    QByteArray pendingLogo_; // the branding logo until the window is up
     QMargins frameUsed_;
     static constexpr int FrameWaitAttempts = 50;
     static constexpr int FrameWaitMilliseconds = 20;

@@ -1,5 +1,6 @@
 // Entry of the main program.
 #include "common/uConstants.h"
+#include "shell/StartupData.h"
 #include "shell/dlgMain.h"
 #include "support/FileSystem.h"
 #include "support/NamedObject.h"
@@ -14,6 +15,10 @@ int main(int argc, char** argv)
     // same object and starts normally.
     platform::NamedObject appMutex;
     appMutex.Open(QLatin1String(AppMutexName));
+
+    // The configuration, translations and catalogue checks need no window:
+    // they run while Qt starts, and the main window takes their results.
+    BeginStartupData(platform::ProgramFolder());
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantor"));

@@ -2,11 +2,10 @@
 
 #include <QFile>
 
-#include <curl/curl.h>
+#include "update/CurlLibrary.h"
 
 #include <atomic>
 #include <chrono>
-#include <mutex>
 
 namespace vantor {
 
@@ -18,12 +17,6 @@ constexpr long ReceiveBufferSize = 512L * 1024L;
 const QString StockAccept = QStringLiteral("text/html, */*");
 const QString StockUserAgent = QStringLiteral("Vantor HTTP client");
 
-void InitialiseCurl()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 bool IsSuccessStatus(long Status)
 {
     return Status >= 200 && Status < 300;
@@ -34,12 +27,18 @@ class CurlHeaderList {
 public:
     explicit CurlHeaderList(const QList<HttpHeader>& Headers)
     {
+        if (CurlApi() == nullptr)
+            return; // the client reports the missing library
         for (const HttpHeader& header : Headers) {
             const QByteArray line = (header.Name + QStringLiteral(": ") + header.Value).toUtf8();
-            list_ = curl_slist_append(list_, line.constData());
+            list_ = CurlApi()->slist_append(list_, line.constData());
         }
     }
-    ~CurlHeaderList() { curl_slist_free_all(list_); }
+    ~CurlHeaderList()
+    {
+        if (list_ != nullptr)
+            CurlApi()->slist_free_all(list_);
+    }
     CurlHeaderList(const CurlHeaderList&) = delete;
     CurlHeaderList& operator=(const CurlHeaderList&) = delete;
 
@@ -83,15 +82,16 @@ void SetDefaultHttpTimeouts(const HttpTimeouts& Timeouts)
 HttpClient::HttpClient()
     : ConnectTimeout(DefaultHttpTimeouts().Connect), StallTimeout(DefaultHttpTimeouts().Stall)
 {
-    InitialiseCurl();
-    curl_ = curl_easy_init();
+    if (const TCurlApi* api = CurlApi())
+        curl_ = api->easy_init();
     headers_.append({QStringLiteral("Accept"), StockAccept});
     headers_.append({QStringLiteral("User-Agent"), StockUserAgent});
 }
 
 HttpClient::~HttpClient()
 {
-    curl_easy_cleanup(static_cast<CURL*>(curl_));
+    if (curl_ != nullptr)
+        CurlApi()->easy_cleanup(static_cast<CURL*>(curl_));
 }
 
 void HttpClient::SetRequestHeader(const QString& Name, const QString& Value)
@@ -126,32 +126,32 @@ void HttpClient::Disconnect()
 void HttpClient::Prepare(const QString& Url, void* HeaderList, char* ErrorBuffer)
 {
     if (curl_ == nullptr)
-        throw HttpError("HTTP client could not be initialised");
+        throw HttpError("HTTP client could not be initialised (libcurl.so.4 missing?)");
     CURL* curl = static_cast<CURL*>(curl_);
     // Reset keeps the open connection, so consecutive requests to one server reuse it.
-    curl_easy_reset(curl);
+    CurlApi()->easy_reset(curl);
     ErrorBuffer[0] = '\0';
     const QByteArray url = Url.toUtf8();
-    curl_easy_setopt(curl, CURLOPT_URL, url.constData()); // copied by libcurl
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, ErrorBuffer);
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_PROXY, "");
-    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, static_cast<curl_slist*>(HeaderList));
-    curl_easy_setopt(curl, CURLOPT_BUFFERSIZE, ReceiveBufferSize);
+    CurlApi()->easy_setopt(curl, CURLOPT_URL, url.constData()); // copied by libcurl
+    CurlApi()->easy_setopt(curl, CURLOPT_ERRORBUFFER, ErrorBuffer);
+    CurlApi()->easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    CurlApi()->easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    CurlApi()->easy_setopt(curl, CURLOPT_PROXY, "");
+    CurlApi()->easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
+    CurlApi()->easy_setopt(curl, CURLOPT_HTTPHEADER, static_cast<curl_slist*>(HeaderList));
+    CurlApi()->easy_setopt(curl, CURLOPT_BUFFERSIZE, ReceiveBufferSize);
     if (ConnectTimeout > 0)
-        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(ConnectTimeout));
+        CurlApi()->easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(ConnectTimeout));
     if (Deadline) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(*Deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0)
             throw HttpError((Url + QStringLiteral(": no time left")).toStdString());
-        curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(left.count()));
+        CurlApi()->easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(left.count()));
     }
     // The progress callback watches for stalls (see TransferInfo) and for Disconnect.
-    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &HttpClient::TransferInfo);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, this);
+    CurlApi()->easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    CurlApi()->easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &HttpClient::TransferInfo);
+    CurlApi()->easy_setopt(curl, CURLOPT_XFERINFODATA, this);
     disconnected_ = false;
     stalled_ = false;
     lastBytes_ = -1;
@@ -163,14 +163,14 @@ void HttpClient::Fail(const QString& Url, int Code, const char* ErrorBuffer) con
         throw HttpError(QStringLiteral("%1: no data for %2 seconds").arg(Url).arg(StallTimeout).toStdString());
     const QString reason = ErrorBuffer[0] != '\0'
                                ? QString::fromUtf8(ErrorBuffer)
-                               : QString::fromUtf8(curl_easy_strerror(static_cast<CURLcode>(Code)));
+                               : QString::fromUtf8(CurlApi()->easy_strerror(static_cast<CURLcode>(Code)));
     throw HttpError((Url + QStringLiteral(": ") + reason).toStdString());
 }
 
 void HttpClient::CheckStatus(const QString& Url) const
 {
     long status = 0;
-    curl_easy_getinfo(static_cast<CURL*>(curl_), CURLINFO_RESPONSE_CODE, &status);
+    CurlApi()->easy_getinfo(static_cast<CURL*>(curl_), CURLINFO_RESPONSE_CODE, &status);
     if (!IsSuccessStatus(status))
         throw HttpError(QStringLiteral("%1: HTTP status %2").arg(Url).arg(status).toStdString());
 }
@@ -181,14 +181,14 @@ std::int64_t HttpClient::Head(const QString& Url)
     const CurlHeaderList headerList(headers_);
     Prepare(Url, headerList.get(), errorBuffer);
     CURL* curl = static_cast<CURL*>(curl_);
-    curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
+    CurlApi()->easy_setopt(curl, CURLOPT_NOBODY, 1L);
 
-    const CURLcode result = curl_easy_perform(curl);
+    const CURLcode result = CurlApi()->easy_perform(curl);
     if (result != CURLE_OK)
         Fail(Url, result, errorBuffer);
     CheckStatus(Url);
     curl_off_t length = -1;
-    curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+    CurlApi()->easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
     return length;
 }
 
@@ -202,10 +202,10 @@ void HttpClient::Get(const QString& Url, QFile& File, std::int64_t MaxBytes)
     transfer.Client = this;
     transfer.File = &File;
     transfer.MaxBytes = MaxBytes;
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &HttpClient::WriteBody);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
+    CurlApi()->easy_setopt(curl, CURLOPT_WRITEFUNCTION, &HttpClient::WriteBody);
+    CurlApi()->easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
 
-    const CURLcode result = curl_easy_perform(curl);
+    const CURLcode result = CurlApi()->easy_perform(curl);
     // The transfer was ended on request; the file keeps what arrived.
     if (disconnected_)
         return;
@@ -228,7 +228,7 @@ std::size_t HttpClient::WriteBody(char* Data, std::size_t Size, std::size_t Coun
     // The body of an error or redirect response is not the file asked for.
     if (!transfer->StatusChecked) {
         long status = 0;
-        curl_easy_getinfo(static_cast<CURL*>(client->curl_), CURLINFO_RESPONSE_CODE, &status);
+        CurlApi()->easy_getinfo(static_cast<CURL*>(client->curl_), CURLINFO_RESPONSE_CODE, &status);
         if (!IsSuccessStatus(status)) {
             transfer->StatusRefused = true;
             return 0;
@@ -236,7 +236,7 @@ std::size_t HttpClient::WriteBody(char* Data, std::size_t Size, std::size_t Coun
         transfer->StatusChecked = true;
         // A body announced too long is refused before any of it is written.
         curl_off_t announced = -1;
-        curl_easy_getinfo(static_cast<CURL*>(client->curl_), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
+        CurlApi()->easy_getinfo(static_cast<CURL*>(client->curl_), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
         if (transfer->MaxBytes >= 0 && announced > transfer->MaxBytes) {
             transfer->TooLong = true;
             return 0;
