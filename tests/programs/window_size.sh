@@ -35,9 +35,16 @@ check() { # font_dpi expected_outer_width expected_outer_height|- expected_clien
   env ${dpi:+QT_FONT_DPI=$dpi} TMPDIR="$WORK/tmp" "$WORK/install/Vantor" &
   PROGRAM_PID=$!
   main=$(wait_for_window "$PROGRAM_PID" 30 ".* - [0-9]+\.[0-9]+\.[0-9]+  \[.* : ITALY\]") || fail "no main window (font dpi ${dpi:-96})"
-  # The window is sized again once the window manager has framed it.
-  sleep 1.5
-  read -r left top width height cwidth cheight <<<"$(framed_geometry "$main")"
+  # The window is sized again once the window manager has framed it: wait
+  # until its geometry has settled (the same over half a second).
+  local previous="" current=""
+  for _ in $(seq 1 50); do
+    sleep 0.25
+    current=$(framed_geometry "$main")
+    [ "$current" = "$previous" ] && break
+    previous=$current
+  done
+  read -r left top width height cwidth cheight <<<"$current"
   echo "font dpi ${dpi:-96}: framed window at $left,$top size ${width}x$height, client ${cwidth}x$cheight"
   [ "$left" -ge 0 ] && [ "$top" -ge 0 ] && [ $((left + width)) -le 1024 ] && [ $((top + height)) -le 768 ] ||
     fail "the framed window leaves the screen (font dpi ${dpi:-96})"
