@@ -33,6 +33,10 @@ QString ComposeTitleWindow(const QString& name, const QString& product, const TI
 
 inline constexpr QSize DesignedClientSize{672, 467};
 
+// The title band at the top of the client area.
+inline constexpr int TitleBandHeight = 45;
+inline constexpr int TitleBandTopMargin = 3;
+
 // The screen as the window is planned on it: its density in device pixels per
 // inch (Qt's logical DPI times the device pixel ratio), that ratio, and the
 // work area in Qt's logical pixels.
