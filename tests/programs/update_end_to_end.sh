@@ -26,6 +26,16 @@ stop_all() {
   [ -n "$SERVER_PID" ] && kill "$SERVER_PID" 2>/dev/null || true
   pkill -f "^$INST/" 2>/dev/null || true
 }
+# On a failure: what was on the screen, what the program said, what was served.
+details() {
+  echo "--- visible windows"
+  for w in $(xdotool search --onlyvisible --name "." 2>/dev/null || true); do xdotool getwindowname "$w" 2>/dev/null || true; done
+  echo "--- Vantor's output"
+  cat "$WORK/vantor.log" 2>/dev/null || true
+  echo "--- server log"
+  tail -20 "$WORK/server.log" 2>/dev/null || true
+}
+FAIL_DETAILS=details
 # Keeps the test's own exit status through the clean-up.
 trap 'rc=$?; stop_all; (exit $rc); cleanup' EXIT
 
@@ -108,7 +118,7 @@ wait_for_title() {
   return 1
 }
 
-env -u XDG_RUNTIME_DIR HOME="$WORK/home" TMPDIR="$TMPD" "${RUN_AS[@]}" "$INST/Vantor" &
+env -u XDG_RUNTIME_DIR HOME="$WORK/home" TMPDIR="$TMPD" "${RUN_AS[@]}" "$INST/Vantor" 2>"$WORK/vantor.log" &
 PROGRAM_PID=$!
 
 question=$(wait_for_window "$PROGRAM_PID" 60 "Confirmation") || fail "Vantor did not ask about the update"

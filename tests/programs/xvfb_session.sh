@@ -15,7 +15,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# A test may name a function in FAIL_DETAILS that prints what helps explain a failure.
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -n "${FAIL_DETAILS:-}" ]; then "$FAIL_DETAILS" >&2 || true; fi
+  exit 1
+}
 
 # Xvfb picks a free display itself; two sessions starting at the same moment
 # can still collide on one, so a server that ends early is started again.
