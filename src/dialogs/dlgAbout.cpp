@@ -8,7 +8,7 @@
 #include "data/DataModule.h"
 #include "dialogs/LicenceResources.h"
 #include "dialogs/RtfReader.h"
-#include "dialogs/VantorComponents.h"
+#include "skins/VantorComponents.h"
 #include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
 #include "support/OsFacts.h"

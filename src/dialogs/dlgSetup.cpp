@@ -3,7 +3,7 @@
 #include "common/WindowPlacement.h"
 #include "common/uConstants.h"
 #include "data/InstalledVersion.h"
-#include "dialogs/VantorComponents.h"
+#include "skins/VantorComponents.h"
 #include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
 

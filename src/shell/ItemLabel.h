@@ -2,7 +2,7 @@
 // the mouse entering and leaving it.
 #pragma once
 
-#include "dialogs/SkinControls.h"
+#include "skins/SkinControls.h"
 
 namespace vantor {
 

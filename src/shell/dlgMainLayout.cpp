@@ -6,8 +6,8 @@
 #include "common/WindowPlacement.h"
 #include "common/uGlobals.h"
 #include "data/InstalledVersion.h"
-#include "dialogs/CommandPanelStyle.h"
-#include "dialogs/SkinManager.h"
+#include "skins/CommandPanelStyle.h"
+#include "skins/SkinManager.h"
 #include "shell/ItemLabel.h"
 #include "shell/MainWindowLogic.h"
 

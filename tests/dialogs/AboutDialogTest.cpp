@@ -1,5 +1,5 @@
 #include "data/InstalledVersion.h"
-#include "dialogs/VantorComponents.h"
+#include "skins/VantorComponents.h"
 #include "dialogs/dlgAbout.h"
 #include "i18n/uLanguages.h"
 #include "testlib/TempFolder.h"

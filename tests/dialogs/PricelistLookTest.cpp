@@ -7,7 +7,7 @@
 #include "data/DataModule.h"
 #include "dialogs/PricelistModel.h"
 #include "dialogs/PricelistPage.h"
-#include "dialogs/VantorComponents.h"
+#include "skins/VantorComponents.h"
 #include "i18n/uLanguages.h"
 #include "testlib/TempFolder.h"
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "data/InstalledVersion.h"
-#include "dialogs/VantorComponents.h"
+#include "skins/VantorComponents.h"
 #include "i18n/uLanguages.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "catalogue/CatalogueBuilder.h"
 #include "common/uGlobals.h"
 #include "data/InstalledVersion.h"
-#include "dialogs/VantorComponents.h"
+#include "skins/VantorComponents.h"
 #include "dialogs/dlgSetup.h"
 #include "shell/ItemLabel.h"
 #include "shell/dlgMain.h"

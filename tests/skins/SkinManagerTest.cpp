@@ -1,4 +1,4 @@
-#include "dialogs/SkinManager.h"
+#include "skins/SkinManager.h"
 
 #include "testlib/RecordingPresenter.h"
 #include "testlib/TempFolder.h"

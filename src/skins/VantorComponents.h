@@ -2,9 +2,9 @@
 // that drives it, and the skin set-up of the program.
 #pragma once
 
-#include "dialogs/CommandPanelStyle.h"
-#include "dialogs/SkinControls.h"
-#include "dialogs/SkinManager.h"
+#include "skins/CommandPanelStyle.h"
+#include "skins/SkinControls.h"
+#include "skins/SkinManager.h"
 
 #include <QFrame>
 

@@ -1,4 +1,4 @@
-#include "dialogs/SkinSheet.h"
+#include "skins/SkinSheet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The skins that ship with the program: they must parse, find their pictures
 // and tell the emphasised OK button and the title band apart.
-#include "dialogs/VantorComponents.h"
+#include "skins/VantorComponents.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "dialogs/SkinControls.h"
+#include "skins/SkinControls.h"
 
 #include <QStyle>
 #include <QStyleOptionButton>

@@ -1,4 +1,4 @@
-#include "dialogs/CommandPanelStyle.h"
+#include "skins/CommandPanelStyle.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "dialogs/VantorComponents.h"
+#include "skins/VantorComponents.h"
 
 #include <QSizePolicy>
 

@@ -1,5 +1,5 @@
-#include "dialogs/CommandPanelStyle.h"
-#include "dialogs/SkinManager.h"
+#include "skins/CommandPanelStyle.h"
+#include "skins/SkinManager.h"
 
 #include <gtest/gtest.h>
 

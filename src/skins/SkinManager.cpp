@@ -1,6 +1,6 @@
-#include "dialogs/SkinManager.h"
+#include "skins/SkinManager.h"
 
-#include "dialogs/SkinSheet.h"
+#include "skins/SkinSheet.h"
 
 #include <QApplication>
 #include <QFile>
