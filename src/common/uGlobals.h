@@ -98,6 +98,11 @@ struct TGlobalSetupData {
 // The one settings record of the process.
 extern TGlobalSetupData GlobalSetupData;
 
+// The usage type (branding variant) of an OEM identifier; the two are
+// numbered differently. Identifiers without a variant of their own keep
+// Current.
+TUsageType UsageTypeOfOem(std::int32_t OemId, TUsageType Current);
+
 // RootPath + "Catalogues/": where the installed catalogues are looked for.
 // Always inside the program folder, unlike the configured CataloguePath.
 extern QString CataloguesFolder;

@@ -17,11 +17,7 @@ bool LoadSetupData(TGlobalSetupData& data, const QString& programFolder, const P
     if (!ReadSetupFile(data))
         return false;
 
-    // The OEM identifier and the usage type are numbered differently.
-    if (data.OemId == 0)
-        data.UsageType = TUsageType::utMaronel;
-    else if (data.OemId == 3)
-        data.UsageType = TUsageType::utKelvra;
+    data.UsageType = UsageTypeOfOem(data.OemId, data.UsageType);
 
     data.LanguageFile = data.RootPath + QLatin1String(LanguageFileRelative);
     data.Database.Pricelist.sPassword = QLatin1String(DatabasePassword);

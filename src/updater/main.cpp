@@ -1,6 +1,8 @@
 // Updater: installs the staged database and catalogue files over the
 // installation once the main program has ended, and restarts it.
+#include "support/FileSystem.h"
 #include "updater/FrmUpdater.h"
+#include "updater/UpdaterSkin.h"
 #include "updater/uMain.h"
 
 #include <QApplication>
@@ -18,6 +20,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Updater"));
+    vantor::ApplyUpdaterSkin(vantor::platform::ProgramFolder());
     vantor::TFrmUpdater form;
     form.show();
     return app.exec();
