@@ -1,12 +1,57 @@
 #include "shell/ItemLabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace vantor {
 
+namespace {
+
+// What assistive technology sees of an entry: a button with the entry's
+// caption as its name, which it can press.
+class TItemLabelAccessible final : public QAccessibleWidget {
+public:
+    explicit TItemLabelAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && !widget()->accessibleName().isEmpty())
+            return widget()->accessibleName();
+        if (t == QAccessible::Name)
+            return static_cast<const TItemLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override
+    {
+        return widget()->isEnabled() ? QStringList{pressAction()} : QStringList();
+    }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction() && widget()->isEnabled())
+            emit static_cast<TItemLabel*>(widget())->Clicked();
+    }
+};
+
+QAccessibleInterface* ItemLabelAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(TItemLabel::staticMetaObject.className()) && object->isWidgetType())
+        return new TItemLabelAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
 TItemLabel::TItemLabel(QWidget* parent) : TSkinLabel(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(ItemLabelAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void TItemLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -14,6 +59,21 @@ void TItemLabel::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && isEnabled() && rect().contains(event->position().toPoint()))
         emit Clicked();
     TSkinLabel::mouseReleaseEvent(event);
+}
+
+void TItemLabel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (isEnabled() && !event->isAutoRepeat())
+            emit Clicked();
+        event->accept();
+        return;
+    default:
+        TSkinLabel::keyPressEvent(event);
+    }
 }
 
 void TItemLabel::enterEvent(QEnterEvent* event)
@@ -24,8 +84,23 @@ void TItemLabel::enterEvent(QEnterEvent* event)
 
 void TItemLabel::leaveEvent(QEvent* event)
 {
-    emit MouseLeave();
+    // The highlight stays while the entry has the keyboard focus.
+    if (!hasFocus())
+        emit MouseLeave();
     TSkinLabel::leaveEvent(event);
+}
+
+void TItemLabel::focusInEvent(QFocusEvent* event)
+{
+    emit MouseEnter();
+    TSkinLabel::focusInEvent(event);
+}
+
+void TItemLabel::focusOutEvent(QFocusEvent* event)
+{
+    if (!underMouse())
+        emit MouseLeave();
+    TSkinLabel::focusOutEvent(event);
 }
 
 } // namespace vantor

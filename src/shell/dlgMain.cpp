@@ -201,6 +201,9 @@ void TFrmVantorMain::FormCreate()
     SetupLayout();
     LoadCaptions();
     ApplyOemData();
+    // The keyboard starts on the welcome panel itself: no entry shows
+    // highlighted before the user moves, and Tab reaches the first one.
+    pnlWelcome->setFocus(Qt::OtherFocusReason);
     windowChannel_->Listen(objectName());
     idlePending_ = true;
 }
@@ -317,6 +320,14 @@ void TFrmVantorMain::LoadCaptions()
     lblUpsSelectorRuntime->setText(ItemsCaption.UpsSelRuntime);
     lblSetup->setText(ItemsCaption.Setup);
     lblAbout->setText(ItemsCaption.About);
+    // Screen readers name the entries by their captions, also while a
+    // highlight shows them in capitals.
+    lblUpsSelectorBase->setAccessibleName(ItemsCaption.UpsSelBase);
+    lblUpsSelectorAdvanced->setAccessibleName(ItemsCaption.UpsSelAdvanced);
+    lblUpsSelectorModular->setAccessibleName(ItemsCaption.UpsSelModular);
+    lblUpsSelectorRuntime->setAccessibleName(ItemsCaption.UpsSelRuntime);
+    lblSetup->setAccessibleName(ItemsCaption.Setup);
+    lblAbout->setAccessibleName(ItemsCaption.About);
 }
 
 void TFrmVantorMain::UpdateTitle()

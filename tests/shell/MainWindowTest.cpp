@@ -22,6 +22,10 @@
 #include <QPointer>
 #include <QProcess>
 
+#include <QAccessible>
+#include <QSignalSpy>
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 using namespace vantor;
@@ -167,6 +171,42 @@ TEST_F(MainWindow, TheEnginesCallbackSwitchesBetweenWelcomeAndContainer)
     window.EnginePanelCallback(true, false);
     EXPECT_TRUE(window.pnlContainer->isHidden());
     EXPECT_FALSE(window.pnlWelcome->isHidden());
+}
+
+TEST_F(MainWindow, TheEntriesWorkFromTheKeyboardAndAreButtonsToScreenReaders)
+{
+    InstallEngine("result0");
+    TFrmVantorMain window(program.path());
+    ASSERT_TRUE(window.IsEngineReady());
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_FALSE(window.lblUpsSelectorBase->hasFocus()) << "nothing is highlighted before the user moves";
+
+    // Tab reaches the first entry, which shows the focus as the hover does.
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_Tab);
+    ASSERT_TRUE(window.lblUpsSelectorBase->hasFocus());
+    EXPECT_EQ(window.lblUpsSelectorBase->text(), "BASE SELECTION");
+    QTest::keyClick(window.lblUpsSelectorBase, Qt::Key_Tab);
+    EXPECT_TRUE(window.lblUpsSelectorAdvanced->hasFocus());
+    EXPECT_EQ(window.lblUpsSelectorBase->text(), "Base selection");
+
+    // Space or Return opens it (the test engine's base selector shows the container).
+    QSignalSpy advanced(window.lblUpsSelectorAdvanced, &TItemLabel::Clicked);
+    QTest::keyClick(window.lblUpsSelectorAdvanced, Qt::Key_Space);
+    EXPECT_EQ(advanced.count(), 1);
+    QTest::keyClick(window.lblUpsSelectorAdvanced, Qt::Key_Backtab);
+    ASSERT_TRUE(window.lblUpsSelectorBase->hasFocus());
+    QTest::keyClick(window.lblUpsSelectorBase, Qt::Key_Return);
+    EXPECT_FALSE(window.pnlContainer->isHidden());
+
+    for (TItemLabel* label : {window.lblUpsSelectorBase, window.lblSetup, window.lblAbout}) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(label);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->role(), QAccessible::Button);
+        EXPECT_EQ(accessible->text(QAccessible::Name), label == window.lblSetup ? "Setup" : label->accessibleName());
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty());
+    }
 }
 
 TEST_F(MainWindow, HoverEmphasisesEnabledItemsAndRestoresTheTranslatedCaption)
