@@ -1,5 +1,6 @@
 #include "skins/SkinControls.h"
 
+#include <QApplication>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -62,7 +63,8 @@ void TSkinButton::SetShowFocusRect(bool AShow)
 
 void TSkinButton::paintEvent(QPaintEvent* AEvent)
 {
-    if (showFocusRect_) {
+    // Without a skin nothing else would show where the keyboard is.
+    if (showFocusRect_ || qApp->styleSheet().isEmpty()) {
         QPushButton::paintEvent(AEvent);
         return;
     }
@@ -72,6 +74,31 @@ void TSkinButton::paintEvent(QPaintEvent* AEvent)
     initStyleOption(&option);
     option.state &= ~QStyle::State_HasFocus;
     painter.drawControl(QStyle::CE_PushButton, option);
+}
+
+namespace {
+
+void MarkFocus(QWidget* AWidget, bool AFocused)
+{
+    AWidget->setProperty("skinFocus", AFocused);
+    // Style sheets read properties when a widget is polished.
+    AWidget->style()->unpolish(AWidget);
+    AWidget->style()->polish(AWidget);
+    AWidget->update();
+}
+
+} // namespace
+
+void TSkinButton::focusInEvent(QFocusEvent* AEvent)
+{
+    QPushButton::focusInEvent(AEvent);
+    MarkFocus(this, true);
+}
+
+void TSkinButton::focusOutEvent(QFocusEvent* AEvent)
+{
+    QPushButton::focusOutEvent(AEvent);
+    MarkFocus(this, false);
 }
 
 TSkinLabel::TSkinLabel(QWidget* AParent)

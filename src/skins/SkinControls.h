@@ -25,7 +25,10 @@ inline constexpr char SkinSectionProperty[] = "skinSection";
 void SetSkinSection(QWidget* AWidget, const QString& ASection);
 QString SkinSection(const QWidget* AWidget);
 
-// Push button whose focus rectangle can be switched off.
+// Push button whose focus rectangle can be switched off. The keyboard focus
+// still shows: the property "skinFocus" is "true" while it has the focus, for
+// the skins to draw their own mark; without a skin the platform's focus
+// rectangle stays.
 class TSkinButton : public QPushButton {
     Q_OBJECT
 
@@ -37,6 +40,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* AEvent) override;
+    void focusInEvent(QFocusEvent* AEvent) override;
+    void focusOutEvent(QFocusEvent* AEvent) override;
 
 private:
     bool showFocusRect_ = true;

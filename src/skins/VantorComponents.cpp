@@ -33,6 +33,8 @@ TCommandPanelEx::TCommandPanelEx(QWidget* AOwner)
     // Created in this order so that OK precedes Cancel in the tab order.
     buttonOk_ = MakeButton(QStringLiteral("ButtonOk"), this);
     buttonCancel_ = MakeButton(QStringLiteral("ButtonCancel"), this);
+    // Return in the dialog confirms (Escape cancels, as in every dialog).
+    buttonOk_->setDefault(true);
     cancelFromRight_ = CommandButtonDefaultWidth + CommandButtonRightMargin;
     okFromRight_ = cancelFromRight_ + CommandButtonDefaultWidth + CommandButtonGap;
     buttonOk_->move(buttonOk_->x(), top);
@@ -70,6 +72,9 @@ void TCommandPanelEx::ShowSingleButton()
     const bool cancel = SingleButtonIsCancel(GlobalSetupData.UsageType);
     buttonCancel_->setVisible(cancel);
     buttonOk_->setVisible(!cancel);
+    // The one button left is what Return presses.
+    buttonCancel_->setDefault(cancel);
+    buttonOk_->setDefault(!cancel);
 }
 
 void TCommandPanelEx::ApplyLabelColors()

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -344,6 +345,27 @@ TEST_F(SetupDialogTest, RunSetupDialogTellsWhetherTheUserConfirmed)
     EXPECT_TRUE(GlobalSetupData.ShowPrices);
     EXPECT_TRUE(presenter.shown.isEmpty());
     EXPECT_TRUE(owner.findChildren<TFrmSetup*>().isEmpty()); // released
+}
+
+TEST_F(SetupDialogTest, ReturnConfirmsAndEscapeCancelsWhereverTheFocusIs)
+{
+    RecordingPresenter presenter;
+    WhenOpen([](TFrmSetup& dialog) {
+        dialog.chkShowPrices->setChecked(true);
+        QTest::keyClick(dialog.cmbLanguages, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(RunSetupDialog(nullptr));
+    EXPECT_FALSE(GlobalSetupData.ShowPrices);
+
+    WhenOpen([](TFrmSetup& dialog) {
+        dialog.chkShowPrices->setChecked(true);
+        // The focus on a check box, not on OK: Return still confirms.
+        dialog.chkShowPrices->setFocus();
+        QTest::keyClick(dialog.chkShowPrices, Qt::Key_Return);
+    });
+    EXPECT_TRUE(RunSetupDialog(nullptr));
+    EXPECT_TRUE(GlobalSetupData.ShowPrices);
+    EXPECT_TRUE(presenter.shown.isEmpty());
 }
 
 TEST_F(SetupDialogTest, AnErrorWhileTheDialogRunsIsReportedAndCountsAsCancelled)
