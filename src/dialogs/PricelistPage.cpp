@@ -122,6 +122,7 @@ void TPricelistPage::LoadCaptions()
     model_->SetTitle(PricelistModel::ColDescription, GetText(QStringLiteral("IDS_COMMON_35")));
     model_->SetTitle(PricelistModel::ColPrice, GetText(QStringLiteral("IDS_COMMON_37")));
     mnuPricelistFind_->setText(GetText(QStringLiteral("IDS_COMMON_58")));
+    grid_->setAccessibleName(PageCaption());
 }
 
 QString TPricelistPage::PageCaption() const

@@ -22,6 +22,7 @@
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTabBar>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -152,7 +153,9 @@ void TFrmAbout::BuildControls()
     lblHomePage = AboutLabel(pnlAboutBack, 174, ArialPixels(12));
     lblHomePage->setTextFormat(Qt::RichText);
     lblHomePage->setCursor(Qt::PointingHandCursor);
-    lblHomePage->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    // Reachable from the keyboard once it holds a link (ShowProductInfo).
+    lblHomePage->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    lblHomePage->setFocusPolicy(Qt::NoFocus);
     connect(lblHomePage, &QLabel::linkActivated, this, [this] { OpenHomePage(); });
     lblCopyright = AboutLabel(pnlAboutBack, 197, ArialPixels(12));
     // Shown when the engine gives no branding.
@@ -230,6 +233,10 @@ void TFrmAbout::LoadAboutCaptions()
     lvModules->setHorizontalHeaderLabels({QLatin1Char(' ') + GetText(QStringLiteral("IDS_CONTAINER_09")),
                                           QLatin1Char(' ') + GetText(QStringLiteral("IDS_CONTAINER_10")),
                                           QLatin1Char(' ') + GetText(QStringLiteral("IDS_CONTAINER_11"))});
+    // What screen readers call the pages' contents and the page list.
+    lvModules->setAccessibleName(GetText(QStringLiteral("IDS_CONTAINER_08")));
+    richLicence->setAccessibleName(GetText(QStringLiteral("IDS_CONTAINER_24")));
+    PageControl->tabBar()->setAccessibleName(about);
     // The pricelist page sets its own captions when it is created (OpenPricelist).
     const QString ok = GetText(QStringLiteral("IDS_COMMON_20"));
     pnlCommands->ButtonOk()->setText(ok);
@@ -266,6 +273,11 @@ void TFrmAbout::ShowProductInfo()
     homePage_ = data.sHomePage;
     lblHomePage->setText(QStringLiteral("<a href=\"%1\">%2</a>")
                              .arg(homePage_.toHtmlEscaped(), GetUrlCaption(homePage_).toHtmlEscaped()));
+    lblHomePage->setAccessibleName(GetUrlCaption(homePage_));
+    if (!homePage_.isEmpty()) {
+        lblHomePage->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+        lblHomePage->setFocusPolicy(Qt::StrongFocus);
+    }
     const QString version = QStringLiteral("%1.%2.%3")
                                 .arg(data.Version.wMajor)
                                 .arg(data.Version.wMinor)

@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QPointer>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -173,6 +174,10 @@ void TFrmSetup::InitCaptions()
     PageControl->setTabText(PageControl->indexOf(TabGeneral), GetText(QStringLiteral("IDS_CONTAINER_19")));
     grpCatalogues->setTitle(GetText(QStringLiteral("IDS_CONTAINER_25")));
     grpLanguages->setTitle(GetText(QStringLiteral("IDS_CONTAINER_04")));
+    // The lists are named by their groups' titles for screen readers.
+    cmbCatalogues->setAccessibleName(grpCatalogues->title());
+    cmbLanguages->setAccessibleName(grpLanguages->title());
+    PageControl->tabBar()->setAccessibleName(windowTitle());
     grpMiscellaneous->setTitle(GetText(QStringLiteral("IDS_COMMON_61")));
     chkAutoUpdate->setText(GetText(QStringLiteral("IDS_CONTAINER_06")));
     chkShowPrices->setText(GetText(QStringLiteral("IDS_CONTAINER_27")));

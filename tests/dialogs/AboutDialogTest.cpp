@@ -2,6 +2,7 @@
 #include "skins/VantorComponents.h"
 #include "dialogs/dlgAbout.h"
 #include "i18n/uLanguages.h"
+#include "testlib/AccessibleControls.h"
 #include "testlib/TempFolder.h"
 
 #include <QApplication>
@@ -252,6 +253,18 @@ TEST_F(AboutDialogTest, RunAboutDialogShowsModallyAndReleases)
     EXPECT_TRUE(shown.isNull());
     EXPECT_TRUE(owner.findChildren<TFrmAbout*>().isEmpty());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(AboutDialogTest, ScreenReadersCanAnnounceEveryControl)
+{
+    TFrmAbout dialog(nullptr, NoBranding);
+    dialog.show();
+    for (int page = 0; page < dialog.PageControl->count(); ++page) {
+        if (!dialog.PageControl->isTabVisible(page))
+            continue;
+        dialog.PageControl->setCurrentIndex(page);
+        EXPECT_EQ(UnannouncedControls(&dialog).join(", ").toStdString(), "") << "page " << page;
+    }
 }
 
 } // namespace

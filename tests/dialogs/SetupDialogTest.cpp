@@ -2,6 +2,7 @@
 #include "SetupDialogFixture.h"
 
 #include "dialogs/dlgSetup.h"
+#include "testlib/AccessibleControls.h"
 #include "testlib/RecordingPresenter.h"
 #include "testlib/TempFolder.h"
 
@@ -366,6 +367,14 @@ TEST_F(SetupDialogTest, ReturnConfirmsAndEscapeCancelsWhereverTheFocusIs)
     EXPECT_TRUE(RunSetupDialog(nullptr));
     EXPECT_TRUE(GlobalSetupData.ShowPrices);
     EXPECT_TRUE(presenter.shown.isEmpty());
+}
+
+TEST_F(SetupDialogTest, ScreenReadersCanAnnounceEveryControl)
+{
+    GlobalSetupData.DebugMode = true;
+    TFrmSetup dialog;
+    dialog.show();
+    EXPECT_EQ(UnannouncedControls(&dialog).join(", ").toStdString(), "");
 }
 
 TEST_F(SetupDialogTest, AnErrorWhileTheDialogRunsIsReportedAndCountsAsCancelled)

@@ -4,6 +4,7 @@
 
 #include "common/uGlobals.h"
 #include "support/Process.h"
+#include "testlib/AccessibleControls.h"
 #include "testlib/TempFolder.h"
 #include "updater/FrmUpdater.h"
 #include "updater/uMain.h"
@@ -94,6 +95,7 @@ TEST_F(UpdaterWindow, AfterASuccessShowsItAndRestartsTheMainProgramWhenClosed)
     EXPECT_FALSE(button_->isEnabled());
     ASSERT_TRUE(WaitFor([this] { return button_->isEnabled(); }));
     EXPECT_TRUE(button_->isDefault());
+    EXPECT_EQ(test::UnannouncedControls(&form_).join(", ").toStdString(), "");
     EXPECT_TRUE(started_.isEmpty()) << "never by itself";
 
     button_->click();
