@@ -67,6 +67,10 @@ TFrmVantorMain::TFrmVantorMain(const QString& programFolder, QWidget* parent)
 
 TFrmVantorMain::~TFrmVantorMain()
 {
+    // Closing moves the focus off an entry while QWidget tears the window down;
+    // by then the entries' handlers would reach a half-destroyed window.
+    for (auto* label : findChildren<TItemLabel*>())
+        label->disconnect(this);
     FormDestroy();
     if (TheMainWindow == this)
         TheMainWindow = nullptr;
@@ -178,6 +182,7 @@ void TFrmVantorMain::CreateControls()
         {lblAbout, actAbout, false, &TItemsCaption::About},
     };
     for (const auto& item : items) {
+        connect(item.label, &TItemLabel::Clicked, this, [this, item] { lastItem_ = item.label; });
         connect(item.label, &TItemLabel::Clicked, item.action, &QAction::trigger);
         connect(item.label, &TItemLabel::MouseEnter, this, [this, item] { HighlightItem(item.label, item.main); });
         connect(item.label, &TItemLabel::MouseLeave, this,
@@ -362,6 +367,9 @@ void TFrmVantorMain::EnginePanelCallback(bool ShowWelcome, bool ShowContainer)
 {
     pnlContainer->setVisible(ShowContainer);
     pnlWelcome->setVisible(ShowWelcome);
+    // Back on the welcome panel, the keyboard is where the user left it.
+    if (ShowWelcome && lastItem_ != nullptr && lastItem_->isVisible())
+        lastItem_->setFocus(Qt::OtherFocusReason);
     imgLogo->setVisible(ShowWelcome && !imgLogo->pixmap().isNull());
     if (imgLogo->isVisible()) {
         imgLogo->raise();

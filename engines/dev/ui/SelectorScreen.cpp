@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -274,6 +275,10 @@ QWidget* SelectorScreen::BuildFooter(const EngineSettings& settings)
     back->setCursor(Qt::PointingHandCursor);
     back->setAutoDefault(false);
     connect(back, &QPushButton::clicked, this, &SelectorScreen::BackRequested);
+    // Escape goes back too, from anywhere on the screen.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &SelectorScreen::BackRequested);
     layout->addWidget(back);
     return footer;
 }
