@@ -91,7 +91,7 @@ void PricelistModel::fetchMore(const QModelIndex& AParent)
         query_.FetchMore(FetchChunk);
     } catch (const db::DbError& error) {
         failed_ = true;
-        emit FetchFailed(error.Message());
+        emit FetchFailed(error.message());
     }
     CatchUp();
 }

@@ -189,7 +189,7 @@ bool TPricelistPage::FindProduct(const QString& AEntry)
             row = query.FindFirst(PricelistModel::ColumnField(PricelistModel::ColProductCode), *key);
         } catch (const db::DbError& error) {
             model_->CatchUp();
-            ShowErrorMessage(QString(), error.Message(), false);
+            ShowErrorMessage(QString(), error.message(), false);
             return false;
         }
     }

@@ -126,7 +126,7 @@ void HttpClient::Disconnect()
 void HttpClient::Prepare(const QString& Url, void* HeaderList, char* ErrorBuffer)
 {
     if (curl_ == nullptr)
-        throw HttpError("HTTP client could not be initialised (libcurl.so.4 missing?)");
+        throw HttpError(QStringLiteral("HTTP client could not be initialised (libcurl.so.4 missing?)"));
     CURL* curl = static_cast<CURL*>(curl_);
     // Reset keeps the open connection, so consecutive requests to one server reuse it.
     CurlApi()->easy_reset(curl);
@@ -145,7 +145,7 @@ void HttpClient::Prepare(const QString& Url, void* HeaderList, char* ErrorBuffer
     if (Deadline) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(*Deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0)
-            throw HttpError((Url + QStringLiteral(": no time left")).toStdString());
+            throw HttpError(Url + QStringLiteral(": no time left"));
         CurlApi()->easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(left.count()));
     }
     // The progress callback watches for stalls (see TransferInfo) and for Disconnect.
@@ -160,11 +160,11 @@ void HttpClient::Prepare(const QString& Url, void* HeaderList, char* ErrorBuffer
 void HttpClient::Fail(const QString& Url, int Code, const char* ErrorBuffer) const
 {
     if (stalled_)
-        throw HttpError(QStringLiteral("%1: no data for %2 seconds").arg(Url).arg(StallTimeout).toStdString());
+        throw HttpError(QStringLiteral("%1: no data for %2 seconds").arg(Url).arg(StallTimeout));
     const QString reason = ErrorBuffer[0] != '\0'
                                ? QString::fromUtf8(ErrorBuffer)
                                : QString::fromUtf8(CurlApi()->easy_strerror(static_cast<CURLcode>(Code)));
-    throw HttpError((Url + QStringLiteral(": ") + reason).toStdString());
+    throw HttpError(Url + QStringLiteral(": ") + reason);
 }
 
 void HttpClient::CheckStatus(const QString& Url) const
@@ -172,7 +172,7 @@ void HttpClient::CheckStatus(const QString& Url) const
     long status = 0;
     CurlApi()->easy_getinfo(static_cast<CURL*>(curl_), CURLINFO_RESPONSE_CODE, &status);
     if (!IsSuccessStatus(status))
-        throw HttpError(QStringLiteral("%1: HTTP status %2").arg(Url).arg(status).toStdString());
+        throw HttpError(QStringLiteral("%1: HTTP status %2").arg(Url).arg(status));
 }
 
 std::int64_t HttpClient::Head(const QString& Url)
@@ -210,10 +210,9 @@ void HttpClient::Get(const QString& Url, QFile& File, std::int64_t MaxBytes)
     if (disconnected_)
         return;
     if (transfer.WriteFailed)
-        throw HttpError((QStringLiteral("Cannot write %1: %2").arg(File.fileName(), File.errorString()))
-                            .toStdString());
+        throw HttpError(QStringLiteral("Cannot write %1: %2").arg(File.fileName(), File.errorString()));
     if (transfer.TooLong)
-        throw HttpError(QStringLiteral("%1: the body is longer than %2 bytes").arg(Url).arg(MaxBytes).toStdString());
+        throw HttpError(QStringLiteral("%1: the body is longer than %2 bytes").arg(Url).arg(MaxBytes));
     // A body cut short of its announced length (CURLE_PARTIAL_FILE) fails too.
     if (result != CURLE_OK && !transfer.StatusRefused)
         Fail(Url, result, errorBuffer);

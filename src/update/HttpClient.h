@@ -3,6 +3,8 @@
 // called from inside that callback. Everything runs on the calling thread.
 #pragma once
 
+#include "support/Error.h"
+
 #include <QList>
 #include <QString>
 
@@ -10,7 +12,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <stdexcept>
 
 class QFile;
 
@@ -18,9 +19,9 @@ namespace vantor {
 
 // Connection failures, time-outs, statuses that are no success (redirects
 // included: they are not followed) and file write errors.
-class HttpError : public std::runtime_error {
+class HttpError : public Error {
 public:
-    using std::runtime_error::runtime_error;
+    using Error::Error;
 };
 
 // Time-outs every new client starts with (seconds); the build's values

@@ -1,23 +1,13 @@
 // The error raised while reading an update package (".Z").
 #pragma once
 
-#include <QString>
-
-#include <stdexcept>
+#include "support/Error.h"
 
 namespace vantor {
 
-class PackageError : public std::runtime_error {
+class PackageError : public Error {
 public:
-    explicit PackageError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message)
-    {
-    }
-
-    QString message() const { return message_; }
-
-private:
-    QString message_;
+    using Error::Error;
 };
 
 } // namespace vantor

@@ -47,8 +47,8 @@ void ExpectFaults(const QList<Fault>& faults, const QString& file,
         ASSERT_TRUE(error.has_value());
         EXPECT_EQ(error->File(), file);
         EXPECT_EQ(error->Line(), fault.line);
-        EXPECT_TRUE(error->Text().contains(QLatin1String(fault.fragment))) << error->Message().toStdString();
-        EXPECT_TRUE(error->Message().startsWith(file)) << error->Message().toStdString();
+        EXPECT_TRUE(error->Text().contains(QLatin1String(fault.fragment))) << error->message().toStdString();
+        EXPECT_TRUE(error->message().startsWith(file)) << error->message().toStdString();
     }
 }
 
@@ -140,7 +140,7 @@ TEST(Items, FaultsNameTheLine)
         const auto error = ErrorOf([&] { ParseItems(QByteArray(header) + "B 060 FR,Fine,1\n" + row + "\n", ItemsFile); });
         ASSERT_TRUE(error.has_value());
         EXPECT_EQ(error->Line(), 3);
-        EXPECT_TRUE(error->Text().contains(QLatin1String(fragment))) << error->Message().toStdString();
+        EXPECT_TRUE(error->Text().contains(QLatin1String(fragment))) << error->message().toStdString();
     }
 }
 

@@ -129,7 +129,7 @@ void WriteDatabase(const QString& file, const QString& password, const DatabaseC
         WriteTables(connection, content);
         connection.Close();
     } catch (const db::DbError& error) {
-        throw BuildError(QStringLiteral("%1: %2").arg(file, error.Message()));
+        throw BuildError(QStringLiteral("%1: %2").arg(file, error.message()));
     }
 
     // Installed files are read by every user of the machine.

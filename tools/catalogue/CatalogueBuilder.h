@@ -4,21 +4,18 @@
 // the tests, which build real files with it.
 #pragma once
 
+#include "support/Error.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
 
-#include <stdexcept>
 
 namespace vantor::tools {
 
-class BuildError : public std::runtime_error {
+class BuildError : public Error {
 public:
-    explicit BuildError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
-    const QString& Message() const { return message_; }
-
-private:
-    QString message_;
+    using Error::Error;
 };
 
 // Fields of the one-record "Info" table, in column order (at least one).

@@ -104,6 +104,6 @@ int main(int argc, char* argv[])
             out << "wrote " << file << Qt::endl;
         return Success;
     } catch (const BuildError& error) {
-        return Fail(BadInput, error.Message());
+        return Fail(BadInput, error.message());
     }
 }

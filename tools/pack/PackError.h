@@ -1,19 +1,13 @@
 // A failure of vantor-pack that ends the run with a message.
 #pragma once
 
-#include <QString>
-
-#include <stdexcept>
+#include "support/Error.h"
 
 namespace vantor::pack {
 
-class PackError : public std::runtime_error {
+class PackError : public Error {
 public:
-    explicit PackError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
-    QString message() const { return message_; }
-
-private:
-    QString message_;
+    using Error::Error;
 };
 
 } // namespace vantor::pack

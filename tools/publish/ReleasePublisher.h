@@ -14,17 +14,18 @@
 //   VersionControl.txt.minisig  its signature, made by minisign (--sign)
 #pragma once
 
+#include "support/Error.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QString>
 
-#include <stdexcept>
 
 namespace vantor::publish {
 
-class PublishError : public std::runtime_error {
+class PublishError : public Error {
 public:
-    explicit PublishError(const QString& message) : std::runtime_error(message.toStdString()) {}
+    using Error::Error;
 };
 
 // The manifest text for ReleaseFolder served at BaseUrl (a trailing "/" is

@@ -44,7 +44,7 @@ Pricelist ReadPricelist(const QString& cataloguePath, const QString& password)
         connection.Close();
     } catch (const db::DbError& error) {
         pricelist.Items.clear();
-        pricelist.Problem = QStringLiteral("The pricelist cannot be read: %1").arg(error.Message());
+        pricelist.Problem = QStringLiteral("The pricelist cannot be read: %1").arg(error.message());
         return pricelist;
     } catch (const std::exception& error) {
         pricelist.Items.clear();
