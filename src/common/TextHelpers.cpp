@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QLocale>
 
+#include <algorithm>
+
 namespace vantor {
 
 bool IsDefinedValue(float Value, bool RejectMinusTwo)
@@ -82,6 +84,32 @@ QString ExpandLineBreaks(const QString& Text)
 {
     QString result = Text;
     result.replace(u'@', QStringLiteral("\r\n"));
+    return result;
+}
+
+QString FormatPercentS(const QString& Template, const QStringList& Values, bool RepeatLast)
+{
+    QString result;
+    result.reserve(Template.size() + 16);
+    qsizetype used = 0;
+    for (qsizetype i = 0; i < Template.size(); ++i) {
+        const QChar c = Template.at(i);
+        if (c == QLatin1Char('%') && i + 1 < Template.size()) {
+            const QChar next = Template.at(i + 1);
+            if (next == QLatin1Char('%')) {
+                result += QLatin1Char('%');
+                ++i;
+                continue;
+            }
+            if (next == QLatin1Char('s') && !Values.isEmpty() && (used < Values.size() || RepeatLast)) {
+                result += Values.at(std::min(used, Values.size() - 1));
+                ++used;
+                ++i;
+                continue;
+            }
+        }
+        result += c;
+    }
     return result;
 }
 

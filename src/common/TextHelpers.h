@@ -28,6 +28,11 @@ QString ExpandLineBreaks(const QString& Text);
 // with the user's locale, and other letters stay as written.
 QString UpperCaseAsciiLetters(QString Text);
 
+// Fills a printf-style template of the texts: each "%s" takes the next of
+// Values ("%s" beyond them stays as written, or with RepeatLast takes the last
+// value again) and "%%" is one "%"; every other character is kept.
+QString FormatPercentS(const QString& Template, const QStringList& Values, bool RepeatLast = false);
+
 // Short caption of a web address for a link label, e.g. "www.example.com/".
 QString GetUrlCaption(const QString& Url);
 

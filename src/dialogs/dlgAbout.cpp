@@ -2,6 +2,8 @@
 
 #include "dialogs/PricelistPage.h"
 
+#include "common/BusyCursor.h"
+#include "common/ModalRun.h"
 #include "common/PngLogo.h"
 #include "common/TextHelpers.h"
 #include "common/WindowPlacement.h"
@@ -65,39 +67,11 @@ TSkinLabel* AboutLabel(QWidget* AParent, int ATop, const QFont& AFont)
     return label;
 }
 
-// Restores the normal cursor however creation ends.
-class TBusyCursor {
-public:
-    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
-
 } // namespace
 
 QString FormatOneString(const QString& ATemplate, const QString& AValue)
 {
-    QString result;
-    bool replaced = false;
-    for (qsizetype i = 0; i < ATemplate.size(); ++i) {
-        if (ATemplate[i] == QLatin1Char('%') && i + 1 < ATemplate.size()) {
-            const QChar next = ATemplate[i + 1];
-            if (next == QLatin1Char('%')) {
-                result += QLatin1Char('%');
-                ++i;
-                continue;
-            }
-            if (next == QLatin1Char('s') && !replaced) {
-                result += AValue;
-                replaced = true;
-                ++i;
-                continue;
-            }
-        }
-        result += ATemplate[i];
-    }
-    return result;
+    return FormatPercentS(ATemplate, {AValue});
 }
 
 TFrmAbout::TFrmAbout(QWidget* AOwner, TOemDataLoader ALoadOemData)
@@ -211,7 +185,7 @@ void TFrmAbout::BuildControls()
 
 void TFrmAbout::FormCreate()
 {
-    TBusyCursor busy;
+    BusyCursor busy;
     LoadAboutCaptions();
     ShowOsInfo();
     ShowMemoryInfo();
@@ -379,10 +353,7 @@ void TFrmAbout::AddPricelistPage()
 void RunAboutDialog(QWidget* AOwner, TOemDataLoader ALoadOemData)
 {
     try {
-        auto dialog = std::make_unique<TFrmAbout>(AOwner, std::move(ALoadOemData));
-        if (AOwner != nullptr)
-            CenterFormOnForm(AOwner, dialog.get());
-        dialog->exec();
+        RunModal(new TFrmAbout(AOwner, std::move(ALoadOemData)), [](TFrmAbout&, int) {});
     } catch (...) {
         // Whatever went wrong, also outside the standard exceptions.
         ShowErrorMessage(QStringLiteral("Vantorix"), QStringLiteral("IDS_MESSAGES_11"), true);

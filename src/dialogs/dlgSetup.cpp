@@ -1,5 +1,6 @@
 #include "dialogs/dlgSetup.h"
 
+#include "common/ModalRun.h"
 #include "common/WindowPlacement.h"
 #include "common/uConstants.h"
 #include "data/InstalledVersion.h"
@@ -72,22 +73,13 @@ void FitCheck(QCheckBox* check, int rightMargin)
 
 bool RunSetupDialog(QWidget* AOwner)
 {
-    // The owner may be destroyed while the dialog runs (a quit request), and
-    // takes the dialog with it; the pointer then turns null.
-    QPointer<TFrmSetup> dialog;
-    struct Release {
-        QPointer<TFrmSetup>& dialog;
-        ~Release() { delete dialog.data(); }
-    } release{dialog};
-
     try {
-        dialog = new TFrmSetup(AOwner);
-        CenterFormOnForm(AOwner, dialog);
-        const int result = dialog->exec();
-        if (!dialog)
-            return false;
-        dialog->RethrowFailure();
-        return result == QDialog::Accepted;
+        bool accepted = false;
+        RunModal(new TFrmSetup(AOwner), [&accepted](TFrmSetup& dialog, int result) {
+            dialog.RethrowFailure();
+            accepted = result == QDialog::Accepted;
+        });
+        return accepted;
     } catch (...) {
         ShowErrorMessage(QString::fromLatin1(ProductCaption), QStringLiteral("IDS_MESSAGES_11"), true);
         return false;

@@ -1,5 +1,6 @@
 #include "shell/dlgMain.h"
 
+#include "common/BusyCursor.h"
 #include "common/FileHelpers.h"
 #include "common/TextHelpers.h"
 #include "common/uConstants.h"
@@ -399,12 +400,11 @@ void TFrmVantorMain::showEvent(QShowEvent* event)
 void TFrmVantorMain::MyIdleHandler()
 {
     if (GlobalSetupData.AutoCheckUpdates) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        BusyCursor busy;
         if (UpdateCheck)
             UpdateCheck();
         else
             CheckForUpdates();
-        QApplication::restoreOverrideCursor();
     }
     new TDebugThread(GlobalSetupData.RootPath);
 }
@@ -420,7 +420,7 @@ void TFrmVantorMain::actSetupExecute()
 {
     if (!RunSetupDialog(this))
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    BusyCursor busy;
     // A failed write keeps the new settings for this run only; a failed read
     // after the dialog changes nothing that matters now.
     WriteSetupFile(GlobalSetupData);
@@ -428,7 +428,6 @@ void TFrmVantorMain::actSetupExecute()
     LoadCaptions();
     ReinitializeEngine();
     UpdateTitle();
-    QApplication::restoreOverrideCursor();
 }
 
 void TFrmVantorMain::actAboutExecute()

@@ -1,5 +1,7 @@
 #include "update/DownloadProgress.h"
 
+#include "common/TextHelpers.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -12,27 +14,7 @@ std::int64_t KilobytesOf(std::int64_t Bytes)
 
 QString FormatDownloadProgress(const QString& AFormat, std::int64_t ADone, std::int64_t ATotal)
 {
-    const QString values[] = {QString::number(KilobytesOf(ADone)), QString::number(KilobytesOf(ATotal))};
-    int used = 0;
-    QString result;
-    result.reserve(AFormat.size() + 16);
-    for (qsizetype i = 0; i < AFormat.size(); ++i) {
-        if (AFormat[i] == QLatin1Char('%') && i + 1 < AFormat.size()) {
-            const QChar next = AFormat[i + 1];
-            if (next == QLatin1Char('%')) {
-                result += QLatin1Char('%');
-                ++i;
-                continue;
-            }
-            if (next == QLatin1Char('s') && used < 2) {
-                result += values[used++];
-                ++i;
-                continue;
-            }
-        }
-        result += AFormat[i];
-    }
-    return result;
+    return FormatPercentS(AFormat, {QString::number(KilobytesOf(ADone)), QString::number(KilobytesOf(ATotal))});
 }
 
 ProgressScale::ProgressScale(std::int64_t ATotal) : total_(std::max<std::int64_t>(ATotal, 0))

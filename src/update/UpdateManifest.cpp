@@ -1,6 +1,7 @@
 #include "update/UpdateManifest.h"
 
 #include "common/IniFile.h"
+#include "common/TextHelpers.h"
 
 namespace vantor {
 
@@ -117,26 +118,7 @@ QString FileNameFromUrl(const QString& Url)
 
 QString FormatCatalogueUrl(const QString& Template, const QString& Code)
 {
-    QString result;
-    result.reserve(Template.size() + Code.size());
-    for (qsizetype i = 0; i < Template.size(); ++i) {
-        const QChar c = Template.at(i);
-        if (c == QLatin1Char('%') && i + 1 < Template.size()) {
-            const QChar next = Template.at(i + 1);
-            if (next == QLatin1Char('s')) {
-                result += Code;
-                ++i;
-                continue;
-            }
-            if (next == QLatin1Char('%')) {
-                result += QLatin1Char('%');
-                ++i;
-                continue;
-            }
-        }
-        result += c;
-    }
-    return result;
+    return FormatPercentS(Template, {Code}, true);
 }
 
 } // namespace vantor

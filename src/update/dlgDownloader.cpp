@@ -1,6 +1,6 @@
 #include "update/dlgDownloader.h"
 
-#include "common/WindowPlacement.h"
+#include "common/ModalRun.h"
 #include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
 
@@ -110,8 +110,7 @@ void TFrmDownloader::showEvent(QShowEvent* AEvent)
 
 void TFrmDownloader::MyIdleHandler()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    busyCursor_ = true;
+    busyCursor_.emplace();
     working_ = true;
     session_.DownloadAll();
     working_ = false;
@@ -153,10 +152,7 @@ void TFrmDownloader::FormClose()
     if (closed_)
         return;
     closed_ = true;
-    if (busyCursor_) {
-        QApplication::restoreOverrideCursor();
-        busyCursor_ = false;
-    }
+    busyCursor_.reset();
 }
 
 bool RunDownloader(const QStringList& ARemoteFiles, const QStringList& ALocalFiles, QWidget* AOwner,
@@ -164,11 +160,8 @@ bool RunDownloader(const QStringList& ARemoteFiles, const QStringList& ALocalFil
 {
     int exitValue = TDownloadSession::ExitNone;
     try {
-        auto dialog = std::make_unique<TFrmDownloader>(ARemoteFiles, ALocalFiles, std::move(AListed), AOwner);
-        if (AOwner != nullptr)
-            CenterFormOnForm(AOwner, dialog.get());
-        dialog->exec();
-        exitValue = dialog->ExitValue();
+        RunModal(new TFrmDownloader(ARemoteFiles, ALocalFiles, std::move(AListed), AOwner),
+                 [&exitValue](TFrmDownloader& dialog, int) { exitValue = dialog.ExitValue(); });
     } catch (const std::exception&) {
         ShowErrorMessage(QString(), QStringLiteral("IDS_CONTAINER_21"), true);
         return false;

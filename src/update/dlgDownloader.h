@@ -2,6 +2,7 @@
 // kilobyte counter and a Cancel button. The work itself is TDownloadSession.
 #pragma once
 
+#include "common/BusyCursor.h"
 #include "update/DownloadProgress.h"
 #include "update/DownloadSession.h"
 
@@ -57,7 +58,7 @@ private:
     QString progressFormat_;
     bool started_ = false;
     bool working_ = false;
-    bool busyCursor_ = false;
+    std::optional<BusyCursor> busyCursor_;
     bool closed_ = false;
 };
 

@@ -101,7 +101,7 @@ void TFrmUpdater::FormShow()
 
 void TFrmUpdater::FormIdleHandler()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    busyCursor_.emplace();
     fUpdateOk = DoUpdate();
     if (fUpdateOk) {
         ShowStatus(TStatusImage::Success, GetText(QStringLiteral("IDS_UPDATER_02")));
@@ -122,7 +122,7 @@ void TFrmUpdater::FinishIdleWork()
     btnOk->setEnabled(true);
     btnOk->setDefault(true);
     btnOk->setFocus();
-    QApplication::restoreOverrideCursor();
+    busyCursor_.reset();
     working_ = false;
 }
 

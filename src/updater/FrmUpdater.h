@@ -2,12 +2,14 @@
 // and restarts the main program after a success when the user closes it.
 #pragma once
 
+#include "common/BusyCursor.h"
 #include "support/SafeFolderCopy.h"
 #include "updater/StatusImages.h"
 
 #include <QDialog>
 
 #include <functional>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -58,6 +60,7 @@ private:
     bool idleWorkStarted_ = false;
     bool working_ = false; // from the first idle moment until OK is enabled
     bool closed_ = false;
+    std::optional<BusyCursor> busyCursor_; // while the copy runs and its outcome pauses
     TCopyStepHook copyStepHook_;
     TProgramStarter startProgram_;
 };
