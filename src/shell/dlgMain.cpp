@@ -62,7 +62,7 @@ TFrmVantorMain::TFrmVantorMain(const QString& programFolder, QWidget* parent)
     setObjectName(QStringLiteral("TFrmVantorMain"));
     setWindowTitle(QStringLiteral("Vantor"));
     TheMainWindow = this;
-    CreateControls();
+    createControls();
     FormCreate();
 }
 
@@ -77,12 +77,12 @@ TFrmVantorMain::~TFrmVantorMain()
         TheMainWindow = nullptr;
 }
 
-void TFrmVantorMain::SetUpdateCheck(IdleWork check)
+void TFrmVantorMain::setUpdateCheck(IdleWork check)
 {
     UpdateCheck = std::move(check);
 }
 
-void TFrmVantorMain::CreateControls()
+void TFrmVantorMain::createControls()
 {
     setFont(PixelFont(QStringLiteral("Tahoma"), 11));
     auto* client = new QWidget(this);
@@ -262,7 +262,7 @@ bool TFrmVantorMain::LoadConfiguration(const TStartupData& Data)
     return LoadEngine(true) && InitializeEngine(true);
 }
 
-TEngineBinding TFrmVantorMain::EngineBinding()
+TEngineBinding TFrmVantorMain::engineBinding()
 {
     TEngineBinding binding;
     binding.AppHandle = 0; // the native window exists only once the window is shown
@@ -283,7 +283,7 @@ bool TFrmVantorMain::InitializeEngine(bool ShowError)
 {
     if (!engine_.IsEngineLoaded() && !LoadEngine(true))
         return false;
-    const bool ready = engine_.InitializeEngine(GlobalSetupData, EngineBinding(), InstalledVersion);
+    const bool ready = engine_.InitializeEngine(GlobalSetupData, engineBinding(), InstalledVersion);
     if (!ready && ShowError)
         FatalError(QLatin1String(StartupTexts::EngineInitError));
     return ready;
@@ -382,12 +382,12 @@ void TFrmVantorMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (!pendingLogo_.isEmpty())
-        QTimer::singleShot(0, this, &TFrmVantorMain::ShowLogo);
+        QTimer::singleShot(0, this, &TFrmVantorMain::showLogo);
     if (!frameChecked_) {
         // Sized and centred before the frame existed: once it does, the
         // window is sized and centred again with it.
         frameChecked_ = true;
-        QTimer::singleShot(0, this, [this] { AdjustToFrame(0); });
+        QTimer::singleShot(0, this, [this] { adjustToFrame(0); });
     }
     if (idlePending_) {
         // Qt has no application idle event: a zero-time timer queued once the

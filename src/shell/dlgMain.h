@@ -37,7 +37,7 @@ public:
     bool IsEngineReady() const { return engine_.IsEngineReady(); }
     // A fatal error closed the window (at start-up or later): the program
     // ends with the exit status of a failed start.
-    bool EndedWithFatalError() const { return fatalError_; }
+    bool endedWithFatalError() const { return fatalError_; }
     bool LoadOemData(TOemData& AOemData, bool InfoLogo) { return engine_.LoadOemData(AOemData, InfoLogo); }
 
     // Index of the installed catalogue with exactly this code, or -1.
@@ -54,7 +54,7 @@ public:
 
     // Replaces the update check of the first idle moment (tests).
     using IdleWork = std::function<void()>;
-    static void SetUpdateCheck(IdleWork check);
+    static void setUpdateCheck(IdleWork check);
 
     // The controls, for the engine and for tests.
     QWidget* pnlTitle = nullptr;
@@ -79,7 +79,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void CreateControls();
+    void createControls();
     void FormCreate();
     void FormDestroy();
     bool LoadConfiguration(const TStartupData& Data);
@@ -92,11 +92,11 @@ private:
 
     void SetupLayout();
     void SetWindowSize();
-    void AdjustToFrame(int Attempt);
-    void PlaceWelcomeAndLogo();
+    void adjustToFrame(int Attempt);
+    void placeWelcomeAndLogo();
     void LoadCaptions();
     void ApplyOemData();
-    void ShowLogo();
+    void showLogo();
     void UpdateTitle();
     void HighlightItem(TItemLabel* Control, bool Main);
     void RestoreItem(TItemLabel* Label, const QString& Caption, bool Main);
@@ -105,7 +105,7 @@ private:
     void actSetupExecute();
     void actAboutExecute();
 
-    TEngineBinding EngineBinding();
+    TEngineBinding engineBinding();
 
     QString programFolder_;
     QString TitleWindow;

@@ -30,7 +30,7 @@ void TFrmVantorMain::SetupLayout()
     SetWindowSize();
     CenterFormOnWorkArea(this);
     heightAtLayout_ = height();
-    PlaceWelcomeAndLogo();
+    placeWelcomeAndLogo();
     pnlContainer->hide();
 }
 
@@ -46,7 +46,7 @@ void TFrmVantorMain::SetWindowSize()
         facts.workArea = screen->availableGeometry();
     }
     // The frame is known only once the window manager has framed the window
-    // (see AdjustToFrame); until then it counts as none.
+    // (see adjustToFrame); until then it counts as none.
     const QRect outer = frameGeometry();
     const QRect client = geometry();
     frameUsed_ = QMargins(client.left() - outer.left(), client.top() - outer.top(), outer.right() - client.right(),
@@ -58,7 +58,7 @@ void TFrmVantorMain::SetWindowSize()
     setMinimumSize(size);
 }
 
-void TFrmVantorMain::AdjustToFrame(int Attempt)
+void TFrmVantorMain::adjustToFrame(int Attempt)
 {
     const QRect outer = frameGeometry();
     const QRect client = geometry();
@@ -67,7 +67,7 @@ void TFrmVantorMain::AdjustToFrame(int Attempt)
     // The window manager frames a new window within a few dozen
     // milliseconds; without one there is no frame at all.
     if (frame.isNull() && Attempt < FrameWaitAttempts) {
-        QTimer::singleShot(FrameWaitMilliseconds, this, [this, Attempt] { AdjustToFrame(Attempt + 1); });
+        QTimer::singleShot(FrameWaitMilliseconds, this, [this, Attempt] { adjustToFrame(Attempt + 1); });
         return;
     }
     if (frame != frameUsed_) {
@@ -76,7 +76,7 @@ void TFrmVantorMain::AdjustToFrame(int Attempt)
     }
 }
 
-void TFrmVantorMain::PlaceWelcomeAndLogo()
+void TFrmVantorMain::placeWelcomeAndLogo()
 {
     layout()->activate();
     centralWidget()->resize(size());
@@ -96,7 +96,7 @@ void TFrmVantorMain::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     if (heightAtLayout_ > 0)
-        PlaceWelcomeAndLogo();
+        placeWelcomeAndLogo();
 }
 
 void TFrmVantorMain::ApplyOemData()
@@ -109,15 +109,15 @@ void TFrmVantorMain::ApplyOemData()
         UpdateTitle();
         static_cast<QLabel*>(pnlTitle)->setText(' ' + data.sProduct);
         // The logo need not be in the first frame: it is decoded once the
-        // window is up (ShowLogo), which brings the window up sooner.
+        // window is up (showLogo), which brings the window up sooner.
         pendingLogo_ = data.Logo ? data.Logo->readAll() : QByteArray();
         if (isVisible())
-            ShowLogo();
+            showLogo();
     }
     // data releases the logo stream and the texts when it goes.
 }
 
-void TFrmVantorMain::ShowLogo()
+void TFrmVantorMain::showLogo()
 {
     QBuffer stream(&pendingLogo_);
     stream.open(QIODevice::ReadOnly);
@@ -127,7 +127,7 @@ void TFrmVantorMain::ShowLogo()
         imgLogo->resize(picture.size());
     }
     pendingLogo_.clear();
-    PlaceWelcomeAndLogo();
+    placeWelcomeAndLogo();
     imgLogo->setVisible(!imgLogo->pixmap().isNull());
 }
 

@@ -31,7 +31,7 @@ int main(int argc, char** argv)
             mainWindow.show();
             exitCode = QApplication::exec();
             // A fatal error later on ends the program as a failed start does.
-            if (mainWindow.EndedWithFatalError())
+            if (mainWindow.endedWithFatalError())
                 exitCode = 1;
         }
         // The named object goes before the window's resources are released.

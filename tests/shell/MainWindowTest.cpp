@@ -296,7 +296,7 @@ TEST_F(MainWindow, FirstIdleWorkRunsOnceAndChecksForUpdatesOnlyWhenAsked)
 {
     InstallEngine("result0");
     int checks = 0;
-    TFrmVantorMain::SetUpdateCheck([&checks] { ++checks; });
+    TFrmVantorMain::setUpdateCheck([&checks] { ++checks; });
     {
         TFrmVantorMain window(program.path()); // bAutoCheck=0
         ASSERT_TRUE(window.IsEngineReady());
@@ -315,7 +315,7 @@ TEST_F(MainWindow, FirstIdleWorkRunsOnceAndChecksForUpdatesOnlyWhenAsked)
         QCoreApplication::processEvents();
         EXPECT_EQ(checks, 1) << "once per run";
     }
-    TFrmVantorMain::SetUpdateCheck({});
+    TFrmVantorMain::setUpdateCheck({});
 }
 
 TEST(CompanionPrograms, OnlyThosePresentAreStarted)

@@ -134,7 +134,7 @@ TEST_F(SetupAction, AFailedReinitialisationIsFatalAndEndsTheProgramAsAFailedStar
     TFrmVantorMain window(program.path());
     ASSERT_TRUE(window.IsEngineReady());
     window.show();
-    EXPECT_FALSE(window.EndedWithFatalError());
+    EXPECT_FALSE(window.endedWithFatalError());
 
     WhenSetupShows([](TFrmSetup* dialog) { dialog->btnOkClick(); });
     window.actSetup->trigger();
@@ -142,7 +142,7 @@ TEST_F(SetupAction, AFailedReinitialisationIsFatalAndEndsTheProgramAsAFailedStar
     ASSERT_EQ(presenter.shown.size(), 1);
     EXPECT_TRUE(presenter.shown[0].Text.endsWith("Impossible to continue.")) << presenter.shown[0].Text.toStdString();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(window.EndedWithFatalError());
+    EXPECT_TRUE(window.endedWithFatalError());
 }
 
 TEST_F(SetupAction, CancelWritesNothingAndLeavesTheEngineAlone)
