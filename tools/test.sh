@@ -45,7 +45,7 @@ run_suite "normal build" build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_UPDATE
 # Leak reports from the system's graphics libraries are not ours to fix.
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-run_suite "sanitizers" build-asan -DCMAKE_BUILD_TYPE=Debug -DVANTOR_SANITIZE=ON -DVANTOR_UPDATE_PUBLIC_KEYS="$DEMO_KEY"
+run_suite "sanitizers" build-asan -DCMAKE_BUILD_TYPE=Debug -DVANTOR_SANITIZE=ON -DVANTOR_WERROR=ON -DVANTOR_UPDATE_PUBLIC_KEYS="$DEMO_KEY"
 
 echo "=== fuzz targets: build with clang and run ${FUZZ_SECONDS}s each"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTOR_FUZZ=ON -DVANTOR_UPDATE_PUBLIC_KEYS="$DEMO_KEY" \

@@ -233,18 +233,18 @@ void TFrmAbout::ShowMemoryInfo()
 
 void TFrmAbout::ShowProductInfo()
 {
-    TOemData data;
+    TOemData oemData;
     bool loaded = false;
     try {
-        loaded = loadOemData_ && loadOemData_(data, true);
+        loaded = loadOemData_ && loadOemData_(oemData, true);
     } catch (...) {
         loaded = false; // a raising query counts as a failed one
     }
     if (!loaded)
-        return; // data, and its logo stream with it, is released here all the same
-    lblProductName->setText(data.sProduct);
-    lblCopyright->setText(data.sCopyright);
-    homePage_ = data.sHomePage;
+        return; // oemData, and its logo stream with it, is released here all the same
+    lblProductName->setText(oemData.sProduct);
+    lblCopyright->setText(oemData.sCopyright);
+    homePage_ = oemData.sHomePage;
     lblHomePage->setText(QStringLiteral("<a href=\"%1\">%2</a>")
                              .arg(homePage_.toHtmlEscaped(), GetUrlCaption(homePage_).toHtmlEscaped()));
     lblHomePage->setAccessibleName(GetUrlCaption(homePage_));
@@ -253,13 +253,13 @@ void TFrmAbout::ShowProductInfo()
         lblHomePage->setFocusPolicy(Qt::StrongFocus);
     }
     const QString version = QStringLiteral("%1.%2.%3")
-                                .arg(data.Version.wMajor)
-                                .arg(data.Version.wMinor)
-                                .arg(data.Version.wRelease);
+                                .arg(oemData.Version.wMajor)
+                                .arg(oemData.Version.wMinor)
+                                .arg(oemData.Version.wRelease);
     lblProductVersion->setText(FormatOneString(GetText(QStringLiteral("IDS_CONTAINER_07")), version));
-    if (data.Logo && data.Logo->size() > 0) {
+    if (oemData.Logo && oemData.Logo->size() > 0) {
         QImage logo;
-        if (LoadPngIntoBitmap(data.Logo.get(), logo)) {
+        if (LoadPngIntoBitmap(oemData.Logo.get(), logo)) {
             if (logo.width() > LogoWidth || logo.height() > LogoHeight)
                 logo = logo.scaled(LogoWidth, LogoHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
             imgLogo->setPixmap(QPixmap::fromImage(logo));

@@ -198,11 +198,11 @@ void TFrmVantorMain::createControls()
 
 void TFrmVantorMain::FormCreate()
 {
-    // The data steps ran while Qt started (see main); their results decide here.
-    TStartupData data = TakeStartupData(programFolder_);
-    dataModule_ = std::move(data.DataModule);
+    // The startup steps ran while Qt started (see main); their results decide here.
+    TStartupData startup = TakeStartupData(programFolder_);
+    dataModule_ = std::move(startup.DataModule);
     DM = dataModule_.get();
-    if (!LoadConfiguration(data))
+    if (!LoadConfiguration(startup))
         return;
     SetupLayout();
     LoadCaptions();

@@ -102,19 +102,19 @@ void TFrmVantorMain::resizeEvent(QResizeEvent* event)
 void TFrmVantorMain::ApplyOemData()
 {
     imgLogo->hide();
-    TOemData data;
-    if (engine_.LoadOemData(data, false)) {
-        InstalledVersion.Product = data.Version;
-        TitleWindow = ComposeTitleWindow(data.sName, data.sProduct, data.Version);
+    TOemData oemData;
+    if (engine_.LoadOemData(oemData, false)) {
+        InstalledVersion.Product = oemData.Version;
+        TitleWindow = ComposeTitleWindow(oemData.sName, oemData.sProduct, oemData.Version);
         UpdateTitle();
-        static_cast<QLabel*>(pnlTitle)->setText(' ' + data.sProduct);
+        static_cast<QLabel*>(pnlTitle)->setText(' ' + oemData.sProduct);
         // The logo need not be in the first frame: it is decoded once the
         // window is up (showLogo), which brings the window up sooner.
-        pendingLogo_ = data.Logo ? data.Logo->readAll() : QByteArray();
+        pendingLogo_ = oemData.Logo ? oemData.Logo->readAll() : QByteArray();
         if (isVisible())
             showLogo();
     }
-    // data releases the logo stream and the texts when it goes.
+    // oemData releases the logo stream and the texts when it goes.
 }
 
 void TFrmVantorMain::showLogo()

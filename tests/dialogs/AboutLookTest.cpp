@@ -137,7 +137,7 @@ TEST_P(AboutLookTest, PagesRender)
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, AboutLookTest, ::testing::Values(TUsageType::utMaronel, TUsageType::utKelvra),
-                         [](const auto& info) { return GetSkinName(info.param).toStdString(); });
+                         [](const auto& param) { return GetSkinName(param.param).toStdString(); });
 
 } // namespace
 } // namespace vantor::test

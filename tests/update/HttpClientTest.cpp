@@ -194,14 +194,14 @@ TEST_F(HttpClientTest, HttpsChecksTheServersCertificate)
                            "-keyout", key, "-out", cert});
     ASSERT_TRUE(make.waitForFinished(60000) && make.exitCode() == 0);
     const int port = UnusedLoopbackPort();
-    QProcess server;
-    server.start("openssl", {"s_server", "-www", "-quiet", "-accept", QString::number(port), "-cert", cert, "-key", key});
-    ASSERT_TRUE(server.waitForStarted());
+    QProcess tlsServer;
+    tlsServer.start("openssl", {"s_server", "-www", "-quiet", "-accept", QString::number(port), "-cert", cert, "-key", key});
+    ASSERT_TRUE(tlsServer.waitForStarted());
     const QString url = QStringLiteral("https://127.0.0.1:%1/").arg(port);
     std::string reason;
     QElapsedTimer timer;
     timer.start();
-    // Until the server listens the connection is refused; then the handshake fails.
+    // Until the tlsServer listens the connection is refused; then the handshake fails.
     while (timer.elapsed() < 10000) {
         try {
             client.Get(url, Target());
@@ -214,8 +214,8 @@ TEST_F(HttpClientTest, HttpsChecksTheServersCertificate)
         }
         QThread::msleep(50);
     }
-    server.kill();
-    server.waitForFinished();
+    tlsServer.kill();
+    tlsServer.waitForFinished();
     EXPECT_NE(reason.find("certificate"), std::string::npos) << reason;
     EXPECT_TRUE(Written().isEmpty());
 }

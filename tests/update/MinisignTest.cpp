@@ -39,9 +39,9 @@ protected:
     // The tool's own verdict on Message and Signature with the signer's key.
     bool ToolAccepts(const QByteArray& AMessage, const QByteArray& ASignature) const
     {
-        const QString message = folder.write("m", AMessage);
+        const QString messageFile = folder.write("m", AMessage);
         folder.write("m.minisig", ASignature);
-        return RunMinisign({"-V", "-q", "-P", QString::fromLatin1(signer->PublicKeyLine()), "-m", message});
+        return RunMinisign({"-V", "-q", "-P", QString::fromLatin1(signer->PublicKeyLine()), "-m", messageFile});
     }
 
     static MinisignKeyPair* signer;
