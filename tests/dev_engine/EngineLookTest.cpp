@@ -148,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
                 QColor(0xF2, 0x8C, 0x28), nullptr},
         Variant{1, "kelvra", "ENG", [](LoadedEngine& engine) { engine.SelectorModular(); }, QColor(0x2B, 0x2F, 0x36),
                 QColor(0x14, 0xB8, 0xA6), "Kelvra"}),
-    [](const ::testing::TestParamInfo<Variant>& info) { return std::string(info.param.Name); });
+    [](const ::testing::TestParamInfo<Variant>& param) { return std::string(param.param.Name); });
 
 } // namespace
 } // namespace vantor::test

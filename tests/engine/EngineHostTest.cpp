@@ -1,4 +1,4 @@
-// The engine host against real test engines (tests/engine/RecordingEngine.cpp),
+// The engine host against real test engines (tests/mock/RecordingEngine.cpp),
 // one library per behaviour, each recording the calls it receives.
 #include "data/InstalledVersion.h"
 #include "engine/EngineHost.h"

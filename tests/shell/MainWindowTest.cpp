@@ -1,5 +1,5 @@
 // The main window's rules and its behaviour on a prepared installation with a
-// test engine (tests/engine/RecordingEngine.cpp).
+// test engine (tests/mock/RecordingEngine.cpp).
 #include "catalogue/CatalogueBuilder.h"
 #include "common/uConstants.h"
 #include "common/uGlobals.h"
