@@ -18,7 +18,7 @@ BUILD_PACKAGES=(
 TEST_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils xauth libx11-dev openbox
-  clang libclang-rt-dev gcc-multilib
+  clang libclang-rt-dev gcc-multilib clang-format
   fonts-dejavu-core
   curl openssl
 )
