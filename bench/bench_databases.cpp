@@ -20,8 +20,8 @@ QList<tools::PricelistItem> Items(int count)
 {
     QList<tools::PricelistItem> items;
     for (int i = 0; i < count; ++i)
-        items.append({QStringLiteral("A %1 XX").arg(i, 3, 10, QChar('0')), QStringLiteral("UPS model %1").arg(i),
-                      100.0 + i});
+        items.append(
+            {QStringLiteral("A %1 XX").arg(i, 3, 10, QChar('0')), QStringLiteral("UPS model %1").arg(i), 100.0 + i});
     return items;
 }
 
@@ -67,8 +67,8 @@ void BM_CatalogueScan(benchmark::State& state)
         benchmark::DoNotOptimize(LoadInstalledCatalogues(dm, folder, settings, installed));
     }
     state.counters["per_catalogue_us"] = benchmark::Counter(
-        static_cast<double>(state.range(0)), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert,
-        benchmark::Counter::kIs1000);
+        static_cast<double>(state.range(0)),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
 }
 BENCHMARK(BM_CatalogueScan)->Arg(1)->Arg(50)->Unit(benchmark::kMillisecond);
 

@@ -121,17 +121,18 @@ int main(int argc, char** argv)
     const QString target = work.filePath(QStringLiteral("downloads/big.bin"));
     QDir().mkpath(QFileInfo(target).absolutePath());
 
-    const double dialog = BestSeconds(target, [&] { return vantor::RunDownloader({url}, {target}); }, size);
+    const double dialog = BestSeconds(
+        target, [&] { return vantor::RunDownloader({url}, {target}); }, size);
     // The listing a signed manifest would carry for the file.
     const vantor::TListedFiles listed = {
         {url, vantor::TListedFile{vantor::Sha256OfFile(served + QStringLiteral("/big.bin")), size}}};
-    const double verified =
-        BestSeconds(target, [&] { return vantor::RunDownloader({url}, {target}, nullptr, listed); }, size);
+    const double verified = BestSeconds(
+        target, [&] { return vantor::RunDownloader({url}, {target}, nullptr, listed); }, size);
     const double curl = BestSeconds(
         target,
         [&] {
-            return QProcess::execute(QStringLiteral("curl"), {QStringLiteral("-s"), QStringLiteral("-o"), target, url}) ==
-                   0;
+            return QProcess::execute(QStringLiteral("curl"),
+                                     {QStringLiteral("-s"), QStringLiteral("-o"), target, url}) == 0;
         },
         size);
     const double client = BestSeconds(

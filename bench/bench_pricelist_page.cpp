@@ -34,7 +34,9 @@ QList<tools::PricelistItem> Items()
     for (int i = 0; i < ItemCount; ++i) {
         const int n = static_cast<int>((static_cast<long long>(i) * 7919) % ItemCount);
         const QChar letter(QLatin1Char(static_cast<char>('A' + n / 100000)));
-        items.append({QStringLiteral("%1 %2 %3").arg(letter).arg(n / 100 % 1000, 3, 10, QLatin1Char('0'))
+        items.append({QStringLiteral("%1 %2 %3")
+                          .arg(letter)
+                          .arg(n / 100 % 1000, 3, 10, QLatin1Char('0'))
                           .arg(n % 100, 2, 10, QLatin1Char('0')),
                       QStringLiteral("Online UPS %1 kVA, tower, %2 battery strings").arg(n % 800).arg(n % 4 + 1),
                       99.0 + (n % 50000) * 0.5});

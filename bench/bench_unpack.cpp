@@ -60,9 +60,10 @@ private:
 // packs it to about a third.
 void WriteTextLike(const fs::path& path, std::size_t size, Random& random)
 {
-    static const char* words[] = {"UPS", "1000", "VA", "tower", "rack", "battery", "runtime", "minutes",
-                                  "online", "double", "conversion", "380", "pricelist", "catalogue", "model",
-                                  "Vantor", "phase", "output", "input", "kW", "\n", ";", "2024", "module"};
+    static const char* words[] = {"UPS",       "1000",      "VA",     "tower",  "rack",       "battery",
+                                  "runtime",   "minutes",   "online", "double", "conversion", "380",
+                                  "pricelist", "catalogue", "model",  "Vantor", "phase",      "output",
+                                  "input",     "kW",        "\n",     ";",      "2024",       "module"};
     std::string text;
     text.reserve(size + 32);
     while (text.size() < size) {
@@ -89,8 +90,8 @@ void WriteRandom(const fs::path& path, std::size_t size, Random& random)
 std::uint64_t MakeMixedTree(const fs::path& root)
 {
     Random random(0x5eed);
-    const std::size_t large[] = {50'000'000, 40'000'000, 30'000'000, 20'000'000, 15'000'000, 10'000'000,
-                                 8'000'000,  5'000'000,  3'000'000,  2'000'000};
+    const std::size_t large[] = {50'000'000, 40'000'000, 30'000'000, 20'000'000, 15'000'000,
+                                 10'000'000, 8'000'000,  5'000'000,  3'000'000,  2'000'000};
     std::uint64_t total = 0;
     fs::create_directories(root / "Data");
     for (std::size_t i = 0; i < std::size(large); ++i) {

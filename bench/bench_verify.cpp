@@ -55,9 +55,13 @@ int main(int argc, char** argv)
         return 1;
 
     // Shares of the whole, as a release spreads them.
-    const std::vector<std::pair<const char*, int>> shares = {
-        {"Setup.Z", 30}, {"Data/Data.Z", 25}, {"Data/Devices.vt4", 5}, {"Catalogues/380/Catalogue.Z", 12},
-        {"Catalogues/380/Pricelist.Z", 8}, {"Catalogues/250/Catalogue.Z", 12}, {"Catalogues/250/Pricelist.Z", 8}};
+    const std::vector<std::pair<const char*, int>> shares = {{"Setup.Z", 30},
+                                                             {"Data/Data.Z", 25},
+                                                             {"Data/Devices.vt4", 5},
+                                                             {"Catalogues/380/Catalogue.Z", 12},
+                                                             {"Catalogues/380/Pricelist.Z", 8},
+                                                             {"Catalogues/250/Catalogue.Z", 12},
+                                                             {"Catalogues/250/Pricelist.Z", 8}};
     std::vector<StagedFile> files;
     QRandomGenerator generator(20261209);
     QByteArray block(1024 * 1024, '\0');
@@ -84,7 +88,8 @@ int main(int argc, char** argv)
 
     const double ours = BestSeconds([&] {
         for (const StagedFile& file : files) {
-            if (QFileInfo(file.path).size() != file.listed.Size || vantor::Sha256OfFile(file.path) != file.listed.Sha256)
+            if (QFileInfo(file.path).size() != file.listed.Size ||
+                vantor::Sha256OfFile(file.path) != file.listed.Sha256)
                 return false;
         }
         return true;
@@ -98,8 +103,8 @@ int main(int argc, char** argv)
     if (ours <= 0 || tool <= 0)
         return 1;
     const auto rate = [&](double ASeconds) { return total / 1e6 / ASeconds; };
-    std::printf("%lld MB in %zu staged files, best of %d rounds each\n", static_cast<long long>(megabytes), files.size(),
-                Rounds);
+    std::printf("%lld MB in %zu staged files, best of %d rounds each\n", static_cast<long long>(megabytes),
+                files.size(), Rounds);
     std::printf("  (a) size and SHA-256 against the listing  %8.1f MB/s  %6.3f s\n", rate(ours), ours);
     std::printf("  (b) sha256sum                             %8.1f MB/s  %6.3f s\n", rate(tool), tool);
     std::printf("  ratio (a)/(b): %.2f (goal >= 0.90)\n", rate(ours) / rate(tool));

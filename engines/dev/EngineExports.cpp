@@ -25,8 +25,8 @@ void OpenSelector(SelectorKind kind) noexcept
 
 extern "C" {
 
-ENGINE_EXPORT int32_t InitializeForMaronel(const TEngineInitData* InitData, TInfoVersion* Engine,
-                                           TInfoVersion* DbMain, TInfoVersion* DbDevices)
+ENGINE_EXPORT int32_t InitializeForMaronel(const TEngineInitData* InitData, TInfoVersion* Engine, TInfoVersion* DbMain,
+                                           TInfoVersion* DbDevices)
 {
     if (InitData == nullptr)
         return vantor::devengine::EngineInitNoRecord;

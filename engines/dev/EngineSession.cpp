@@ -33,7 +33,8 @@ int32_t EngineSession::Initialize(const TEngineInitData& record, TInfoVersion* e
     callback_ = record.CallBack;
 
     const QString dataFolder = ProgramFolder() + QStringLiteral("Data/");
-    const std::optional<TInfoVersion> main = ReadDatabaseVersion(dataFolder + QStringLiteral("Data.vt4"), settings_.Password);
+    const std::optional<TInfoVersion> main =
+        ReadDatabaseVersion(dataFolder + QStringLiteral("Data.vt4"), settings_.Password);
     const std::optional<TInfoVersion> devices =
         ReadDatabaseVersion(dataFolder + QStringLiteral("Devices.vt4"), settings_.Password);
     if (engine != nullptr)
@@ -69,9 +70,8 @@ int32_t EngineSession::FillOemData(TOemData& data, bool aboutLogo) const
     data.Version = EngineVersion();
     // The logos were rendered when the engine was built; handing one out
     // copies its bytes, which needs no application object.
-    data.Logo = NewEngineStream(
-        ReadEmbeddedLogo(QStringLiteral(VANTOR_DEVENGINE_LOGO_ROOT), lastUsageType_,
-                         aboutLogo ? LogoKind::Square : LogoKind::Wide));
+    data.Logo = NewEngineStream(ReadEmbeddedLogo(QStringLiteral(VANTOR_DEVENGINE_LOGO_ROOT), lastUsageType_,
+                                                 aboutLogo ? LogoKind::Square : LogoKind::Wide));
     return 0;
 }
 

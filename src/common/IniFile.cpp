@@ -237,8 +237,8 @@ bool IniDocument::writeString(const QString& section, const QString& key, const 
 {
     if (!isTrimmedName(section) || hasLineBreak(section) || section.contains(QLatin1Char(']')))
         return false;
-    if (!isTrimmedName(key) || hasLineBreak(key) || key.contains(QLatin1Char('='))
-        || key.startsWith(QLatin1Char('[')) || key.startsWith(QLatin1Char(';')) || key.startsWith(QLatin1Char('#')))
+    if (!isTrimmedName(key) || hasLineBreak(key) || key.contains(QLatin1Char('=')) ||
+        key.startsWith(QLatin1Char('[')) || key.startsWith(QLatin1Char(';')) || key.startsWith(QLatin1Char('#')))
         return false;
     if (hasLineBreak(value))
         return false;

@@ -67,7 +67,7 @@ private:
         QByteArray text;   // without line ending (and without the BOM)
         QByteArray ending; // "\r\n", "\n", or empty for a last line without one
         LineKind kind = LineKind::Other;
-        QString name;      // section or key name, trimmed
+        QString name;             // section or key name, trimmed
         qsizetype valueStart = 0; // key lines: offset just after the first "="
     };
 

@@ -1,7 +1,7 @@
 #include "common/PngLogo.h"
 
-#include <QImageReader>
 #include <QIODevice>
+#include <QImageReader>
 
 #include <exception>
 #include <utility>

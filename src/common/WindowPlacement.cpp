@@ -9,8 +9,7 @@ namespace vantor {
 QPoint CenteredTopLeft(const QRect& Area, const QSize& Size)
 {
     // C++ integer division truncates toward zero.
-    return {Area.left() + (Area.width() - Size.width()) / 2,
-            Area.top() + (Area.height() - Size.height()) / 2};
+    return {Area.left() + (Area.width() - Size.width()) / 2, Area.top() + (Area.height() - Size.height()) / 2};
 }
 
 void CenterFormOnWorkArea(QWidget* Form)

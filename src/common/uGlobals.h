@@ -73,7 +73,7 @@ struct TGlobalSetupData {
     TAdvancedOptions AdvancedOptions;
     TConfigurationType ConfigurationType = TConfigurationType::ctBase; // never set
     bool ShowWizard = false;                                           // never set
-    QString RootPath;      // program folder, trailing separator
+    QString RootPath;                                                  // program folder, trailing separator
     QString CataloguePath; // configured path + code, each with a trailing separator
     QString LanguageId;
     QString LanguageFile;
@@ -88,11 +88,11 @@ struct TGlobalSetupData {
     QString ProductName;            // never set
     QString OwnerProgramName;       // never set
     TDatabaseCollection Database;
-    QString MoneySymbol;            // never set
-    QString MoneyFormat;            // never set
-    bool NewConfiguration = false;  // never set
-    QString LastConfigSavePath;     // never set
-    QString LastPictureSavePath;    // never set
+    QString MoneySymbol;           // never set
+    QString MoneyFormat;           // never set
+    bool NewConfiguration = false; // never set
+    QString LastConfigSavePath;    // never set
+    QString LastPictureSavePath;   // never set
 };
 
 // The one settings record of the process.

@@ -123,8 +123,8 @@ bool TDM::OpenPricelistToShow(const QString& ADatabasePath, const QString& ACoun
                             GlobalSetupData.Database.Pricelist.sPassword))
         return false;
     const QString condition = QStringLiteral("(%1 > %2)").arg(QStringLiteral("Price")).arg(0);
-    const QString columns = JoinStrings({QStringLiteral("ProductCode"), QStringLiteral("Description"),
-                                         QStringLiteral("Price")});
+    const QString columns =
+        JoinStrings({QStringLiteral("ProductCode"), QStringLiteral("Description"), QStringLiteral("Price")});
     SqlPricelist.Sql = QStringLiteral("SELECT %1 FROM %2 WHERE (%3) ORDER BY %4")
                            .arg(columns, QStringLiteral("Items"), condition, QStringLiteral("ProductCode"));
     SqlPricelist.Open();

@@ -13,8 +13,7 @@ bool ValidColumn(int AColumn)
 
 } // namespace
 
-PricelistModel::PricelistModel(db::DbQuery& AQuery, QObject* AParent)
-    : QAbstractTableModel(AParent), query_(AQuery)
+PricelistModel::PricelistModel(db::DbQuery& AQuery, QObject* AParent) : QAbstractTableModel(AParent), query_(AQuery)
 {
     locale_.setNumberOptions(QLocale::OmitGroupSeparator);
 }
@@ -56,7 +55,8 @@ QVariant PricelistModel::headerData(int ASection, Qt::Orientation AOrientation, 
         const PricelistSortMark mark = marks_[ASection];
         if (mark == PricelistSortMark::None)
             return titles_[ASection];
-        const QString arrow = mark == PricelistSortMark::Ascending ? QStringLiteral("\u25B4") : QStringLiteral("\u25BE");
+        const QString arrow =
+            mark == PricelistSortMark::Ascending ? QStringLiteral("\u25B4") : QStringLiteral("\u25BE");
         // The mark sits on the side away from the title's alignment, so that
         // a right-aligned title keeps its edge.
         return ColumnAlignment(ASection) & Qt::AlignRight ? arrow + QLatin1Char(' ') + titles_[ASection]

@@ -26,16 +26,22 @@ constexpr int MaxHalfPoints = 288;
 const QSet<QByteArray>& SkippedDestinations()
 {
     static const QSet<QByteArray> names = {
-        "fonttbl",  "colortbl", "stylesheet", "info",       "pict",      "header",  "headerl",
-        "headerr",  "headerf",  "footer",     "footerl",    "footerr",   "footerf", "footnote",
-        "listtable", "listoverridetable", "rsidtbl", "generator", "object", "themedata",
-        "colorschememapping", "latentstyles", "datastore", "xmlnstbl", "filetbl", "revtbl",
-        "fldinst",  "bkmkstart", "bkmkend", "nonshppict", "shppict", "userprops", "mmathPr"};
+        "fonttbl",      "colortbl",          "stylesheet", "info",      "pict",    "header",    "headerl",
+        "headerr",      "headerf",           "footer",     "footerl",   "footerr", "footerf",   "footnote",
+        "listtable",    "listoverridetable", "rsidtbl",    "generator", "object",  "themedata", "colorschememapping",
+        "latentstyles", "datastore",         "xmlnstbl",   "filetbl",   "revtbl",  "fldinst",   "bkmkstart",
+        "bkmkend",      "nonshppict",        "shppict",    "userprops", "mmathPr"};
     return names;
 }
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 int HexValue(char c)
 {
@@ -335,10 +341,10 @@ QString RunHtml(const TRtfRun& ARun)
 QChar Cp1252ToUnicode(std::uint8_t AByte)
 {
     // 0x80..0x9F; 0 marks the five positions that code page 1252 leaves unused.
-    static const char16_t high[32] = {
-        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    static const char16_t high[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
     if (AByte >= 0x80 && AByte <= 0x9F) {
         const char16_t code = high[AByte - 0x80];
         return code != 0 ? QChar(code) : QChar(QChar::ReplacementCharacter);

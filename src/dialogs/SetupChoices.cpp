@@ -29,10 +29,9 @@ void SortCatalogueNames(QStringList& ANames)
     // environment; the collator puts accented names among the plain ones.
     QCollator collator{QLocale(QLocale::English, QLocale::UnitedStates)};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(ANames.begin(), ANames.end(),
-                     [&collator](const QString& left, const QString& right) {
-                         return collator.compare(left, right) < 0;
-                     });
+    std::stable_sort(ANames.begin(), ANames.end(), [&collator](const QString& left, const QString& right) {
+        return collator.compare(left, right) < 0;
+    });
 }
 
 QString GetCatalogueCode(const QString& AName)

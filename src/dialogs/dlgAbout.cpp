@@ -10,9 +10,9 @@
 #include "data/DataModule.h"
 #include "dialogs/LicenceResources.h"
 #include "dialogs/RtfReader.h"
-#include "skins/VantorComponents.h"
 #include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
+#include "skins/VantorComponents.h"
 #include "support/OsFacts.h"
 
 #include <QApplication>
@@ -22,9 +22,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPixmap>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTabBar>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -344,8 +344,8 @@ void TFrmAbout::AddPricelistPage()
 {
     if (pricelistPage_ == nullptr)
         return;
-    const int index = PageControl->insertTab(PageControl->indexOf(tabLicence), pricelistPage_,
-                                             pricelistPage_->PageCaption());
+    const int index =
+        PageControl->insertTab(PageControl->indexOf(tabLicence), pricelistPage_, pricelistPage_->PageCaption());
     PageControl->setTabVisible(index, ShouldShowPricelistPage(GlobalSetupData));
     pricelistPage_->FitColumns();
 }

@@ -4,9 +4,9 @@
 #include "common/WindowPlacement.h"
 #include "common/uConstants.h"
 #include "data/InstalledVersion.h"
-#include "skins/VantorComponents.h"
 #include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
+#include "skins/VantorComponents.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -86,8 +86,7 @@ bool RunSetupDialog(QWidget* AOwner)
     }
 }
 
-TFrmSetup::TFrmSetup(QWidget* AOwner)
-    : QDialog(AOwner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+TFrmSetup::TFrmSetup(QWidget* AOwner) : QDialog(AOwner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("FrmSetup"));
     BuildControls();
@@ -183,8 +182,8 @@ void TFrmSetup::InitCaptions()
 
     for (QCheckBox* check : {chkAutoUpdate, chkShowPrices})
         FitCheck(check, 10);
-    for (QCheckBox* check : {chkShowAllConfigurations, chkUnlimitedBatteryCabs, chkSortSolutionByPrice,
-                             chkShowAutonomyLower})
+    for (QCheckBox* check :
+         {chkShowAllConfigurations, chkUnlimitedBatteryCabs, chkSortSolutionByPrice, chkShowAutonomyLower})
         FitCheck(check, 10);
 }
 

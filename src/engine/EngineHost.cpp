@@ -114,7 +114,8 @@ bool TEngineHost::LoadEngine()
     const QString chosen = QFileInfo::exists(beside) ? beside : QString::fromLatin1(EngineLibraryName);
     if (library_.Load(chosen))
         return true;
-    std::fprintf(stderr, "Vantor: cannot load the engine %s: %s\n", qPrintable(chosen), qPrintable(library_.LastError()));
+    std::fprintf(stderr, "Vantor: cannot load the engine %s: %s\n", qPrintable(chosen),
+                 qPrintable(library_.LastError()));
     return false;
 }
 

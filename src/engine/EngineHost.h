@@ -23,8 +23,8 @@ inline constexpr const char* EngineLibraryName = "libEngine.so";
 // The same for every branding variant: 0 initialises, 1 to 4 are the
 // advanced, base, modular and runtime selectors.
 inline constexpr std::array<const char*, 5> ENGINE_PROC_NAMES = {
-    ENGINE_INITIALIZE_PROC, ENGINE_SELECTOR_ADVANCED_PROC, ENGINE_SELECTOR_BASE_PROC,
-    ENGINE_SELECTOR_MODULAR_PROC, ENGINE_SELECTOR_RUNTIME_PROC};
+    ENGINE_INITIALIZE_PROC, ENGINE_SELECTOR_ADVANCED_PROC, ENGINE_SELECTOR_BASE_PROC, ENGINE_SELECTOR_MODULAR_PROC,
+    ENGINE_SELECTOR_RUNTIME_PROC};
 
 // Appends Word to Options ("|" between words) when Flag is on.
 void AddOption(bool Flag, const QString& Word, QString& Options);

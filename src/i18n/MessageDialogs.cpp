@@ -13,8 +13,8 @@ QString TitleOr(const QString& caption, const char* defaultTitleId)
 
 } // namespace
 
-int ShowMessageDialog(const QString& Msg, const QString& Caption, TMsgDlgType Kind,
-                      TMsgDlgButtons Buttons, bool TranslateMsg, bool Beep)
+int ShowMessageDialog(const QString& Msg, const QString& Caption, TMsgDlgType Kind, TMsgDlgButtons Buttons,
+                      bool TranslateMsg, bool Beep)
 {
     MessagePresenter& presenter = CurrentMessagePresenter();
     if (Beep)
@@ -29,26 +29,23 @@ int ShowMessageDialog(const QString& Msg, const QString& Caption, TMsgDlgType Ki
 
 void ShowInfoMessage(const QString& Caption, const QString& Msg, bool TranslateMsg)
 {
-    ShowMessageDialog(Msg, TitleOr(Caption, "IDS_COMMON_49"), TMsgDlgType::mtInformation, mbOK,
-                      TranslateMsg, true);
+    ShowMessageDialog(Msg, TitleOr(Caption, "IDS_COMMON_49"), TMsgDlgType::mtInformation, mbOK, TranslateMsg, true);
 }
 
 void ShowWarningMessage(const QString& Caption, const QString& Msg, bool TranslateMsg)
 {
-    ShowMessageDialog(Msg, TitleOr(Caption, "IDS_COMMON_50"), TMsgDlgType::mtWarning, mbOK,
-                      TranslateMsg, true);
+    ShowMessageDialog(Msg, TitleOr(Caption, "IDS_COMMON_50"), TMsgDlgType::mtWarning, mbOK, TranslateMsg, true);
 }
 
 void ShowErrorMessage(const QString& Caption, const QString& Msg, bool TranslateMsg)
 {
-    ShowMessageDialog(Msg, TitleOr(Caption, "IDS_COMMON_51"), TMsgDlgType::mtError, mbOK,
-                      TranslateMsg, true);
+    ShowMessageDialog(Msg, TitleOr(Caption, "IDS_COMMON_51"), TMsgDlgType::mtError, mbOK, TranslateMsg, true);
 }
 
 bool AskYesNo(const QString& Caption, const QString& Msg, bool TranslateMsg)
 {
-    return ShowMessageDialog(Msg, TitleOr(Caption, "IDS_COMMON_52"), TMsgDlgType::mtConfirmation,
-                             mbYes | mbNo, TranslateMsg, true) == mrYes;
+    return ShowMessageDialog(Msg, TitleOr(Caption, "IDS_COMMON_52"), TMsgDlgType::mtConfirmation, mbYes | mbNo,
+                             TranslateMsg, true) == mrYes;
 }
 
 } // namespace vantor

@@ -8,8 +8,8 @@
 
 namespace vantor {
 
-int ShowMessageDialog(const QString& Msg, const QString& Caption, TMsgDlgType Kind,
-                      TMsgDlgButtons Buttons, bool TranslateMsg, bool Beep);
+int ShowMessageDialog(const QString& Msg, const QString& Caption, TMsgDlgType Kind, TMsgDlgButtons Buttons,
+                      bool TranslateMsg, bool Beep);
 
 void ShowInfoMessage(const QString& Caption, const QString& Msg, bool TranslateMsg);
 void ShowWarningMessage(const QString& Caption, const QString& Msg, bool TranslateMsg);

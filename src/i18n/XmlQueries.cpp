@@ -73,8 +73,8 @@ pugi::xml_node FirstDescendantElement(pugi::xml_node Parent, const QString& Name
     return {};
 }
 
-pugi::xml_node FirstChildWithAttribute(pugi::xml_node Parent, const QString& Name,
-                                       const char* AttributeName, const QString& Value)
+pugi::xml_node FirstChildWithAttribute(pugi::xml_node Parent, const QString& Name, const char* AttributeName,
+                                       const QString& Value)
 {
     for (pugi::xml_node Child = Parent.first_child(); Child; Child = Child.next_sibling()) {
         if (!IsElement(Child) || !SameText(Child.name(), Name))
@@ -96,8 +96,7 @@ pugi::xml_node NextSiblingElement(pugi::xml_node Node)
 
 QString AttributeText(pugi::xml_node Element, const QString& Name)
 {
-    for (pugi::xml_attribute Attribute = Element.first_attribute(); Attribute;
-         Attribute = Attribute.next_attribute())
+    for (pugi::xml_attribute Attribute = Element.first_attribute(); Attribute; Attribute = Attribute.next_attribute())
         if (SameText(Attribute.name(), Name))
             return QString::fromUtf8(Attribute.value());
     return {};

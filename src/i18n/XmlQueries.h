@@ -22,8 +22,8 @@ pugi::xml_node FirstDescendantElement(pugi::xml_node Parent, const QString& Name
 
 // First direct child element named Name with an attribute spelled exactly
 // AttributeName whose value equals Value, ignoring letter case.
-pugi::xml_node FirstChildWithAttribute(pugi::xml_node Parent, const QString& Name,
-                                       const char* AttributeName, const QString& Value);
+pugi::xml_node FirstChildWithAttribute(pugi::xml_node Parent, const QString& Name, const char* AttributeName,
+                                       const QString& Value);
 
 // The next element after Node within its parent; other node kinds are skipped.
 pugi::xml_node NextSiblingElement(pugi::xml_node Node);

@@ -61,14 +61,12 @@ pugi::xml_node FindTranslation(const QString& Id)
     return xml::FirstChildWithAttribute(RootElement(), TranslationElement, IdAttribute, Id);
 }
 
-QString ReadTranslationValue(pugi::xml_node Translation, const QString& LanguageId,
-                             bool ExpandLineBreaks)
+QString ReadTranslationValue(pugi::xml_node Translation, const QString& LanguageId, bool ExpandLineBreaks)
 {
     const pugi::xml_node Values = xml::FirstDescendantElement(Translation, ValuesElement);
     if (!Values)
         return {};
-    const pugi::xml_node Value =
-        xml::FirstChildWithAttribute(Values, ValueElement, LanguageAttribute, LanguageId);
+    const pugi::xml_node Value = xml::FirstChildWithAttribute(Values, ValueElement, LanguageAttribute, LanguageId);
     if (!Value)
         return {};
     QString Text = TrimBlanksAndControls(xml::AttributeText(Value, QString::fromLatin1(StringAttribute)));
@@ -149,8 +147,7 @@ QString GetTextForLanguage(const QString& LanguageId, const QString& Id)
 bool BuildLanguageList(bool IncludeReference)
 {
     AvailableLanguages.clear();
-    const pugi::xml_node Values =
-        xml::FirstChildElement(FindTranslation(LanguageListId), ValuesElement);
+    const pugi::xml_node Values = xml::FirstChildElement(FindTranslation(LanguageListId), ValuesElement);
     if (!Values)
         return false;
     for (pugi::xml_node Value = xml::FirstDescendantElement(Values, ValueElement); Value;

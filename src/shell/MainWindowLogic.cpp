@@ -9,7 +9,8 @@ TItemsCaption ItemsCaption;
 QString ComposeTitle(const QString& titleWindow, const QString& catalogueLabel, const QString& catalogueName,
                      const TGlobalSetupData& settings)
 {
-    QString title = QStringLiteral("%1  [%2 : %3]").arg(titleWindow, catalogueLabel, UpperCaseAsciiLetters(catalogueName));
+    QString title =
+        QStringLiteral("%1  [%2 : %3]").arg(titleWindow, catalogueLabel, UpperCaseAsciiLetters(catalogueName));
     if (settings.DebugMode)
         title += QStringLiteral("  [DEBUG MODE]");
     if (settings.AdvancedOptions.ShowAllConfigurations)

@@ -65,11 +65,11 @@ bool WriteSetupFile(const TGlobalSetupData& data)
     if (QFileInfo::exists(data.SetupFile) && !ini.loadFile(data.SetupFile))
         return false;
 
-    const bool written = ini.writeBool(SectionUpdates, KeyAutoCheck, data.AutoCheckUpdates)
-        && ini.writeString(SectionLanguage, KeyLanguageId, data.LanguageId)
-        && ini.writeString(SectionCatalogue, KeyCatalogueCode, data.CatalogueCode)
-        && ini.writeInteger(SectionMisc, KeyOemId, data.OemId)
-        && ini.writeBool(SectionMisc, KeyShowPrices, data.ShowPrices);
+    const bool written = ini.writeBool(SectionUpdates, KeyAutoCheck, data.AutoCheckUpdates) &&
+                         ini.writeString(SectionLanguage, KeyLanguageId, data.LanguageId) &&
+                         ini.writeString(SectionCatalogue, KeyCatalogueCode, data.CatalogueCode) &&
+                         ini.writeInteger(SectionMisc, KeyOemId, data.OemId) &&
+                         ini.writeBool(SectionMisc, KeyShowPrices, data.ShowPrices);
     return written && ini.saveFile(data.SetupFile);
 }
 

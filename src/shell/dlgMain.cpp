@@ -7,8 +7,6 @@
 #include "common/uGlobals.h"
 #include "data/DataModule.h"
 #include "data/InstalledVersion.h"
-#include "skins/SkinControls.h"
-#include "skins/SkinManager.h"
 #include "dialogs/dlgAbout.h"
 #include "dialogs/dlgSetup.h"
 #include "i18n/MessageDialogs.h"
@@ -20,6 +18,8 @@
 #include "shell/StartupData.h"
 #include "shell/StartupTexts.h"
 #include "shell/TDebugThread.h"
+#include "skins/SkinControls.h"
+#include "skins/SkinManager.h"
 #include "support/WindowChannel.h"
 #include "update/UpdateCheck.h"
 #include "update/UpdateKeys.h"
@@ -42,7 +42,6 @@ void PanelCallback(int32_t ShowWelcome, int32_t ShowContainer)
     if (TheMainWindow != nullptr)
         TheMainWindow->EnginePanelCallback((ShowWelcome & 0xFF) != 0, (ShowContainer & 0xFF) != 0);
 }
-
 
 QFont PixelFont(const QString& family, int pixels, bool bold = false)
 {
@@ -412,8 +411,8 @@ void TFrmVantorMain::MyIdleHandler()
 void TFrmVantorMain::CheckForUpdates()
 {
     // Only the keys compiled into the program are trusted.
-    vantor::CheckForUpdates(this, UpdateServerHost(GlobalSetupData.SetupFile), GlobalSetupData.OemId,
-                            InstalledVersion, CompiledUpdateKeys());
+    vantor::CheckForUpdates(this, UpdateServerHost(GlobalSetupData.SetupFile), GlobalSetupData.OemId, InstalledVersion,
+                            CompiledUpdateKeys());
 }
 
 void TFrmVantorMain::actSetupExecute()

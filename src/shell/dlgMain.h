@@ -117,7 +117,7 @@ private:
     bool fatalError_ = false;
     bool frameChecked_ = false;
     TItemLabel* lastItem_ = nullptr; // the entry last opened, for the focus on return
-    QByteArray pendingLogo_; // the branding logo until the window is up
+    QByteArray pendingLogo_;         // the branding logo until the window is up
     QMargins frameUsed_;
     static constexpr int FrameWaitAttempts = 50;
     static constexpr int FrameWaitMilliseconds = 20;

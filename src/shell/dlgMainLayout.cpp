@@ -6,10 +6,10 @@
 #include "common/WindowPlacement.h"
 #include "common/uGlobals.h"
 #include "data/InstalledVersion.h"
-#include "skins/CommandPanelStyle.h"
-#include "skins/SkinManager.h"
 #include "shell/ItemLabel.h"
 #include "shell/MainWindowLogic.h"
+#include "skins/CommandPanelStyle.h"
+#include "skins/SkinManager.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

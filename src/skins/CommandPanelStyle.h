@@ -18,8 +18,8 @@ struct TCommandPanelStyle {
     int ButtonHeight = 0;
     bool OkLeftOfCancel = false;
     TFontStyle OkFontStyle = TFontStyle::fsRegular; // of the emphasised OK button
-    bool LabelsUseSkinColor = false; // labels on the panel take their colour from the skin
-    QColor LabelColor;               // used when LabelsUseSkinColor is off
+    bool LabelsUseSkinColor = false;                // labels on the panel take their colour from the skin
+    QColor LabelColor;                              // used when LabelsUseSkinColor is off
 };
 
 // Zero until SetCommandPanelStyle runs during the main window's set-up.

@@ -48,10 +48,8 @@ QString SkinSection(const QWidget* AWidget)
     return AWidget ? AWidget->property(SkinSectionProperty).toString() : QString();
 }
 
-TSkinButton::TSkinButton(QWidget* AParent)
-    : QPushButton(AParent)
-{
-}
+TSkinButton::TSkinButton(QWidget* AParent) : QPushButton(AParent)
+{}
 
 void TSkinButton::SetShowFocusRect(bool AShow)
 {
@@ -101,15 +99,11 @@ void TSkinButton::focusOutEvent(QFocusEvent* AEvent)
     MarkFocus(this, false);
 }
 
-TSkinLabel::TSkinLabel(QWidget* AParent)
-    : QLabel(AParent)
-{
-}
+TSkinLabel::TSkinLabel(QWidget* AParent) : QLabel(AParent)
+{}
 
-TSkinLabel::TSkinLabel(const QString& AText, QWidget* AParent)
-    : QLabel(AText, AParent)
-{
-}
+TSkinLabel::TSkinLabel(const QString& AText, QWidget* AParent) : QLabel(AText, AParent)
+{}
 
 void TSkinLabel::SetUseSkinColor(bool AUse)
 {

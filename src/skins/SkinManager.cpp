@@ -15,10 +15,8 @@ QPointer<TSkinManager> defaultManager;
 
 } // namespace
 
-TSkinManager::TSkinManager(QObject* AParent)
-    : QObject(AParent)
-{
-}
+TSkinManager::TSkinManager(QObject* AParent) : QObject(AParent)
+{}
 
 TSkinManager::~TSkinManager()
 {
@@ -73,7 +71,8 @@ bool TSkinManager::Load()
         Unload();
         return false;
     }
-    appliedSheet_ = ExtendTreeSelectors(ResolveSkinUrls(QString::fromUtf8(file.readAll()), skinFolder_), treeClassNames_);
+    appliedSheet_ =
+        ExtendTreeSelectors(ResolveSkinUrls(QString::fromUtf8(file.readAll()), skinFolder_), treeClassNames_);
     application->setStyleSheet(appliedSheet_);
     return true;
 }

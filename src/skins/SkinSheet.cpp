@@ -80,10 +80,10 @@ QString ReplaceTreeType(const QString& selector, const QString& className)
                 quote = QChar();
         } else if (c == u'"' || c == u'\'') {
             quote = c;
-        } else if (QStringView(selector).mid(i).startsWith(TreeType)
-                   && (i == 0 || !(IsNameChar(selector[i - 1]) || selector[i - 1] == u'.' || selector[i - 1] == u'#'
-                                   || selector[i - 1] == u':'))
-                   && (i + TreeType.size() == selector.size() || !IsNameChar(selector[i + TreeType.size()]))) {
+        } else if (QStringView(selector).mid(i).startsWith(TreeType) &&
+                   (i == 0 || !(IsNameChar(selector[i - 1]) || selector[i - 1] == u'.' || selector[i - 1] == u'#' ||
+                                selector[i - 1] == u':')) &&
+                   (i + TreeType.size() == selector.size() || !IsNameChar(selector[i + TreeType.size()]))) {
             result += className;
             i += TreeType.size();
             replaced = true;

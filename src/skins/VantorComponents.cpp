@@ -19,8 +19,7 @@ TSkinButton* MakeButton(const QString& name, QWidget* panel)
 
 } // namespace
 
-TCommandPanelEx::TCommandPanelEx(QWidget* AOwner)
-    : QFrame(AOwner)
+TCommandPanelEx::TCommandPanelEx(QWidget* AOwner) : QFrame(AOwner)
 {
     setFrameShape(QFrame::NoFrame);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

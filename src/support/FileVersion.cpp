@@ -104,7 +104,8 @@ std::optional<FileVersionWords> FindVersionNote(const QByteArray& notes, const D
 std::optional<FileVersionWords> ReadFrom(ByteSource& source)
 {
     QByteArray ident;
-    if (!source.Read(0, 16, ident) || !ident.startsWith("\x7f" "ELF"))
+    if (!source.Read(0, 16, ident) || !ident.startsWith("\x7f"
+                                                        "ELF"))
         return std::nullopt;
     const char elfClass = ident[4];
     const char elfData = ident[5];

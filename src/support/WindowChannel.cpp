@@ -39,7 +39,8 @@ int ForEachWindow(const QString& className, Visit visit)
         QLocalSocket socket;
         socket.connectToServer(path);
         if (!socket.waitForConnected(ConnectTimeoutMs)) {
-            if (socket.error() == QLocalSocket::ConnectionRefusedError || socket.error() == QLocalSocket::ServerNotFoundError)
+            if (socket.error() == QLocalSocket::ConnectionRefusedError ||
+                socket.error() == QLocalSocket::ServerNotFoundError)
                 QFile::remove(path); // its process has ended
             continue;
         }
@@ -52,7 +53,8 @@ int ForEachWindow(const QString& className, Visit visit)
 
 } // namespace
 
-WindowChannel::WindowChannel(QObject* parent) : QObject(parent) {}
+WindowChannel::WindowChannel(QObject* parent) : QObject(parent)
+{}
 
 WindowChannel::~WindowChannel()
 {

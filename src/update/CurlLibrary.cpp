@@ -26,16 +26,15 @@ const TCurlApi* LoadCurl()
     if (!library.Load(QString::fromLatin1(CurlLibraryName)))
         return nullptr;
     CURLcode (*globalInit)(long) = nullptr;
-    const bool complete = Resolve(library, "curl_global_init", globalInit)
-                          && Resolve(library, "curl_easy_init", api.easy_init)
-                          && Resolve(library, "curl_easy_cleanup", api.easy_cleanup)
-                          && Resolve(library, "curl_easy_reset", api.easy_reset)
-                          && Resolve(library, "curl_easy_setopt", api.easy_setopt)
-                          && Resolve(library, "curl_easy_perform", api.easy_perform)
-                          && Resolve(library, "curl_easy_getinfo", api.easy_getinfo)
-                          && Resolve(library, "curl_easy_strerror", api.easy_strerror)
-                          && Resolve(library, "curl_slist_append", api.slist_append)
-                          && Resolve(library, "curl_slist_free_all", api.slist_free_all);
+    const bool complete =
+        Resolve(library, "curl_global_init", globalInit) && Resolve(library, "curl_easy_init", api.easy_init) &&
+        Resolve(library, "curl_easy_cleanup", api.easy_cleanup) &&
+        Resolve(library, "curl_easy_reset", api.easy_reset) && Resolve(library, "curl_easy_setopt", api.easy_setopt) &&
+        Resolve(library, "curl_easy_perform", api.easy_perform) &&
+        Resolve(library, "curl_easy_getinfo", api.easy_getinfo) &&
+        Resolve(library, "curl_easy_strerror", api.easy_strerror) &&
+        Resolve(library, "curl_slist_append", api.slist_append) &&
+        Resolve(library, "curl_slist_free_all", api.slist_free_all);
     if (!complete || globalInit(CURL_GLOBAL_DEFAULT) != CURLE_OK)
         return nullptr;
     return &api;

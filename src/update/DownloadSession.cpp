@@ -141,7 +141,10 @@ bool TDownloadSession::DownloadOne(qsizetype Index)
         const TListedFile listed = listed_->value(url);
         QString why;
         if (lastWorkCount_ != listed.Size || FileSizeOf(localFile) != listed.Size)
-            why = QStringLiteral("%1 brought %2 bytes, the manifest lists %3").arg(url).arg(lastWorkCount_).arg(listed.Size);
+            why = QStringLiteral("%1 brought %2 bytes, the manifest lists %3")
+                      .arg(url)
+                      .arg(lastWorkCount_)
+                      .arg(listed.Size);
         else if (digest->Finish(listed.Size) != listed.Sha256)
             why = QStringLiteral("%1 does not have the SHA-256 the manifest lists").arg(url);
         if (!why.isEmpty()) {

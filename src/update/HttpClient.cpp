@@ -79,8 +79,7 @@ void SetDefaultHttpTimeouts(const HttpTimeouts& Timeouts)
     DefaultManifestDeadline = Timeouts.ManifestDeadline;
 }
 
-HttpClient::HttpClient()
-    : ConnectTimeout(DefaultHttpTimeouts().Connect), StallTimeout(DefaultHttpTimeouts().Stall)
+HttpClient::HttpClient() : ConnectTimeout(DefaultHttpTimeouts().Connect), StallTimeout(DefaultHttpTimeouts().Stall)
 {
     if (const TCurlApi* api = CurlApi())
         curl_ = api->easy_init();
@@ -143,7 +142,8 @@ void HttpClient::Prepare(const QString& Url, void* HeaderList, char* ErrorBuffer
     if (ConnectTimeout > 0)
         CurlApi()->easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(ConnectTimeout));
     if (Deadline) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(*Deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(*Deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0)
             throw HttpError(Url + QStringLiteral(": no time left"));
         CurlApi()->easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(left.count()));
@@ -256,8 +256,7 @@ std::size_t HttpClient::WriteBody(char* Data, std::size_t Size, std::size_t Coun
     return client->disconnected_ ? 0 : bytes;
 }
 
-int HttpClient::TransferInfo(void* UserData, std::int64_t, std::int64_t ReceivedNow, std::int64_t,
-                             std::int64_t SentNow)
+int HttpClient::TransferInfo(void* UserData, std::int64_t, std::int64_t ReceivedNow, std::int64_t, std::int64_t SentNow)
 {
     auto* client = static_cast<HttpClient*>(UserData);
     if (client->disconnected_)

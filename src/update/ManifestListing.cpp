@@ -10,9 +10,8 @@ namespace {
 
 bool IsLowerHex(const QString& Text)
 {
-    return std::all_of(Text.begin(), Text.end(), [](QChar c) {
-        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
-    });
+    return std::all_of(Text.begin(), Text.end(),
+                       [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f'); });
 }
 
 bool IsDigits(const QString& Text)
@@ -31,8 +30,8 @@ bool ParseEntry(const QString& Value, QString& Url, TListedFile& File)
     const QString size = Value.mid(first + 1, second - first - 1);
     Url = Value.mid(second + 1);
     // Up to 18 digits always fits a qint64.
-    if (hash.size() != 64 || !IsLowerHex(hash) || !IsDigits(size) || size.size() > 18 || Url.isEmpty()
-        || Url.front().isSpace())
+    if (hash.size() != 64 || !IsLowerHex(hash) || !IsDigits(size) || size.size() > 18 || Url.isEmpty() ||
+        Url.front().isSpace())
         return false;
     File.Sha256 = hash.toLatin1();
     File.Size = size.toLongLong();

@@ -31,8 +31,7 @@ bool DecodeExactly(const QByteArray& Text, std::size_t Size, QByteArray& Out)
     const char* end = nullptr;
     if (sodium_base642bin(reinterpret_cast<unsigned char*>(Out.data()), static_cast<std::size_t>(Out.size()),
                           Text.constData(), static_cast<std::size_t>(Text.size()), nullptr, &length, &end,
-                          sodium_base64_VARIANT_ORIGINAL)
-        != 0)
+                          sodium_base64_VARIANT_ORIGINAL) != 0)
         return false;
     Out.truncate(static_cast<qsizetype>(length));
     return length == Size && end == Text.constData() + Text.size();
@@ -151,9 +150,9 @@ Verification Verify(const QByteArray& Message, const QByteArray& SignatureText, 
     QByteArray global(reinterpret_cast<const char*>(signature->Value.data()),
                       static_cast<qsizetype>(signature->Value.size()));
     global += signature->TrustedComment;
-    if (crypto_sign_verify_detached(signature->GlobalValue.data(), reinterpret_cast<const unsigned char*>(global.constData()),
-                                    static_cast<std::size_t>(global.size()), key->Key.data())
-        != 0) {
+    if (crypto_sign_verify_detached(signature->GlobalValue.data(),
+                                    reinterpret_cast<const unsigned char*>(global.constData()),
+                                    static_cast<std::size_t>(global.size()), key->Key.data()) != 0) {
         result.Why = QStringLiteral("the trusted comment does not match its signature");
         return result;
     }

@@ -32,9 +32,8 @@ qint64 ReadSize(QIODevice& stream, const char* what)
     const quint32 value = byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
     // Written as signed 32-bit numbers: the top bit set means a negative size.
     if (value > 0x7FFFFFFFu)
-        throw PackageError(QStringLiteral("an entry's %1 is negative at offset %2")
-                               .arg(QLatin1String(what))
-                               .arg(stream.pos() - 4));
+        throw PackageError(
+            QStringLiteral("an entry's %1 is negative at offset %2").arg(QLatin1String(what)).arg(stream.pos() - 4));
     return value;
 }
 
@@ -57,8 +56,8 @@ bool IsDriveComponent(const QString& component)
 
 void Refuse(const EntryHeader& header, const char* reason)
 {
-    throw PackageError(QStringLiteral("refused entry \"%1\": %2")
-                           .arg(StoredRelativePath(header), QLatin1String(reason)));
+    throw PackageError(
+        QStringLiteral("refused entry \"%1\": %2").arg(StoredRelativePath(header), QLatin1String(reason)));
 }
 
 void CheckPart(const EntryHeader& header, const QString& part)

@@ -10,8 +10,8 @@ class QIODevice;
 namespace vantor::package {
 
 struct EntryHeader {
-    QString Directory;  // as stored; "\" between folders, trailing "\" optional
-    QString Name;       // as stored
+    QString Directory;           // as stored; "\" between folders, trailing "\" optional
+    QString Name;                // as stored
     qint64 UncompressedSize = 0; // declared; serves progress only
     qint64 CompressedSize = 0;   // bytes of the zlib stream that follows
     qint64 DataOffset = 0;       // position of that stream in the package

@@ -20,8 +20,8 @@ namespace {
 // leave it is not a catalogue code.
 bool IsSafeCode(const QString& code)
 {
-    return code != QLatin1String(".") && code != QLatin1String("..") && !code.contains(QLatin1Char('/'))
-           && !code.contains(QLatin1Char('\\')) && !code.contains(QChar(0));
+    return code != QLatin1String(".") && code != QLatin1String("..") && !code.contains(QLatin1Char('/')) &&
+           !code.contains(QLatin1Char('\\')) && !code.contains(QChar(0));
 }
 
 bool IsReservedCode(const QString& code)

@@ -21,8 +21,8 @@ std::int64_t ToInteger(const QString& text, std::int64_t fallback)
 QString UpdateManifestUrl(const QString& host, std::int32_t oemId, const QString& fileName)
 {
     QString server = host;
-    if (!server.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
-        && !server.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+    if (!server.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) &&
+        !server.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
         server.prepend(QLatin1String("http://"));
     while (server.endsWith(QLatin1Char('/')))
         server.chop(1);

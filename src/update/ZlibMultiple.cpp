@@ -90,8 +90,8 @@ qint64 InflateEntry(QIODevice& package, const EntryHeader& header, QFile& target
         const bool failed = result != Z_OK && result != Z_STREAM_END && !(result == Z_BUF_ERROR && z.avail_in == 0);
         if (failed) {
             const QString reason = result == Z_NEED_DICT ? QStringLiteral("needs a preset dictionary")
-                                   : z.msg           ? QString::fromLatin1(z.msg)
-                                                     : QStringLiteral("zlib error %1").arg(result);
+                                   : z.msg               ? QString::fromLatin1(z.msg)
+                                                         : QStringLiteral("zlib error %1").arg(result);
             throw PackageError(QStringLiteral("the compressed data of \"%1\" is corrupt: %2").arg(path, reason));
         }
         const qint64 produced = OutputChunk - z.avail_out;
@@ -102,8 +102,7 @@ qint64 InflateEntry(QIODevice& package, const EntryHeader& header, QFile& target
                                    .arg(header.UncompressedSize));
         if (produced > 0) {
             if (target.write(buffers.output.data(), produced) != produced)
-                throw PackageError(
-                    QStringLiteral("cannot write %1: %2").arg(target.fileName(), target.errorString()));
+                throw PackageError(QStringLiteral("cannot write %1: %2").arg(target.fileName(), target.errorString()));
             written += produced;
             if (onProgress)
                 onProgress(written, header.UncompressedSize);
@@ -156,12 +155,12 @@ void TZlibMultiple::DecompressStream(QIODevice& Stream, const QString& Directory
         // Everything that can be known about the entry is checked before
         // anything of it is written.
         if (header.CompressedSize > BytesLeft(Stream))
-            throw PackageError(QStringLiteral("the data of \"%1\" is cut short by the end of the package").arg(relative));
+            throw PackageError(
+                QStringLiteral("the data of \"%1\" is cut short by the end of the package").arg(relative));
         package::CheckEntryPath(header);
 
         const QString directory = package::ToLocalSeparators(package::StoredDirectory(header));
-        const QString target =
-            destination + package::ToLocalSeparators(RelativePaths ? relative : header.Name);
+        const QString target = destination + package::ToLocalSeparators(RelativePaths ? relative : header.Name);
         const qint64 dataEnd = header.DataOffset + header.CompressedSize;
 
         if (ForceDirectoriesFlag) {

@@ -48,8 +48,7 @@ void TFrmDownloader::BuildControls()
 {
     SetSection(this, "FORM");
     // No close button: Cancel is the one way to stop, and the work closes the dialog.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowStaysOnTopHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(11);
     setFont(font);

@@ -48,11 +48,8 @@ bool ReadInputParameters(const QStringList& AParameters, TPaths& APaths, TGlobal
 {
     for (const QString& parameter : AParameters)
         ParseParameter(parameter, APaths, ASetup);
-    return !ASetup.LanguageFile.isEmpty() && QFileInfo(ASetup.LanguageFile).isFile()
-        && !ASetup.LanguageId.isEmpty()
-        && IsExistingFolder(APaths.Source)
-        && IsExistingFolder(APaths.MainData)
-        && IsExistingFolder(APaths.Catalogues);
+    return !ASetup.LanguageFile.isEmpty() && QFileInfo(ASetup.LanguageFile).isFile() && !ASetup.LanguageId.isEmpty() &&
+           IsExistingFolder(APaths.Source) && IsExistingFolder(APaths.MainData) && IsExistingFolder(APaths.Catalogues);
 }
 
 } // namespace vantor

@@ -22,8 +22,7 @@ extern TPaths Paths;
 // trailing "/"), /LF= (translation file) and /LI= (language, upper-cased).
 // Names are compared without regard to case; a later value wins; anything
 // else, or a parameter without "=", is ignored.
-void ParseParameter(const QString& AParameter, TPaths& APaths = Paths,
-                    TGlobalSetupData& ASetup = GlobalSetupData);
+void ParseParameter(const QString& AParameter, TPaths& APaths = Paths, TGlobalSetupData& ASetup = GlobalSetupData);
 
 // Parses every parameter (the program name is not among them) and tells
 // whether the set is usable: the translation file exists, the language is

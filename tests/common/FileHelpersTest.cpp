@@ -15,7 +15,8 @@ using namespace vantor::test;
 TEST(GetFileVersion, PartsAbove32767ReadBackNegative)
 {
     TempFolder dir;
-    const QString file = dir.write("Updater", BuildElfWithNote(true, false, {"Vantor", 1, VersionDesc(false, 3, 32768, 65535, 7)}));
+    const QString file =
+        dir.write("Updater", BuildElfWithNote(true, false, {"Vantor", 1, VersionDesc(false, 3, 32768, 65535, 7)}));
     TInfoVersion version;
     ASSERT_TRUE(GetFileVersion(file, version));
     EXPECT_EQ(version.wMajor, 3);
@@ -79,7 +80,8 @@ TEST(StartProgram, PassesParametersOrNoneAtAll)
 {
     TempFolder dir;
     const QString out = dir.path() + "args.txt";
-    const QString script = dir.write("show-args.sh", QStringLiteral("#!/bin/sh\necho \"$#:$*\" > '%1'\n").arg(out).toUtf8());
+    const QString script =
+        dir.write("show-args.sh", QStringLiteral("#!/bin/sh\necho \"$#:$*\" > '%1'\n").arg(out).toUtf8());
     QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     auto runAndRead = [&](const QString& parameters) {

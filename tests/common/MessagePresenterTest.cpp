@@ -4,8 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <gtest/gtest.h>

@@ -10,8 +10,7 @@ namespace {
 
 TEST(CompactDate, ValidDateUsesTheShortDateFormat)
 {
-    const QString expected =
-        QLocale::system().toString(QDate(2012, 2, 29), QLocale::ShortFormat);
+    const QString expected = QLocale::system().toString(QDate(2012, 2, 29), QLocale::ShortFormat);
     ASSERT_FALSE(expected.isEmpty());
     EXPECT_EQ(FormatCompactDate(QStringLiteral("20120229")), expected);
     // Anything after the day is ignored.
@@ -21,8 +20,8 @@ TEST(CompactDate, ValidDateUsesTheShortDateFormat)
 
 TEST(CompactDate, InvalidOrIncompleteTextsGiveNothing)
 {
-    for (const char* text : {"20130229", "2012", "abcdefgh", "", "20121301", "20120100",
-                             "00000101", "2012 229", "-0120101"}) {
+    for (const char* text :
+         {"20130229", "2012", "abcdefgh", "", "20121301", "20120100", "00000101", "2012 229", "-0120101"}) {
         EXPECT_TRUE(FormatCompactDate(QString::fromLatin1(text)).isEmpty()) << text;
         EXPECT_FALSE(IsValidCompactDate(QString::fromLatin1(text))) << text;
     }
@@ -64,18 +63,15 @@ TEST(ExpandLineBreaks, EveryMarkBecomesCrLf)
 
 TEST(GetUrlCaption, SchemeInAnyCaseIsDroppedAndPathCutAfterFirstSlash)
 {
-    EXPECT_EQ(GetUrlCaption(QStringLiteral("http://www.Example.com/products/ups")),
-              QStringLiteral("www.example.com/"));
-    EXPECT_EQ(GetUrlCaption(QStringLiteral("HtTp://www.example.com/a")),
-              QStringLiteral("www.example.com/"));
+    EXPECT_EQ(GetUrlCaption(QStringLiteral("http://www.Example.com/products/ups")), QStringLiteral("www.example.com/"));
+    EXPECT_EQ(GetUrlCaption(QStringLiteral("HtTp://www.example.com/a")), QStringLiteral("www.example.com/"));
     EXPECT_EQ(GetUrlCaption(QStringLiteral("HTTP://host")), QStringLiteral("host"));
 }
 
 TEST(GetUrlCaption, AddressWithoutSchemeOrSlashIsOnlyLowered)
 {
     EXPECT_EQ(GetUrlCaption(QStringLiteral("WWW.Example.COM")), QStringLiteral("www.example.com"));
-    EXPECT_EQ(GetUrlCaption(QStringLiteral("www.example.com/x/y")),
-              QStringLiteral("www.example.com/"));
+    EXPECT_EQ(GetUrlCaption(QStringLiteral("www.example.com/x/y")), QStringLiteral("www.example.com/"));
     // Only the plain scheme is recognised; a secure address keeps "https:/".
     EXPECT_EQ(GetUrlCaption(QStringLiteral("https://www.example.com/x")), QStringLiteral("https:/"));
     EXPECT_EQ(GetUrlCaption(QString()), QString());

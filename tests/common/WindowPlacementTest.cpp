@@ -36,8 +36,7 @@ TEST(WindowPlacement, DialogCentredOverOwnerWithoutClipping)
     QWidget dialog;
     dialog.resize(401, 50);
     CenterFormOnForm(&owner, &dialog);
-    EXPECT_EQ(dialog.frameGeometry().topLeft(),
-              CenteredTopLeft(owner.frameGeometry(), dialog.frameGeometry().size()));
+    EXPECT_EQ(dialog.frameGeometry().topLeft(), CenteredTopLeft(owner.frameGeometry(), dialog.frameGeometry().size()));
     EXPECT_LT(dialog.frameGeometry().left(), 0);
     CenterFormOnForm(nullptr, &dialog);
     CenterFormOnForm(&owner, nullptr);

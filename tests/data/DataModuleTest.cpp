@@ -1,8 +1,8 @@
 // The data module on real database files written with the catalogue builder.
+#include "data/DataModule.h"
 #include "catalogue/CatalogueBuilder.h"
 #include "common/uConstants.h"
 #include "common/uGlobals.h"
-#include "data/DataModule.h"
 #include "support/database/DbError.h"
 #include "testlib/TempFolder.h"
 
@@ -59,8 +59,14 @@ protected:
         WriteDatabase(FileOf(code, "Pricelist.vt4"), password, content, true);
     }
 
-    bool CatalogueValid(const QString& code, QString& version) { return dm.CheckCatalogueValidity(Catalogues(), code, version); }
-    bool PricelistValid(const QString& code, QString& version) { return dm.CheckPricelistValidity(Catalogues(), code, version); }
+    bool CatalogueValid(const QString& code, QString& version)
+    {
+        return dm.CheckCatalogueValidity(Catalogues(), code, version);
+    }
+    bool PricelistValid(const QString& code, QString& version)
+    {
+        return dm.CheckPricelistValidity(Catalogues(), code, version);
+    }
 
     TempFolder folder;
     TDM dm;

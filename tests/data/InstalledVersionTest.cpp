@@ -1,9 +1,9 @@
 // The inventory of installed catalogues on real catalogue folders.
+#include "data/InstalledVersion.h"
 #include "catalogue/CatalogueBuilder.h"
 #include "common/FileHelpers.h"
 #include "common/uConstants.h"
 #include "data/DataModule.h"
-#include "data/InstalledVersion.h"
 #include "testlib/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -51,9 +51,9 @@ TEST_F(InstalledCatalogues, ListsValidCataloguesInFileSystemOrderWithTheirVersio
     AddCatalogue("826", "20240301");
     AddPricelist("380", "20240201");
     AddPricelist("826", "2024-12-31");
-    folder.makeFolder("999");                 // no Catalogue.vt4
-    folder.write("700/Pricelist.vt4", "x");   // a pricelist alone is no catalogue
-    AddCatalogue(".hidden", "20240101");      // hidden folders are never listed
+    folder.makeFolder("999");               // no Catalogue.vt4
+    folder.write("700/Pricelist.vt4", "x"); // a pricelist alone is no catalogue
+    AddCatalogue(".hidden", "20240101");    // hidden folders are never listed
 
     ASSERT_TRUE(Load());
     QStringList order;
@@ -65,7 +65,9 @@ TEST_F(InstalledCatalogues, ListsValidCataloguesInFileSystemOrderWithTheirVersio
         codes.append(c.Code);
     EXPECT_EQ(codes, order);
 
-    const auto at = [&](const char* code) { return installed.Catalogues[FindIndexOfInstalledCatalogue(installed, code)]; };
+    const auto at = [&](const char* code) {
+        return installed.Catalogues[FindIndexOfInstalledCatalogue(installed, code)];
+    };
     EXPECT_EQ(at("380").Database, "20240115");
     EXPECT_EQ(at("380").Pricelist, "20240201");
     EXPECT_EQ(at("250").Pricelist, "");

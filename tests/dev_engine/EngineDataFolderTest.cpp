@@ -70,8 +70,10 @@ TEST(EngineDataFolderChild, VersionsFollowTheFilesInData)
         return engine.Initialize(record.Get(), &engineVersion, &main, &devices);
     };
 
-    tools::WriteDatabase(data + QStringLiteral("Data.vt4"), record.Password, EngineDatabase(QStringLiteral("20241101")), true);
-    tools::WriteDatabase(data + QStringLiteral("Devices.vt4"), record.Password, EngineDatabase(QStringLiteral("20230615")), true);
+    tools::WriteDatabase(data + QStringLiteral("Data.vt4"), record.Password, EngineDatabase(QStringLiteral("20241101")),
+                         true);
+    tools::WriteDatabase(data + QStringLiteral("Devices.vt4"), record.Password,
+                         EngineDatabase(QStringLiteral("20230615")), true);
     EXPECT_EQ(initialize(), ENGINE_INIT_OK);
     EXPECT_EQ(engineVersion, ProjectVersion);
     EXPECT_EQ(main, (TInfoVersion{2024, 11, 1, 0}));
@@ -85,7 +87,8 @@ TEST(EngineDataFolderChild, VersionsFollowTheFilesInData)
     EXPECT_EQ(devices, (TInfoVersion{0, 0, 0, 0}));
 
     // A version that is no date, and a devices database that is not there.
-    tools::WriteDatabase(data + QStringLiteral("Data.vt4"), record.Password, EngineDatabase(QStringLiteral("2024-11-01")), true);
+    tools::WriteDatabase(data + QStringLiteral("Data.vt4"), record.Password,
+                         EngineDatabase(QStringLiteral("2024-11-01")), true);
     QFile::remove(data + QStringLiteral("Devices.vt4"));
     EXPECT_EQ(initialize(), ENGINE_INIT_OK_WITH_NOTICE);
     EXPECT_EQ(main, (TInfoVersion{0, 0, 0, 0}));

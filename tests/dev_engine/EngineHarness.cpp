@@ -47,7 +47,8 @@ void LoadedEngine::Unload()
     handle_ = nullptr;
 }
 
-InitRecord::InitRecord(QWidget* container) : Container(container) {}
+InitRecord::InitRecord(QWidget* container) : Container(container)
+{}
 
 const TEngineInitData* InitRecord::Get()
 {

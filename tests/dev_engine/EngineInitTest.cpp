@@ -78,7 +78,8 @@ TEST_F(EngineInit, KeepsCopiesOfTheRecordsTexts)
     engine.SelectorBase();
     QWidget* screen = EngineScreen(&container);
     ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(screen->findChild<QLabel*>(QStringLiteral("SelectorTitle"))->text(), QStringLiteral("Selettore UPS base"));
+    EXPECT_EQ(screen->findChild<QLabel*>(QStringLiteral("SelectorTitle"))->text(),
+              QStringLiteral("Selettore UPS base"));
     EXPECT_EQ(screen->findChild<QLabel*>(QStringLiteral("SettingCatalogue"))->property("fullText").toString(),
               QStringLiteral("/nowhere/Catalogues/380/"));
     EXPECT_EQ(screen->findChild<QLabel*>(QStringLiteral("SettingOptions"))->property("fullText").toString(),
@@ -121,7 +122,8 @@ TEST_F(EngineInit, UnknownLanguagesReadEnglish)
     engine.SelectorModular();
     QWidget* screen = EngineScreen(&container);
     ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(screen->findChild<QLabel*>(QStringLiteral("SelectorTitle"))->text(), QStringLiteral("Modular UPS selector"));
+    EXPECT_EQ(screen->findChild<QLabel*>(QStringLiteral("SelectorTitle"))->text(),
+              QStringLiteral("Modular UPS selector"));
 }
 
 } // namespace

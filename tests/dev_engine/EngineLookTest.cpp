@@ -11,8 +11,8 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
-#include <QTableView>
 #include <QPixmap>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -143,11 +143,10 @@ TEST_P(EngineLook, RendersTheScreenInTheBrandingColours)
 
 INSTANTIATE_TEST_SUITE_P(
     Variants, EngineLook,
-    ::testing::Values(
-        Variant{0, "maronel", "ENG", [](LoadedEngine& engine) { engine.SelectorBase(); }, QColor(0x0B, 0x25, 0x45),
-                QColor(0xF2, 0x8C, 0x28), nullptr},
-        Variant{1, "kelvra", "ENG", [](LoadedEngine& engine) { engine.SelectorModular(); }, QColor(0x2B, 0x2F, 0x36),
-                QColor(0x14, 0xB8, 0xA6), "Kelvra"}),
+    ::testing::Values(Variant{0, "maronel", "ENG", [](LoadedEngine& engine) { engine.SelectorBase(); },
+                              QColor(0x0B, 0x25, 0x45), QColor(0xF2, 0x8C, 0x28), nullptr},
+                      Variant{1, "kelvra", "ENG", [](LoadedEngine& engine) { engine.SelectorModular(); },
+                              QColor(0x2B, 0x2F, 0x36), QColor(0x14, 0xB8, 0xA6), "Kelvra"}),
     [](const ::testing::TestParamInfo<Variant>& param) { return std::string(param.param.Name); });
 
 } // namespace

@@ -47,7 +47,8 @@ void ExpectDrawnWith(const QImage& logo, const QColor& colour)
                 continue;
             ++opaque;
             if (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
-                    std::abs(pixel.blue() - colour.blue()) < 24)
+                    std::abs(pixel.blue() - colour.blue()) <
+                24)
                 colourFound = true;
         }
     EXPECT_GT(opaque, image.width() * image.height() / 20);

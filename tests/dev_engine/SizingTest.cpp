@@ -1,9 +1,9 @@
 // The engine's arithmetic, checked directly: ratings read from descriptions,
 // requirements, suggestions, parallel systems, battery energy and database
 // versions.
+#include "dev/core/Sizing.h"
 #include "dev/core/DatabaseVersion.h"
 #include "dev/core/Rating.h"
-#include "dev/core/Sizing.h"
 
 #include <gtest/gtest.h>
 
@@ -41,10 +41,10 @@ TEST(EngineRating, ReadsTheVoltAmpereAndWattPairOfADescription)
 
 TEST(EngineRating, AccessoriesAndRangesHaveNoRating)
 {
-    for (const char* description : {"Battery cabinet 240 V for 6-10 kVA UPS, extended runtime",
-                                    "External maintenance bypass for single-phase UPS up to 3 kVA",
-                                    "Cabinet for 2-3 kVA / 2 kW systems", "Battery 1000 VA / 900 Wh",
-                                    "UPS 0 VA / 0 W", "SNMP/Web network card"}) {
+    for (const char* description :
+         {"Battery cabinet 240 V for 6-10 kVA UPS, extended runtime",
+          "External maintenance bypass for single-phase UPS up to 3 kVA", "Cabinet for 2-3 kVA / 2 kW systems",
+          "Battery 1000 VA / 900 Wh", "UPS 0 VA / 0 W", "SNMP/Web network card"}) {
         SCOPED_TRACE(description);
         EXPECT_FALSE(ParseRating(QString::fromUtf8(description)).has_value());
     }

@@ -1,19 +1,19 @@
 #include "data/InstalledVersion.h"
-#include "skins/VantorComponents.h"
 #include "dialogs/dlgAbout.h"
 #include "i18n/uLanguages.h"
+#include "skins/VantorComponents.h"
 #include "testlib/AccessibleControls.h"
 #include "testlib/TempFolder.h"
 
 #include <QApplication>
 #include <QBuffer>
-#include <QPointer>
-#include <QTimer>
 #include <QImage>
 #include <QPainter>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -69,7 +69,10 @@ protected:
     TCommandPanelStyle savedStyle;
 };
 
-bool NoBranding(TOemData&, bool) { return false; }
+bool NoBranding(TOemData&, bool)
+{
+    return false;
+}
 
 TEST_F(AboutDialogTest, ModuleRows)
 {
@@ -139,8 +142,8 @@ TEST_F(AboutDialogTest, FootTexts)
     EXPECT_TRUE(dialog.lblOsMemory->text().startsWith(QStringLiteral("Physical memory: ")));
     EXPECT_TRUE(dialog.lblOsMemory->text().endsWith(QStringLiteral(" KB")));
     // Texts from outside are never read as markup.
-    for (QLabel* label : {dialog.lblOsInfo, dialog.lblOsMemory, dialog.lblProductName, dialog.lblProductVersion,
-                          dialog.lblCopyright})
+    for (QLabel* label :
+         {dialog.lblOsInfo, dialog.lblOsMemory, dialog.lblProductName, dialog.lblProductVersion, dialog.lblCopyright})
         EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
 }
 

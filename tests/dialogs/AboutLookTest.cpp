@@ -2,9 +2,9 @@
 // About page stays a light sheet with dark text, the dark skin included.
 // With VANTOR_SCREENSHOT_DIR set the pages are saved there as PNG files.
 #include "data/InstalledVersion.h"
-#include "skins/VantorComponents.h"
 #include "dialogs/dlgAbout.h"
 #include "i18n/uLanguages.h"
+#include "skins/VantorComponents.h"
 #include "testlib/TempFolder.h"
 
 #include <QApplication>

@@ -7,8 +7,8 @@
 #include "data/DataModule.h"
 #include "dialogs/PricelistModel.h"
 #include "dialogs/PricelistPage.h"
-#include "skins/VantorComponents.h"
 #include "i18n/uLanguages.h"
+#include "skins/VantorComponents.h"
 #include "testlib/TempFolder.h"
 
 #include <QApplication>
@@ -25,12 +25,12 @@ namespace {
 
 QList<tools::PricelistItem> ShowcaseItems()
 {
-    const char* const series[] = {"Line-interactive UPS", "Online UPS tower", "Online UPS rack 2U",
-                                  "Modular UPS frame", "Battery cabinet", "Network card", "Bypass switch"};
+    const char* const series[] = {"Line-interactive UPS", "Online UPS tower", "Online UPS rack 2U", "Modular UPS frame",
+                                  "Battery cabinet",      "Network card",     "Bypass switch"};
     QList<tools::PricelistItem> items;
     for (int i = 0; i < 60; ++i) {
-        const QString code = QStringLiteral("3 %1 %2").arg(100 + i / 6, 3, 10, QChar('0')).arg(10 + i % 6 * 2, 2, 10,
-                                                                                             QChar('0'));
+        const QString code =
+            QStringLiteral("3 %1 %2").arg(100 + i / 6, 3, 10, QChar('0')).arg(10 + i % 6 * 2, 2, 10, QChar('0'));
         const double kva = 1 + i % 6 * 2;
         const double price = (i % 5 == 4) ? 0 : 240 + i * 37.5 + (i % 3) * 0.25;
         items.append({code, QStringLiteral("%1 %2 kVA").arg(QString::fromLatin1(series[i % 7])).arg(kva), price});
@@ -110,8 +110,9 @@ TEST_P(PricelistLook, GridWearsTheSkinAndShowsRows)
 
     const QByteArray target = qgetenv("VANTOR_SCREENSHOT_DIR");
     if (!target.isEmpty()) {
-        const QString file = QDir(QString::fromLocal8Bit(target))
-                                 .filePath(QStringLiteral("pricelist-%1.png").arg(QString::fromLatin1(GetParam()).toLower()));
+        const QString file =
+            QDir(QString::fromLocal8Bit(target))
+                .filePath(QStringLiteral("pricelist-%1.png").arg(QString::fromLatin1(GetParam()).toLower()));
         EXPECT_TRUE(image.save(file));
     }
 }

@@ -1,5 +1,5 @@
-#include "dialogs/LicenceResources.h"
 #include "dialogs/RtfReader.h"
+#include "dialogs/LicenceResources.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +19,10 @@ const TRtfRun* FindRun(const TRtfDocument& ADocument, const QString& ANeedle)
 
 TEST(RtfReaderTest, FormattingGroupsAndParagraphs)
 {
-    const TRtfDocument document = ReadRtf(
-        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red0\\green0\\blue0;}"
-        "\\pard\\qc\\fs28\\b Title\\b0\\par\n"
-        "\\pard\\fs20 plain {\\i italic {\\ul under}} back\\ul0\\par"
-        "\\b bold\\b0\\ulnone , x\\line y\\tab z\\par}");
+    const TRtfDocument document = ReadRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red0\\green0\\blue0;}"
+                                          "\\pard\\qc\\fs28\\b Title\\b0\\par\n"
+                                          "\\pard\\fs20 plain {\\i italic {\\ul under}} back\\ul0\\par"
+                                          "\\b bold\\b0\\ulnone , x\\line y\\tab z\\par}");
     ASSERT_EQ(document.Paragraphs.size(), 3);
     EXPECT_EQ(document.PlainText(), QStringLiteral("Title\nplain italic under back\nbold, x\ny\tz"));
     EXPECT_EQ(document.Paragraphs[0].Alignment, TRtfAlignment::Centre);
@@ -45,11 +44,11 @@ TEST(RtfReaderTest, FormattingGroupsAndParagraphs)
 
 TEST(RtfReaderTest, EscapesAndSkippedDestinations)
 {
-    const TRtfDocument document = ReadRtf(
-        "{\\rtf1{\\*\\generator Writer 1.0;}{\\info{\\title Secret}}{\\stylesheet{\\s0 Normal;}}"
-        "{\\pict\\pngblip 89504e47}{\\*\\unknown hidden}"
-        "pi\\'f9 \\'80 \\'93q\\'94 \\u8364?x \\uc2\\u8217\\'92\\'92y \\uc0\\u-4064 z \\{\\}\\\\"
-        "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}}}");
+    const TRtfDocument document =
+        ReadRtf("{\\rtf1{\\*\\generator Writer 1.0;}{\\info{\\title Secret}}{\\stylesheet{\\s0 Normal;}}"
+                "{\\pict\\pngblip 89504e47}{\\*\\unknown hidden}"
+                "pi\\'f9 \\'80 \\'93q\\'94 \\u8364?x \\uc2\\u8217\\'92\\'92y \\uc0\\u-4064 z \\{\\}\\\\"
+                "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}}}");
     const QString text = document.PlainText();
     EXPECT_EQ(text, QString::fromUtf8("più € “q” €x ’y \uF020z {}\\link"));
     EXPECT_FALSE(text.contains(QStringLiteral("Secret")));

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "data/InstalledVersion.h"
-#include "skins/VantorComponents.h"
 #include "i18n/uLanguages.h"
+#include "skins/VantorComponents.h"
 
 #include <gtest/gtest.h>
 

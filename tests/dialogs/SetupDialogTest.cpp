@@ -48,8 +48,7 @@ void ExpectSettingsAre(const TGlobalSetupData& expected)
     EXPECT_EQ(actual.AdvancedOptions.UnlimitedBatteryCabs, expected.AdvancedOptions.UnlimitedBatteryCabs);
     EXPECT_EQ(actual.AdvancedOptions.SortSolutionsByPrice, expected.AdvancedOptions.SortSolutionsByPrice);
     EXPECT_EQ(actual.AdvancedOptions.HideThreePhaseUps, expected.AdvancedOptions.HideThreePhaseUps);
-    EXPECT_EQ(actual.AdvancedOptions.ShowTechDataAutonomyLower,
-              expected.AdvancedOptions.ShowTechDataAutonomyLower);
+    EXPECT_EQ(actual.AdvancedOptions.ShowTechDataAutonomyLower, expected.AdvancedOptions.ShowTechDataAutonomyLower);
 }
 
 // Runs Step on the setup dialog once RunSetupDialog has it open; a dialog
@@ -103,8 +102,7 @@ TEST_F(SetupDialogTest, ListsInstalledCataloguesOfTheTableAlphabeticallyAndSelec
 {
     {
         TFrmSetup dialog;
-        EXPECT_EQ(Items(dialog.cmbCatalogues),
-                  QStringList({"France and countries with French standard", "Italy"}));
+        EXPECT_EQ(Items(dialog.cmbCatalogues), QStringList({"France and countries with French standard", "Italy"}));
         EXPECT_EQ(dialog.cmbCatalogues->currentText(), "Italy");
         EXPECT_FALSE(dialog.cmbCatalogues->isEditable());
     }
@@ -128,9 +126,8 @@ TEST_F(SetupDialogTest, SelectsTheLanguageByItsIdentifierWrittenAsInTheFile)
         TFrmSetup dialog;
         Open(dialog);
         // The reference language is never offered.
-        EXPECT_EQ(Items(dialog.cmbLanguages),
-                  QStringList({"Deutsch", "English", "Español", "Français", "Italiano", "Magyar", "Polski",
-                               "Português do Brasil", "Русский"}));
+        EXPECT_EQ(Items(dialog.cmbLanguages), QStringList({"Deutsch", "English", "Español", "Français", "Italiano",
+                                                           "Magyar", "Polski", "Português do Brasil", "Русский"}));
         EXPECT_EQ(dialog.cmbLanguages->currentText(), c.selected) << c.id;
         EXPECT_EQ(dialog.cmbLanguages->currentIndex() >= 0, !c.selected.isEmpty()) << c.id;
     }
@@ -245,10 +242,10 @@ TEST_F(SetupDialogTest, OkWithoutAChoiceSaysWhatIsMissingAndStaysOpen)
 TEST_F(SetupDialogTest, WithoutLanguagesInTheFileTheListStaysEmpty)
 {
     TempFolder folder;
-    ASSERT_TRUE(LoadTranslations(folder.write(
-        "Languages.xml", "<LST_TRANSLATIONS><TRANSLATION translation_ids=\"IDS_COMMON_20\"><LST_VALUES>"
-                         "<VALUE value_language=\"ENG\" value_string=\"OK\"/></LST_VALUES></TRANSLATION>"
-                         "</LST_TRANSLATIONS>")));
+    ASSERT_TRUE(LoadTranslations(
+        folder.write("Languages.xml", "<LST_TRANSLATIONS><TRANSLATION translation_ids=\"IDS_COMMON_20\"><LST_VALUES>"
+                                      "<VALUE value_language=\"ENG\" value_string=\"OK\"/></LST_VALUES></TRANSLATION>"
+                                      "</LST_TRANSLATIONS>")));
     RecordingPresenter presenter;
     TFrmSetup dialog;
     Open(dialog);

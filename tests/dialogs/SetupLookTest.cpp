@@ -75,7 +75,8 @@ TEST_P(SetupLookTest, ControlsFitAndOkStandsOut)
             EXPECT_TRUE(image.save(QDir(folder).filePath(name)));
             dialog.PageControl->setCurrentWidget(dialog.TabAdvanced);
             QApplication::processEvents();
-            const QString advanced = QStringLiteral("setup-%1-advanced.png").arg(QString::fromLatin1(GetParam()).toLower());
+            const QString advanced =
+                QStringLiteral("setup-%1-advanced.png").arg(QString::fromLatin1(GetParam()).toLower());
             EXPECT_TRUE(dialog.grab().save(QDir(folder).filePath(advanced)));
         }
     }

@@ -1,7 +1,7 @@
 // The engine host against real test engines (tests/mock/RecordingEngine.cpp),
 // one library per behaviour, each recording the calls it receives.
-#include "data/InstalledVersion.h"
 #include "engine/EngineHost.h"
+#include "data/InstalledVersion.h"
 #include "testlib/TempFolder.h"
 
 #include <QFile>

@@ -73,9 +73,8 @@ void Settings(const QByteArray& bytes)
     try {
         const CatalogueSource source = ParseCatalogueSettings(bytes, QStringLiteral("catalogue.ini"));
         check(!source.Code.isEmpty() && source.Version.size() == 8);
-        check(!source.HasPricelist ||
-              (!source.PricelistKey.isEmpty() && !source.PricelistCode.isEmpty() && !source.Validity.isEmpty() &&
-               !source.ItemsFile.isEmpty()));
+        check(!source.HasPricelist || (!source.PricelistKey.isEmpty() && !source.PricelistCode.isEmpty() &&
+                                       !source.Validity.isEmpty() && !source.ItemsFile.isEmpty()));
     } catch (const SourceError&) {
     }
 }

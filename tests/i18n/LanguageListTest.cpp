@@ -8,8 +8,7 @@ using LanguageListTest = TranslationFixture;
 
 QByteArray LanguagesEntry(const QByteArray& Values)
 {
-    return "<TRANSLATION translation_ids=\"IDS_COMMON_01\"><LST_VALUES>" + Values +
-           "</LST_VALUES></TRANSLATION>";
+    return "<TRANSLATION translation_ids=\"IDS_COMMON_01\"><LST_VALUES>" + Values + "</LST_VALUES></TRANSLATION>";
 }
 
 QStringList Descriptions()

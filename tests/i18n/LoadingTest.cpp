@@ -56,14 +56,16 @@ TEST_F(LoadingTest, DeclaredAndMarkedEncodingsAreDecoded)
     const QString Text = QString::fromUtf8("Größe");
     const QString Xml = "<?xml version=\"1.0\" encoding=\"%1\"?><LST_TRANSLATIONS>"
                         "<TRANSLATION translation_ids=\"IDS_E\"><LST_VALUES>"
-                        "<VALUE value_language=\"REF\" value_string=\"" + Text + "\"/>"
+                        "<VALUE value_language=\"REF\" value_string=\"" +
+                        Text +
+                        "\"/>"
                         "</LST_VALUES></TRANSLATION></LST_TRANSLATIONS>";
 
     EXPECT_TRUE(LoadXml(QStringEncoder(QStringEncoder::Latin1).encode(Xml.arg("ISO-8859-1"))));
     EXPECT_EQ(GetTextForLanguage("REF", "IDS_E"), Text);
 
-    EXPECT_TRUE(LoadXml(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)
-                            .encode(Xml.arg("UTF-16"))));
+    EXPECT_TRUE(
+        LoadXml(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom).encode(Xml.arg("UTF-16"))));
     EXPECT_EQ(GetTextForLanguage("REF", "IDS_E"), Text);
 
     const QByteArray Bytes = Xml.arg("UTF-8").toUtf8();
@@ -74,9 +76,12 @@ TEST_F(LoadingTest, DeclaredAndMarkedEncodingsAreDecoded)
 TEST_F(LoadingTest, EveryEncodingTheSystemKnowsIsDecodedAndAnUnknownOneIsAFailure)
 {
     const auto xml = [](const QByteArray& AEncoding, const QByteArray& ATextBytes) {
-        return "<?xml version=\"1.0\" encoding=\"" + AEncoding + "\"?>\r\n<LST_TRANSLATIONS>"
+        return "<?xml version=\"1.0\" encoding=\"" + AEncoding +
+               "\"?>\r\n<LST_TRANSLATIONS>"
                "<TRANSLATION translation_ids=\"IDS_E\"><LST_VALUES>"
-               "<VALUE value_language=\"REF\" value_string=\"" + ATextBytes + "\"/>"
+               "<VALUE value_language=\"REF\" value_string=\"" +
+               ATextBytes +
+               "\"/>"
                "</LST_VALUES></TRANSLATION></LST_TRANSLATIONS>";
     };
     // The bytes each editor writes for these words.
@@ -89,7 +94,10 @@ TEST_F(LoadingTest, EveryEncodingTheSystemKnowsIsDecodedAndAnUnknownOneIsAFailur
         {"windows-1251", "\xCF\xF0\xE8\xE2\xE5\xF2", "Привет"},
         {"ISO-8859-2", "\xF5\xFB", "őű"},
         {"windows-1252", "\x80 \xE9", "€ é"},
-        {"iso-8859-1", "Gr\xF6\xDF" "e", "Größe"},
+        {"iso-8859-1",
+         "Gr\xF6\xDF"
+         "e",
+         "Größe"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.encoding);

@@ -1,8 +1,8 @@
 // The four message-box wrappers: kinds, buttons, translated default titles,
 // translated or literal texts, the beep, and the Yes/No answer.
 #include "i18n/MessageDialogs.h"
-#include "testlib/RecordingPresenter.h"
 #include "i18n/TranslationFixture.h"
+#include "testlib/RecordingPresenter.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -15,8 +15,10 @@ protected:
     {
         TranslationFixture::SetUp();
         QByteArray body;
-        const char* texts[][2] = {{"IDS_COMMON_49", "Notice"}, {"IDS_COMMON_50", "Warning"},
-                                  {"IDS_COMMON_51", "Error"},  {"IDS_COMMON_52", "Question"},
+        const char* texts[][2] = {{"IDS_COMMON_49", "Notice"},
+                                  {"IDS_COMMON_50", "Warning"},
+                                  {"IDS_COMMON_51", "Error"},
+                                  {"IDS_COMMON_52", "Question"},
                                   {"IDS_MESSAGES_11", "It went wrong@Sorry"}};
         for (const auto& t : texts)
             body += QByteArray("<TRANSLATION translation_ids=\"") + t[0] +

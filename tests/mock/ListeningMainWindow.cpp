@@ -14,7 +14,8 @@ int main(int argc, char** argv)
     vantor::platform::WindowChannel channel;
     if (!channel.Listen(QStringLiteral("TFrmVantorMain")))
         return 3;
-    QObject::connect(&channel, &vantor::platform::WindowChannel::QuitRequested, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&channel, &vantor::platform::WindowChannel::QuitRequested, &app,
+                     [] { QCoreApplication::exit(0); });
     QTimer::singleShot(30000, &app, [] { QCoreApplication::exit(2); });
     std::printf("listening\n");
     std::fflush(stdout);

@@ -14,11 +14,11 @@
 #include "testlib/ScopedEnv.h"
 #include "testlib/TempFolder.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QEvent>
 #include <QFile>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QProcess>
 
@@ -61,16 +61,13 @@ protected:
         program.write("Lang/Languages.xml", Translations);
         WriteSettings("0");
     }
-    void TearDown() override
-    {
-        GlobalSetupData = TGlobalSetupData{};
-    }
+    void TearDown() override { GlobalSetupData = TGlobalSetupData{}; }
 
     void WriteSettings(const QByteArray& debugMode)
     {
         program.write("Vantor.ini", "[Updates]\nbAutoCheck=0\n[Language]\niLangId=ENG\n[Catalogue]\nsCode=380\nsPath=" +
-                                        program.path().toUtf8() + "Catalogues\n[Misc]\niOemId=0\nbDebugMode=" +
-                                        debugMode + "\n");
+                                        program.path().toUtf8() +
+                                        "Catalogues\n[Misc]\niOemId=0\nbDebugMode=" + debugMode + "\n");
     }
     void InstallEngine(const char* variant)
     {

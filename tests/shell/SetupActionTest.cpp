@@ -3,10 +3,10 @@
 #include "catalogue/CatalogueBuilder.h"
 #include "common/uGlobals.h"
 #include "data/InstalledVersion.h"
-#include "skins/VantorComponents.h"
 #include "dialogs/dlgSetup.h"
 #include "shell/ItemLabel.h"
 #include "shell/dlgMain.h"
+#include "skins/VantorComponents.h"
 #include "testlib/RecordingPresenter.h"
 #include "testlib/ScopedEnv.h"
 #include "testlib/TempFolder.h"
@@ -79,7 +79,8 @@ protected:
                                  tools::CatalogueContent(code, "20240115"), true);
         program.write("Lang/Languages.xml", Translations);
         program.write("Vantor.ini", "; kept as it is\n[Updates]\nbAutoCheck=0\n[Language]\niLangId=eng\n[Catalogue]\n"
-                                    "sCode=380\nsPath=" + program.path().toUtf8() +
+                                    "sCode=380\nsPath=" +
+                                        program.path().toUtf8() +
                                         "Catalogues\n[Misc]\niOemId=0\nbDebugMode=0\nbShowPrices=1\n");
         ASSERT_TRUE(QFile::copy(QStringLiteral(VANTOR_TEST_ENGINES_DIR "/result0/libEngine.so"),
                                 program.path() + "libEngine.so"));
@@ -102,7 +103,8 @@ TEST_F(SetupAction, OkWithANewLanguageAndCatalogueAppliesThemAtOnce)
 
     WhenSetupShows([](TFrmSetup* dialog) {
         dialog->cmbLanguages->setCurrentIndex(dialog->cmbLanguages->findText("Italiano"));
-        dialog->cmbCatalogues->setCurrentIndex(dialog->cmbCatalogues->findText("France and countries with French standard"));
+        dialog->cmbCatalogues->setCurrentIndex(
+            dialog->cmbCatalogues->findText("France and countries with French standard"));
         dialog->btnOkClick();
     });
     window.actSetup->trigger();

@@ -20,7 +20,8 @@ protected:
     // A usable file whose [Misc] section is given by the test.
     QString fileWithMisc(const QByteArray& misc) const
     {
-        return folder.write("Vantor.ini", "[Catalogue]\nsCode=33\nsPath=" + folder.path().toUtf8() + "Cat\n[Misc]\n" + misc);
+        return folder.write("Vantor.ini",
+                            "[Catalogue]\nsCode=33\nsPath=" + folder.path().toUtf8() + "Cat\n[Misc]\n" + misc);
     }
     bool read() { return ReadSetupFile(data); }
 
@@ -30,9 +31,12 @@ protected:
 
 TEST_F(SetupFileTest, ReadsEveryKeyOfAUsableFile)
 {
-    folder.write("Vantor.ini", "\xEF\xBB\xBF; settings\r\n[UPDATES]\r\nbautocheck = 0\r\n[Language]\r\niLangId= de-ch \r\n"
-                               "[Catalogue]\r\nsCode=33\r\nsPath=" + folder.path().toUtf8() + "Cat/\r\n"
-                               "[Misc]\r\niOemId=3\r\nbDebugMode=2\r\nbShowPrices=0\r\n");
+    folder.write("Vantor.ini",
+                 "\xEF\xBB\xBF; settings\r\n[UPDATES]\r\nbautocheck = 0\r\n[Language]\r\niLangId= de-ch \r\n"
+                 "[Catalogue]\r\nsCode=33\r\nsPath=" +
+                     folder.path().toUtf8() +
+                     "Cat/\r\n"
+                     "[Misc]\r\niOemId=3\r\nbDebugMode=2\r\nbShowPrices=0\r\n");
     EXPECT_TRUE(read());
     EXPECT_FALSE(data.AutoCheckUpdates);
     EXPECT_EQ(data.LanguageId, "DE-CH");
@@ -82,8 +86,8 @@ TEST_F(SetupFileTest, CataloguePathIsBuiltFromPathAndCode)
     EXPECT_EQ(data.CataloguePath, folder.path() + "Cat/-1/");
 
     for (const char* ending : {"", "/"}) {
-        folder.write("Vantor.ini", "[Catalogue]\nsCode=33" + QByteArray(ending) + "\nsPath=" + folder.path().toUtf8() + "Cat"
-                                       + ending + "\n" + misc);
+        folder.write("Vantor.ini", "[Catalogue]\nsCode=33" + QByteArray(ending) + "\nsPath=" + folder.path().toUtf8() +
+                                       "Cat" + ending + "\n" + misc);
         EXPECT_TRUE(read());
         EXPECT_EQ(data.CataloguePath, folder.path() + "Cat/33/");
     }
@@ -141,8 +145,9 @@ TEST_F(SetupFileTest, WritingCreatesAMissingFileThatReadsBack)
     data.OemId = 0;
     data.ShowPrices = true;
     ASSERT_TRUE(WriteSetupFile(data));
-    EXPECT_EQ(folder.read("Vantor.ini"),
-              "[Updates]\nbAutoCheck=1\n[Language]\niLangId=ENG\n[Catalogue]\nsCode=33\n[Misc]\niOemId=0\nbShowPrices=1\n");
+    EXPECT_EQ(
+        folder.read("Vantor.ini"),
+        "[Updates]\nbAutoCheck=1\n[Language]\niLangId=ENG\n[Catalogue]\nsCode=33\n[Misc]\niOemId=0\nbShowPrices=1\n");
     TGlobalSetupData back;
     back.SetupFile = data.SetupFile;
     ReadSetupFile(back);

@@ -225,7 +225,8 @@ TEST(LoadSetupData, MissingDevicesDatabaseOnlyMarksItInvalid)
     TempFolder program;
     program.makeFolder("Catalogues/380");
     program.makeFolder("Data/Devices.vt4"); // a folder is no database file
-    program.write("Vantor.ini", "[Catalogue]\nsCode=380\nsPath=" + program.path().toUtf8() + "Catalogues/\n[Misc]\niOemId=0\n");
+    program.write("Vantor.ini",
+                  "[Catalogue]\nsCode=380\nsPath=" + program.path().toUtf8() + "Catalogues/\n[Misc]\niOemId=0\n");
     TGlobalSetupData data;
     ASSERT_TRUE(LoadSetupData(data, program.path(), {}));
     EXPECT_FALSE(data.Database.Devices.IsValid);

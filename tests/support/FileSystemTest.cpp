@@ -30,7 +30,8 @@ TEST(FileSystem, ListEntriesSeparatesFilesFromFoldersAndHidesOnlyHiddenFolders)
     dir.makeFolder("sub");
     dir.makeFolder(".hidden-folder");
     ASSERT_EQ(::symlink(QFile::encodeName(dir.path() + "sub").constData(),
-                        QFile::encodeName(dir.path() + "link-to-sub").constData()), 0);
+                        QFile::encodeName(dir.path() + "link-to-sub").constData()),
+              0);
 
     QStringList files = platform::ListEntries(dir.path(), platform::EntryKind::Files);
     files.sort();
@@ -65,7 +66,8 @@ TEST(FileSystem, DeleteFolderTreeRemovesLinksWithoutFollowingThem)
     const QString staging = dir.makeFolder("staging");
     dir.write("staging/nested/file.bin", "data");
     ASSERT_EQ(::symlink(QFile::encodeName(outside.path() + "keep").constData(),
-                        QFile::encodeName(staging + "/escape").constData()), 0);
+                        QFile::encodeName(staging + "/escape").constData()),
+              0);
 
     EXPECT_TRUE(platform::DeleteFolderTree(staging));
     EXPECT_FALSE(Exists(staging));

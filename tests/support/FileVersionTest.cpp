@@ -23,7 +23,8 @@ TEST(FileVersion, ReadsTheNoteInEveryClassAndByteOrder)
 TEST(FileVersion, IgnoresNotesThatAreNotOurs)
 {
     EXPECT_FALSE(platform::ParseFileVersion(BuildElfWithNote(true, false, {"GNU", 1, VersionDesc(false, 1, 2, 3, 4)})));
-    EXPECT_FALSE(platform::ParseFileVersion(BuildElfWithNote(true, false, {"Vantor", 3, VersionDesc(false, 1, 2, 3, 4)})));
+    EXPECT_FALSE(
+        platform::ParseFileVersion(BuildElfWithNote(true, false, {"Vantor", 3, VersionDesc(false, 1, 2, 3, 4)})));
     EXPECT_FALSE(platform::ParseFileVersion(BuildElfWithNote(true, false, {"Vantor", 1, QByteArray(4, '\1')})));
 }
 

@@ -17,7 +17,8 @@ TEST(OsFactsTest, ProductNameFromOsRelease)
     // Without PRETTY_NAME: name and version, single quotes, blank lines.
     EXPECT_EQ(ProductNameFromOsRelease("\nNAME='Fedora Linux'\r\nVERSION_ID=39\n"), QStringLiteral("Fedora Linux 39"));
     EXPECT_EQ(ProductNameFromOsRelease("NAME=Arch Linux\n"), QStringLiteral("Arch Linux"));
-    EXPECT_EQ(ProductNameFromOsRelease("PRETTY_NAME=\"\"\nNAME=Alpine\nVERSION_ID=3.19\n"), QStringLiteral("Alpine 3.19"));
+    EXPECT_EQ(ProductNameFromOsRelease("PRETTY_NAME=\"\"\nNAME=Alpine\nVERSION_ID=3.19\n"),
+              QStringLiteral("Alpine 3.19"));
     // Nothing usable.
     EXPECT_EQ(ProductNameFromOsRelease(""), QStringLiteral("Linux"));
     EXPECT_EQ(ProductNameFromOsRelease("garbage\n=x\nVERSION_ID=1\n"), QStringLiteral("Linux"));

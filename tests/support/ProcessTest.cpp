@@ -1,5 +1,5 @@
-#include "support/NamedObject.h"
 #include "support/Process.h"
+#include "support/NamedObject.h"
 #include "testlib/ScopedEnv.h"
 #include "testlib/TempFolder.h"
 
@@ -60,7 +60,8 @@ TEST(StartDetached, StartsARealProcessInItsOwnGroupWithTheCallersFolder)
     TempFolder dir;
     const QString out = dir.path() + "out.txt";
     // Field 5 of /proc/self/stat is the process group.
-    const QString command = QStringLiteral("/bin/sh -c \"echo $(cut -d' ' -f5 /proc/$$/stat) $$ $(pwd -P) > '%1'\"").arg(out);
+    const QString command =
+        QStringLiteral("/bin/sh -c \"echo $(cut -d' ' -f5 /proc/$$/stat) $$ $(pwd -P) > '%1'\"").arg(out);
     ASSERT_TRUE(platform::StartDetached(command));
 
     const QList<QByteArray> fields = WaitForFile(out).trimmed().split(' ');

@@ -18,8 +18,8 @@ inline QStringList UnannouncedControls(QWidget* Window)
     for (QWidget* widget : widgets) {
         // Widgets that hand their focus on (a tab widget to its tab bar) are
         // announced through the widget that takes it.
-        if (widget->focusPolicy() == Qt::NoFocus || !widget->isEnabled() || !widget->isVisible()
-            || widget->focusProxy() != nullptr)
+        if (widget->focusPolicy() == Qt::NoFocus || !widget->isEnabled() || !widget->isVisible() ||
+            widget->focusProxy() != nullptr)
             continue;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         const QAccessible::Role role = accessible ? accessible->role() : QAccessible::NoRole;

@@ -55,7 +55,9 @@ QByteArray BuildElfWithNote(bool is64, bool bigEndian, const ElfNote& note)
     const std::uint64_t tableOffset = noteOffset + static_cast<std::uint64_t>(notes.bytes.size());
 
     Writer w(bigEndian);
-    w.bytes.append("\x7f" "ELF", 4);
+    w.bytes.append("\x7f"
+                   "ELF",
+                   4);
     w.bytes.append(static_cast<char>(is64 ? 2 : 1));
     w.bytes.append(static_cast<char>(bigEndian ? 2 : 1));
     w.bytes.append('\1');
@@ -77,14 +79,14 @@ QByteArray BuildElfWithNote(bool is64, bool bigEndian, const ElfNote& note)
     w.bytes.append(notes.bytes);
 
     w.bytes.append(QByteArray(entrySize, '\0')); // section 0
-    w.Put(0, 4); // sh_name
-    w.Put(7, 4); // sh_type: note
-    w.Put(2, word);          // sh_flags: allocated
-    w.Put(0, word);          // sh_addr
-    w.Put(noteOffset, word); // sh_offset
+    w.Put(0, 4);                                 // sh_name
+    w.Put(7, 4);                                 // sh_type: note
+    w.Put(2, word);                              // sh_flags: allocated
+    w.Put(0, word);                              // sh_addr
+    w.Put(noteOffset, word);                     // sh_offset
     w.Put(static_cast<std::uint64_t>(notes.bytes.size()), word);
-    w.Put(0, 4); // sh_link
-    w.Put(0, 4); // sh_info
+    w.Put(0, 4);    // sh_link
+    w.Put(0, 4);    // sh_info
     w.Put(4, word); // sh_addralign
     w.Put(0, word); // sh_entsize
     return w.bytes;

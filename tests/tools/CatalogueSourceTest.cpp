@@ -38,8 +38,7 @@ struct Fault {
     const char* fragment;
 };
 
-void ExpectFaults(const QList<Fault>& faults, const QString& file,
-                  const std::function<void(const QByteArray&)>& parse)
+void ExpectFaults(const QList<Fault>& faults, const QString& file, const std::function<void(const QByteArray&)>& parse)
 {
     for (const Fault& fault : faults) {
         SCOPED_TRACE(fault.input);
@@ -137,7 +136,8 @@ TEST(Items, FaultsNameTheLine)
     };
     for (const auto& [row, fragment] : badRows) {
         SCOPED_TRACE(row);
-        const auto error = ErrorOf([&] { ParseItems(QByteArray(header) + "B 060 FR,Fine,1\n" + row + "\n", ItemsFile); });
+        const auto error =
+            ErrorOf([&] { ParseItems(QByteArray(header) + "B 060 FR,Fine,1\n" + row + "\n", ItemsFile); });
         ASSERT_TRUE(error.has_value());
         EXPECT_EQ(error->Line(), 3);
         EXPECT_TRUE(error->Text().contains(QLatin1String(fragment))) << error->message().toStdString();
@@ -146,9 +146,8 @@ TEST(Items, FaultsNameTheLine)
 
 TEST(Settings, PricelistDefaultsFollowTheCatalogueAndMayBeOverridden)
 {
-    const CatalogueSource plain =
-        ParseCatalogueSettings("; demo\n[Catalogue]\r\nCode = 380\r\nVersion=20241015\r\n[Pricelist]\nValidity=2024-12-31\n",
-                               SettingsFile);
+    const CatalogueSource plain = ParseCatalogueSettings(
+        "; demo\n[Catalogue]\r\nCode = 380\r\nVersion=20241015\r\n[Pricelist]\nValidity=2024-12-31\n", SettingsFile);
     EXPECT_EQ(plain.Code, "380");
     EXPECT_EQ(plain.Version, "20241015");
     EXPECT_TRUE(plain.HasPricelist);
@@ -157,9 +156,9 @@ TEST(Settings, PricelistDefaultsFollowTheCatalogueAndMayBeOverridden)
     EXPECT_EQ(plain.Validity, "2024-12-31"); // kept: installs with version "-1"
     EXPECT_EQ(plain.ItemsFile, "items.csv");
 
-    const CatalogueSource fixture = ParseCatalogueSettings(
-        "[catalogue]\ncode=250\nversion=20240101\n[PRICELIST]\nKey=rimbel_ostavar\nCode=380\nValidity=1\nItems=other.csv\n",
-        SettingsFile);
+    const CatalogueSource fixture = ParseCatalogueSettings("[catalogue]\ncode=250\nversion=20240101\n[PRICELIST]\nKey="
+                                                           "rimbel_ostavar\nCode=380\nValidity=1\nItems=other.csv\n",
+                                                           SettingsFile);
     EXPECT_EQ(fixture.PricelistKey, "rimbel_ostavar");
     EXPECT_EQ(fixture.PricelistCode, "380");
     EXPECT_EQ(fixture.ItemsFile, "other.csv");
@@ -169,30 +168,32 @@ TEST(Settings, PricelistDefaultsFollowTheCatalogueAndMayBeOverridden)
 
 TEST(Settings, FaultsNameTheLine)
 {
-    ExpectFaults({{"[Pricelist]\nValidity=20241101\n", 0, "[Catalogue] is missing"},
-                  {"[Catalogue]\nCode=380\nVersoin=20241015\n", 3, "unknown key \"Versoin\""},
-                  {"[Catalogue]\nCode=380\nVersion=20241015\n[Pricelst]\n", 4, "unknown section [Pricelst]"},
-                  {"Code=380\n[Catalogue]\n", 1, "before any section"},
-                  {"[Catalogue]\nCode=380\nVersion=20241015\nCode=250\n", 4, "second time"},
-                  {"[Catalogue]\nCode=380\n[Catalogue]\n", 3, "second time"},
-                  {"[Catalogue]\nCode 380\n", 2, "key=value"},
-                  {"[Catalogue\n", 1, "closing"},
-                  {"[Catalogue]\nCode=380\n", 1, "needs a value for Version"},
-                  {"[Catalogue]\nCode=\nVersion=20241015\n", 2, "needs a value for Code"},
-                  {"[Catalogue]\nCode=999\nVersion=20241015\n", 2, "no known catalogue code"},
-                  {"[Catalogue]\nCode=380\nVersion=2024-10-15\n", 3, "YYYYMMDD"},
-                  {"[Catalogue]\nCode=380\nVersion=20241301\n", 3, "YYYYMMDD"},
-                  {"[Catalogue]\nCode=380\nVersion=202410150\n", 3, "YYYYMMDD"},
-                  {"[Catalogue]\nCode=380\nVersion=20241015\n[Pricelist]\nItems=a.csv\n", 4, "needs a value for Validity"},
-                  {"[Catalogue]\nCode=380\nVersion=20241015\n[Pricelist]\nValidity=1\nItems=\n", 6, "needs a value for Items"},
-                  {"[Catalogue]\nCode=380\xFF\n", 2, "not UTF-8"}},
-                 SettingsFile, [](const QByteArray& bytes) { ParseCatalogueSettings(bytes, SettingsFile); });
+    ExpectFaults(
+        {{"[Pricelist]\nValidity=20241101\n", 0, "[Catalogue] is missing"},
+         {"[Catalogue]\nCode=380\nVersoin=20241015\n", 3, "unknown key \"Versoin\""},
+         {"[Catalogue]\nCode=380\nVersion=20241015\n[Pricelst]\n", 4, "unknown section [Pricelst]"},
+         {"Code=380\n[Catalogue]\n", 1, "before any section"},
+         {"[Catalogue]\nCode=380\nVersion=20241015\nCode=250\n", 4, "second time"},
+         {"[Catalogue]\nCode=380\n[Catalogue]\n", 3, "second time"},
+         {"[Catalogue]\nCode 380\n", 2, "key=value"},
+         {"[Catalogue\n", 1, "closing"},
+         {"[Catalogue]\nCode=380\n", 1, "needs a value for Version"},
+         {"[Catalogue]\nCode=\nVersion=20241015\n", 2, "needs a value for Code"},
+         {"[Catalogue]\nCode=999\nVersion=20241015\n", 2, "no known catalogue code"},
+         {"[Catalogue]\nCode=380\nVersion=2024-10-15\n", 3, "YYYYMMDD"},
+         {"[Catalogue]\nCode=380\nVersion=20241301\n", 3, "YYYYMMDD"},
+         {"[Catalogue]\nCode=380\nVersion=202410150\n", 3, "YYYYMMDD"},
+         {"[Catalogue]\nCode=380\nVersion=20241015\n[Pricelist]\nItems=a.csv\n", 4, "needs a value for Validity"},
+         {"[Catalogue]\nCode=380\nVersion=20241015\n[Pricelist]\nValidity=1\nItems=\n", 6, "needs a value for Items"},
+         {"[Catalogue]\nCode=380\xFF\n", 2, "not UTF-8"}},
+        SettingsFile, [](const QByteArray& bytes) { ParseCatalogueSettings(bytes, SettingsFile); });
 }
 
 TEST(SourceFolder, ReadsSettingsAndItemsAndReportsMissingFiles)
 {
     TempFolder dir;
-    dir.write("380/catalogue.ini", "[Catalogue]\nCode=380\nVersion=20241015\n[Pricelist]\nValidity=20241101\nItems=list/it.csv\n");
+    dir.write("380/catalogue.ini",
+              "[Catalogue]\nCode=380\nVersion=20241015\n[Pricelist]\nValidity=20241101\nItems=list/it.csv\n");
     dir.write("380/list/it.csv", "ProductCode,Description,Price\nA 1K0 IT,UPS,10\n");
     const CatalogueSource source = ReadCatalogueSource(dir.path() + "380");
     ASSERT_EQ(source.Items.size(), 1);

@@ -79,8 +79,9 @@ TEST(BuildCatalogues, AFailedRunRemovesWhatItWroteAndTheFoldersItMade)
     EXPECT_THROW(BuildCatalogues({Source("380", true), Source("826", false)}, output, false), BuildError);
     EXPECT_EQ(FilesBelow(dir.path() + "out"), QStringList{"Catalogues/826/Catalogue.vt4"});
 
-    EXPECT_EQ(BuildCatalogues({Source("380", true), Source("000", false)}, output, false),
-              (QStringList{output + "/380/Catalogue.vt4", output + "/380/Pricelist.vt4", output + "/000/Catalogue.vt4"}));
+    EXPECT_EQ(
+        BuildCatalogues({Source("380", true), Source("000", false)}, output, false),
+        (QStringList{output + "/380/Catalogue.vt4", output + "/380/Pricelist.vt4", output + "/000/Catalogue.vt4"}));
 }
 
 TEST(ReadCatalogueSources, TwoFoldersWithOneCodeAreRefused)
@@ -119,7 +120,8 @@ TEST(CatalogueTool, BuildsACatalogueAndAnEngineDatabase)
     EXPECT_EQ(info.FieldAsText("Validity"), "20241101");
     connection.Close();
 
-    run = RunTool({"--engine-database", "Data.vt4", "--version", "20241101", "--output", dir.path() + "bin/Data/Data.vt4"});
+    run = RunTool(
+        {"--engine-database", "Data.vt4", "--version", "20241101", "--output", dir.path() + "bin/Data/Data.vt4"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(QFileInfo(dir.path() + "bin/Data/Data.vt4").isFile());
 
@@ -160,7 +162,8 @@ TEST(CatalogueTool, BadInputIsReportedWithFileAndLineAndWritesNothing)
     }
     run = RunTool({"--engine-database", "Other.vt4", "--version", "20241101", "--output", dir.path() + "bin/Data.vt4"});
     EXPECT_EQ(run.exitCode, 1);
-    run = RunTool({"--engine-database", "Data.vt4", "--version", "2024-11-01", "--output", dir.path() + "bin/Data.vt4"});
+    run =
+        RunTool({"--engine-database", "Data.vt4", "--version", "2024-11-01", "--output", dir.path() + "bin/Data.vt4"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_FALSE(QFileInfo::exists(dir.path() + "bin"));
 }

@@ -134,8 +134,8 @@ TEST_F(DownloadDialogTest, FilesArriveInTheirFoldersAndOnlyGetsCarryTheOptions)
             EXPECT_FALSE(request.Header("Referer").isEmpty());
         }
     }
-    EXPECT_EQ(order, QStringList({"HEAD /Data/Data.Z", "HEAD /Catalogues/380.Z", "GET /Data/Data.Z",
-                                  "GET /Catalogues/380.Z"}));
+    EXPECT_EQ(order, QStringList(
+                         {"HEAD /Data/Data.Z", "HEAD /Catalogues/380.Z", "GET /Data/Data.Z", "GET /Catalogues/380.Z"}));
 }
 
 TEST_F(DownloadDialogTest, CancelDuringTheSecondFileKeepsTheFirstAndSkipsTheThird)

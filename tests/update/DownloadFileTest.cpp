@@ -1,6 +1,6 @@
+#include "update/DownloadFile.h"
 #include "testlib/TempFolder.h"
 #include "testlib/http/HttpTestServer.h"
-#include "update/DownloadFile.h"
 
 #include <QFileInfo>
 
@@ -45,8 +45,8 @@ TEST_F(DownloadFileTest, EmptyBodyNoServerOrNoFolderGiveFalse)
 {
     server.Route("/empty", HttpRoute::Ok({}));
     EXPECT_FALSE(DownloadFile(server.Url("/empty"), folder.path() + "empty.txt"));
-    EXPECT_FALSE(DownloadFile(QStringLiteral("http://127.0.0.1:%1/x").arg(UnusedLoopbackPort()),
-                              folder.path() + "refused.txt"));
+    EXPECT_FALSE(
+        DownloadFile(QStringLiteral("http://127.0.0.1:%1/x").arg(UnusedLoopbackPort()), folder.path() + "refused.txt"));
     server.Route("/file", HttpRoute::Ok("content"));
     EXPECT_FALSE(DownloadFile(server.Url("/file"), folder.path() + "no/such/folder/file.txt"));
 }

@@ -1,8 +1,8 @@
 // The download loop without its window: sizes, bodies that end early or run
 // long, stalls, and on the signed channel every file held to its listing.
+#include "update/DownloadSession.h"
 #include "testlib/TempFolder.h"
 #include "testlib/http/HttpTestServer.h"
-#include "update/DownloadSession.h"
 
 #include <QCryptographicHash>
 #include <QFileInfo>
@@ -122,14 +122,15 @@ TEST_F(DownloadSessionTest, SignedFilesThatDifferFromTheirListingAreRefusedAndDe
     shorterWithTheListedHead.HeadLength = content.size();
 
     const QList<QPair<const char*, HttpRoute>> cases = {{"same size, other bytes", sameSizeOtherBytes},
-                                                       {"announces another size", otherSize},
-                                                       {"sends more than listed", longerThanAnnounced},
-                                                       {"sends less than listed", shorterWithTheListedHead}};
+                                                        {"announces another size", otherSize},
+                                                        {"sends more than listed", longerThanAnnounced},
+                                                        {"sends less than listed", shorterWithTheListedHead}};
     for (const auto& [name, route] : cases) {
         SCOPED_TRACE(name);
         const QString path = QStringLiteral("/%1").arg(name).replace(' ', '_').replace(',', '_');
         server.Route(path, route);
-        TDownloadSession session({server.Url(path)}, Local({"file"}), TListedFiles{{server.Url(path), Listing(content)}});
+        TDownloadSession session({server.Url(path)}, Local({"file"}),
+                                 TListedFiles{{server.Url(path), Listing(content)}});
         EXPECT_EQ(Run(session), TDownloadSession::ExitFailed);
         EXPECT_FALSE(Exists("file"));
     }

@@ -1,6 +1,6 @@
 // Hashing a file while it is written, against Qt's own SHA-256.
-#include "testlib/TempFolder.h"
 #include "update/FileDigest.h"
+#include "testlib/TempFolder.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -51,7 +51,9 @@ TEST(FileDigest, AFileShorterThanReportedOrMissingHasNoDigest)
         EXPECT_TRUE(hasher.Finish(3).isEmpty());
     }
     // Abandoned while waiting for bytes that never come: ends without a hang.
-    { TrailingFileHasher hasher(path); }
+    {
+        TrailingFileHasher hasher(path);
+    }
     EXPECT_EQ(Sha256OfFile(path), Reference("abc"));
     EXPECT_TRUE(Sha256OfFile(folder.path() + "missing").isEmpty());
 }

@@ -1,12 +1,12 @@
+#include "update/HttpClient.h"
 #include "testlib/TempFolder.h"
 #include "testlib/http/HttpTestServer.h"
-#include "update/HttpClient.h"
 
 #include <QElapsedTimer>
-#include <QProcess>
-#include <QThread>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -195,7 +195,8 @@ TEST_F(HttpClientTest, HttpsChecksTheServersCertificate)
     ASSERT_TRUE(make.waitForFinished(60000) && make.exitCode() == 0);
     const int port = UnusedLoopbackPort();
     QProcess tlsServer;
-    tlsServer.start("openssl", {"s_server", "-www", "-quiet", "-accept", QString::number(port), "-cert", cert, "-key", key});
+    tlsServer.start("openssl",
+                    {"s_server", "-www", "-quiet", "-accept", QString::number(port), "-cert", cert, "-key", key});
     ASSERT_TRUE(tlsServer.waitForStarted());
     const QString url = QStringLiteral("https://127.0.0.1:%1/").arg(port);
     std::string reason;

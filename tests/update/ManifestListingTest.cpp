@@ -1,6 +1,6 @@
 // The signed manifest's file list and expiry date.
-#include "common/IniFile.h"
 #include "update/ManifestListing.h"
+#include "common/IniFile.h"
 
 #include <gtest/gtest.h>
 
@@ -18,10 +18,14 @@ bool Read(const QByteArray& AText, TManifestListing& AListing, QString& AWhy)
 
 TEST(ManifestListing, ReadsEveryEntryByUrlAndTheExpiryDate)
 {
-    const QByteArray text = "[MAIN]\r\nExpires = 20301231 \r\n[FILES]\r\n"
-                            "one=" + Hash + " 123 http://host/Updates/Vantorix/0/Data/Data.Z\r\n"
-                            "x = 0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef 0 http://host/a%20b\r\n"
-                            "again=" + Hash + " 123 http://host/Updates/Vantorix/0/Data/Data.Z\r\n";
+    const QByteArray text =
+        "[MAIN]\r\nExpires = 20301231 \r\n[FILES]\r\n"
+        "one=" +
+        Hash +
+        " 123 http://host/Updates/Vantorix/0/Data/Data.Z\r\n"
+        "x = 0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef 0 http://host/a%20b\r\n"
+        "again=" +
+        Hash + " 123 http://host/Updates/Vantorix/0/Data/Data.Z\r\n";
     TManifestListing listing;
     QString why;
     ASSERT_TRUE(Read(text, listing, why)) << why.toStdString();

@@ -53,8 +53,8 @@ TEST(PackTool, RoundTripOfAFolderTree)
     dir.write("src/Data/empty", "");
     dir.write("src/Setup.exe", "program");
 
-    ToolRun run = RunPack({"create", "out/update.Z", "--root", "src", "src/Data", "src/Setup.exe", "src/Catalogues"},
-                          dir.path());
+    ToolRun run =
+        RunPack({"create", "out/update.Z", "--root", "src", "src/Data", "src/Setup.exe", "src/Catalogues"}, dir.path());
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     // Arguments in their order, each folder walked in sorted order, empty files left out.
     const QStringList stored{"Data\\Data.vt4", "Setup.exe", "Catalogues\\250\\Catalogue.vt4",
@@ -65,7 +65,11 @@ TEST(PackTool, RoundTripOfAFolderTree)
 
     // Each stream uses zlib's default settings: window 32 KiB, default level.
     const QByteArray package = dir.read("out/update.Z");
-    ASSERT_TRUE(package.startsWith(QByteArray("\x05" "Data\\" "\x08" "Data.vt4") + LittleEndian32(300000)));
+    ASSERT_TRUE(package.startsWith(QByteArray("\x05"
+                                              "Data\\"
+                                              "\x08"
+                                              "Data.vt4") +
+                                   LittleEndian32(300000)));
     EXPECT_EQ(package.mid(23, 2).toHex(), "789c");
 
     run = RunPack({"unpack", dir.path() + "out/update.Z", dir.path() + "dest"});
@@ -123,9 +127,15 @@ TEST(PackTool, UnpackAppliesTheReadersRules)
 
 TEST(PackTool, AWrongCommandLineShowsTheUsage)
 {
-    for (const QStringList& arguments : QList<QStringList>{
-             {}, {"pack", "p.Z"}, {"create", "p.Z"}, {"create", "p.Z", "--root"}, {"create", "p.Z", "--level", "9", "a"},
-             {"list"}, {"list", "a.Z", "b.Z"}, {"unpack"}, {"unpack", "p.Z", "d", "e"}}) {
+    for (const QStringList& arguments : QList<QStringList>{{},
+                                                           {"pack", "p.Z"},
+                                                           {"create", "p.Z"},
+                                                           {"create", "p.Z", "--root"},
+                                                           {"create", "p.Z", "--level", "9", "a"},
+                                                           {"list"},
+                                                           {"list", "a.Z", "b.Z"},
+                                                           {"unpack"},
+                                                           {"unpack", "p.Z", "d", "e"}}) {
         const ToolRun run = RunPack(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith("usage:"));

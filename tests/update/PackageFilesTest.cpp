@@ -44,8 +44,8 @@ TEST(PackageFiles, AFailedUnpackIsFalseKeepsEarlierFilesAndStillDeletesThePackag
 {
     TempFolder dir;
     const QByteArray corrupt = QByteArray::fromHex("789c0000ffff");
-    const QString package = dir.write("staging/p.Z", Entry("", "first", "1") +
-                                                         RawEntry("", "second", 5, quint32(corrupt.size()), corrupt));
+    const QString package =
+        dir.write("staging/p.Z", Entry("", "first", "1") + RawEntry("", "second", 5, quint32(corrupt.size()), corrupt));
     EXPECT_FALSE(UnpackPackage(package));
     EXPECT_FALSE(QFileInfo::exists(package));
     EXPECT_EQ(dir.read("staging/first"), "1");

@@ -57,8 +57,7 @@ TEST(PackageReader, FoldersGetTheirSeparatorAndAreCreated)
     const QString package = dir.write("p.Z", Entry("sub", "x", "1") + Entry("a\\b\\", "y", "22") +
                                                  Entry("", "caf\xe9.txt", "3") + Entry("d", "e/f\\g", "4"));
     // Text bytes are Latin-1: 0xE9 is one character.
-    EXPECT_EQ(Listed(package),
-              (QStringList{"sub\\x", "a\\b\\y", QString::fromUtf8("caf\u00e9.txt"), "d\\e/f\\g"}));
+    EXPECT_EQ(Listed(package), (QStringList{"sub\\x", "a\\b\\y", QString::fromUtf8("caf\u00e9.txt"), "d\\e/f\\g"}));
 
     Unpack(package, dir.path() + "out");
     EXPECT_EQ(dir.read("out/sub/x"), "1");
@@ -69,18 +68,25 @@ TEST(PackageReader, FoldersGetTheirSeparatorAndAreCreated)
     // Without relative paths the files land in the destination itself, while
     // their folders are still made.
     Unpack(package, dir.path() + "flat", true, false);
-    EXPECT_EQ(EverythingBelow(dir.path() + "flat"),
-              (QStringList{"a/", "a/b/", QString::fromUtf8("caf\u00e9.txt"), "d/", "e/", "e/f/", "e/f/g", "sub/",
-                           "x", "y"}));
+    EXPECT_EQ(EverythingBelow(dir.path() + "flat"), (QStringList{"a/", "a/b/", QString::fromUtf8("caf\u00e9.txt"), "d/",
+                                                                 "e/", "e/f/", "e/f/g", "sub/", "x", "y"}));
 }
 
 TEST(PackageReader, PathsThatCouldLeaveTheDestinationAreRefusedBeforeWriting)
 {
-    const QList<std::pair<QByteArray, QByteArray>> paths = {
-        {"..\\..\\", "evil"}, {"", "/abs"},     {"\\abs", "x"},      {"C:\\", "x"},
-        {"a\\..\\..\\", "b"}, {"", ".."},       {"sub", "../../evil"}, {"a", "d:x"},
-        {"ok/../..", "x"},    {"", "a\\..\\.."}, {"", ""},            {"sub", "x\\"},
-        {"", QByteArray("nul\0x", 5)}};
+    const QList<std::pair<QByteArray, QByteArray>> paths = {{"..\\..\\", "evil"},
+                                                            {"", "/abs"},
+                                                            {"\\abs", "x"},
+                                                            {"C:\\", "x"},
+                                                            {"a\\..\\..\\", "b"},
+                                                            {"", ".."},
+                                                            {"sub", "../../evil"},
+                                                            {"a", "d:x"},
+                                                            {"ok/../..", "x"},
+                                                            {"", "a\\..\\.."},
+                                                            {"", ""},
+                                                            {"sub", "x\\"},
+                                                            {"", QByteArray("nul\0x", 5)}};
     for (const auto& [directory, name] : paths) {
         SCOPED_TRACE((directory + "|" + name).toStdString());
         TempFolder dir;
@@ -122,7 +128,8 @@ TEST(PackageReader, AnEntryMayNotInflatePastItsRecordedSize)
     EXPECT_LE(QFileInfo(dir.path() + "out/small").size(), 1000);
 
     // Exactly the recorded size is fine.
-    const QString exact = dir.write("q.Z", RawEntry("", "exact", 3, quint32(ZlibStream("abc").size()), ZlibStream("abc")));
+    const QString exact =
+        dir.write("q.Z", RawEntry("", "exact", 3, quint32(ZlibStream("abc").size()), ZlibStream("abc")));
     Unpack(exact, dir.path() + "out");
     EXPECT_EQ(dir.read("out/exact"), "abc");
 }

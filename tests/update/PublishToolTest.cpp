@@ -143,7 +143,8 @@ TEST_F(PublishTool, ListsEveryLinkedFileWithItsSizeAndHashAndSignsWithMinisign)
     // The tool's signature, by the key given, over the manifest as written.
     const QByteArray signature = release.read("VersionControl.txt.minisig");
     EXPECT_TRUE(minisign::Verify(manifest, signature, {*minisign::ParsePublicKey(key.PublicKeyLine())}).Valid);
-    EXPECT_TRUE(test::RunMinisign({"-V", "-q", "-P", key.PublicKeyLine(), "-m", release.path() + "VersionControl.txt"}));
+    EXPECT_TRUE(
+        test::RunMinisign({"-V", "-q", "-P", key.PublicKeyLine(), "-m", release.path() + "VersionControl.txt"}));
 
     // Published again without signing: the old signature would only fail, so it goes.
     run = Publish(release.path(), "http://h/u/");
@@ -167,8 +168,8 @@ TEST_F(PublishTool, AFailedSignatureOrAWrongDateChangesNothing)
     EXPECT_EQ(Publish(release.path(), "http://h/other/", {"--expires", "20300231"}).exitCode, 2);
     EXPECT_EQ(release.read("VersionControl.txt"), before);
     // No scratch folder, no stray signature.
-    EXPECT_EQ(QDir(release.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                                             QDir::Name | QDir::IgnoreCase),
+    EXPECT_EQ(QDir(release.path())
+                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase),
               QStringList({"Catalogues", "not-a-key", "VersionControl.txt"}));
 }
 

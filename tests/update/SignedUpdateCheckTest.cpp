@@ -34,8 +34,8 @@ protected:
     // The [FILES] line for a body served at a path.
     QByteArray Listing(const QString& APath, const QByteArray& ABody) const
     {
-        return QCryptographicHash::hash(ABody, QCryptographicHash::Sha256).toHex() + ' '
-               + QByteArray::number(ABody.size()) + ' ' + server.Url(APath).toUtf8();
+        return QCryptographicHash::hash(ABody, QCryptographicHash::Sha256).toHex() + ' ' +
+               QByteArray::number(ABody.size()) + ' ' + server.Url(APath).toUtf8();
     }
     // A manifest offering catalogue 380 (and the program when AProgram),
     // listing AListed, signed by AKey; served with its signature.
@@ -48,7 +48,8 @@ protected:
             manifest += "Expires=" + AExpires + "\r\n";
         if (AProgram)
             manifest += "ProgramVersion=2.2\r\nProgramLink_NoAdmin=" + base + "/Program/Setup.Z\r\n";
-        manifest += "CataloguesLink=" + base + "/Catalogues/%s/Catalogue.Z\r\n"
+        manifest += "CataloguesLink=" + base +
+                    "/Catalogues/%s/Catalogue.Z\r\n"
                     "[CATALOGUES_LIST]\r\n1=380\r\n[380]\r\nCatalogueVersion=20250101\r\n[FILES]\r\n";
         for (qsizetype i = 0; i < AListed.size(); ++i)
             manifest += QByteArray::number(i + 1) + '=' + AListed[i] + "\r\n";
@@ -105,15 +106,18 @@ TEST_F(SignedUpdateCheck, AManifestThatDoesNotHoldEndsSilentlyWithNothingElseFet
              manifest.replace("CatalogueVersion=20250101", "CatalogueVersion=20250102");
              server.Route(ManifestPath, test::HttpRoute::Ok(manifest));
          }},
-        {"no signature", [&] {
+        {"no signature",
+         [&] {
              Publish({listed});
              server.Route(signaturePath, test::HttpRoute::WithStatus(404));
          }},
-        {"a signature that is no signature", [&] {
+        {"a signature that is no signature",
+         [&] {
              Publish({listed});
              server.Route(signaturePath, test::HttpRoute::Ok("untrusted comment: x\nnot base64\n"));
          }},
-        {"expired", [&] { Publish({listed}, *signer, QDate::currentDate().addDays(-2).toString("yyyyMMdd").toUtf8()); }},
+        {"expired",
+         [&] { Publish({listed}, *signer, QDate::currentDate().addDays(-2).toString("yyyyMMdd").toUtf8()); }},
         {"without an expiry date", [&] { Publish({listed}, *signer, {}); }},
     };
     for (const auto& [name, serve] : cases) {
@@ -138,19 +142,23 @@ TEST_F(SignedUpdateCheck, AFileThatDiffersFromItsListingIsRefusedAndNothingIsHan
     otherPath.replace("380", "250");
 
     const QList<QPair<const char*, std::function<void()>>> cases = {
-        {"a byte of the package changed on the server", [&] {
+        {"a byte of the package changed on the server",
+         [&] {
              server.Route(cataloguePath, test::HttpRoute::Ok(changed));
              Publish({Listing(cataloguePath, package)});
          }},
-        {"listed with another size", [&] {
+        {"listed with another size",
+         [&] {
              server.Route(cataloguePath, test::HttpRoute::Ok(package));
              Publish({Listing(cataloguePath, package + "x")});
          }},
-        {"a file of an older release", [&] {
+        {"a file of an older release",
+         [&] {
              server.Route(cataloguePath, test::HttpRoute::Ok(older));
              Publish({Listing(cataloguePath, package)});
          }},
-        {"its URL not listed", [&] {
+        {"its URL not listed",
+         [&] {
              server.Route(cataloguePath, test::HttpRoute::Ok(package));
              Publish({otherPath});
          }},

@@ -7,13 +7,13 @@ namespace {
 
 QByteArray Manifest(const QByteArray& catalogueVersion, const QByteArray& programVersion = "2.1.0.9")
 {
-    return "[MAIN]\r\nProgramVersion=" + programVersion
-           + "\r\nProgramLink_NoAdmin=/Program/Setup.Z\r\n"
-             "CataloguesLink=/Catalogues/%s/Catalogue.Z\r\n"
-             "PricelistsLink=/Catalogues/%s/Pricelist.Z\r\n"
-             "[CATALOGUES_LIST]\r\n1=380\r\n"
-             "[380]\r\nCatalogueVersion="
-           + catalogueVersion + "\r\nPricelistVersion=20240101\r\n";
+    return "[MAIN]\r\nProgramVersion=" + programVersion +
+           "\r\nProgramLink_NoAdmin=/Program/Setup.Z\r\n"
+           "CataloguesLink=/Catalogues/%s/Catalogue.Z\r\n"
+           "PricelistsLink=/Catalogues/%s/Pricelist.Z\r\n"
+           "[CATALOGUES_LIST]\r\n1=380\r\n"
+           "[380]\r\nCatalogueVersion=" +
+           catalogueVersion + "\r\nPricelistVersion=20240101\r\n";
 }
 
 TEST_F(UpdateCheck, ADeadServerIsSilent)

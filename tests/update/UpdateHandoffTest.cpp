@@ -98,9 +98,9 @@ TEST_F(UpdateHandoff, UnpacksStagedPackagesThenStartsTheUpdaterWithFiveArguments
     EXPECT_FALSE(QFileInfo::exists(staging + "Catalogues/380/Catalogue.Z"));
 
     const QString root = GlobalSetupData.RootPath;
-    EXPECT_EQ(Recorded(), QStringList({root + "Updater", "/SP=" + staging, "/DP=" + root + "Data/",
-                                       "/CP=" + root + "Catalogues/", "/LF=" + root + "Lang/Languages.xml",
-                                       "/LI=REF"}));
+    EXPECT_EQ(Recorded(),
+              QStringList({root + "Updater", "/SP=" + staging, "/DP=" + root + "Data/", "/CP=" + root + "Catalogues/",
+                           "/LF=" + root + "Lang/Languages.xml", "/LI=REF"}));
 }
 
 TEST_F(UpdateHandoff, OnlyCataloguesStagedStillStartsTheUpdater)
@@ -117,8 +117,7 @@ TEST_F(UpdateHandoff, ACorruptPackageRemovesTheStagingFolderAndStartsNothing)
     InstallRecorder(GlobalSetupData.RootPath + "Updater");
     folder.write("Vantor/Data/Data.vt4", "plain");
     // Directory "", name "x", sizes 3 and 4, then four bytes that are no zlib stream.
-    folder.write("Vantor/Catalogues/380/Catalogue.Z",
-                 QByteArray("\x00\x01x\x03\x00\x00\x00\x04\x00\x00\x00junk", 16));
+    folder.write("Vantor/Catalogues/380/Catalogue.Z", QByteArray("\x00\x01x\x03\x00\x00\x00\x04\x00\x00\x00junk", 16));
     EXPECT_FALSE(StartUpdater(staging, close));
     EXPECT_EQ(closed, 0);
     EXPECT_FALSE(QFileInfo::exists(staging));

@@ -68,25 +68,24 @@ TEST(UrlHelpers, FileNamesAndTemplates)
 TEST(UpdateManifest, ReadsMainValuesAndTheCatalogueListInFileOrder)
 {
     test::TempFolder folder;
-    const QString file = folder.write("VersionControl.txt",
-                                      "[main]\r\n"
-                                      "programversion = 2.2.0.1 \r\n"
-                                      "ProgramLink_NoAdmin=http://h/p/Setup.Z\r\n"
-                                      "DatabaseVersion=1.4\r\n"
-                                      "DatabaseLink=http://h/d/Data.vt4\r\n"
-                                      "DevicesVersion=\r\n"
-                                      "CataloguesLink=http://h/c/%s/Catalogue.Z\r\n"
-                                      "PricelistsLink=http://h/c/%s/Pricelist.Z\r\n"
-                                      "[CATALOGUES_LIST]\r\n"
-                                      "a=380\r\n"
-                                      "b=   \r\n"
-                                      "zz= 250\r\n"
-                                      "a=380\r\n"
-                                      "[380]\r\n"
-                                      "CatalogueVersion=20250101\r\n"
-                                      "PricelistVersion= 20250102\r\n"
-                                      "[250]\r\n"
-                                      "CatalogueVersion=x\r\n");
+    const QString file = folder.write("VersionControl.txt", "[main]\r\n"
+                                                            "programversion = 2.2.0.1 \r\n"
+                                                            "ProgramLink_NoAdmin=http://h/p/Setup.Z\r\n"
+                                                            "DatabaseVersion=1.4\r\n"
+                                                            "DatabaseLink=http://h/d/Data.vt4\r\n"
+                                                            "DevicesVersion=\r\n"
+                                                            "CataloguesLink=http://h/c/%s/Catalogue.Z\r\n"
+                                                            "PricelistsLink=http://h/c/%s/Pricelist.Z\r\n"
+                                                            "[CATALOGUES_LIST]\r\n"
+                                                            "a=380\r\n"
+                                                            "b=   \r\n"
+                                                            "zz= 250\r\n"
+                                                            "a=380\r\n"
+                                                            "[380]\r\n"
+                                                            "CatalogueVersion=20250101\r\n"
+                                                            "PricelistVersion= 20250102\r\n"
+                                                            "[250]\r\n"
+                                                            "CatalogueVersion=x\r\n");
     TUpdatedData data;
     data.Product.ToUpdate = true; // every read starts afresh
     ReadUpdateManifest(file, data);

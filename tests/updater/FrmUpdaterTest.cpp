@@ -69,10 +69,7 @@ protected:
         return ACondition();
     }
 
-    bool ShowsImage(TStatusImage AImage) const
-    {
-        return image_->pixmap().toImage() == StatusImage(AImage).toImage();
-    }
+    bool ShowsImage(TStatusImage AImage) const { return image_->pixmap().toImage() == StatusImage(AImage).toImage(); }
 
     TempFolder root_;
     TFrmUpdater form_;

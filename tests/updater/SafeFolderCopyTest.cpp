@@ -1,8 +1,8 @@
 // Installing staged folders all or nothing.
 #include "UpdaterTestSupport.h"
 
-#include "testlib/TempFolder.h"
 #include "support/SafeFolderCopy.h"
+#include "testlib/TempFolder.h"
 
 #include <QFile>
 
@@ -149,17 +149,24 @@ TEST(CopyFolder, WritesEverythingBeforeReplacingAnythingDatabasesFirst)
         return true;
     }));
     const QStringList expected = {
-        "WriteFile Data/Data.vt4", "SyncFile Data/Data.vt4",
-        "WriteFile Data/Extra.vt4", "SyncFile Data/Extra.vt4",
-        "WriteFile Catalogues/250/Pricelist.vt4", "SyncFile Catalogues/250/Pricelist.vt4",
+        "WriteFile Data/Data.vt4",
+        "SyncFile Data/Data.vt4",
+        "WriteFile Data/Extra.vt4",
+        "SyncFile Data/Extra.vt4",
+        "WriteFile Catalogues/250/Pricelist.vt4",
+        "SyncFile Catalogues/250/Pricelist.vt4",
         "CreateFolder Catalogues/826",
-        "WriteFile Catalogues/826/Catalogue.vt4", "SyncFile Catalogues/826/Catalogue.vt4",
+        "WriteFile Catalogues/826/Catalogue.vt4",
+        "SyncFile Catalogues/826/Catalogue.vt4",
         "CreateFolder Catalogues/826/Notes",
-        "WriteFile Catalogues/826/Notes/read.me", "SyncFile Catalogues/826/Notes/read.me",
+        "WriteFile Catalogues/826/Notes/read.me",
+        "SyncFile Catalogues/826/Notes/read.me",
         "CreateFolder Catalogues/900",
-        "Backup Data/Data.vt4", "MoveIntoPlace Data/Data.vt4",
+        "Backup Data/Data.vt4",
+        "MoveIntoPlace Data/Data.vt4",
         "MoveIntoPlace Data/Extra.vt4",
-        "Backup Catalogues/250/Pricelist.vt4", "MoveIntoPlace Catalogues/250/Pricelist.vt4",
+        "Backup Catalogues/250/Pricelist.vt4",
+        "MoveIntoPlace Catalogues/250/Pricelist.vt4",
         "MoveIntoPlace Catalogues/826/Catalogue.vt4",
         "MoveIntoPlace Catalogues/826/Notes/read.me",
     };

@@ -1,8 +1,8 @@
 // The updater wears the skin of the branding its installation is set to.
+#include "updater/UpdaterSkin.h"
 #include "common/uGlobals.h"
 #include "skins/SkinManager.h"
 #include "testlib/TempFolder.h"
-#include "updater/UpdaterSkin.h"
 
 #include <QApplication>
 #include <QFile>
@@ -17,8 +17,9 @@ TEST(UpdaterSkin, FollowsTheOemIdentifierOfTheInstallationAndStaysPlainWithoutIt
     const TGlobalSetupData saved = GlobalSetupData;
     TempFolder installation;
     for (const char* skin : {"Maronel", "Kelvra"})
-        installation.write(QStringLiteral("Skins/%1.asz").arg(skin),
-                           QStringLiteral("QPushButton { color: #%1; }").arg(skin[0] == 'K' ? "123456" : "654321").toUtf8());
+        installation.write(
+            QStringLiteral("Skins/%1.asz").arg(skin),
+            QStringLiteral("QPushButton { color: #%1; }").arg(skin[0] == 'K' ? "123456" : "654321").toUtf8());
 
     ApplyUpdaterSkin(installation.path());
     EXPECT_TRUE(qApp->styleSheet().isEmpty()) << "no configuration file: Qt's plain look";

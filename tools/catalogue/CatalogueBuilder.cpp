@@ -50,8 +50,9 @@ void WriteTables(db::DbConnection& connection, const DatabaseContent& content)
     }
     connection.Execute(QStringLiteral("CREATE TABLE \"Info\" (%1)").arg(columns.join(QStringLiteral(", "))));
     if (content.InfoHasRecord) {
-        db::DbStatement insert(connection,
-                               QStringLiteral("INSERT INTO \"Info\" VALUES (%1)").arg(placeholders.join(QStringLiteral(", "))));
+        db::DbStatement insert(
+            connection,
+            QStringLiteral("INSERT INTO \"Info\" VALUES (%1)").arg(placeholders.join(QStringLiteral(", "))));
         for (qsizetype i = 0; i < content.Info.size(); ++i)
             insert.BindText(static_cast<int>(i + 1), content.Info[i].second);
         insert.Step();
@@ -162,7 +163,8 @@ DatabaseContent PricelistContent(const QString& code, const QString& validity, c
                                  const QString& key)
 {
     DatabaseContent content;
-    content.Info = {{QStringLiteral("Key"), key}, {QStringLiteral("Code"), code}, {QStringLiteral("Validity"), validity}};
+    content.Info = {
+        {QStringLiteral("Key"), key}, {QStringLiteral("Code"), code}, {QStringLiteral("Validity"), validity}};
     content.HasItems = true;
     content.Items = items;
     return content;

@@ -10,7 +10,6 @@
 #include <QPair>
 #include <QString>
 
-
 namespace vantor::tools {
 
 class BuildError : public Error {
@@ -30,9 +29,9 @@ struct PricelistItem {
 
 struct DatabaseContent {
     InfoFields Info;
-    bool InfoHasRecord = true;    // false: the "Info" table has its columns but no record
-    bool HasItems = false;        // whether an "Items" table is written
-    QList<PricelistItem> Items;   // ProductCode TEXT, Description TEXT, Price REAL
+    bool InfoHasRecord = true;  // false: the "Info" table has its columns but no record
+    bool HasItems = false;      // whether an "Items" table is written
+    QList<PricelistItem> Items; // ProductCode TEXT, Description TEXT, Price REAL
 };
 
 // Writes content to file, protected by password (empty: unprotected). The

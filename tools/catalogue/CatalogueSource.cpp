@@ -77,9 +77,9 @@ SettingsLayout ScanSettings(const QByteArray& bytes, const QString& file)
             section = QString::fromUtf8(text.mid(pos + 1, close - pos - 1)).trimmed();
             if (section.compare(CatalogueSection, Qt::CaseInsensitive) != 0 &&
                 section.compare(PricelistSection, Qt::CaseInsensitive) != 0)
-                throw SourceError(file, number,
-                                  QStringLiteral("unknown section [%1]; known are [Catalogue] and [Pricelist]")
-                                      .arg(section));
+                throw SourceError(
+                    file, number,
+                    QStringLiteral("unknown section [%1]; known are [Catalogue] and [Pricelist]").arg(section));
             if (layout.sectionLines.contains(section.toLower()))
                 throw SourceError(file, number, QStringLiteral("section [%1] appears a second time").arg(section));
             layout.sectionLines.insert(section.toLower(), number);
@@ -96,7 +96,8 @@ SettingsLayout ScanSettings(const QByteArray& bytes, const QString& file)
                               QStringLiteral("unknown key \"%1\" in [%2]; known are %3")
                                   .arg(key, section, KnownKeys(section).join(QStringLiteral(", "))));
         if (layout.keyLines.contains(LayoutKey(section, key)))
-            throw SourceError(file, number, QStringLiteral("key \"%1\" appears a second time in [%2]").arg(key, section));
+            throw SourceError(file, number,
+                              QStringLiteral("key \"%1\" appears a second time in [%2]").arg(key, section));
         layout.keyLines.insert(LayoutKey(section, key), number);
     }
     return layout;
@@ -144,8 +145,7 @@ double ParsePrice(const QString& field, const QString& file, int line)
     if (text.startsWith(u'-') && IsPlainDecimal(text.mid(1)))
         throw SourceError(file, line, QStringLiteral("the price %1 is negative").arg(text));
     if (!IsPlainDecimal(text))
-        throw SourceError(file, line,
-                          QStringLiteral("the price \"%1\" is no number; write it like 1234.50").arg(text));
+        throw SourceError(file, line, QStringLiteral("the price \"%1\" is no number; write it like 1234.50").arg(text));
     const double price = text.toDouble();
     if (!std::isfinite(price))
         throw SourceError(file, line, QStringLiteral("the price %1 is too large").arg(text));
@@ -194,7 +194,8 @@ CatalogueSource ParseCatalogueSettings(const QByteArray& bytes, const QString& f
     source.HasPricelist = layout.sectionLines.contains(PricelistSection.toLower());
     if (!source.HasPricelist)
         return source;
-    source.PricelistKey = Optional(ini, layout, file, PricelistSection, QStringLiteral("Key"), QString::fromLatin1(PricelistKey));
+    source.PricelistKey =
+        Optional(ini, layout, file, PricelistSection, QStringLiteral("Key"), QString::fromLatin1(PricelistKey));
     source.PricelistCode = Optional(ini, layout, file, PricelistSection, QStringLiteral("Code"), source.Code);
     // Not necessarily a date: a pricelist whose validity is no date still
     // installs, with version "-1".
@@ -208,8 +209,9 @@ QList<PricelistItem> ParseItems(const QByteArray& bytes, const QString& file)
 {
     const QList<CsvRecord> records = ReadCsv(bytes, file);
     if (records.isEmpty())
-        throw SourceError(file, 0, QStringLiteral("the file is empty; its first line must be "
-                                                  "ProductCode,Description,Price"));
+        throw SourceError(file, 0,
+                          QStringLiteral("the file is empty; its first line must be "
+                                         "ProductCode,Description,Price"));
 
     const QStringList columns = {QStringLiteral("ProductCode"), QStringLiteral("Description"), QStringLiteral("Price")};
     const CsvRecord& header = records.first();

@@ -80,8 +80,8 @@ QStringList BuildCatalogues(const QList<CatalogueSource>& sources, const QString
     const QDir output(outputFolder);
     for (const CatalogueSource& source : sources) {
         const QString folder = output.filePath(source.Code) + u'/';
-        plan.append({folder + QLatin1String(CatalogueDatabaseName), QString(),
-                     CatalogueContent(source.Code, source.Version)});
+        plan.append(
+            {folder + QLatin1String(CatalogueDatabaseName), QString(), CatalogueContent(source.Code, source.Version)});
         if (source.HasPricelist)
             plan.append({folder + QLatin1String(PricelistDatabaseName), QString::fromLatin1(DatabasePassword),
                          PricelistContent(source.PricelistCode, source.Validity, source.Items, source.PricelistKey)});

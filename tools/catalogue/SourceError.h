@@ -13,8 +13,7 @@ public:
         : BuildError(line > 0 ? QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(text)
                               : QStringLiteral("%1: %2").arg(file, text)),
           file_(file), line_(line), text_(text)
-    {
-    }
+    {}
 
     const QString& File() const { return file_; }
     int Line() const { return line_; }

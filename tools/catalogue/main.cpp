@@ -53,8 +53,7 @@ int main(int argc, char* argv[])
                                                    "Engine database: the file to write."),
                                     QStringLiteral("path"));
     const QCommandLineOption force(QStringLiteral("force"), QStringLiteral("Replace existing output files."));
-    const QCommandLineOption check(QStringLiteral("check"),
-                                   QStringLiteral("Only check the sources; write nothing."));
+    const QCommandLineOption check(QStringLiteral("check"), QStringLiteral("Only check the sources; write nothing."));
     const QCommandLineOption engine(QStringLiteral("engine-database"),
                                     QStringLiteral("Write the engine database Data.vt4 or Devices.vt4."),
                                     QStringLiteral("name"));
@@ -67,8 +66,9 @@ int main(int argc, char* argv[])
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         parser.showHelp(Success);
     if (!parser.positionalArguments().isEmpty())
-        return Fail(BadUsage, QStringLiteral("unexpected argument \"%1\" (see --help)")
-                                  .arg(parser.positionalArguments().first()));
+        return Fail(
+            BadUsage,
+            QStringLiteral("unexpected argument \"%1\" (see --help)").arg(parser.positionalArguments().first()));
 
     QTextStream out(stdout);
     try {
@@ -77,8 +77,7 @@ int main(int argc, char* argv[])
                 return Fail(BadUsage, QStringLiteral("--engine-database goes without --source and --check"));
             if (!parser.isSet(version) || !parser.isSet(output))
                 return Fail(BadUsage, QStringLiteral("--engine-database needs --version and --output"));
-            BuildEngineDatabase(parser.value(engine), parser.value(version), parser.value(output),
-                                parser.isSet(force));
+            BuildEngineDatabase(parser.value(engine), parser.value(version), parser.value(output), parser.isSet(force));
             out << "wrote " << parser.value(output) << Qt::endl;
             return Success;
         }

@@ -25,13 +25,15 @@ QByteArray StoredText(const QString& text, const QString& path, const char* what
     if (QString::fromLatin1(bytes) != text)
         throw PackError(QStringLiteral("%1: the %2 has characters outside Latin-1").arg(path, QLatin1String(what)));
     if (bytes.size() > MaxTextLength)
-        throw PackError(QStringLiteral("%1: the %2 is longer than %3 bytes").arg(path, QLatin1String(what)).arg(MaxTextLength));
+        throw PackError(
+            QStringLiteral("%1: the %2 is longer than %3 bytes").arg(path, QLatin1String(what)).arg(MaxTextLength));
     return bytes;
 }
 
 class Collector {
 public:
-    Collector(const QString& root, const QString& packagePath) : root_(Absolute(root)), package_(Absolute(packagePath)) {}
+    Collector(const QString& root, const QString& packagePath) : root_(Absolute(root)), package_(Absolute(packagePath))
+    {}
 
     void addArgument(const QString& argument)
     {
@@ -55,8 +57,8 @@ public:
 private:
     void addFolder(const QString& folder)
     {
-        QFileInfoList entries =
-            QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::NoSort);
+        QFileInfoList entries = QDir(folder).entryInfoList(
+            QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::NoSort);
         // Plain code-point order, so that a package does not depend on the locale.
         std::sort(entries.begin(), entries.end(),
                   [](const QFileInfo& a, const QFileInfo& b) { return a.fileName() < b.fileName(); });

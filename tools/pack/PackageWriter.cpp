@@ -76,7 +76,8 @@ public:
                 throw PackError(QStringLiteral("cannot read %1: %2").arg(input.SourcePath, source.errorString()));
             read += count;
             if (read > MaxStoredSize)
-                throw PackError(QStringLiteral("%1 is 2 GiB or larger; a package cannot hold it").arg(input.SourcePath));
+                throw PackError(
+                    QStringLiteral("%1 is 2 GiB or larger; a package cannot hold it").arg(input.SourcePath));
             flush = count == 0 ? Z_FINISH : Z_NO_FLUSH;
             z.next_in = reinterpret_cast<Bytef*>(input_.data());
             z.avail_in = static_cast<uInt>(count);
@@ -90,7 +91,8 @@ public:
             } while (z.avail_out == 0);
         }
         if (compressed > MaxStoredSize)
-            throw PackError(QStringLiteral("%1 compresses to 2 GiB or more; a package cannot hold it").arg(input.SourcePath));
+            throw PackError(
+                QStringLiteral("%1 compresses to 2 GiB or more; a package cannot hold it").arg(input.SourcePath));
 
         const qint64 end = package_.pos();
         if (!package_.seek(sizesAt))

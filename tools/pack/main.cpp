@@ -15,19 +15,18 @@ namespace {
 
 enum ExitCode { Success = 0, Failure = 1, BadUsage = 2 };
 
-const char* Usage =
-    "usage:\n"
-    "  vantor-pack create PACKAGE [--root DIR] FILE_OR_FOLDER...\n"
-    "      Packs the files and folders (walked in sorted order), stored with\n"
-    "      paths relative to DIR (default: the current folder). Empty files\n"
-    "      are left out. The package is written completely or not at all.\n"
-    "  vantor-pack list PACKAGE\n"
-    "      Prints the stored path of every entry, one a line, in package order.\n"
-    "  vantor-pack unpack PACKAGE [DEST]\n"
-    "      Unpacks into DEST (default: the package's folder), replacing\n"
-    "      existing files. The package is kept.\n"
-    "\n"
-    "Exit status: 0 on success, 1 on failure, 2 for a wrong command line.\n";
+const char* Usage = "usage:\n"
+                    "  vantor-pack create PACKAGE [--root DIR] FILE_OR_FOLDER...\n"
+                    "      Packs the files and folders (walked in sorted order), stored with\n"
+                    "      paths relative to DIR (default: the current folder). Empty files\n"
+                    "      are left out. The package is written completely or not at all.\n"
+                    "  vantor-pack list PACKAGE\n"
+                    "      Prints the stored path of every entry, one a line, in package order.\n"
+                    "  vantor-pack unpack PACKAGE [DEST]\n"
+                    "      Unpacks into DEST (default: the package's folder), replacing\n"
+                    "      existing files. The package is kept.\n"
+                    "\n"
+                    "Exit status: 0 on success, 1 on failure, 2 for a wrong command line.\n";
 
 struct UsageError {};
 

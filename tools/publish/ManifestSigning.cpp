@@ -24,8 +24,8 @@ void SignManifest(const QString& Program, const QString& SecretKeyFile, const QS
         throw PublishError(QStringLiteral("cannot run %1 (Debian package \"minisign\")").arg(Program));
     // It may wait for a password typed on the terminal.
     minisign.waitForFinished(-1);
-    if (minisign.exitStatus() != QProcess::NormalExit || minisign.exitCode() != 0
-        || !QFileInfo(File + QStringLiteral(".minisig")).isFile())
+    if (minisign.exitStatus() != QProcess::NormalExit || minisign.exitCode() != 0 ||
+        !QFileInfo(File + QStringLiteral(".minisig")).isFile())
         throw PublishError(QStringLiteral("%1 could not sign the manifest with %2").arg(Program, SecretKeyFile));
 }
 

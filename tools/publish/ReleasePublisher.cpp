@@ -4,9 +4,9 @@
 #include "common/uConstants.h"
 #include "common/uGlobals.h"
 #include "data/DataModule.h"
+#include "publish/ManifestSigning.h"
 #include "support/database/DbConnection.h"
 #include "support/database/DbTable.h"
-#include "publish/ManifestSigning.h"
 #include "update/FileDigest.h"
 #include "update/ManifestListing.h"
 #include "update/PackageFiles.h"
@@ -96,7 +96,8 @@ QString DatabaseVersion(const ReleaseFile& file)
         info.Close();
         connection.Close();
     } catch (const std::exception& error) {
-        throw PublishError(QStringLiteral("%1: cannot read its version (%2)").arg(file.served, QString::fromUtf8(error.what())));
+        throw PublishError(
+            QStringLiteral("%1: cannot read its version (%2)").arg(file.served, QString::fromUtf8(error.what())));
     }
     // The engine reports the date YYYYMMDD as the version year.month.day.0.
     const QDate date = QDate::fromString(text, QStringLiteral("yyyyMMdd"));
@@ -114,7 +115,8 @@ QString ProgramVersion(const QString& releaseFolder, const QString& package, QTe
         throw PublishError(QStringLiteral("%1: %2").arg(package, error.message()));
     }
     if (entries.isEmpty())
-        throw PublishError(QStringLiteral("%1: the package is empty; its first entry must be the installer").arg(package));
+        throw PublishError(
+            QStringLiteral("%1: the package is empty; its first entry must be the installer").arg(package));
     const QString unpacked = Unpack(releaseFolder + package, scratch, counter);
     QDirIterator it(unpacked, {QStringLiteral("Vantor")}, QDir::Files, QDirIterator::Subdirectories);
     if (!it.hasNext())
@@ -122,7 +124,11 @@ QString ProgramVersion(const QString& releaseFolder, const QString& package, QTe
     TInfoVersion version;
     if (!GetFileVersion(it.next(), version))
         throw PublishError(QStringLiteral("%1: its \"Vantor\" carries no version").arg(package));
-    return QStringLiteral("%1.%2.%3.%4").arg(version.wMajor).arg(version.wMinor).arg(version.wRelease).arg(version.wBuild);
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(version.wMajor)
+        .arg(version.wMinor)
+        .arg(version.wRelease)
+        .arg(version.wBuild);
 }
 
 // The catalogue or pricelist version exactly as the installation reads it.
@@ -134,11 +140,12 @@ QString CatalogueVersion(TDM& dm, const ReleaseFile& file, const QString& code, 
     if (!QFile::copy(file.content, folder + code + QLatin1Char('/') + installedName))
         throw PublishError(QStringLiteral("%1: cannot be read").arg(file.served));
     QString version;
-    const bool valid = pricelist ? dm.CheckPricelistValidity(folder, code, version)
-                                 : dm.CheckCatalogueValidity(folder, code, version);
+    const bool valid =
+        pricelist ? dm.CheckPricelistValidity(folder, code, version) : dm.CheckCatalogueValidity(folder, code, version);
     if (!valid || version.isEmpty())
-        throw PublishError(QStringLiteral("%1: not a valid %2 of catalogue %3")
-                               .arg(file.served, pricelist ? QStringLiteral("pricelist") : QStringLiteral("catalogue"), code));
+        throw PublishError(
+            QStringLiteral("%1: not a valid %2 of catalogue %3")
+                .arg(file.served, pricelist ? QStringLiteral("pricelist") : QStringLiteral("catalogue"), code));
     return version;
 }
 
@@ -162,7 +169,8 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
 
     if (!Expires.isValid())
         throw PublishError(QStringLiteral("the expiry date is no date"));
-    QStringList main{QStringLiteral("[MAIN]"), QStringLiteral("Expires=") + Expires.toString(QStringLiteral("yyyyMMdd"))};
+    QStringList main{QStringLiteral("[MAIN]"),
+                     QStringLiteral("Expires=") + Expires.toString(QStringLiteral("yyyyMMdd"))};
     const auto add = [&main](const char* key, const QString& value) {
         main.append(QLatin1String(key) + QLatin1Char('=') + value);
     };
@@ -173,8 +181,8 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
         const QByteArray digest = Sha256OfFile(path);
         if (digest.isEmpty())
             throw PublishError(QStringLiteral("%1: cannot be read").arg(served));
-        files.append(QStringLiteral("%1=").arg(files.size())
-                     + FormatListedFile(base + served, TListedFile{digest, QFileInfo(path).size()}));
+        files.append(QStringLiteral("%1=").arg(files.size()) +
+                     FormatListedFile(base + served, TListedFile{digest, QFileInfo(path).size()}));
     };
 
     QStringList packages;
@@ -190,9 +198,8 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
         listFile(package);
     }
 
-    for (const auto& [name, versionKey, linkKey] :
-         {std::tuple{MainDatabase, "DatabaseVersion", "DatabaseLink"},
-          std::tuple{DevicesDatabase, "DevicesVersion", "DevicesLink"}}) {
+    for (const auto& [name, versionKey, linkKey] : {std::tuple{MainDatabase, "DatabaseVersion", "DatabaseLink"},
+                                                    std::tuple{DevicesDatabase, "DevicesVersion", "DevicesLink"}}) {
         if (const auto file = Find(release, QStringLiteral("Data/"), name, scratch, counter)) {
             add(versionKey, DatabaseVersion(*file));
             add(linkKey, base + file->served);
@@ -214,8 +221,8 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
         if (name.isEmpty())
             name = fileName;
         else if (name != fileName)
-            throw PublishError(QStringLiteral("%1: every catalogue folder must use the file name %2")
-                                   .arg(file.served, name));
+            throw PublishError(
+                QStringLiteral("%1: every catalogue folder must use the file name %2").arg(file.served, name));
     };
     for (const QString& code : codes) {
         const QString folder = QStringLiteral("Catalogues/") + code + QLatin1Char('/');
@@ -226,21 +233,24 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
         // An installation without this catalogue would fetch the catalogue
         // and fail every update on it.
         if (!catalogue)
-            throw PublishError(QStringLiteral("%1: holds a pricelist but no catalogue; installations without catalogue %2 "
-                                              "could not update")
-                                   .arg(folder, code));
+            throw PublishError(
+                QStringLiteral("%1: holds a pricelist but no catalogue; installations without catalogue %2 "
+                               "could not update")
+                    .arg(folder, code));
         QStringList section{QLatin1Char('[') + code + QLatin1Char(']')};
         if (catalogue) {
             sameName(catalogueName, *catalogue);
             listFile(catalogue->served);
-            section.append(QStringLiteral("CatalogueVersion=")
-                           + CatalogueVersion(dm, *catalogue, code, QLatin1String(CatalogueDatabaseName), false, scratch, counter));
+            section.append(QStringLiteral("CatalogueVersion=") + CatalogueVersion(dm, *catalogue, code,
+                                                                                  QLatin1String(CatalogueDatabaseName),
+                                                                                  false, scratch, counter));
         }
         if (pricelist) {
             sameName(pricelistName, *pricelist);
             listFile(pricelist->served);
-            section.append(QStringLiteral("PricelistVersion=")
-                           + CatalogueVersion(dm, *pricelist, code, QLatin1String(PricelistDatabaseName), true, scratch, counter));
+            section.append(QStringLiteral("PricelistVersion=") + CatalogueVersion(dm, *pricelist, code,
+                                                                                  QLatin1String(PricelistDatabaseName),
+                                                                                  true, scratch, counter));
         }
         catalogueList.append(QStringLiteral("%1=%2").arg(catalogueList.size()).arg(code));
         sections.append(section.join(QStringLiteral("\r\n")));

@@ -20,7 +20,6 @@
 #include <QDate>
 #include <QString>
 
-
 namespace vantor::publish {
 
 class PublishError : public Error {

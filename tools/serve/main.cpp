@@ -13,8 +13,8 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <csignal>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -92,13 +92,13 @@ void Serve(const fs::path& AFolder, const httplib::Request& ARequest, httplib::R
     }
     AResponse.status = 200;
     auto buffer = std::make_shared<std::string>();
-    AResponse.set_content_provider(
-        static_cast<std::size_t>(size), "application/octet-stream",
-        [file, buffer](std::size_t AOffset, std::size_t ALength, httplib::DataSink& ASink) {
-            buffer->resize(std::min(ALength, ChunkSize));
-            const ssize_t read = file->Read(buffer->data(), buffer->size(), static_cast<off_t>(AOffset));
-            return read > 0 && ASink.write(buffer->data(), static_cast<std::size_t>(read));
-        });
+    AResponse.set_content_provider(static_cast<std::size_t>(size), "application/octet-stream",
+                                   [file, buffer](std::size_t AOffset, std::size_t ALength, httplib::DataSink& ASink) {
+                                       buffer->resize(std::min(ALength, ChunkSize));
+                                       const ssize_t read =
+                                           file->Read(buffer->data(), buffer->size(), static_cast<off_t>(AOffset));
+                                       return read > 0 && ASink.write(buffer->data(), static_cast<std::size_t>(read));
+                                   });
 }
 
 } // namespace

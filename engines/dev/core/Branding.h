@@ -12,14 +12,14 @@ namespace vantor::devengine {
 enum class MarkShape { RoundedSquare, Hexagon, Circle, Shield, Diamond };
 
 struct Branding {
-    QString Name;      // the maker
+    QString Name; // the maker
     QString Product;
     QString Copyright;
     QString HomePage;
-    QString Tagline;   // the small line under the product name in the logos
-    QColor Primary;    // dark brand colour: header bands, product name
-    QColor Secondary;  // lighter companion of Primary
-    QColor Accent;     // highlights: the mark's bolt, buttons, suggestions
+    QString Tagline;  // the small line under the product name in the logos
+    QColor Primary;   // dark brand colour: header bands, product name
+    QColor Secondary; // lighter companion of Primary
+    QColor Accent;    // highlights: the mark's bolt, buttons, suggestions
     MarkShape Mark = MarkShape::RoundedSquare;
     // The window colour of the host's skin for this usage type: the
     // main-window logo lies on it, so its text must stand out against it.

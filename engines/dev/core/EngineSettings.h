@@ -20,7 +20,7 @@ struct EngineSettings {
     QString LanguageId;
     QString CataloguePath; // ends with "/"
     QString Password;
-    QStringList Options;   // the option words, in the order received
+    QStringList Options; // the option words, in the order received
     bool ShowPrices = false;
 
     bool HasOption(const char* word) const { return Options.contains(QLatin1String(word)); }

@@ -64,7 +64,7 @@ QPainterPath ShapePath(MarkShape shape, const QRectF& box)
 // A bolt in unit coordinates around the mark's centre.
 QPolygonF BoltPolygon(const QPointF& centre, double size)
 {
-    static const QPointF unit[] = {{0.03, -0.37}, {-0.13, 0.05}, {-0.015, 0.05}, {-0.06, 0.33},
+    static const QPointF unit[] = {{0.03, -0.37}, {-0.13, 0.05},  {-0.015, 0.05}, {-0.06, 0.33},
                                    {0.13, -0.07}, {0.015, -0.07}, {0.075, -0.37}};
     QPolygonF bolt;
     for (const QPointF& point : unit)
@@ -178,8 +178,8 @@ QImage PaintWideLogo(const Branding& branding)
     double size = 32;
     QFont bold = LogoFont(size, QFont::Bold);
     QFont light = LogoFont(size, QFont::Light);
-    while (size > 12 && QFontMetricsF(bold).horizontalAdvance(brand) + QFontMetricsF(light).horizontalAdvance(rest) >
-                            available) {
+    while (size > 12 &&
+           QFontMetricsF(bold).horizontalAdvance(brand) + QFontMetricsF(light).horizontalAdvance(rest) > available) {
         size -= 1;
         bold = LogoFont(size, QFont::Bold);
         light = LogoFont(size, QFont::Light);

@@ -48,7 +48,8 @@ Pricelist ReadPricelist(const QString& cataloguePath, const QString& password)
         return pricelist;
     } catch (const std::exception& error) {
         pricelist.Items.clear();
-        pricelist.Problem = QStringLiteral("The pricelist cannot be read: %1").arg(QString::fromLocal8Bit(error.what()));
+        pricelist.Problem =
+            QStringLiteral("The pricelist cannot be read: %1").arg(QString::fromLocal8Bit(error.what()));
         return pricelist;
     }
     pricelist.Readable = true;

@@ -70,8 +70,8 @@ QList<int> SmallestFitting(const QList<PriceItem>& items, const Requirement& req
     return fitting;
 }
 
-QList<ParallelChoice> ParallelChoices(const QList<PriceItem>& items, const Requirement& requirement,
-                                      int redundantUnits, int maxUnits, int limit, SuggestionOrder order)
+QList<ParallelChoice> ParallelChoices(const QList<PriceItem>& items, const Requirement& requirement, int redundantUnits,
+                                      int maxUnits, int limit, SuggestionOrder order)
 {
     QList<ParallelChoice> choices;
     if (requirement.VoltAmperes <= 0 && requirement.Watts <= 0)

@@ -48,8 +48,8 @@ struct ParallelChoice {
 // (shared equally), plus redundantUnits; choices of more than maxUnits units
 // are left out. Ordered by installed power (then price) or by total price;
 // at most limit (limit < 0: all).
-QList<ParallelChoice> ParallelChoices(const QList<PriceItem>& items, const Requirement& requirement,
-                                      int redundantUnits, int maxUnits, int limit, SuggestionOrder order);
+QList<ParallelChoice> ParallelChoices(const QList<PriceItem>& items, const Requirement& requirement, int redundantUnits,
+                                      int maxUnits, int limit, SuggestionOrder order);
 
 // Battery energy for a runtime at constant load.
 struct BatteryEstimate {

@@ -69,8 +69,8 @@ int main(int argc, char** argv)
         }
     }
 
-    const QString root = QStringLiteral("vantor-devengine-%1")
-                             .arg(QString::fromLatin1(digest.result().toHex().left(16)));
+    const QString root =
+        QStringLiteral("vantor-devengine-%1").arg(QString::fromLatin1(digest.result().toHex().left(16)));
     QByteArray qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/" + root.toUtf8() + "\">\n";
     for (const QString& name : std::as_const(files))
         qrc += "  <file>" + name.toUtf8() + "</file>\n";

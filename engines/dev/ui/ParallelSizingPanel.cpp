@@ -16,8 +16,9 @@ ParallelSizingPanel::ParallelSizingPanel(const SizingContext& context, QWidget* 
                       QStringLiteral("UnitInput"));
     powerFactor_ = AddNumber(QStringLiteral("Power factor"), 0.5, 1.0, 0.9, 2, QString(), 0.05);
     powerFactor_->setObjectName(QStringLiteral("PowerFactorInput"));
-    redundancy_ = AddChoice(QStringLiteral("Redundancy"), {QStringLiteral("N"), QStringLiteral("N+1"), QStringLiteral("N+2")},
-                            1, QStringLiteral("RedundancyInput"));
+    redundancy_ =
+        AddChoice(QStringLiteral("Redundancy"), {QStringLiteral("N"), QStringLiteral("N+1"), QStringLiteral("N+2")}, 1,
+                  QStringLiteral("RedundancyInput"));
     maxUnits_ = AddNumber(QStringLiteral("Units at most"), 2, 8, 4, 0, QString(), 1);
     maxUnits_->setObjectName(QStringLiteral("MaxUnitsInput"));
 }
@@ -32,8 +33,8 @@ QList<int> ParallelSizingPanel::Compute(QString& resultHtml) const
     }
     const int redundant = redundancy_->checkedId();
     const QList<ParallelChoice> choices =
-        ParallelChoices(Context().Items, requirement, redundant, static_cast<int>(maxUnits_->value()),
-                        Context().Limit, Context().Order);
+        ParallelChoices(Context().Items, requirement, redundant, static_cast<int>(maxUnits_->value()), Context().Limit,
+                        Context().Order);
     resultHtml = QStringLiteral("Load <b>%1 / %2</b>, shared equally by identical units.")
                      .arg(Power(requirement.VoltAmperes, "VA"), Power(requirement.Watts, "W"));
     if (choices.isEmpty()) {

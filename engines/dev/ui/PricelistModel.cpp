@@ -7,8 +7,7 @@ namespace vantor::devengine {
 PricelistModel::PricelistModel(const QList<PriceItem>& items, bool showPrices, const QLocale& locale,
                                const QColor& highlight, QObject* parent)
     : QAbstractTableModel(parent), items_(items), showPrices_(showPrices), locale_(locale), highlight_(highlight)
-{
-}
+{}
 
 void PricelistModel::SetSuggestions(const QList<int>& itemIndices)
 {

@@ -36,7 +36,8 @@ QList<int> RuntimeSizingPanel::Compute(QString& resultHtml) const
     resultHtml += QStringLiteral("<br><span style=\"color:#6B7785;\">Constant load; ageing, temperature and "
                                  "end-of-discharge voltage are not included.</span>");
     // Only the active power matters for the inverter here.
-    const QList<int> fitting = SmallestFitting(Context().Items, Requirement{0, watts}, Context().Limit, Context().Order);
+    const QList<int> fitting =
+        SmallestFitting(Context().Items, Requirement{0, watts}, Context().Limit, Context().Order);
     if (fitting.isEmpty()) {
         resultHtml += QStringLiteral("<br><br>No single product carries this load.");
         return {};

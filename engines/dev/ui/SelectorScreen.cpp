@@ -64,7 +64,11 @@ QString SizingTitle(SelectorKind kind)
 
 QString VersionText(const TInfoVersion& version)
 {
-    return QStringLiteral("%1.%2.%3.%4").arg(version.wMajor).arg(version.wMinor).arg(version.wRelease).arg(version.wBuild);
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(version.wMajor)
+        .arg(version.wMinor)
+        .arg(version.wRelease)
+        .arg(version.wBuild);
 }
 
 // The pricelist without the products that the options hide.

@@ -59,8 +59,8 @@ void SizingPanel::Recalculate()
     emit SuggestionsChanged(suggestions);
 }
 
-QDoubleSpinBox* SizingPanel::AddNumber(const QString& label, double minimum, double maximum, double value,
-                                       int decimals, const QString& suffix, double step)
+QDoubleSpinBox* SizingPanel::AddNumber(const QString& label, double minimum, double maximum, double value, int decimals,
+                                       const QString& suffix, double step)
 {
     auto* box = new QDoubleSpinBox(this);
     box->setLocale(context_.Locale);

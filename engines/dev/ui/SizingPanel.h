@@ -20,7 +20,7 @@ struct SizingContext {
     QList<PriceItem> Items;
     QLocale Locale;
     SuggestionOrder Order = SuggestionOrder::BySize;
-    int Limit = 3;           // suggestions shown; -1 for all
+    int Limit = 3; // suggestions shown; -1 for all
     bool ShowPrices = false;
 };
 

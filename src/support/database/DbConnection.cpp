@@ -46,8 +46,8 @@ void DbConnection::Open()
         if (!proceed) {
             sqlite3_close(handle_);
             handle_ = nullptr;
-            throw DbError(QStringLiteral("%1: \"%2\" is not a database, or needs another password")
-                              .arg(DatabaseName, FileName));
+            throw DbError(
+                QStringLiteral("%1: \"%2\" is not a database, or needs another password").arg(DatabaseName, FileName));
         }
     }
 }

@@ -25,7 +25,7 @@ public:
     // Settings; changed only while closed.
     QString DatabaseName; // logical name, for messages
     QString FileName;
-    QString Password;     // empty: the file is not protected
+    QString Password; // empty: the file is not protected
     bool ReadOnly = false;
     bool Exclusive = false; // never used: other programs may read the file too
     bool MultiUser = true;  // shared access: other readers are welcome

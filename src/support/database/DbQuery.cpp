@@ -6,7 +6,8 @@
 
 namespace vantor::db {
 
-DbQuery::DbQuery(DbConnection& connection) : DbDataSet(connection) {}
+DbQuery::DbQuery(DbConnection& connection) : DbDataSet(connection)
+{}
 
 DbQuery::~DbQuery()
 {
@@ -97,8 +98,9 @@ int DbQuery::FindFirst(const QString& fieldName, const QString& text)
     if (!seen && CanFetchMore()) {
         QString quoted = fieldNames_.at(field);
         quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-        DbStatement exists(Connection(),
-                           QStringLiteral("SELECT 1 FROM (%1) WHERE CAST(\"%2\" AS TEXT) = ?1 LIMIT 1").arg(Sql, quoted));
+        DbStatement exists(
+            Connection(),
+            QStringLiteral("SELECT 1 FROM (%1) WHERE CAST(\"%2\" AS TEXT) = ?1 LIMIT 1").arg(Sql, quoted));
         exists.BindText(1, text);
         if (!exists.Step())
             return -1;

@@ -1,6 +1,5 @@
 #include "testlib/http/HttpTestServer.h"
 
-
 #include <httplib.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -80,8 +79,7 @@ struct HttpTestServer::State {
         request.Path = QString::fromStdString(ARequest.path);
         for (const auto& [name, value] : ARequest.headers) {
             // httplib adds these itself; they did not come from the client.
-            if (name == "REMOTE_ADDR" || name == "REMOTE_PORT" || name == "LOCAL_ADDR" ||
-                name == "LOCAL_PORT")
+            if (name == "REMOTE_ADDR" || name == "REMOTE_PORT" || name == "LOCAL_ADDR" || name == "LOCAL_PORT")
                 continue;
             request.Headers.append({QString::fromStdString(name), QString::fromStdString(value)});
         }
@@ -158,15 +156,15 @@ struct HttpTestServer::State {
             return source->Write(AOffset, length, ASink);
         };
         if (route.OmitContentLength) {
-            AResponse.set_chunked_content_provider(
-                BodyType, [source, sendFrom](std::size_t AOffset, httplib::DataSink& ASink) {
-                    const auto offset = static_cast<qint64>(AOffset);
-                    if (offset >= source->Size()) {
-                        ASink.done();
-                        return true;
-                    }
-                    return sendFrom(offset, source->Size() - offset, ASink);
-                });
+            AResponse.set_chunked_content_provider(BodyType,
+                                                   [source, sendFrom](std::size_t AOffset, httplib::DataSink& ASink) {
+                                                       const auto offset = static_cast<qint64>(AOffset);
+                                                       if (offset >= source->Size()) {
+                                                           ASink.done();
+                                                           return true;
+                                                       }
+                                                       return sendFrom(offset, source->Size() - offset, ASink);
+                                                   });
             return;
         }
         // Returning false after the last real byte makes httplib drop the
@@ -238,10 +236,10 @@ void HttpTestServer::ClearRequests()
 int HttpTestServer::CountRequests(const QString& AMethod, const QString& APath) const
 {
     std::lock_guard lock(state_->mutex);
-    return static_cast<int>(std::count_if(state_->requests.begin(), state_->requests.end(),
-                                          [&](const RecordedRequest& ARequest) {
-                                              return ARequest.Method == AMethod && ARequest.Path == APath;
-                                          }));
+    return static_cast<int>(
+        std::count_if(state_->requests.begin(), state_->requests.end(), [&](const RecordedRequest& ARequest) {
+            return ARequest.Method == AMethod && ARequest.Path == APath;
+        }));
 }
 
 void HttpTestServer::ReleaseWaits()
