@@ -1,5 +1,6 @@
 #include "common/uGlobals.h"
 #include "i18n/uLanguages.h"
+#include "testlib/AccessibleControls.h"
 #include "testlib/RecordingPresenter.h"
 #include "testlib/TempFolder.h"
 #include "testlib/http/HttpTestServer.h"
@@ -202,10 +203,11 @@ TEST_F(DownloadDialogTest, ShowsTheKilobytesOfAllFilesAndFillsTheBar)
     server.Route("/a", HttpRoute::Ok(Pattern(1000000, 'a')));
     server.Route("/b", HttpRoute::Ok(Pattern(2500000, 'b')));
 
-    QString text;
+    QString text, unannounced = "not checked";
     int value = 0, maximum = 0;
-    // What the dialog shows as it closes.
+    // What a screen reader finds, and what the dialog shows as it closes.
     DownloaderProbe probe([&](TFrmDownloader* ADialog) {
+        unannounced = UnannouncedControls(ADialog).join(", ");
         QObject::connect(ADialog, &QDialog::finished, ADialog, [&, ADialog] {
             text = ADialog->findChild<QLabel*>("lblDownload")->text();
             value = ADialog->findChild<QProgressBar*>("ProgressBar")->value();
@@ -214,6 +216,7 @@ TEST_F(DownloadDialogTest, ShowsTheKilobytesOfAllFilesAndFillsTheBar)
     });
     EXPECT_TRUE(RunDownloader({server.Url("/a"), server.Url("/b")}, {folder.path() + "a", folder.path() + "b"}));
     EXPECT_EQ(text, "Downloaded 3417 KB of 3417 KB");
+    EXPECT_EQ(unannounced.toStdString(), "");
     EXPECT_EQ(maximum, 3500000);
     EXPECT_EQ(value, 3500000);
 }
