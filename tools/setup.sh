@@ -21,6 +21,7 @@ TEST_PACKAGES=(
   clang libclang-rt-dev gcc-multilib clang-format
   fonts-dejavu-core
   curl openssl
+  desktop-file-utils appstream
 )
 
 # The maker's tools: signing update manifests (also needed by the tests).

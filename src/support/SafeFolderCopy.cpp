@@ -26,7 +26,7 @@ class Installation {
 public:
     explicit Installation(const TCopyStepHook& AHook) : hook_(AHook) {}
 
-    bool Plan(const QString& AFrom, const QString& ATo);
+    bool Plan(const QString& AFrom, const QString& ATo, const TCopyFilter& AFilter);
     bool Install();
 
 private:
@@ -40,7 +40,7 @@ private:
     };
 
     bool Step(TCopyStep AStep, const QString& APath) const { return !hook_ || hook_(AStep, APath); }
-    bool PlanFolder(const QString& AFrom, const QString& ATo);
+    bool PlanFolder(const QString& AFrom, const QString& ATo, const QString& ARelative, const TCopyFilter& AFilter);
     bool EnsureFolder(const QString& AFolder);
     bool WriteTemporary(Entry& AEntry);
     bool MoveIntoPlace(Entry& AEntry);
@@ -53,17 +53,18 @@ private:
     mode_t defaultMode_ = DefaultFileMode();
 };
 
-bool Installation::Plan(const QString& AFrom, const QString& ATo)
+bool Installation::Plan(const QString& AFrom, const QString& ATo, const TCopyFilter& AFilter)
 {
     struct stat st {};
     if (::lstat(Native(WithoutSlash(AFrom)).constData(), &st) != 0)
         return errno == ENOENT; // nothing staged for this folder
     if (!S_ISDIR(st.st_mode))
         return true; // a link or a file where a folder belongs: not ours to install
-    return PlanFolder(WithSlash(AFrom), WithSlash(ATo));
+    return PlanFolder(WithSlash(AFrom), WithSlash(ATo), QString(), AFilter);
 }
 
-bool Installation::PlanFolder(const QString& AFrom, const QString& ATo)
+bool Installation::PlanFolder(const QString& AFrom, const QString& ATo, const QString& ARelative,
+                              const TCopyFilter& AFilter)
 {
     // Read errors fail the whole run: skipping an unreadable folder would
     // report a partial update as complete.
@@ -94,9 +95,11 @@ bool Installation::PlanFolder(const QString& AFrom, const QString& ATo)
             folderEntry.IsFolder = true;
             folderEntry.Destination = ATo + name + '/';
             entries_.append(folderEntry);
-            if (!PlanFolder(source + '/', ATo + name + '/'))
+            if (!PlanFolder(source + '/', ATo + name + '/', ARelative + name + '/', AFilter))
                 return false;
         } else if (S_ISREG(st.st_mode)) {
+            if (AFilter && !AFilter(ARelative + name))
+                continue;
             Entry fileEntry;
             fileEntry.Source = source;
             fileEntry.Destination = ATo + name;
@@ -154,17 +157,20 @@ bool Installation::WriteTemporary(Entry& AEntry)
         return false;
     }
 
-    FileDescriptor target;
-    if (!ReserveNameBeside(AEntry.Destination, ".vantor-new-", AEntry.Temporary, target))
-        return false;
-    if (::fchmod(target.Get(), mode) != 0)
-        return false;
-
     FileDescriptor source(::open(Native(AEntry.Source).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     if (!source.IsOpen())
         return false;
     struct stat st {};
     if (::fstat(source.Get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    // Programs stay runnable: execute permission wherever reading is allowed.
+    if ((st.st_mode & S_IXUSR) != 0)
+        mode |= (mode & 0444) >> 2;
+
+    FileDescriptor target;
+    if (!ReserveNameBeside(AEntry.Destination, ".vantor-new-", AEntry.Temporary, target))
+        return false;
+    if (::fchmod(target.Get(), mode) != 0)
         return false;
     if (!CopyContent(source.Get(), target.Get()))
         return false;
@@ -261,9 +267,9 @@ void Installation::DropBackups()
 
 } // namespace
 
-void TFolderCopy::Add(const QString& AFrom, const QString& ATo)
+void TFolderCopy::Add(const QString& AFrom, const QString& ATo, TCopyFilter AFilter)
 {
-    pairs_.append({WithSlash(AFrom), WithSlash(ATo)});
+    pairs_.append({WithSlash(AFrom), WithSlash(ATo), std::move(AFilter)});
 }
 
 void TFolderCopy::SetStepHook(TCopyStepHook AHook)
@@ -275,7 +281,7 @@ bool TFolderCopy::Run()
 {
     Installation installation(hook_);
     for (const Pair& pair : std::as_const(pairs_)) {
-        if (!installation.Plan(pair.From, pair.To))
+        if (!installation.Plan(pair.From, pair.To, pair.Filter))
             return false; // nothing has been touched yet
     }
     return installation.Install();

@@ -29,12 +29,18 @@ enum class TCopyStep {
 // returning false makes that step fail. Tests use it to fail anywhere.
 using TCopyStepHook = std::function<bool(TCopyStep AStep, const QString& APath)>;
 
+// Decides which files of an added folder are installed, by their path
+// relative to that folder ("Data/Data.vt4").
+using TCopyFilter = std::function<bool(const QString& ARelativePath)>;
+
 class TFolderCopy {
 public:
     // Adds a folder whose whole content, at any depth, goes into ATo with the
     // same relative paths. A missing or empty source adds nothing. Links and
-    // special files in the source are skipped, never followed.
-    void Add(const QString& AFrom, const QString& ATo);
+    // special files in the source are skipped, never followed. A new file
+    // takes the permissions of the one it replaces, or the default ones, with
+    // execute permission where the source has it.
+    void Add(const QString& AFrom, const QString& ATo, TCopyFilter AFilter = {});
 
     void SetStepHook(TCopyStepHook AHook);
 
@@ -47,6 +53,7 @@ private:
     struct Pair {
         QString From;
         QString To;
+        TCopyFilter Filter;
     };
 
     QList<Pair> pairs_;

@@ -3,7 +3,7 @@
 #include "common/FileHelpers.h"
 #include "common/uGlobals.h"
 #include "i18n/uLanguages.h"
-#include "updater/CloseMainProgram.h"
+#include "support/CloseMainProgram.h"
 #include "updater/uMain.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // Closing a running main program before its files are replaced.
-#include "updater/CloseMainProgram.h"
+#include "support/CloseMainProgram.h"
 
 #include "support/WindowChannel.h"
 

@@ -1,4 +1,4 @@
-#include "updater/CloseMainProgram.h"
+#include "support/CloseMainProgram.h"
 
 #include "support/WindowChannel.h"
 

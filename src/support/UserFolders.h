@@ -1,0 +1,16 @@
+// The user's own folders for installed programs and settings, after the XDG
+// base directory rules: a variable that is unset, empty or not an absolute
+// path counts as missing and the home folder's default applies.
+#pragma once
+
+#include <QString>
+
+namespace vantor::platform {
+
+// $XDG_DATA_HOME, else ~/.local/share (no trailing "/").
+QString UserDataFolder();
+
+// $XDG_CONFIG_HOME, else ~/.config (no trailing "/").
+QString UserConfigFolder();
+
+} // namespace vantor::platform
