@@ -1,6 +1,7 @@
 // VantorSetup: installs the release it lies in for the current user,
 // upgrades an installation, or removes it (the Setup launcher starts it).
 #include "common/MessagePresenter.h"
+#include "common/TextHelpers.h"
 #include "common/uGlobals.h"
 #include "i18n/uLanguages.h"
 #include "installer/FrmInstaller.h"
@@ -88,8 +89,8 @@ int main(int argc, char** argv)
         if (!options.Quiet && !folder.isEmpty()) {
             MessageBoxRequest question;
             question.Title = Text("IDS_SETUP_12", "Vantor Setup");
-            question.Text =
-                Text("IDS_SETUP_14", "Remove your settings, catalogues and databases in %1 too?").arg(folder);
+            question.Text = FormatPercentS(
+                Text("IDS_SETUP_14", "Remove your settings, catalogues and databases in %s too?"), {folder});
             question.Kind = TMsgDlgType::mtConfirmation;
             question.Buttons = mbYes | mbNo;
             purge = CurrentMessagePresenter().ShowMessage(question) == mrYes;
@@ -103,7 +104,8 @@ int main(int argc, char** argv)
             release.Version);
     } else {
         if (!haveRelease) {
-            Print(stderr, Text("IDS_SETUP_15", "Setup: no Vantor release lies in %1.").arg(releaseFolder));
+            Print(stderr,
+                  FormatPercentS(Text("IDS_SETUP_15", "Setup: no Vantor release lies in %s."), {releaseFolder}));
             return ExitFailure;
         }
         TInstaller installer(locations, release);

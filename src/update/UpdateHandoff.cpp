@@ -49,7 +49,14 @@ bool InstallProgramUpdate(const QString& PackageFile, const CloseMainWindowFn& C
     const QString installer = folder + QString(first).replace(QLatin1Char('\\'), QLatin1Char('/'));
     // Packages carry no permissions: the installer becomes executable for its owner.
     QFile::setPermissions(installer, QFile::permissions(installer) | QFileDevice::ExeOwner);
-    if (!platform::StartDetachedArguments({installer, QStringLiteral("/LANG=") + GlobalSetupData.LanguageId}))
+    // /DIR= names this installation, so that an upgrade need not guess it
+    // while this program is still closing; installers that do not know it
+    // ignore it. One argument each: no quotes needed.
+    QString installation = GlobalSetupData.RootPath;
+    if (installation.endsWith(QLatin1Char('/')))
+        installation.chop(1);
+    if (!platform::StartDetachedArguments({installer, QStringLiteral("/LANG=") + GlobalSetupData.LanguageId,
+                                           QStringLiteral("/DIR=") + installation}))
         return false;
     if (CloseMainWindow)
         CloseMainWindow();

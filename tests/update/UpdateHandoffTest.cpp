@@ -135,7 +135,7 @@ TEST_F(UpdateHandoff, AMissingUpdaterIsAFailureThatKeepsTheUnpackedFiles)
     EXPECT_EQ(folder.read("Vantor/Data/Data.vt4"), "main database");
 }
 
-TEST_F(UpdateHandoff, TheProgramPackageStartsItsFirstEntryWithTheLanguage)
+TEST_F(UpdateHandoff, TheProgramPackageStartsItsFirstEntryWithTheLanguageAndTheInstallation)
 {
     test::TempFolder sources;
     InstallRecorder(sources.path() + "setup/install");
@@ -145,7 +145,9 @@ TEST_F(UpdateHandoff, TheProgramPackageStartsItsFirstEntryWithTheLanguage)
     ASSERT_TRUE(InstallProgramUpdate(staging + "Setup.Z", close));
     EXPECT_EQ(closed, 1);
     EXPECT_FALSE(QFileInfo::exists(staging + "Setup.Z"));
-    EXPECT_EQ(Recorded(), QStringList({staging + "setup/install", "/LANG=REF"}));
+    QString installation = GlobalSetupData.RootPath;
+    installation.chop(1);
+    EXPECT_EQ(Recorded(), QStringList({staging + "setup/install", "/LANG=REF", "/DIR=" + installation}));
 }
 
 TEST_F(UpdateHandoff, AnEmptyProgramPackageStaysAndNothingStarts)
