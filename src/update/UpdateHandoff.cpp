@@ -55,8 +55,8 @@ bool InstallProgramUpdate(const QString& PackageFile, const CloseMainWindowFn& C
     QString installation = GlobalSetupData.RootPath;
     if (installation.endsWith(QLatin1Char('/')))
         installation.chop(1);
-    if (!platform::StartDetachedArguments({installer, QStringLiteral("/LANG=") + GlobalSetupData.LanguageId,
-                                           QStringLiteral("/DIR=") + installation}))
+    if (!platform::StartDetachedArguments(
+            {installer, QStringLiteral("/LANG=") + GlobalSetupData.LanguageId, QStringLiteral("/DIR=") + installation}))
         return false;
     if (CloseMainWindow)
         CloseMainWindow();
