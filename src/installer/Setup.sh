@@ -28,6 +28,11 @@ package_of() {
   esac
 }
 
+# Unpacked from an update package, the programs have lost their permissions.
+for file in VantorSetup Vantor Updater; do
+  [ -f "$here/$file" ] && [ ! -x "$here/$file" ] && chmod u+x "$here/$file" 2>/dev/null
+done
+
 missing=""
 add() {
   case " $missing " in
