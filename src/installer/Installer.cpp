@@ -186,7 +186,8 @@ bool TInstaller::KeepInstalled(const QString& AFolder, const QString& ARelative)
 QByteArray TInstaller::NewSettings(const QString& AFolder, const QString& ALanguageId) const
 {
     IniDocument settings;
-    settings.loadBytes("; Settings of Vantor. The setup dialog changes the first five keys.\n");
+    settings.loadBytes("; Settings of Vantor. The setup dialog changes the first five keys.\n"
+                       "[Updates]\n\n[Language]\n\n[Catalogue]\n\n[Misc]\n");
     settings.writeInteger(QStringLiteral("Updates"), QStringLiteral("bAutoCheck"), 1);
     settings.writeString(QStringLiteral("Language"), QStringLiteral("iLangId"),
                          ALanguageId.isEmpty() ? QStringLiteral("ENG") : ALanguageId);
