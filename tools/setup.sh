@@ -20,7 +20,7 @@ TEST_PACKAGES=(
   xvfb xdotool x11-utils xauth libx11-dev openbox
   clang libclang-rt-dev gcc-multilib clang-format
   fonts-dejavu-core
-  curl openssl
+  curl openssl time
   desktop-file-utils appstream
 )
 

@@ -11,6 +11,7 @@
 #include "support/CloseMainProgram.h"
 #include "support/FileSystem.h"
 #include "support/Process.h"
+#include "support/WindowChannel.h"
 
 #include <QApplication>
 #include <QFile>
@@ -29,6 +30,13 @@ const QString MainWindowClass = QStringLiteral("TFrmVantorMain");
 void Print(std::FILE* AStream, const QString& AText)
 {
     std::fprintf(AStream, "%s\n", AText.toLocal8Bit().constData());
+}
+
+// Asks every running Vantor of the user to quit and waits until none is left.
+void CloseRunningVantor()
+{
+    if (platform::WindowChannel::CountRunning(MainWindowClass) > 0)
+        CloseMainProgram(MainWindowClass);
 }
 
 void WearReleaseSkin(const QString& AFolder, int AOemId)
@@ -98,7 +106,7 @@ int main(int argc, char** argv)
         result = Run(
             options.Quiet, UninstallingText(folder),
             [&](const TProgress&) {
-                CloseMainProgram(MainWindowClass);
+                CloseRunningVantor();
                 return Uninstall(locations, purge);
             },
             release.Version);
@@ -115,7 +123,7 @@ int main(int argc, char** argv)
             [&](const TProgress& AProgress) {
                 // The running program's files are about to be replaced.
                 if (InstalledVersionOf(folder) != 0)
-                    CloseMainProgram(MainWindowClass);
+                    CloseRunningVantor();
                 installer.SetProgress(AProgress);
                 return installer.Install(folder, options.LanguageId);
             },
