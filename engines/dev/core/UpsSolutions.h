@@ -1,0 +1,102 @@
+// Which UPS systems carry a load for the required time: every model that
+// carries it (phases and redundancy respected), with the fewest battery
+// cabinets that reach the autonomy, priced when prices are shown.
+#pragma once
+
+#include "dev/core/BatteryRuntime.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace vantor::devengine {
+
+// A UPS model of the product data, keyed by its pricelist product code.
+struct UpsModel {
+    QString Code;
+    double RatedVA = 0;
+    double RatedW = 0;
+    int InputPhases = 1;
+    int OutputPhases = 1;
+    std::array<double, 4> Efficiency{0.9, 0.92, 0.93, 0.93}; // at 25, 50, 75, 100 % load
+    int BlocksPerString = 0;                                 // of the battery bus
+    QString BlockType;
+    int InternalStrings = 0;
+    int MaxCabinets = 0;
+    // Modular systems: the frame holds up to Slots modules of ModuleW each;
+    // RatedVA/RatedW are then those of a full frame.
+    bool Modular = false;
+    double ModuleVA = 0;
+    double ModuleW = 0;
+    int Slots = 0;
+};
+
+// An external battery cabinet: strings of the UPS's block type.
+struct BatteryCabinet {
+    QString Code;
+    QString BlockType;
+    int Strings = 0;
+};
+
+struct ProductData {
+    QList<UpsModel> Models;
+    QList<BatteryBlock> Blocks;
+    QList<BatteryCabinet> Cabinets;
+
+    const BatteryBlock* Block(const QString& ACode) const;
+};
+
+enum class SolutionOrder { BySize, ByPrice };
+
+struct SizingRequest {
+    double Watts = 0;
+    double VoltAmperes = 0;
+    double AutonomyMinutes = 0;
+    double MaxLoadingPercent = 100; // a unit may carry at most this share of its rating
+    int Redundancy = 0;             // units (or modules) beyond those the load needs
+    int Units = 0;                  // 0: one unit, or a modular frame; >0: parallel systems of up to that many
+    bool ModularOnly = false;
+    int OutputPhases = 0; // 0: any
+    BatteryConditions Battery;
+    // The option words of the shell.
+    bool AllConfigurations = false; // SHOW_ALLCFG
+    bool UnlimitedCabinets = false; // UNLIMITED_BATTCAB
+    bool HideThreePhase = false;    // HIDE_3PH_UPS
+    bool IncludeShort = false;      // SHOW_AUTONOMY_LOWER
+    SolutionOrder Order = SolutionOrder::BySize;
+    bool ShowPrices = false;
+};
+
+struct Solution {
+    QString Ups;
+    int Units = 1;
+    std::optional<int> Modules;
+    QString Cabinet; // empty without cabinets
+    int Cabinets = 0;
+    int Strings = 0;
+    int BlocksPerString = 0;
+    int Cells = 0;
+    double WattsPerCell = 0;
+    double EndVoltage = 0;
+    Runtime Minutes;
+    double LoadingPercent = 0;
+    bool BelowAutonomy = false;
+    std::optional<double> Price;
+    // The numbers a sales engineer checks by hand.
+    double Efficiency = 0;
+    double BatteryWatts = 0;
+    double TableWattsPerCell = 0;
+};
+
+// The cabinet count without a limit from the model still stops here.
+inline constexpr int CabinetCeiling = 40;
+
+// Every solution for the request, in the order the selector shows them.
+// Prices by product code; a UPS or cabinet without one leaves the price empty.
+QList<Solution> FindSolutions(const ProductData& AData, const SizingRequest& ARequest,
+                              const QHash<QString, double>& APrices = {});
+
+} // namespace vantor::devengine

@@ -1,0 +1,148 @@
+// The watts-per-cell arithmetic against sums done by hand, and the solution
+// search on a small product range.
+#include "dev/core/BatteryRuntime.h"
+#include "dev/core/UpsSolutions.h"
+
+#include <gtest/gtest.h>
+
+namespace vantor::test {
+namespace {
+
+using namespace vantor::devengine;
+
+// A 12 V, 9 Ah block to 1.67 V per cell, with the trade's typical figures.
+BatteryBlock NineAmpereHours()
+{
+    BatteryBlock block;
+    block.Code = "B9";
+    block.AmpereHours = 9;
+    block.Curves = {{1.67, {{5, 70}, {10, 45}, {15, 34}, {30, 20}, {60, 11}, {120, 6}}}};
+    return block;
+}
+
+TEST(BatteryRuntime, WorkedExamplesInterpolationAndTheTablesEdges)
+{
+    // 40 kW at 90 % efficiency from one string of 30 six-cell blocks: 247 W per cell.
+    BatteryBlock large = NineAmpereHours();
+    const BatteryDischarge discharge = Discharge(40000, 0.9, 1, 30, large, large.Curves.first(), {1.67, 25, 1.0});
+    EXPECT_NEAR(discharge.BatteryWatts, 44444.4, 0.1);
+    EXPECT_EQ(discharge.CellCount, 180);
+    EXPECT_NEAR(discharge.WattsPerCell, 246.9, 0.05);
+    EXPECT_TRUE(discharge.Minutes.BeyondTable); // far more than a 9 Ah block gives
+    EXPECT_FALSE(discharge.Minutes.Minutes);
+
+    const DischargeCurve& curve = NineAmpereHours().Curves.first();
+    EXPECT_DOUBLE_EQ(*MinutesAt(curve, 34).Minutes, 15);
+    EXPECT_DOUBLE_EQ(*MinutesAt(curve, 70).Minutes, 5);
+    EXPECT_DOUBLE_EQ(*MinutesAt(curve, 6).Minutes, 120);
+    // 40 W between (10 min, 45 W) and (15 min, 34 W), on logarithms: 11.86 min.
+    EXPECT_NEAR(*MinutesAt(curve, 40).Minutes, 11.86, 0.01);
+    EXPECT_NEAR(*WattsPerCellFor(curve, 11.858), 40, 0.01);
+    const Runtime tooMuch = MinutesAt(curve, 70.5);
+    EXPECT_TRUE(tooMuch.BeyondTable && !tooMuch.LongerThanTable && !tooMuch.Minutes);
+    const Runtime tooLittle = MinutesAt(curve, 5.9);
+    EXPECT_TRUE(tooLittle.BeyondTable && tooLittle.LongerThanTable && !tooLittle.Minutes);
+
+    // 15 °C costs 10 %, the end of life 20 %: 24.48 W per cell reads as 34, 15 minutes.
+    EXPECT_NEAR(CapacityFactor({1.67, 15, 0.8}), 0.72, 1e-12);
+    EXPECT_DOUBLE_EQ(CapacityFactor({1.67, 35, 0.8}), 0.8);
+    const BatteryBlock block = NineAmpereHours();
+    const BatteryDischarge cold =
+        Discharge(24.48 * 36 * 0.95, 0.95, 1, 6, block, block.Curves.first(), {1.67, 15, 0.8});
+    EXPECT_NEAR(cold.TableWattsPerCell, 34, 1e-9);
+    EXPECT_NEAR(*cold.Minutes.Minutes, 15, 1e-9);
+
+    const std::array<double, 4> efficiency{0.90, 0.93, 0.95, 0.96};
+    EXPECT_DOUBLE_EQ(EfficiencyAt(efficiency, 0.375), 0.915);
+    EXPECT_DOUBLE_EQ(EfficiencyAt(efficiency, 0.1), 0.90);
+    EXPECT_DOUBLE_EQ(EfficiencyAt(efficiency, 1.2), 0.96);
+}
+
+class UpsSolutionsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        data.Blocks = {NineAmpereHours()};
+        data.Cabinets = {{"C 000 01", "B9", 2}};
+        UpsModel small{"A 010 10", 1000, 900, 1, 1, {0.9, 0.92, 0.93, 0.93}, 3, "B9", 1, 0};
+        UpsModel single{"A 100 10", 10000, 10000, 1, 1, {0.9, 0.92, 0.93, 0.94}, 20, "B9", 1, 4};
+        UpsModel three{"T 200 30", 20000, 20000, 3, 3, {0.92, 0.94, 0.95, 0.95}, 32, "B9", 1, 6};
+        UpsModel frame{"M 050 50", 50000, 50000, 3, 3, {0.93, 0.95, 0.96, 0.96}, 40, "B9", 2, 6, true, 10000, 10000, 5};
+        data.Models = {small, single, three, frame};
+        prices = {{"A 010 10", 500}, {"A 100 10", 4000}, {"T 200 30", 7000}, {"M 050 50", 20000}, {"C 000 01", 900}};
+        request.Watts = 6000;
+        request.VoltAmperes = 6000 / 0.9;
+        request.AutonomyMinutes = 15;
+        request.Battery = {1.67, 25, 0.8};
+        request.ShowPrices = true;
+    }
+
+    ProductData data;
+    QHash<QString, double> prices;
+    SizingRequest request;
+};
+
+TEST_F(UpsSolutionsTest, EachModelThatCarriesTheLoadComesWithTheFewestCabinetsThatLast)
+{
+    const QList<Solution> best = FindSolutions(data, request, prices);
+    ASSERT_EQ(best.size(), 2); // the 1 kVA unit is too small, the frame is modular
+    EXPECT_EQ(best[0].Ups, "A 100 10");
+    EXPECT_EQ(best[1].Ups, "T 200 30");
+    request.AllConfigurations = true;
+    const QList<Solution> all = FindSolutions(data, request, prices);
+    for (const Solution& solution : best) {
+        EXPECT_FALSE(solution.BelowAutonomy);
+        EXPECT_GE(*solution.Minutes.Minutes, 15);
+        EXPECT_NEAR(solution.WattsPerCell, 6000 / solution.Efficiency / solution.Cells, 1e-9);
+        EXPECT_EQ(*solution.Price, prices[solution.Ups] + solution.Cabinets * 900);
+        // One cabinet fewer falls short: it is not in the list of those that last.
+        for (const Solution& other : all)
+            EXPECT_FALSE(other.Ups == solution.Ups && other.Cabinets < solution.Cabinets);
+    }
+    request.IncludeShort = true;
+    const QList<Solution> withShort = FindSolutions(data, request, prices);
+    ASSERT_GT(withShort.size(), all.size());
+    EXPECT_TRUE(withShort.last().BelowAutonomy);
+
+    request = {};
+    request.Watts = 6000;
+    request.VoltAmperes = 6667;
+    request.AutonomyMinutes = 15;
+    request.HideThreePhase = true;
+    const QList<Solution> noPrices = FindSolutions(data, request, prices);
+    ASSERT_EQ(noPrices.size(), 1);
+    EXPECT_FALSE(noPrices[0].Price);
+}
+
+TEST_F(UpsSolutionsTest, RedundancyCountsUnitsAndModulesAndPriceOrderCanLead)
+{
+    request.Units = 4;
+    request.Redundancy = 1;
+    request.Watts = 15000;
+    request.VoltAmperes = 15000;
+    QList<Solution> parallel = FindSolutions(data, request, prices);
+    ASSERT_FALSE(parallel.isEmpty());
+    EXPECT_EQ(parallel[0].Ups, "A 100 10");
+    EXPECT_EQ(parallel[0].Units, 3); // two carry 15 kW, one more for N+1
+    EXPECT_NEAR(parallel[0].LoadingPercent, 50, 1e-9);
+
+    request.ModularOnly = true;
+    const QList<Solution> modular = FindSolutions(data, request, prices);
+    ASSERT_EQ(modular.size(), 1);
+    EXPECT_EQ(*modular[0].Modules, 3); // two 10 kW modules plus one
+    request.Redundancy = 4;            // six modules do not fit five slots
+    EXPECT_TRUE(FindSolutions(data, request, prices).isEmpty());
+
+    request = {};
+    request.Watts = 6000;
+    request.VoltAmperes = 6000;
+    request.AutonomyMinutes = 5;
+    request.ShowPrices = true;
+    prices["T 200 30"] = 100;
+    EXPECT_EQ(FindSolutions(data, request, prices)[0].Ups, "A 100 10");
+    request.Order = SolutionOrder::ByPrice;
+    EXPECT_EQ(FindSolutions(data, request, prices)[0].Ups, "T 200 30");
+}
+
+} // namespace
+} // namespace vantor::test
