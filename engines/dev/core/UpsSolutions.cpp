@@ -99,6 +99,7 @@ QList<Solution> Configurations(const UpsModel& AModel, const Arrangement& AArran
             Discharge(loadPerBattery, efficiency, strings, AModel.BlocksPerString, *block, *curve, ARequest.Battery);
         Solution solution;
         solution.Ups = AModel.Code;
+        solution.SystemVA = AModel.RatedVA * AArrangement.Units;
         solution.Units = AArrangement.Units;
         solution.Modules = AArrangement.Modules;
         solution.Cabinet = cabinets > 0 ? cabinet->Code : QString();
@@ -157,20 +158,13 @@ QList<Solution> FindSolutions(const ProductData& AData, const SizingRequest& ARe
                 solutions.append(solution);
         }
     }
-    const auto size = [&AData](const Solution& ASolution) {
-        for (const UpsModel& model : AData.Models) {
-            if (model.Code == ASolution.Ups)
-                return model.RatedVA * ASolution.Units;
-        }
-        return 0.0;
-    };
     std::stable_sort(solutions.begin(), solutions.end(), [&](const Solution& A, const Solution& B) {
         if (A.BelowAutonomy != B.BelowAutonomy)
             return !A.BelowAutonomy; // those that reach the autonomy first
         if (ARequest.Order == SolutionOrder::ByPrice && A.Price && B.Price && *A.Price != *B.Price)
             return *A.Price < *B.Price;
-        if (size(A) != size(B))
-            return size(A) < size(B);
+        if (A.SystemVA != B.SystemVA)
+            return A.SystemVA < B.SystemVA;
         return A.Cabinets < B.Cabinets;
     });
     return solutions;

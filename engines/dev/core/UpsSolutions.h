@@ -72,6 +72,7 @@ struct SizingRequest {
 
 struct Solution {
     QString Ups;
+    double SystemVA = 0; // the rating of all units together: what "size" orders by
     int Units = 1;
     std::optional<int> Modules;
     QString Cabinet; // empty without cabinets
