@@ -1,7 +1,11 @@
 // The watts-per-cell arithmetic against sums done by hand, and the solution
 // search on a small product range.
 #include "dev/core/BatteryRuntime.h"
+#include "dev/core/RuntimeCurve.h"
 #include "dev/core/UpsSolutions.h"
+#include "testlib/TempFolder.h"
+
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -142,6 +146,42 @@ TEST_F(UpsSolutionsTest, RedundancyCountsUnitsAndModulesAndPriceOrderCanLead)
     EXPECT_EQ(FindSolutions(data, request, prices)[0].Ups, "A 100 10");
     request.Order = SolutionOrder::ByPrice;
     EXPECT_EQ(FindSolutions(data, request, prices)[0].Ups, "T 200 30");
+}
+
+TEST_F(UpsSolutionsTest, RuntimeCurvesFallWithLoadRiseWithCabinetsAndSaveAsPng)
+{
+    const QList<CurveSeries> curves = RuntimeCurves(data.Models[1], data, request.Battery, 2);
+    ASSERT_EQ(curves.size(), 3);
+    for (const CurveSeries& series : curves) {
+        ASSERT_GT(series.Points.size(), 2);
+        for (qsizetype i = 1; i < series.Points.size(); ++i)
+            EXPECT_LT(series.Points[i].y(), series.Points[i - 1].y()) << series.Cabinets;
+    }
+    // At the heaviest load the UPS alone still gives an answer for, more cabinets last longer.
+    const QPointF alone = curves[0].Points.last();
+    for (const CurveSeries& series : curves.mid(1)) {
+        const auto same = std::find_if(series.Points.begin(), series.Points.end(),
+                                       [&](const QPointF& APoint) { return APoint.x() == alone.x(); });
+        ASSERT_NE(same, series.Points.end());
+        EXPECT_GT(same->y(), alone.y());
+    }
+
+    TempFolder folder;
+    const QRgb marker = qRgb(0xff, 0xc6, 0x29);
+    const auto hasMarker = [&](const QString& AFile) {
+        const QImage image(AFile);
+        EXPECT_EQ(image.size(), QSize(640, 400));
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) == marker)
+                    return true;
+        return false;
+    };
+    ASSERT_TRUE(SaveRuntimeCurvePng(folder.path() + "with.png", 640, 400, curves, {6000, 25}, {}, QLocale::c()));
+    ASSERT_TRUE(SaveRuntimeCurvePng(folder.path() + "without.png", 640, 400, curves, {}, {}, QLocale::c()));
+    EXPECT_TRUE(hasMarker(folder.path() + "with.png"));
+    EXPECT_FALSE(hasMarker(folder.path() + "without.png"));
+    EXPECT_FALSE(SaveRuntimeCurvePng(folder.path() + "missing/folder.png", 640, 400, curves, {}, {}, QLocale::c()));
 }
 
 } // namespace
