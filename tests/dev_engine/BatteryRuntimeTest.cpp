@@ -1,10 +1,15 @@
 // The watts-per-cell arithmetic against sums done by hand, and the solution
 // search on a small product range.
 #include "dev/core/BatteryRuntime.h"
+#include "catalogue/CatalogueTool.h"
+#include "catalogue/SourceError.h"
+#include "common/uConstants.h"
+#include "dev/core/ProductDataFile.h"
 #include "dev/core/RuntimeCurve.h"
 #include "dev/core/UpsSolutions.h"
 #include "testlib/TempFolder.h"
 
+#include <QFile>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -71,7 +76,8 @@ protected:
         UpsModel small{"A 010 10", 1000, 900, 1, 1, {0.9, 0.92, 0.93, 0.93}, 3, "B9", 1, 0};
         UpsModel single{"A 100 10", 10000, 10000, 1, 1, {0.9, 0.92, 0.93, 0.94}, 20, "B9", 1, 4};
         UpsModel three{"T 200 30", 20000, 20000, 3, 3, {0.92, 0.94, 0.95, 0.95}, 32, "B9", 1, 6};
-        UpsModel frame{"M 050 50", 50000, 50000, 3, 3, {0.93, 0.95, 0.96, 0.96}, 40, "B9", 2, 6, true, 10000, 10000, 5};
+        UpsModel frame{"M 050 50", 50000, 50000, 3,     3, {0.93, 0.95, 0.96, 0.96}, 40, "B9", 2, 6,
+                       {},         true,  10000, 10000, 5};
         data.Models = {small, single, three, frame};
         prices = {{"A 010 10", 500}, {"A 100 10", 4000}, {"T 200 30", 7000}, {"M 050 50", 20000}, {"C 000 01", 900}};
         request.Watts = 6000;
@@ -182,6 +188,49 @@ TEST_F(UpsSolutionsTest, RuntimeCurvesFallWithLoadRiseWithCabinetsAndSaveAsPng)
     EXPECT_TRUE(hasMarker(folder.path() + "with.png"));
     EXPECT_FALSE(hasMarker(folder.path() + "without.png"));
     EXPECT_FALSE(SaveRuntimeCurvePng(folder.path() + "missing/folder.png", 640, 400, curves, {}, {}, QLocale::c()));
+}
+
+TEST(ProductData, TheDemoSourcesBuildIntoDataVt4AndSizeASixKilowattLoad)
+{
+    TempFolder folder;
+    const QString file = folder.path() + "Data.vt4";
+    tools::BuildEngineDatabase("Data.vt4", "20241101", file, false, VANTOR_SOURCE_DIR "/demo/engine-data");
+    ProductData data;
+    QString problem;
+    ASSERT_TRUE(LoadProductData(file, QString::fromLatin1(DatabasePassword), data, problem)) << problem.toStdString();
+    EXPECT_EQ(data.Models.size(), 30);
+    for (const BatteryBlock& block : data.Blocks)
+        EXPECT_NE(block.CurveFor(1.67), nullptr) << block.Code.toStdString();
+
+    SizingRequest request;
+    request.Watts = 6000;
+    request.VoltAmperes = 6000 / 0.9;
+    request.AutonomyMinutes = 15;
+    const QList<Solution> solutions = FindSolutions(data, request);
+    ASSERT_FALSE(solutions.isEmpty());
+    EXPECT_EQ(solutions[0].Ups, "B 010"); // the smallest that carries 6.7 kVA
+    for (const Solution& solution : solutions)
+        EXPECT_GE(*solution.Minutes.Minutes, 15) << solution.Ups.toStdString();
+
+    EXPECT_FALSE(LoadProductData(file, "wrong", data, problem));
+    EXPECT_FALSE(problem.isEmpty());
+
+    // A discharge table that does not fall is named by file and line.
+    const QString source = folder.makeFolder("source");
+    for (const char* name : {"models.csv", "blocks.csv", "cabinets.csv", "discharge.csv"})
+        QFile::copy(QStringLiteral(VANTOR_SOURCE_DIR "/demo/engine-data/") + name, source + "/" + name);
+    QFile discharge(source + "/discharge.csv");
+    ASSERT_TRUE(discharge.open(QIODevice::Append));
+    discharge.write("B9,1.67,960,2.5\n");
+    discharge.close();
+    try {
+        tools::BuildEngineDatabase("Data.vt4", "20241101", folder.path() + "Bad.vt4", false, source);
+        ADD_FAILURE() << "a rising table was accepted";
+    } catch (const tools::SourceError& error) {
+        EXPECT_TRUE(error.File().endsWith("discharge.csv"));
+        EXPECT_EQ(error.Line(), 130);
+    }
+    EXPECT_FALSE(QFile::exists(folder.path() + "Bad.vt4"));
 }
 
 } // namespace

@@ -71,6 +71,25 @@ void WriteTables(db::DbConnection& connection, const DatabaseContent& content)
         }
     }
 
+    for (const TableContent& table : content.Tables) {
+        QStringList definitions;
+        QStringList markers;
+        for (qsizetype i = 0; i < table.Columns.size(); ++i) {
+            definitions << QuoteName(table.Columns[i].first) + QLatin1Char(' ') + table.Columns[i].second;
+            markers << QStringLiteral("?%1").arg(i + 1);
+        }
+        connection.Execute(
+            QStringLiteral("CREATE TABLE %1 (%2)").arg(QuoteName(table.Name), definitions.join(QStringLiteral(", "))));
+        db::DbStatement insert(connection, QStringLiteral("INSERT INTO %1 VALUES (%2)")
+                                               .arg(QuoteName(table.Name), markers.join(QStringLiteral(", "))));
+        for (const QStringList& row : table.Rows) {
+            for (qsizetype i = 0; i < row.size() && i < table.Columns.size(); ++i)
+                insert.BindText(static_cast<int>(i + 1), row[i]);
+            insert.Step();
+            insert.Reset();
+        }
+    }
+
     connection.Execute(QStringLiteral("COMMIT"));
 }
 

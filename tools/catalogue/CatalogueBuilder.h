@@ -27,7 +27,16 @@ struct PricelistItem {
     double Price = 0;
 };
 
+// A further table: columns with their SQL types ("TEXT", "REAL", "INTEGER")
+// and rows of text values, which the database converts by the column's type.
+struct TableContent {
+    QString Name;
+    QList<QPair<QString, QString>> Columns;
+    QList<QStringList> Rows;
+};
+
 struct DatabaseContent {
+    QList<TableContent> Tables;
     InfoFields Info;
     bool InfoHasRecord = true;  // false: the "Info" table has its columns but no record
     bool HasItems = false;      // whether an "Items" table is written

@@ -1,5 +1,7 @@
 #include "catalogue/CatalogueTool.h"
 
+#include "catalogue/ProductSource.h"
+
 #include "common/TextHelpers.h"
 #include "common/uConstants.h"
 
@@ -121,7 +123,8 @@ DatabaseContent EngineDatabaseContent(const QString& kind, const QString& versio
     return content;
 }
 
-void BuildEngineDatabase(const QString& name, const QString& version, const QString& file, bool overwrite)
+void BuildEngineDatabase(const QString& name, const QString& version, const QString& file, bool overwrite,
+                         const QString& sourceFolder)
 {
     const QString kind = EngineDatabaseKind(name);
     if (kind.isEmpty())
@@ -129,9 +132,13 @@ void BuildEngineDatabase(const QString& name, const QString& version, const QStr
     static const QRegularExpression eightDigits(QStringLiteral("^[0-9]{8}$"));
     if (!eightDigits.match(version).hasMatch() || !IsValidCompactDate(version))
         throw BuildError(QStringLiteral("the version \"%1\" is no date written YYYYMMDD").arg(version));
+    DatabaseContent content = EngineDatabaseContent(kind, version);
+    if (!sourceFolder.isEmpty())
+        content.Tables =
+            kind == QLatin1String("Data") ? ReadProductTables(sourceFolder) : ReadDeviceTables(sourceFolder);
     Rollback rollback;
     rollback.FolderWillBeCreated(QFileInfo(file).path());
-    WriteDatabase(file, QString::fromLatin1(DatabasePassword), EngineDatabaseContent(kind, version), overwrite);
+    WriteDatabase(file, QString::fromLatin1(DatabasePassword), content, overwrite);
     rollback.Done();
 }
 

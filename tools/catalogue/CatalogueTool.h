@@ -31,7 +31,10 @@ QString EngineDatabaseKind(const QString& name);
 DatabaseContent EngineDatabaseContent(const QString& kind, const QString& version);
 // Writes the engine database called name (see EngineDatabaseKind) to file,
 // protected by the database password. Raises BuildError for an unknown name,
-// a version that is no YYYYMMDD date, or a failed write.
-void BuildEngineDatabase(const QString& name, const QString& version, const QString& file, bool overwrite);
+// a version that is no YYYYMMDD date, or a failed write. With a source
+// folder the product tables (Data.vt4) or the device library (Devices.vt4)
+// come from its CSV files (SourceError names a fault's file and line).
+void BuildEngineDatabase(const QString& name, const QString& version, const QString& file, bool overwrite,
+                         const QString& sourceFolder = {});
 
 } // namespace vantor::tools

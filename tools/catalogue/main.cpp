@@ -22,8 +22,10 @@ const char* Description =
     "  vantor-catalogue --source demo/catalogues/380 --output build/bin/Catalogues\n"
     "\n"
     "Engine databases: Data.vt4 or Devices.vt4 with the given version, written\n"
-    "to the file given by --output.\n"
-    "  vantor-catalogue --engine-database Data.vt4 --version 20241101 --output build/bin/Data/Data.vt4\n"
+    "to the file given by --output; with --source, the product data or the\n"
+    "device library from that folder's CSV files (see docs/engine-data.md).\n"
+    "  vantor-catalogue --engine-database Data.vt4 --version 20241101 --source demo/engine-data \\\n"
+    "      --output build/bin/Data/Data.vt4\n"
     "\n"
     "All input is checked before anything is written; a run that fails reports\n"
     "the file and line on standard error, leaves no output behind and exits\n"
@@ -73,11 +75,13 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     try {
         if (parser.isSet(engine)) {
-            if (parser.isSet(source) || parser.isSet(check))
-                return Fail(BadUsage, QStringLiteral("--engine-database goes without --source and --check"));
+            if (parser.isSet(check) || parser.values(source).size() > 1)
+                return Fail(BadUsage,
+                            QStringLiteral("--engine-database goes with at most one --source and without --check"));
             if (!parser.isSet(version) || !parser.isSet(output))
                 return Fail(BadUsage, QStringLiteral("--engine-database needs --version and --output"));
-            BuildEngineDatabase(parser.value(engine), parser.value(version), parser.value(output), parser.isSet(force));
+            BuildEngineDatabase(parser.value(engine), parser.value(version), parser.value(output), parser.isSet(force),
+                                parser.value(source));
             out << "wrote " << parser.value(output) << Qt::endl;
             return Success;
         }

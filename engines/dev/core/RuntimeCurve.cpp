@@ -17,13 +17,8 @@ QList<CurveSeries> RuntimeCurves(const UpsModel& AModel, const ProductData& ADat
     const DischargeCurve* curve = block ? block->CurveFor(AConditions.EndVoltage) : nullptr;
     if (curve == nullptr || AModel.BlocksPerString <= 0 || AUnits < 1 || ASteps < 1)
         return result;
-    int cabinetStrings = 0;
-    for (const BatteryCabinet& cabinet : AData.Cabinets) {
-        if (cabinet.BlockType == AModel.BlockType && cabinet.Strings > 0) {
-            cabinetStrings = cabinet.Strings;
-            break;
-        }
-    }
+    const BatteryCabinet* cabinet = AData.CabinetFor(AModel);
+    const int cabinetStrings = cabinet ? cabinet->Strings : 0;
     const int cabinets = cabinetStrings > 0 ? ACabinets : 0;
     for (int count = 0; count <= cabinets; ++count) {
         const int strings = AModel.InternalStrings + count * cabinetStrings;

@@ -14,6 +14,17 @@ const BatteryBlock* ProductData::Block(const QString& ACode) const
     return nullptr;
 }
 
+const BatteryCabinet* ProductData::CabinetFor(const UpsModel& AModel) const
+{
+    for (const BatteryCabinet& cabinet : Cabinets) {
+        const bool named =
+            AModel.CabinetCode.isEmpty() ? cabinet.BlockType == AModel.BlockType : cabinet.Code == AModel.CabinetCode;
+        if (named && cabinet.Strings > 0)
+            return &cabinet;
+    }
+    return nullptr;
+}
+
 namespace {
 
 // How a model carries the load: units in parallel, or modules in a frame.
@@ -76,13 +87,7 @@ QList<Solution> Configurations(const UpsModel& AModel, const Arrangement& AArran
     const DischargeCurve* curve = block ? block->CurveFor(ARequest.Battery.EndVoltage) : nullptr;
     if (curve == nullptr || AModel.BlocksPerString <= 0)
         return result;
-    const BatteryCabinet* cabinet = nullptr;
-    for (const BatteryCabinet& candidate : AData.Cabinets) {
-        if (candidate.BlockType == AModel.BlockType && candidate.Strings > 0) {
-            cabinet = &candidate;
-            break;
-        }
-    }
+    const BatteryCabinet* cabinet = AData.CabinetFor(AModel);
     const int maxCabinets =
         cabinet == nullptr
             ? 0

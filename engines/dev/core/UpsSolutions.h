@@ -26,6 +26,7 @@ struct UpsModel {
     QString BlockType;
     int InternalStrings = 0;
     int MaxCabinets = 0;
+    QString CabinetCode{}; // the cabinet for its battery bus; empty: the first of its block type
     // Modular systems: the frame holds up to Slots modules of ModuleW each;
     // RatedVA/RatedW are then those of a full frame.
     bool Modular = false;
@@ -47,6 +48,8 @@ struct ProductData {
     QList<BatteryCabinet> Cabinets;
 
     const BatteryBlock* Block(const QString& ACode) const;
+    // The cabinet that extends AModel's battery, or none.
+    const BatteryCabinet* CabinetFor(const UpsModel& AModel) const;
 };
 
 enum class SolutionOrder { BySize, ByPrice };

@@ -1,0 +1,24 @@
+// The engine's product data as the maker keeps it: plain CSV files in one
+// folder, checked and turned into the tables of Data.vt4 and Devices.vt4.
+//   models.csv     UPS models, keyed by the pricelist's product code without
+//                  its two-letter country suffix ("B 6K0")
+//   blocks.csv     battery blocks
+//   discharge.csv  their constant-power tables: watts per cell for minutes,
+//                  per end voltage
+//   cabinets.csv   external battery cabinets
+//   devices.csv    typical loads for a load inventory (Devices.vt4)
+// The columns are described in docs/engine-data.md.
+#pragma once
+
+#include "catalogue/CatalogueBuilder.h"
+
+namespace vantor::tools {
+
+// The tables of Data.vt4 (Models, Blocks, Discharge, Cabinets) from the
+// folder. Raises SourceError naming file and line for every fault.
+QList<TableContent> ReadProductTables(const QString& AFolder);
+
+// The Devices table of Devices.vt4 from the folder's devices.csv.
+QList<TableContent> ReadDeviceTables(const QString& AFolder);
+
+} // namespace vantor::tools
