@@ -21,7 +21,7 @@ TEST_PACKAGES=(
   clang libclang-rt-dev gcc-multilib clang-format
   fonts-dejavu-core
   curl openssl time
-  desktop-file-utils appstream
+  desktop-file-utils appstream poppler-utils
 )
 
 # The maker's tools: signing update manifests (also needed by the tests).

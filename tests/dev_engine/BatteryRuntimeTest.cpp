@@ -5,12 +5,14 @@
 #include "catalogue/SourceError.h"
 #include "common/uConstants.h"
 #include "dev/core/ProductDataFile.h"
+#include "dev/core/Quote.h"
 #include "dev/core/RuntimeCurve.h"
 #include "dev/core/UpsSolutions.h"
 #include "testlib/TempFolder.h"
 
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -231,6 +233,43 @@ TEST(ProductData, TheDemoSourcesBuildIntoDataVt4AndSizeASixKilowattLoad)
         EXPECT_EQ(error.Line(), 130);
     }
     EXPECT_FALSE(QFile::exists(folder.path() + "Bad.vt4"));
+}
+
+TEST_F(UpsSolutionsTest, AQuoteReadsBackWithTheSolutionTheCustomerAndPricesOnlyWhenShown)
+{
+    Quote quote;
+    quote.BrandName = "Maronel";
+    quote.Customer = "Rossi Impianti";
+    quote.Project = "Server room 2";
+    quote.LoadWatts = 6000;
+    quote.LoadVoltAmperes = 6667;
+    quote.AutonomyMinutes = 15;
+    quote.RuntimeAtLoad.Minutes = 36.1;
+    quote.Lines = {{"B 010 IT", "UPS online 10000 VA", 1, 4150}, {"D 240 IT", "Battery cabinet 240 V", 2, 1890}};
+    quote.Curves = RuntimeCurves(data.Models[1], data, request.Battery, 2);
+    TempFolder folder;
+    const auto text = [&](const Quote& AQuote) {
+        const QString file = folder.path() + "quote.pdf";
+        EXPECT_TRUE(WriteQuotePdf(file, AQuote));
+        QProcess reader;
+        reader.start("pdftotext", {"-layout", file, "-"});
+        EXPECT_TRUE(reader.waitForFinished(20000));
+        return QString::fromUtf8(reader.readAllStandardOutput());
+    };
+    const QString withoutPrices = text(quote);
+    for (const char* expected : {"Rossi Impianti", "Server room 2", "B 010 IT", "D 240 IT", "36.1 min", "Page 1 of 1"})
+        EXPECT_TRUE(withoutPrices.contains(expected)) << expected;
+    EXPECT_FALSE(withoutPrices.contains("4150")) << withoutPrices.toStdString();
+    EXPECT_FALSE(withoutPrices.contains("Total"));
+
+    quote.ShowPrices = true;
+    for (int i = 0; i < 40; ++i)
+        quote.Lines.append({"S PM1 IT", "Yearly preventive maintenance visit", 1, 420});
+    const QString withPrices = text(quote);
+    EXPECT_TRUE(withPrices.contains("3780.00 EUR"));  // two cabinets
+    EXPECT_TRUE(withPrices.contains("24730.00 EUR")); // 4150 + 3780 + 40 x 420
+    EXPECT_TRUE(withPrices.contains("Page 2 of 2"));
+    EXPECT_FALSE(WriteQuotePdf(folder.path() + "missing/quote.pdf", quote));
 }
 
 } // namespace

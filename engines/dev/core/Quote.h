@@ -1,0 +1,69 @@
+// A quote for the customer: the chosen solution with its line items, the
+// runtime at the load, the runtime curve, the branding, prices when they
+// are shown, and the customer and project fields the user typed; written
+// as PDF with Qt's own writer.
+#pragma once
+
+#include "dev/core/RuntimeCurve.h"
+
+#include <QImage>
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace vantor::devengine {
+
+struct QuoteLine {
+    QString Code;
+    QString Description;
+    int Quantity = 1;
+    std::optional<double> UnitPrice; // none: no price in the pricelist
+};
+
+// The texts of the quote in the user's language.
+struct QuoteTexts {
+    QString Title = QStringLiteral("Quotation");
+    QString Customer = QStringLiteral("Customer");
+    QString Project = QStringLiteral("Project");
+    QString Date = QStringLiteral("Date");
+    QString Load = QStringLiteral("Load");
+    QString Autonomy = QStringLiteral("Required autonomy");
+    QString Runtime = QStringLiteral("Runtime at this load");
+    QString Code = QStringLiteral("Code");
+    QString Description = QStringLiteral("Description");
+    QString Quantity = QStringLiteral("Qty");
+    QString UnitPrice = QStringLiteral("Unit price");
+    QString Amount = QStringLiteral("Amount");
+    QString Total = QStringLiteral("Total");
+    QString Minutes = QStringLiteral("min");
+    QString BeyondTable = QStringLiteral("beyond the battery tables");
+    QString Page = QStringLiteral("Page %1 of %2");
+    CurveTexts Curve;
+};
+
+struct Quote {
+    QString BrandName;
+    QImage Logo; // may be null
+    QString Customer;
+    QString Project;
+    QString Date; // already formatted
+    double LoadWatts = 0;
+    double LoadVoltAmperes = 0;
+    double AutonomyMinutes = 0;
+    Runtime RuntimeAtLoad;
+    QList<QuoteLine> Lines;
+    bool ShowPrices = false;
+    QString Currency = QStringLiteral("EUR");
+    QList<CurveSeries> Curves;
+    QPointF OperatingPoint;
+    QuoteTexts Texts;
+    QLocale Locale = QLocale::c();
+};
+
+// Writes the quote to AFile (A4, one page, or two when the line items need
+// the room): false when the file cannot be written.
+bool WriteQuotePdf(const QString& AFile, const Quote& AQuote);
+
+} // namespace vantor::devengine
