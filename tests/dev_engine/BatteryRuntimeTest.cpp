@@ -272,5 +272,51 @@ TEST_F(UpsSolutionsTest, AQuoteReadsBackWithTheSolutionTheCustomerAndPricesOnlyW
     EXPECT_FALSE(WriteQuotePdf(folder.path() + "missing/quote.pdf", quote));
 }
 
+TEST(ProductData, FaultsInTheSourcesAreNamedByFileAndLine)
+{
+    struct Fault {
+        const char* file;
+        const char* find;
+        const char* replace;
+        int line;
+        const char* says;
+    } faults[] = {
+        {"models.csv", "A 600,600,360,1,1", "A 600,600,360,2,1", 2, "InputPhases is 1 or 3"},
+        {"models.csv", "A 800,800,480,1,1,line-interactive,0.8,0.84,0.86,0.86,1,B9",
+         "A 600,800,480,1,1,line-interactive,0.8,0.84,0.86,0.86,1,B9", 3, "is given twice"},
+        {"models.csv", "B 6K0,6000,6000,1,1,online,0.88,0.91,0.92,0.92,20,B9,1,4,D 240",
+         "B 6K0,6000,6000,1,1,online,0.88,0.91,0.92,0.92,20,B8,1,4,D 240", 14, "block \"B8\""},
+        {"models.csv", "20,B9,1,4,D 240", "20,B9,1,4,", 14, "MaxCabinets without a Cabinet"},
+        {"models.csv", "B 010,10000,10000", "B 010,10000,10001", 15, "W \"10001\""},
+        {"cabinets.csv", "D 072,B9,2", "D 072,B9,0", 2, "Strings"},
+        {"blocks.csv", "B9,12,6,9", "B9,12,6", 3, "fields where the header has"},
+    };
+    TempFolder folder;
+    for (const Fault& fault : faults) {
+        const QString source = folder.makeFolder(fault.file + QString::number(fault.line));
+        for (const char* name : {"models.csv", "blocks.csv", "cabinets.csv", "discharge.csv"}) {
+            QFile original(QStringLiteral(VANTOR_SOURCE_DIR "/demo/engine-data/") + name);
+            ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+            QByteArray bytes = original.readAll();
+            if (QLatin1String(name) == QLatin1String(fault.file)) {
+                ASSERT_TRUE(bytes.contains(fault.find)) << fault.find;
+                bytes.replace(fault.find, fault.replace);
+            }
+            QFile copy(source + "/" + name);
+            ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+            copy.write(bytes);
+        }
+        try {
+            tools::BuildEngineDatabase("Data.vt4", "20241101", source + "/Data.vt4", false, source);
+            ADD_FAILURE() << "accepted: " << fault.replace;
+        } catch (const tools::SourceError& error) {
+            EXPECT_TRUE(error.File().endsWith(fault.file)) << error.message().toStdString();
+            EXPECT_EQ(error.Line(), fault.line) << error.message().toStdString();
+            EXPECT_TRUE(error.Text().contains(fault.says)) << error.message().toStdString();
+        }
+        EXPECT_FALSE(QFile::exists(source + "/Data.vt4"));
+    }
+}
+
 } // namespace
 } // namespace vantor::test

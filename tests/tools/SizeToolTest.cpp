@@ -53,6 +53,12 @@ TEST(SizeTool, SizesTheDemoRangeWithPricesOnlyWhenAskedAndHonoursTheOptionWords)
     ASSERT_GT(short4h.size(), long4h.size());
     EXPECT_TRUE(short4h.last()["below_autonomy"].toBool());
     EXPECT_TRUE(Solutions({"--option", "DEBUG_MODE"})[0].toObject().contains("trace"));
+    // N+1: parallel units, each with one unit to spare beyond the load's need.
+    for (const QJsonValue& solution : Solutions({"--selector", "advanced", "--redundancy", "1"})) {
+        EXPECT_GE(solution["units"].toInt(), 2);
+        EXPECT_LE(solution["loading_percent"].toDouble(),
+                  100.0 * (solution["units"].toInt() - 1) / solution["units"].toInt() + 1e-6);
+    }
     const QJsonArray byPrice = Solutions({"--prices", "--option", "SORT_BY_PRICE"});
     for (qsizetype i = 1; i < byPrice.size(); ++i)
         EXPECT_LE(byPrice[i - 1]["price"].toDouble(), byPrice[i]["price"].toDouble());
