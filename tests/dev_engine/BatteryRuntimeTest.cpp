@@ -42,7 +42,8 @@ TEST(BatteryRuntime, WorkedExamplesInterpolationAndTheTablesEdges)
     EXPECT_TRUE(discharge.Minutes.BeyondTable); // far more than a 9 Ah block gives
     EXPECT_FALSE(discharge.Minutes.Minutes);
 
-    const DischargeCurve& curve = NineAmpereHours().Curves.first();
+    const BatteryBlock nine = NineAmpereHours();
+    const DischargeCurve& curve = nine.Curves.first();
     EXPECT_DOUBLE_EQ(*MinutesAt(curve, 34).Minutes, 15);
     EXPECT_DOUBLE_EQ(*MinutesAt(curve, 70).Minutes, 5);
     EXPECT_DOUBLE_EQ(*MinutesAt(curve, 6).Minutes, 120);

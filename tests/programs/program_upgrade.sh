@@ -26,6 +26,13 @@ stop_all() {
 details() {
   echo "--- visible windows"
   for w in $(xdotool search --onlyvisible --name "." 2>/dev/null || true); do xdotool getwindowname "$w" 2>/dev/null || true; done
+  echo "--- processes of the installation and the staging folder"
+  for pid in $(pgrep -f "^($INST|$TMPD)/" 2>/dev/null || true); do
+    echo "$pid $(tr '\0' ' ' </proc/$pid/cmdline 2>/dev/null) state=$(awk '/^State/ {print $2}' /proc/$pid/status 2>/dev/null) wchan=$(cat /proc/$pid/wchan 2>/dev/null)"
+    for w in $(xdotool search --pid "$pid" 2>/dev/null || true); do echo "  window: $(xdotool getwindowname "$w" 2>/dev/null)"; done
+  done
+  echo "--- the installation's settings"
+  cat "$INST/Vantor.ini" 2>/dev/null || true
   echo "--- Vantor's output"
   cat "$WORK/vantor.log" 2>/dev/null || true
   echo "--- server log"
@@ -71,7 +78,8 @@ wait_for_title() {
 
 env -u XDG_RUNTIME_DIR TMPDIR="$TMPD" "$INST/Vantor" 2>"$WORK/vantor.log" &
 PROGRAM_PID=$!
-question=$(wait_for_window "$PROGRAM_PID" 60 "Confirmation") || fail "Vantor did not ask about the program update"
+# Sanitizer builds start slowly on a busy machine.
+question=$(wait_for_window "$PROGRAM_PID" 120 "Confirmation") || fail "Vantor did not ask about the program update"
 xdotool windowfocus --sync "$question"
 xdotool key Return
 wait_for_exit "$PROGRAM_PID" 60 || fail "Vantor did not end after handing over to Setup"
