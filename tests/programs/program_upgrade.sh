@@ -28,7 +28,7 @@ details() {
   for w in $(xdotool search --onlyvisible --name "." 2>/dev/null || true); do xdotool getwindowname "$w" 2>/dev/null || true; done
   echo "--- processes of the installation and the staging folder"
   for pid in $(pgrep -f "^($INST|$TMPD)/" 2>/dev/null || true); do
-    echo "$pid $(tr '\0' ' ' </proc/$pid/cmdline 2>/dev/null) state=$(awk '/^State/ {print $2}' /proc/$pid/status 2>/dev/null) wchan=$(cat /proc/$pid/wchan 2>/dev/null)"
+    echo "$pid $(tr '\0' ' ' </proc/$pid/cmdline 2>/dev/null) state=$(awk '/^State/ {print $2}' /proc/$pid/status 2>/dev/null) wchan=$(cat /proc/$pid/wchan 2>/dev/null) parent=$(awk '/^PPid/ {print $2}' /proc/$pid/status 2>/dev/null) threads=$(ls /proc/$pid/task 2>/dev/null | wc -l)"
     for w in $(xdotool search --pid "$pid" 2>/dev/null || true); do echo "  window: $(xdotool getwindowname "$w" 2>/dev/null)"; done
   done
   echo "--- the installation's settings"
@@ -63,7 +63,9 @@ PORT=$(cat "$WORK/port") || fail "the update server did not start"
 sed -i "s/^\[Updates\]/[Updates]\nsServer=127.0.0.1:$PORT/" "$INST/Vantor.ini"
 cp "$INST/Vantor.ini" "$WORK/settings-before"
 
-installation_pids() { pgrep -f "^$INST/$1( |$)" || true; }
+# The newest process of the installation running $1 (a sanitizer build may
+# briefly show a helper of an ending process under the same name).
+installation_pids() { pgrep -n -f "^$INST/$1( |$)" || true; }
 wait_for_title() {
   local title=$1 seconds=$2 w name
   for _ in $(seq 1 $((seconds * 10))); do

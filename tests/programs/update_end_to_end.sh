@@ -103,8 +103,9 @@ snapshot() {
 }
 snapshot >"$WORK/before"
 
-# Processes of the installation, newest first.
-installation_pids() { pgrep -f "^$INST/$1( |$)" || true; }
+# The newest process of the installation running $1 (a sanitizer build may
+# briefly show a helper of an ending process under the same name).
+installation_pids() { pgrep -n -f "^$INST/$1( |$)" || true; }
 # Waits up to $2 seconds for a visible window of any process whose title matches $1.
 wait_for_title() {
   local title=$1 seconds=$2 w name
