@@ -8,6 +8,7 @@
 # the version its own file carries).
 # Usage: program_upgrade.sh BUILD_DIR TOOLS_DIR SET_VERSION_NOTE
 source "$(dirname "$0")/xvfb_session.sh"
+source "$(dirname "$0")/update_session.sh"
 BUILD=$1
 TOOLS=$2
 SET_VERSION=$3
@@ -18,14 +19,12 @@ TMPD="$WORK/tmp"
 INST="$HOME/.local/share/Vantor"
 SERVER_ROOT="$WORK/server"
 RELEASE="$SERVER_ROOT/Updates/Vantorix/0"
-SERVER_PID=""
 stop_all() {
   [ -n "$SERVER_PID" ] && kill "$SERVER_PID" 2>/dev/null || true
   pkill -f "^($INST|$TMPD)/" 2>/dev/null || true
 }
 details() {
-  echo "--- visible windows"
-  for w in $(xdotool search --onlyvisible --name "." 2>/dev/null || true); do xdotool getwindowname "$w" 2>/dev/null || true; done
+  print_session
   echo "--- processes of the installation and the staging folder"
   for pid in $(pgrep -f "^($INST|$TMPD)/" 2>/dev/null || true); do
     echo "$pid $(tr '\0' ' ' </proc/$pid/cmdline 2>/dev/null) state=$(awk '/^State/ {print $2}' /proc/$pid/status 2>/dev/null) wchan=$(cat /proc/$pid/wchan 2>/dev/null) parent=$(awk '/^PPid/ {print $2}' /proc/$pid/status 2>/dev/null) threads=$(ls /proc/$pid/task 2>/dev/null | wc -l)"
@@ -33,10 +32,6 @@ details() {
   done
   echo "--- the installation's settings"
   cat "$INST/Vantor.ini" 2>/dev/null || true
-  echo "--- Vantor's output"
-  cat "$WORK/vantor.log" 2>/dev/null || true
-  echo "--- server log"
-  tail -20 "$WORK/server.log" 2>/dev/null || true
 }
 FAIL_DETAILS=details
 trap 'rc=$?; stop_all; (exit $rc); cleanup' EXIT
@@ -52,31 +47,13 @@ cp -a "$WORK/A" "$WORK/B"
 for program in Vantor Updater VantorSetup libEngine.so; do "$SET_VERSION" "$WORK/B/$program" "$B_VERSION"; done
 mapfile -t rest < <(cd "$WORK/B" && ls -A | grep -vx Setup)
 "$TOOLS/vantor-pack" create "$RELEASE/Program/Setup.Z" --root "$WORK/B" "$WORK/B/Setup" "${rest[@]/#/$WORK/B/}"
-"$TOOLS/vantor-serve" "$SERVER_ROOT" --port 0 --port-file "$WORK/port" 2>"$WORK/server.log" &
-SERVER_PID=$!
-for _ in $(seq 1 100); do [ -s "$WORK/port" ] && break; sleep 0.1; done
-PORT=$(cat "$WORK/port") || fail "the update server did not start"
+start_update_server "$SERVER_ROOT"
 "$TOOLS/vantor-publish" "$RELEASE" --url "http://127.0.0.1:$PORT/Updates/Vantorix/0/" \
   --sign "$(dirname "$0")/../../demo/update-key/demo.key" >/dev/null
 
 # The user's own settings name the server; they must survive byte for byte.
 sed -i "s/^\[Updates\]/[Updates]\nsServer=127.0.0.1:$PORT/" "$INST/Vantor.ini"
 cp "$INST/Vantor.ini" "$WORK/settings-before"
-
-# The newest process of the installation running $1 (a sanitizer build may
-# briefly show a helper of an ending process under the same name).
-installation_pids() { pgrep -n -f "^$INST/$1( |$)" || true; }
-wait_for_title() {
-  local title=$1 seconds=$2 w name
-  for _ in $(seq 1 $((seconds * 10))); do
-    for w in $(xdotool search --onlyvisible --name "." 2>/dev/null || true); do
-      name=$(xdotool getwindowname "$w" 2>/dev/null || true)
-      if [[ "$name" =~ ^($title)$ ]]; then echo "$w"; return 0; fi
-    done
-    sleep 0.1
-  done
-  return 1
-}
 
 env -u XDG_RUNTIME_DIR TMPDIR="$TMPD" "$INST/Vantor" 2>"$WORK/vantor.log" &
 PROGRAM_PID=$!

@@ -13,6 +13,7 @@
 # and the installation stays byte for byte as it was.
 # Usage: update_end_to_end.sh BIN_DIR TOOLS_DIR success|unwritable|tampered
 source "$(dirname "$0")/xvfb_session.sh"
+source "$(dirname "$0")/update_session.sh"
 BIN=$1
 TOOLS=$2
 MODE=$3
@@ -21,21 +22,11 @@ INST="$WORK/inst"
 TMPD="$WORK/tmp"
 SERVER_ROOT="$WORK/server"
 RELEASE="$SERVER_ROOT/Updates/Vantorix/0"
-SERVER_PID=""
 stop_all() {
   [ -n "$SERVER_PID" ] && kill "$SERVER_PID" 2>/dev/null || true
   pkill -f "^$INST/" 2>/dev/null || true
 }
-# On a failure: what was on the screen, what the program said, what was served.
-details() {
-  echo "--- visible windows"
-  for w in $(xdotool search --onlyvisible --name "." 2>/dev/null || true); do xdotool getwindowname "$w" 2>/dev/null || true; done
-  echo "--- Vantor's output"
-  cat "$WORK/vantor.log" 2>/dev/null || true
-  echo "--- server log"
-  tail -20 "$WORK/server.log" 2>/dev/null || true
-}
-FAIL_DETAILS=details
+FAIL_DETAILS=print_session
 # Keeps the test's own exit status through the clean-up.
 trap 'rc=$?; stop_all; (exit $rc); cleanup' EXIT
 
@@ -49,10 +40,7 @@ sed -i -e 's/^Version=.*/Version=20300101/' -e 's/^Validity=.*/Validity=20300101
 "$TOOLS/vantor-pack" create "$RELEASE/Catalogues/380/Catalogue.Z" --root "$WORK/out/380" "$WORK/out/380/Catalogue.vt4"
 "$TOOLS/vantor-pack" create "$RELEASE/Catalogues/380/Pricelist.Z" --root "$WORK/out/380" "$WORK/out/380/Pricelist.vt4"
 
-"$TOOLS/vantor-serve" "$SERVER_ROOT" --port 0 --port-file "$WORK/port" 2>"$WORK/server.log" &
-SERVER_PID=$!
-for _ in $(seq 1 100); do [ -s "$WORK/port" ] && break; sleep 0.1; done
-PORT=$(cat "$WORK/port") || fail "the update server did not start"
+start_update_server "$SERVER_ROOT"
 "$TOOLS/vantor-publish" "$RELEASE" --url "http://127.0.0.1:$PORT/Updates/Vantorix/0/" \
   --sign "$(dirname "$0")/../../demo/update-key/demo.key" >/dev/null
 [ -s "$RELEASE/VersionControl.txt.minisig" ] || fail "the release was not signed"
@@ -102,22 +90,6 @@ snapshot() {
   (cd "$INST" && find . -printf '%p %y %m %s\n' | sort && find . -type f -print0 | sort -z | xargs -0 sha256sum)
 }
 snapshot >"$WORK/before"
-
-# The newest process of the installation running $1 (a sanitizer build may
-# briefly show a helper of an ending process under the same name).
-installation_pids() { pgrep -n -f "^$INST/$1( |$)" || true; }
-# Waits up to $2 seconds for a visible window of any process whose title matches $1.
-wait_for_title() {
-  local title=$1 seconds=$2 w name
-  for _ in $(seq 1 $((seconds * 10))); do
-    for w in $(xdotool search --onlyvisible --name "." 2>/dev/null || true); do
-      name=$(xdotool getwindowname "$w" 2>/dev/null || true)
-      if [[ "$name" =~ ^($title)$ ]]; then echo "$w"; return 0; fi
-    done
-    sleep 0.1
-  done
-  return 1
-}
 
 env -u XDG_RUNTIME_DIR HOME="$WORK/home" TMPDIR="$TMPD" "${RUN_AS[@]}" "$INST/Vantor" 2>"$WORK/vantor.log" &
 PROGRAM_PID=$!
