@@ -28,6 +28,7 @@ int32_t EngineSession::Initialize(const TEngineInitData& record, TInfoVersion* e
         Uninitialize();
 
     settings_ = SettingsFromRecord(record);
+    products_.reset();
     lastUsageType_ = settings_.UsageType;
     container_ = static_cast<QWidget*>(record.ContainerPanel);
     callback_ = record.CallBack;
@@ -55,6 +56,7 @@ void EngineSession::Uninitialize()
         delete screen.data();
     leaving_.clear();
     settings_ = EngineSettings();
+    products_.reset();
     container_ = nullptr;
     callback_ = nullptr;
     initialized_ = false;
@@ -80,7 +82,9 @@ void EngineSession::OpenSelector(SelectorKind kind)
     if (!initialized_ || container_.isNull() || qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
         return;
     RemoveScreen();
-    auto* screen = new SelectorScreen(kind, settings_, container_.data());
+    if (!products_)
+        products_ = ReadEngineProducts(ProgramFolder() + QStringLiteral("Data/"), settings_.Password);
+    auto* screen = new SelectorScreen(kind, settings_, products_, container_.data());
     QObject::connect(screen, &SelectorScreen::BackRequested, screen, [this] { GoBack(); });
     screen_ = screen;
     screen->show();

@@ -3,6 +3,7 @@
 // shown in the container.
 #pragma once
 
+#include "dev/core/EngineProducts.h"
 #include "dev/core/EngineSettings.h"
 #include "dev/core/SelectorTexts.h"
 #include "engine/EngineApi.h"
@@ -49,6 +50,8 @@ private:
     bool initialized_ = false;
     int lastUsageType_ = 0;
     EngineSettings settings_;
+    // Read when a selector first needs it, not at initialisation.
+    std::shared_ptr<const EngineProducts> products_;
     QPointer<QWidget> container_;
     TEnginePanelCallback callback_ = nullptr;
     QPointer<QWidget> screen_;

@@ -189,11 +189,13 @@ QList<TableContent> ReadProductTables(const QString& AFolder)
                                    QStringLiteral("Cabinet"),
                                    QStringLiteral("ModuleVA"),
                                    QStringLiteral("ModuleW"),
-                                   QStringLiteral("Slots")};
+                                   QStringLiteral("Slots"),
+                                   QStringLiteral("Module")};
     const SourceTable models = ReadTable(AFolder, QStringLiteral("models.csv"), modelColumns);
     TableContent modelTable =
         Table(QStringLiteral("Models"),
-              {QStringLiteral("Code"), QStringLiteral("Topology"), QStringLiteral("Block"), QStringLiteral("Cabinet")},
+              {QStringLiteral("Code"), QStringLiteral("Topology"), QStringLiteral("Block"), QStringLiteral("Cabinet"),
+               QStringLiteral("Module")},
               modelColumns,
               {QStringLiteral("InputPhases"), QStringLiteral("OutputPhases"), QStringLiteral("BlocksPerString"),
                QStringLiteral("InternalStrings"), QStringLiteral("MaxCabinets"), QStringLiteral("Slots")});
@@ -232,6 +234,8 @@ QList<TableContent> ReadProductTables(const QString& AFolder)
         if (slotCount > 0) {
             const double moduleVa = models.Number(record, QStringLiteral("ModuleVA"), 100, va);
             models.Number(record, QStringLiteral("ModuleW"), 50, moduleVa);
+            if (models.Text(record, QStringLiteral("Module")).isEmpty())
+                throw SourceError(models.File, record.Line, QStringLiteral("a modular frame needs its Module code"));
         }
         for (const QString& column : modelColumns)
             row.append(models.Text(record, column));

@@ -14,6 +14,8 @@ inline constexpr const char* OptionDebugMode = "DEBUG_MODE";
 inline constexpr const char* OptionShowAllConfigurations = "SHOW_ALLCFG";
 inline constexpr const char* OptionSortByPrice = "SORT_BY_PRICE";
 inline constexpr const char* OptionHideThreePhase = "HIDE_3PH_UPS";
+inline constexpr const char* OptionUnlimitedCabinets = "UNLIMITED_BATTCAB";
+inline constexpr const char* OptionShowAutonomyLower = "SHOW_AUTONOMY_LOWER";
 
 struct EngineSettings {
     int UsageType = 0;

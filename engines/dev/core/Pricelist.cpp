@@ -5,6 +5,7 @@
 #include "support/database/DbQuery.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <exception>
 
@@ -37,7 +38,6 @@ Pricelist ReadPricelist(const QString& cataloguePath, const QString& password)
             item.ProductCode = query.Value(row, 0);
             item.Description = query.Value(row, 1);
             item.Price = query.Value(row, 2).toDouble();
-            item.PowerRating = ParseRating(item.Description);
             pricelist.Items.append(item);
         }
         query.Close();
@@ -56,6 +56,24 @@ Pricelist ReadPricelist(const QString& cataloguePath, const QString& password)
     if (pricelist.Items.isEmpty())
         pricelist.Problem = QStringLiteral("The pricelist lists no priced products.");
     return pricelist;
+}
+
+QString ModelCode(const QString& productCode)
+{
+    static const QRegularExpression suffix(QStringLiteral(" [A-Z]{2}$"));
+    QString code = productCode.trimmed();
+    return code.remove(suffix);
+}
+
+ModelPrices PricesByModel(const Pricelist& pricelist)
+{
+    ModelPrices prices;
+    for (const PriceItem& item : pricelist.Items) {
+        const QString code = ModelCode(item.ProductCode);
+        prices.Prices.insert(code, item.Price);
+        prices.Descriptions.insert(code, item.Description);
+    }
+    return prices;
 }
 
 } // namespace vantor::devengine

@@ -1,13 +1,10 @@
 // The selected catalogue's pricelist, "<catalogue path>Pricelist.vt4": its
-// priced items with their ratings.
+// priced items.
 #pragma once
 
-#include "dev/core/Rating.h"
-
+#include <QHash>
 #include <QList>
 #include <QString>
-
-#include <optional>
 
 namespace vantor::devengine {
 
@@ -15,7 +12,6 @@ struct PriceItem {
     QString ProductCode;
     QString Description;
     double Price = 0;
-    std::optional<Rating> PowerRating; // only products that carry one can be sized
 };
 
 struct Pricelist {
@@ -30,5 +26,16 @@ inline constexpr const char* PricelistFileName = "Pricelist.vt4";
 // Reads every item priced above 0. Never raises: a missing file, a wrong
 // password or a damaged file give Readable false and a Problem text.
 Pricelist ReadPricelist(const QString& cataloguePath, const QString& password);
+
+// The product data names a product by its code without the country suffix
+// of the pricelist ("B 6K0" for "B 6K0 IT").
+QString ModelCode(const QString& productCode);
+
+// Prices and descriptions of the pricelist by that shorter code.
+struct ModelPrices {
+    QHash<QString, double> Prices;
+    QHash<QString, QString> Descriptions;
+};
+ModelPrices PricesByModel(const Pricelist& pricelist);
 
 } // namespace vantor::devengine

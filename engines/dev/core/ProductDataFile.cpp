@@ -85,6 +85,7 @@ bool LoadProductData(const QString& AFile, const QString& APassword, ProductData
             model.Modular = model.Slots > 0;
             model.ModuleVA = number("ModuleVA");
             model.ModuleW = number("ModuleW");
+            model.ModuleCode = row.value(QStringLiteral("Module"));
             AData.Models.append(model);
         }
     } catch (const Error& error) {

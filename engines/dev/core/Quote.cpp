@@ -40,7 +40,8 @@ public:
 private:
     QString Money(double AValue) const
     {
-        return quote_.Locale.toString(AValue, 'f', 2) + QLatin1Char(' ') + quote_.Currency;
+        const QString amount = quote_.Locale.toString(AValue, 'f', 2);
+        return quote_.Currency.isEmpty() ? amount : amount + QLatin1Char(' ') + quote_.Currency;
     }
 
     void Font(double APoints, bool ABold = false)
@@ -103,7 +104,10 @@ private:
         Row(texts.Load, QStringLiteral("%1 W / %2 VA")
                             .arg(quote_.Locale.toString(quote_.LoadWatts, 'f', 0),
                                  quote_.Locale.toString(quote_.LoadVoltAmperes, 'f', 0)));
-        Row(texts.Autonomy, quote_.Locale.toString(quote_.AutonomyMinutes, 'f', 0) + QLatin1Char(' ') + texts.Minutes);
+        // The runtime calculator asks for no autonomy.
+        if (quote_.AutonomyMinutes > 0)
+            Row(texts.Autonomy,
+                quote_.Locale.toString(quote_.AutonomyMinutes, 'f', 0) + QLatin1Char(' ') + texts.Minutes);
         Row(texts.Runtime,
             quote_.RuntimeAtLoad.Minutes
                 ? quote_.Locale.toString(*quote_.RuntimeAtLoad.Minutes, 'f', 1) + QLatin1Char(' ') + texts.Minutes

@@ -55,7 +55,7 @@ struct Quote {
     Runtime RuntimeAtLoad;
     QList<QuoteLine> Lines;
     bool ShowPrices = false;
-    QString Currency = QStringLiteral("EUR");
+    QString Currency; // after each amount when set
     QList<CurveSeries> Curves;
     QPointF OperatingPoint;
     QuoteTexts Texts;

@@ -60,6 +60,12 @@ bool IsEngineLanguage(const QString& languageId)
     return Find(languageId) != nullptr;
 }
 
+int EngineLanguageIndex(const QString& languageId)
+{
+    const LanguageTexts* texts = Find(languageId);
+    return texts == nullptr ? 0 : static_cast<int>(texts - Texts.data());
+}
+
 QString SelectorTitle(SelectorKind kind, const QString& languageId)
 {
     const LanguageTexts& texts = FindOrEnglish(languageId);

@@ -1,6 +1,5 @@
-// The four selectors and the few texts of the engine's screens that follow
-// the host's language: the selector names and "Back". Everything else on the
-// development engine's screens is English.
+// The four selectors, their names and "Back" in the host's language, and
+// the languages the engine has texts for.
 #pragma once
 
 #include <QLocale>
@@ -12,6 +11,9 @@ enum class SelectorKind { Advanced, Base, Modular, Runtime };
 
 // Languages with texts of their own; any other identifier reads English.
 bool IsEngineLanguage(const QString& languageId);
+// The language's place in the engine's text tables: ENG, ITA, GER, FRA, ESP,
+// POL, RUS, HUG, PBS; 0 (English) for any other identifier.
+int EngineLanguageIndex(const QString& languageId);
 
 QString SelectorTitle(SelectorKind kind, const QString& languageId);
 QString BackText(const QString& languageId);

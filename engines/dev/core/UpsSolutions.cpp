@@ -25,6 +25,26 @@ const BatteryCabinet* ProductData::CabinetFor(const UpsModel& AModel) const
     return nullptr;
 }
 
+const UpsModel* ProductData::Model(const QString& ACode) const
+{
+    for (const UpsModel& model : Models) {
+        if (model.Code == ACode)
+            return &model;
+    }
+    return nullptr;
+}
+
+double ProductData::LongestMinutes(double AEndVoltage) const
+{
+    double longest = 0;
+    for (const BatteryBlock& block : Blocks) {
+        const DischargeCurve* curve = block.CurveFor(AEndVoltage);
+        if (curve != nullptr && !curve->Points.isEmpty())
+            longest = std::max(longest, curve->Points.last().Minutes);
+    }
+    return longest;
+}
+
 namespace {
 
 // How a model carries the load: units in parallel, or modules in a frame.
@@ -123,7 +143,12 @@ QList<Solution> Configurations(const UpsModel& AModel, const Arrangement& AArran
                            (discharge.Minutes.Minutes && *discharge.Minutes.Minutes >= ARequest.AutonomyMinutes);
         solution.BelowAutonomy = !lasts;
         if (ARequest.ShowPrices) {
-            const auto ups = PriceOf(APrices, AModel.Code, AArrangement.Units);
+            auto ups = PriceOf(APrices, AModel.Code, AArrangement.Units);
+            // A frame is priced with the modules it holds.
+            if (ups && AArrangement.Modules && !AModel.ModuleCode.isEmpty()) {
+                const auto modules = PriceOf(APrices, AModel.ModuleCode, *AArrangement.Modules);
+                ups = modules ? std::optional<double>(*ups + *modules) : std::nullopt;
+            }
             const auto cabinetsPrice =
                 PriceOf(APrices, solution.Cabinet, solution.Cabinet.isEmpty() ? 0 : solution.Cabinets);
             if (ups && cabinetsPrice)
@@ -173,6 +198,24 @@ QList<Solution> FindSolutions(const ProductData& AData, const SizingRequest& ARe
         return A.Cabinets < B.Cabinets;
     });
     return solutions;
+}
+
+std::optional<Solution> ConfigurationOf(const ProductData& AData, const UpsModel& AModel, int ACabinets,
+                                        const SizingRequest& ARequest, const QHash<QString, double>& APrices)
+{
+    if (!(ARequest.Watts > 0) || !(ARequest.VoltAmperes > 0) || ACabinets < 0)
+        return std::nullopt;
+    SizingRequest request = ARequest;
+    request.Units = 0;
+    request.AllConfigurations = true;
+    const auto arrangement = Arrange(AModel, request);
+    if (!arrangement)
+        return std::nullopt;
+    for (const Solution& solution : Configurations(AModel, *arrangement, AData, request, APrices)) {
+        if (solution.Cabinets == ACabinets)
+            return solution;
+    }
+    return std::nullopt;
 }
 
 } // namespace vantor::devengine

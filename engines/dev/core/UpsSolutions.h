@@ -33,6 +33,7 @@ struct UpsModel {
     double ModuleVA = 0;
     double ModuleW = 0;
     int Slots = 0;
+    QString ModuleCode{}; // the power module's product code, priced per module
 };
 
 // An external battery cabinet: strings of the UPS's block type.
@@ -50,6 +51,10 @@ struct ProductData {
     const BatteryBlock* Block(const QString& ACode) const;
     // The cabinet that extends AModel's battery, or none.
     const BatteryCabinet* CabinetFor(const UpsModel& AModel) const;
+    const UpsModel* Model(const QString& ACode) const;
+    // The longest time any table gives down to this end voltage: no
+    // autonomy beyond it can be sized.
+    double LongestMinutes(double AEndVoltage) const;
 };
 
 enum class SolutionOrder { BySize, ByPrice };
@@ -102,5 +107,11 @@ inline constexpr int CabinetCeiling = 40;
 // Prices by product code; a UPS or cabinet without one leaves the price empty.
 QList<Solution> FindSolutions(const ProductData& AData, const SizingRequest& ARequest,
                               const QHash<QString, double>& APrices = {});
+
+// AModel with exactly ACabinets cabinets carrying the request's load (one
+// unit, or a frame with the modules the load needs): none when it cannot
+// carry the load or takes no such number of cabinets.
+std::optional<Solution> ConfigurationOf(const ProductData& AData, const UpsModel& AModel, int ACabinets,
+                                        const SizingRequest& ARequest, const QHash<QString, double>& APrices = {});
 
 } // namespace vantor::devengine

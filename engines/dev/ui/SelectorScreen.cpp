@@ -1,65 +1,45 @@
 #include "dev/ui/SelectorScreen.h"
 
 #include "dev/core/Branding.h"
+#include "dev/core/EmbeddedLogos.h"
 #include "dev/core/EngineVersion.h"
 #include "dev/ui/HeaderBand.h"
-#include "dev/ui/PricelistModel.h"
+#include "dev/ui/QuoteDialog.h"
+#include "dev/ui/RequirementForm.h"
 #include "dev/ui/ScreenStyle.h"
-#include "dev/ui/SizingPanel.h"
-#include "dev/ui/SuggestionFilter.h"
 
+#include "EmbeddedLogoRoot.h"
+
+#include <QDate>
+#include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
-#include <QFontMetrics>
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTableView>
-#include <QTimer>
+#include <QStandardPaths>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace vantor::devengine {
 
 namespace {
 
-constexpr int SideColumnWidth = 340;
+constexpr int InputsColumnWidth = 360;
 
-QFrame* MakeCard(const QString& title, QWidget* parent, QVBoxLayout*& body, QHBoxLayout** titleRow = nullptr)
+QFrame* MakeCard(const QString& title, QWidget* parent, QVBoxLayout*& body)
 {
     auto* card = new QFrame(parent);
     card->setObjectName(QStringLiteral("Card"));
     body = new QVBoxLayout(card);
     body->setContentsMargins(16, 12, 16, 14);
     body->setSpacing(10);
-    auto* row = new QHBoxLayout;
-    row->setSpacing(8);
     auto* label = new QLabel(title, card);
     label->setObjectName(QStringLiteral("CardTitle"));
-    row->addWidget(label);
-    row->addStretch();
-    body->addLayout(row);
-    if (titleRow != nullptr)
-        *titleRow = row;
+    body->addWidget(label);
     return card;
-}
-
-QString SizingTitle(SelectorKind kind)
-{
-    switch (kind) {
-    case SelectorKind::Base:
-        return QStringLiteral("Size for a load");
-    case SelectorKind::Advanced:
-        return QStringLiteral("Size with reserve");
-    case SelectorKind::Modular:
-        return QStringLiteral("Parallel system");
-    case SelectorKind::Runtime:
-        return QStringLiteral("Battery runtime");
-    }
-    return {};
 }
 
 QString VersionText(const TInfoVersion& version)
@@ -71,52 +51,66 @@ QString VersionText(const TInfoVersion& version)
         .arg(version.wBuild);
 }
 
-// The pricelist without the products that the options hide.
-QList<PriceItem> VisibleItems(const EngineSettings& settings, const Pricelist& pricelist)
+// The models the runtime calculator offers: those the options do not hide.
+QList<UpsModel> OfferedModels(const ScreenContext& AContext)
 {
-    if (!settings.HasOption(OptionHideThreePhase))
-        return pricelist.Items;
-    QList<PriceItem> items;
-    for (const PriceItem& item : pricelist.Items)
-        if (!IsThreePhase(item.Description))
-            items.append(item);
-    return items;
+    QList<UpsModel> models;
+    for (const UpsModel& model : AContext.Products->Data.Models) {
+        const bool threePhase = model.InputPhases == 3 || model.OutputPhases == 3;
+        if (!threePhase || !AContext.Settings.HasOption(OptionHideThreePhase))
+            models.append(model);
+    }
+    return models;
+}
+
+// Where quotes go: the user's documents folder, or the home folder.
+QString QuoteFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QDir().mkpath(documents))
+        return documents;
+    return QDir::homePath();
 }
 
 } // namespace
 
-SelectorScreen::SelectorScreen(SelectorKind kind, const EngineSettings& settings, QWidget* container)
-    : QWidget(container), kind_(kind)
+SelectorScreen::SelectorScreen(SelectorKind kind, const EngineSettings& settings,
+                               std::shared_ptr<const EngineProducts> products, QWidget* container)
+    : QWidget(container), branding_(BrandingFor(settings.UsageType))
 {
+    context_.Kind = kind;
+    context_.Settings = settings;
+    context_.Products = std::move(products);
+    context_.Texts = EngineTexts(settings.LanguageId);
     setObjectName(QStringLiteral("SelectorScreen"));
     setAttribute(Qt::WA_StyledBackground);
-    const Branding& branding = BrandingFor(settings.UsageType);
-    setStyleSheet(ScreenStyleSheet(branding));
+    setStyleSheet(ScreenStyleSheet(branding_));
 
-    Pricelist pricelist = ReadPricelist(settings.CataloguePath, settings.Password);
-    pricelist.Items = VisibleItems(settings, pricelist);
+    const Pricelist pricelist = ReadPricelist(settings.CataloguePath, settings.Password);
+    context_.Prices = PricesByModel(pricelist);
 
     auto* body = new QHBoxLayout;
     body->setContentsMargins(16, 14, 16, 0);
     body->setSpacing(14);
-    body->addWidget(BuildSizingCard(settings, pricelist));
-    body->addWidget(BuildProductsCard(settings, branding, pricelist), 1);
+    body->addWidget(BuildInputsCard());
+    body->addWidget(BuildResultCard(), 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(new HeaderBand(branding, SelectorTitle(kind, settings.LanguageId), this));
-    layout->addWidget(BuildSettingsStrip(settings, pricelist));
+    layout->addWidget(new HeaderBand(branding_, SelectorTitle(kind, settings.LanguageId), this));
+    layout->addWidget(BuildSettingsStrip(pricelist));
     layout->addLayout(body, 1);
-    layout->addWidget(BuildFooter(settings));
+    layout->addWidget(BuildFooter());
 
     // The container belongs to the host; following its size keeps it free of
     // any layout of ours.
     setGeometry(container->rect());
     container->installEventFilter(this);
 
-    // The first suggestions, now that the list is there to show them.
-    sizing_->Recalculate();
+    connect(form_, &RequirementForm::Changed, this, [this] { result_->Recalculate(*form_); });
+    connect(result_, &ResultPanel::ChoiceChanged, quote_, &QPushButton::setEnabled);
+    result_->Recalculate(*form_);
 }
 
 bool SelectorScreen::eventFilter(QObject* watched, QEvent* event)
@@ -127,8 +121,10 @@ bool SelectorScreen::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-QWidget* SelectorScreen::BuildSettingsStrip(const EngineSettings& settings, const Pricelist& pricelist)
+QWidget* SelectorScreen::BuildSettingsStrip(const Pricelist& pricelist)
 {
+    const EngineSettings& settings = context_.Settings;
+    const EngineTexts& texts = context_.Texts;
     auto* strip = new QFrame(this);
     strip->setObjectName(QStringLiteral("SettingsStrip"));
     auto* layout = new QHBoxLayout(strip);
@@ -152,129 +148,74 @@ QWidget* SelectorScreen::BuildSettingsStrip(const EngineSettings& settings, cons
         layout->addWidget(valueLabel);
     };
 
-    QString language = settings.LanguageId.isEmpty() ? QStringLiteral("(none)") : settings.LanguageId;
+    QString language = settings.LanguageId.isEmpty() ? texts(TextId::NoneSet) : settings.LanguageId;
     if (!IsEngineLanguage(settings.LanguageId))
-        language += QStringLiteral(" (English texts)");
-    addSetting(QStringLiteral("Language"), language, QStringLiteral("SettingLanguage"), 160, {});
-    addSetting(QStringLiteral("Catalogue"),
-               settings.CataloguePath.isEmpty() ? QStringLiteral("(none)") : settings.CataloguePath,
+        language += QLatin1Char(' ') + texts(TextId::EnglishTexts);
+    addSetting(texts(TextId::Language), language, QStringLiteral("SettingLanguage"), 160, {});
+    addSetting(texts(TextId::Catalogue),
+               settings.CataloguePath.isEmpty() ? texts(TextId::NoneSet) : settings.CataloguePath,
                QStringLiteral("SettingCatalogue"), 300, {});
-    addSetting(QStringLiteral("Options"),
-               settings.Options.isEmpty() ? QStringLiteral("none") : settings.Options.join(QStringLiteral(", ")),
+    addSetting(texts(TextId::Options),
+               settings.Options.isEmpty() ? texts(TextId::NoOptions) : settings.Options.join(QStringLiteral(", ")),
                QStringLiteral("SettingOptions"), 260, settings.Options.join(u'\n'));
-    addSetting(QStringLiteral("Prices"), settings.ShowPrices ? QStringLiteral("shown") : QStringLiteral("hidden"),
-               QStringLiteral("SettingPrices"), 80, {});
+    addSetting(texts(TextId::Prices), texts(settings.ShowPrices ? TextId::PricesShown : TextId::PricesHidden),
+               QStringLiteral("SettingPrices"), 100, {});
     if (settings.HasOption(OptionDebugMode))
-        addSetting(QStringLiteral("Pricelist"),
-                   pricelist.Readable ? QStringLiteral("%1 priced items").arg(pricelist.Items.size())
-                                      : QStringLiteral("not readable"),
-                   QStringLiteral("SettingPricelist"), 140, pricelist.File);
+        addSetting(texts(TextId::PricelistSetting),
+                   pricelist.Readable ? texts(TextId::PricedItems).arg(pricelist.Items.size())
+                                      : texts(TextId::NotReadable),
+                   QStringLiteral("SettingPricelist"), 140, pricelist.Readable ? pricelist.File : pricelist.Problem);
     layout->addStretch(1);
     return strip;
 }
 
-QWidget* SelectorScreen::BuildSizingCard(const EngineSettings& settings, const Pricelist& pricelist)
+QWidget* SelectorScreen::BuildInputsCard()
 {
     QVBoxLayout* body = nullptr;
-    QFrame* card = MakeCard(SizingTitle(kind_), this, body);
-    card->setFixedWidth(SideColumnWidth);
-
-    SizingContext context;
-    context.Items = pricelist.Items;
-    context.Locale = LocaleForLanguage(settings.LanguageId);
-    context.Order = settings.HasOption(OptionSortByPrice) ? SuggestionOrder::ByPrice : SuggestionOrder::BySize;
-    context.Limit = settings.HasOption(OptionShowAllConfigurations) ? -1 : 3;
-    context.ShowPrices = settings.ShowPrices;
-    SizingPanel* panel = CreateSizingPanel(kind_, context, card);
-    body->addWidget(panel, 1);
-    connect(panel, &SizingPanel::SuggestionsChanged, this, &SelectorScreen::ShowSuggestions);
-    if (!pricelist.Readable)
-        panel->setEnabled(false);
-    sizing_ = panel;
+    QFrame* card = MakeCard(context_.Texts(TextId::Requirements), this, body);
+    card->setFixedWidth(InputsColumnWidth);
+    const bool usable = context_.Products->DataProblem.isEmpty();
+    form_ = new RequirementForm(context_.Kind, context_.Texts, usable ? OfferedModels(context_) : QList<UpsModel>{},
+                                context_.Products->Devices, card);
+    form_->setEnabled(usable);
+    body->addWidget(form_);
+    body->addStretch(1);
     return card;
 }
 
-QWidget* SelectorScreen::BuildProductsCard(const EngineSettings& settings, const Branding& branding,
-                                           const Pricelist& pricelist)
+QWidget* SelectorScreen::BuildResultCard()
 {
     QVBoxLayout* body = nullptr;
-    QHBoxLayout* titleRow = nullptr;
-    QFrame* card = MakeCard(QStringLiteral("Products"), this, body, &titleRow);
-
-    if (!pricelist.Readable || pricelist.Items.isEmpty()) {
-        auto* problem = new QLabel(card);
-        problem->setObjectName(QStringLiteral("PricelistProblem"));
-        problem->setWordWrap(true);
-        problem->setTextFormat(Qt::PlainText);
-        problem->setText(QStringLiteral("%1\n\n%2").arg(pricelist.Problem, pricelist.File));
-        problem->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        body->addWidget(problem);
-        body->addStretch(1);
-        return card;
-    }
-
-    auto* count = new QLabel(QStringLiteral("%1 items").arg(pricelist.Items.size()), card);
-    count->setObjectName(QStringLiteral("CountBadge"));
-    titleRow->insertWidget(1, count);
-    auto* suggestedOnly = new QPushButton(QStringLiteral("Suggested only"), card);
-    suggestedOnly->setObjectName(QStringLiteral("SuggestedOnly"));
-    suggestedOnly->setCheckable(true);
-    suggestedOnly->setCursor(Qt::PointingHandCursor);
-    suggestedOnly->setAutoDefault(false);
-    suggestedOnly->setProperty("segment", "single");
-    titleRow->addWidget(suggestedOnly);
-    auto* search = new QLineEdit(card);
-    search->setObjectName(QStringLiteral("ProductFilter"));
-    search->setPlaceholderText(QStringLiteral("Filter by code or description"));
-    search->setClearButtonEnabled(true);
-    search->setFixedWidth(240);
-    titleRow->addWidget(search);
-
-    QColor highlight = branding.Accent;
-    model_ = new PricelistModel(pricelist.Items, settings.ShowPrices, LocaleForLanguage(settings.LanguageId), highlight,
-                                this);
-    filter_ = new SuggestionFilter(this);
-    filter_->setSourceModel(model_);
-    connect(search, &QLineEdit::textChanged, filter_, &QSortFilterProxyModel::setFilterFixedString);
-    connect(suggestedOnly, &QPushButton::toggled, this, [this](bool on) {
-        filter_->SetSuggestedOnly(on);
-        table_->scrollToTop();
-    });
-
-    table_ = new QTableView(card);
-    table_->setObjectName(QStringLiteral("ProductTable"));
-    table_->setModel(filter_);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setAlternatingRowColors(true);
-    table_->setShowGrid(false);
-    table_->setWordWrap(false);
-    table_->setTextElideMode(Qt::ElideRight);
-    table_->verticalHeader()->hide();
-    table_->verticalHeader()->setDefaultSectionSize(26);
-    QHeaderView* header = table_->horizontalHeader();
-    header->setHighlightSections(false);
-    header->setSectionResizeMode(PricelistModel::CodeColumn, QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(PricelistModel::DescriptionColumn, QHeaderView::Stretch);
-    if (settings.ShowPrices)
-        header->setSectionResizeMode(PricelistModel::PriceColumn, QHeaderView::ResizeToContents);
-    body->addWidget(table_, 1);
+    const bool runtime = context_.Kind == SelectorKind::Runtime;
+    QFrame* card = MakeCard(context_.Texts(runtime ? TextId::RuntimeCurve : TextId::Solutions), this, body);
+    if (runtime)
+        result_ = new RuntimePanel(context_, card);
+    else
+        result_ = new SolutionsPanel(context_, card);
+    body->addWidget(result_, 1);
     return card;
 }
 
-QWidget* SelectorScreen::BuildFooter(const EngineSettings& settings)
+QWidget* SelectorScreen::BuildFooter()
 {
+    const EngineTexts& texts = context_.Texts;
     auto* footer = new QWidget(this);
     auto* layout = new QHBoxLayout(footer);
     layout->setContentsMargins(18, 10, 16, 12);
-    auto* note = new QLabel(QStringLiteral("Development engine %1  ·  suggestions are highlighted in the list; "
-                                           "sizing is indicative")
-                                .arg(VersionText(EngineVersion())),
-                            footer);
-    note->setObjectName(QStringLiteral("FooterNote"));
-    layout->addWidget(note, 1);
-    auto* back = new QPushButton(QStringLiteral("\u2190  %1").arg(BackText(settings.LanguageId)), footer);
+    status_ = new QLabel(texts(TextId::FooterNote).arg(VersionText(EngineVersion())), footer);
+    status_->setObjectName(QStringLiteral("FooterNote"));
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(status_, 1);
+    quote_ = new QPushButton(texts(TextId::QuoteButton), footer);
+    quote_->setObjectName(QStringLiteral("QuoteButton"));
+    quote_->setCursor(Qt::PointingHandCursor);
+    quote_->setAutoDefault(false);
+    quote_->setEnabled(false);
+    quote_->setToolTip(texts(TextId::SelectSolution));
+    connect(quote_, &QPushButton::clicked, this, &SelectorScreen::MakeQuote);
+    layout->addWidget(quote_);
+    layout->addSpacing(8);
+    auto* back = new QPushButton(QStringLiteral("\u2190  %1").arg(BackText(context_.Settings.LanguageId)), footer);
     back->setObjectName(QStringLiteral("BackButton"));
     back->setCursor(Qt::PointingHandCursor);
     back->setAutoDefault(false);
@@ -287,21 +228,32 @@ QWidget* SelectorScreen::BuildFooter(const EngineSettings& settings)
     return footer;
 }
 
-void SelectorScreen::ShowSuggestions(const QList<int>& itemIndices)
+void SelectorScreen::MakeQuote()
 {
-    if (model_ == nullptr)
+    std::optional<Quote> quote = result_->QuoteOfChoice();
+    if (!quote)
         return;
-    model_->SetSuggestions(itemIndices);
-    filter_->Refresh();
-    if (itemIndices.isEmpty() || filter_->SuggestedOnly())
+    auto* dialog = new QuoteDialog(context_.Texts, customer_, project_, this);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    customer_ = dialog->Customer();
+    project_ = dialog->Project();
+    delete dialog;
+    if (!accepted)
         return;
-    // Once the table has its size: the first suggestion in the middle of it.
-    const int first = itemIndices.first();
-    QTimer::singleShot(0, table_, [this, first] {
-        const QModelIndex index = filter_->mapFromSource(model_->index(first, 0));
-        if (index.isValid())
-            table_->scrollTo(index, QAbstractItemView::PositionAtCenter);
-    });
+    quote->BrandName = branding_.Name;
+    quote->Logo = QImage::fromData(ReadEmbeddedLogo(QStringLiteral(VANTOR_DEVENGINE_LOGO_ROOT), context_.Settings.UsageType, LogoKind::Wide));
+    quote->Customer = customer_;
+    quote->Project = project_;
+    const QDateTime now = QDateTime::currentDateTime();
+    quote->Date = context_.Texts.Locale().toString(now.date(), QLocale::ShortFormat);
+    const QString file = QuoteFolder() + QStringLiteral("/%1 %2.pdf").arg(
+                                             context_.Texts(TextId::QuoteTitle), now.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")));
+    if (!WriteQuotePdf(file, *quote)) {
+        status_->setText(context_.Texts(TextId::CannotWrite).arg(file));
+        return;
+    }
+    status_->setText(context_.Texts(TextId::QuoteSaved).arg(QDir::toNativeSeparators(file)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
 } // namespace vantor::devengine

@@ -1,30 +1,28 @@
 // One selector's screen inside the host's container panel: header, the
-// settings the engine received, the sizing helper, the selected catalogue's
-// pricelist and the way back to the host's welcome screen.
+// settings the engine received, the inputs, the solutions (or the runtime
+// curve), the quote and the way back to the host's welcome screen.
 #pragma once
 
-#include "dev/core/EngineSettings.h"
-#include "dev/core/Pricelist.h"
-#include "dev/core/SelectorTexts.h"
+#include "dev/ui/ResultPanel.h"
 
 #include <QWidget>
 
-class QTableView;
+class QLabel;
+class QPushButton;
 
 namespace vantor::devengine {
 
-class PricelistModel;
-class SizingPanel;
-class SuggestionFilter;
+class RequirementForm;
 struct Branding;
 
 class SelectorScreen final : public QWidget {
     Q_OBJECT
 public:
     // Becomes a child of container and follows its size.
-    SelectorScreen(SelectorKind kind, const EngineSettings& settings, QWidget* container);
+    SelectorScreen(SelectorKind kind, const EngineSettings& settings,
+                   std::shared_ptr<const EngineProducts> products, QWidget* container);
 
-    SelectorKind Kind() const { return kind_; }
+    SelectorKind Kind() const { return context_.Kind; }
 
 signals:
     void BackRequested();
@@ -33,17 +31,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* BuildSettingsStrip(const EngineSettings& settings, const Pricelist& pricelist);
-    QWidget* BuildSizingCard(const EngineSettings& settings, const Pricelist& pricelist);
-    QWidget* BuildProductsCard(const EngineSettings& settings, const Branding& branding, const Pricelist& pricelist);
-    QWidget* BuildFooter(const EngineSettings& settings);
-    void ShowSuggestions(const QList<int>& itemIndices);
+    QWidget* BuildSettingsStrip(const Pricelist& pricelist);
+    QWidget* BuildInputsCard();
+    QWidget* BuildResultCard();
+    QWidget* BuildFooter();
+    void MakeQuote();
 
-    SelectorKind kind_;
-    PricelistModel* model_ = nullptr;
-    SuggestionFilter* filter_ = nullptr;
-    QTableView* table_ = nullptr;
-    SizingPanel* sizing_ = nullptr;
+    ScreenContext context_;
+    const Branding& branding_;
+    RequirementForm* form_ = nullptr;
+    ResultPanel* result_ = nullptr;
+    QPushButton* quote_ = nullptr;
+    QLabel* status_ = nullptr;
+    QString customer_;
+    QString project_;
 };
 
 } // namespace vantor::devengine

@@ -1,0 +1,138 @@
+// Every text of the engine's screens, its quote and its runtime curve, in
+// the nine languages of the engine (the selector names and "Back" are in
+// SelectorTexts). Any other language identifier reads English.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace vantor::devengine {
+
+// Placeholders %1, %2, ... are filled with QString::arg.
+enum class TextId {
+    // Settings strip
+    Language,
+    Catalogue,
+    Options,
+    Prices,
+    PricesShown,
+    PricesHidden,
+    NoneSet,         // "(none)" for an empty setting
+    NoOptions,       // "none"
+    EnglishTexts,    // after an unknown language id
+    PricelistSetting,
+    PricedItems,     // %1 items
+    NotReadable,
+    // Cards
+    Requirements,
+    Solutions,
+    RuntimeCurve,
+    // Inputs
+    Load,
+    LoadGivenIn,
+    PowerFactor,
+    Growth,
+    LoadingLimit,
+    Autonomy,
+    EndVoltage,
+    Temperature,
+    Ageing,
+    Redundancy,
+    OutputPhases,
+    AnyPhases,
+    Inventory,
+    Ups,
+    Cabinets,
+    // Input problems
+    LoadMissing,
+    AutonomyTooLong, // %1 the longest minutes the tables give
+    NoUpsChosen,
+    // The solution list
+    NeedsSummary,    // %1 W, %2 VA, %3 minutes
+    SolutionCount,   // %1 solutions
+    NoSolutions,
+    ColumnUps,
+    ColumnConfiguration,
+    ColumnBattery,
+    ColumnRuntime,
+    ColumnLoading,
+    ColumnPrice,
+    ColumnTrace,
+    SingleUnit,
+    ParallelUnits,   // %1 units, %2 redundant
+    FrameModules,    // %1 modules, %2 redundant
+    InternalBattery,
+    CabinetsOf,      // %1 count, %2 cabinet code
+    StringsOfBlocks, // %1 strings, %2 blocks per string
+    MinutesValue,    // %1 minutes
+    LongerThanTable, // %1 the table's longest minutes
+    ShorterThanTable, // %1 the table's shortest minutes
+    BelowAutonomy,
+    Trace,           // %1 efficiency %, %2 battery W, %3 cells, %4 W per cell, %5 table W per cell
+    NoPrice,
+    ProductDataProblem, // %1 what is wrong
+    // Runtime selector
+    RuntimeAtLoad,   // %1 load, %2 runtime
+    SavePng,
+    SavedTo,         // %1 file
+    CannotWrite,     // %1 file
+    // Quote
+    QuoteButton,
+    QuoteDialogTitle,
+    Customer,
+    Project,
+    CreatePdf,
+    Cancel,
+    QuoteSaved,      // %1 file
+    SelectSolution,
+    QuoteTitle,
+    Date,
+    RequiredAutonomy,
+    RuntimeHere,
+    Code,
+    Description,
+    Quantity,
+    UnitPrice,
+    Amount,
+    Total,
+    MinutesUnit,
+    BeyondTables,
+    PageOf,          // %1 page, %2 pages
+    LoadAxis,
+    MinutesAxis,
+    CabinetsLegend,  // %1 cabinets
+    OneCabinet,
+    UpsAlone,
+    // Load inventory
+    InventoryTitle,
+    Device,
+    Category,
+    Watts,
+    InventoryTotal,  // %1 W, %2 VA
+    UseLoad,
+    DevicesProblem,  // %1 what is wrong
+    // Footer
+    FooterNote,      // %1 engine version
+    Count_
+};
+
+class EngineTexts {
+public:
+    explicit EngineTexts(const QString& languageId);
+
+    QString operator()(TextId id) const;
+    const QLocale& Locale() const { return locale_; }
+
+    // A number in the language's format with the given decimals.
+    QString Number(double value, int decimals = 0) const;
+
+private:
+    int language_ = 0;
+    QLocale locale_;
+};
+
+// For tests: the text in the language at index 0..8 (ENG first).
+QString EngineText(TextId id, int languageIndex);
+inline constexpr int EngineLanguageCount = 9;
+
+} // namespace vantor::devengine

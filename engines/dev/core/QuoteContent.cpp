@@ -1,0 +1,78 @@
+#include "dev/core/QuoteContent.h"
+
+namespace vantor::devengine {
+
+namespace {
+
+QuoteLine LineFor(const QString& ACode, int AQuantity, const ModelPrices& APrices)
+{
+    QuoteLine line;
+    line.Code = ACode;
+    line.Description = APrices.Descriptions.value(ACode);
+    line.Quantity = AQuantity;
+    const auto price = APrices.Prices.constFind(ACode);
+    if (price != APrices.Prices.constEnd())
+        line.UnitPrice = *price;
+    return line;
+}
+
+} // namespace
+
+CurveTexts CurveTextsFor(const EngineTexts& ATexts)
+{
+    CurveTexts texts;
+    texts.LoadAxis = ATexts(TextId::LoadAxis);
+    texts.MinutesAxis = ATexts(TextId::MinutesAxis);
+    texts.CabinetsLegend = ATexts(TextId::CabinetsLegend);
+    texts.OneCabinetLegend = ATexts(TextId::OneCabinet);
+    texts.NoCabinetsLegend = ATexts(TextId::UpsAlone);
+    return texts;
+}
+
+Quote QuoteFor(const Solution& ASolution, const SizingRequest& ARequest, const ProductData& AData,
+               const ModelPrices& APrices, const EngineTexts& ATexts)
+{
+    Quote quote;
+    quote.LoadWatts = ARequest.Watts;
+    quote.LoadVoltAmperes = ARequest.VoltAmperes;
+    quote.AutonomyMinutes = ARequest.AutonomyMinutes;
+    quote.RuntimeAtLoad = ASolution.Minutes;
+    quote.ShowPrices = ARequest.ShowPrices;
+    quote.Locale = ATexts.Locale();
+
+    quote.Lines.append(LineFor(ASolution.Ups, ASolution.Units, APrices));
+    const UpsModel* model = AData.Model(ASolution.Ups);
+    if (model != nullptr && ASolution.Modules && !model->ModuleCode.isEmpty())
+        quote.Lines.append(LineFor(model->ModuleCode, *ASolution.Modules, APrices));
+    if (ASolution.Cabinets > 0)
+        quote.Lines.append(LineFor(ASolution.Cabinet, ASolution.Cabinets, APrices));
+
+    if (model != nullptr) {
+        // Each unit of a parallel system has its own cabinets.
+        quote.Curves = RuntimeCurves(*model, AData, ARequest.Battery, ASolution.Cabinets / ASolution.Units,
+                                     ASolution.Units);
+        quote.OperatingPoint = QPointF(ARequest.Watts, ASolution.Minutes.Minutes.value_or(0));
+    }
+
+    QuoteTexts& texts = quote.Texts;
+    texts.Title = ATexts(TextId::QuoteTitle);
+    texts.Customer = ATexts(TextId::Customer);
+    texts.Project = ATexts(TextId::Project);
+    texts.Date = ATexts(TextId::Date);
+    texts.Load = ATexts(TextId::Load);
+    texts.Autonomy = ATexts(TextId::RequiredAutonomy);
+    texts.Runtime = ATexts(TextId::RuntimeHere);
+    texts.Code = ATexts(TextId::Code);
+    texts.Description = ATexts(TextId::Description);
+    texts.Quantity = ATexts(TextId::Quantity);
+    texts.UnitPrice = ATexts(TextId::UnitPrice);
+    texts.Amount = ATexts(TextId::Amount);
+    texts.Total = ATexts(TextId::Total);
+    texts.Minutes = ATexts(TextId::MinutesUnit);
+    texts.BeyondTable = ATexts(TextId::BeyondTables);
+    texts.Page = ATexts(TextId::PageOf);
+    texts.Curve = CurveTextsFor(ATexts);
+    return quote;
+}
+
+} // namespace vantor::devengine

@@ -1,0 +1,68 @@
+// The inputs of a selector: the load, its power factor and the autonomy on
+// every selector; reserve, redundancy and phases on the advanced one;
+// redundant modules on the modular one; the UPS and its cabinets on the
+// runtime calculator; the battery conditions on all but the base one.
+#pragma once
+
+#include "dev/core/DeviceLibrary.h"
+#include "dev/core/EngineTexts.h"
+#include "dev/core/SelectorRequest.h"
+
+#include <QWidget>
+
+class QButtonGroup;
+class QComboBox;
+class QDoubleSpinBox;
+class QFormLayout;
+class QPushButton;
+class QSpinBox;
+
+namespace vantor::devengine {
+
+class RequirementForm final : public QWidget {
+    Q_OBJECT
+public:
+    // AModels: the UPS models the runtime calculator offers.
+    RequirementForm(SelectorKind AKind, const EngineTexts& ATexts, const QList<UpsModel>& AModels,
+                    const QList<Device>& ADevices, QWidget* AParent);
+
+    SelectorInputs Inputs() const;
+    // The runtime calculator's choice: model code and cabinets.
+    QString ChosenModel() const;
+    int ChosenCabinets() const;
+    // Lets the cabinets go up to ACabinets (the model's limit, or the ceiling).
+    void SetCabinetLimit(int ACabinets);
+
+signals:
+    void Changed();
+
+private:
+    QDoubleSpinBox* AddNumber(const QString& ALabel, double AMinimum, double AMaximum, double AValue, int ADecimals,
+                              const QString& ASuffix, double AStep, const char* AName);
+    QSpinBox* AddWhole(const QString& ALabel, int AMinimum, int AMaximum, int AValue, const char* AName);
+    QButtonGroup* AddChoice(const QString& ALabel, const QStringList& AChoices, int ACurrent, const char* AName);
+    void OpenInventory();
+
+    SelectorKind kind_;
+    const EngineTexts& texts_;
+    QList<Device> devices_;
+    QFormLayout* form_;
+    QComboBox* model_ = nullptr;
+    QSpinBox* cabinets_ = nullptr;
+    QDoubleSpinBox* load_ = nullptr;
+    QButtonGroup* unit_ = nullptr;
+    QDoubleSpinBox* powerFactor_ = nullptr;
+    QDoubleSpinBox* growth_ = nullptr;
+    QDoubleSpinBox* loadingLimit_ = nullptr;
+    QDoubleSpinBox* autonomy_ = nullptr;
+    QSpinBox* redundancy_ = nullptr;
+    QButtonGroup* phases_ = nullptr;
+    QButtonGroup* endVoltage_ = nullptr;
+    QDoubleSpinBox* temperature_ = nullptr;
+    QDoubleSpinBox* ageing_ = nullptr;
+};
+
+// The end voltages the battery tables are given for.
+inline constexpr double EndVoltages[] = {1.60, 1.65, 1.67, 1.70, 1.75};
+
+} // namespace vantor::devengine

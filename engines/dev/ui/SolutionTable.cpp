@@ -1,0 +1,107 @@
+#include "dev/ui/SolutionTable.h"
+
+#include <QHeaderView>
+
+namespace vantor::devengine {
+
+QString ConfigurationText(const Solution& ASolution, int ARedundancy, const EngineTexts& ATexts)
+{
+    if (ASolution.Modules)
+        return ATexts(TextId::FrameModules).arg(*ASolution.Modules).arg(ARedundancy);
+    if (ASolution.Units > 1)
+        return ATexts(TextId::ParallelUnits).arg(ASolution.Units).arg(ARedundancy);
+    return ATexts(TextId::SingleUnit);
+}
+
+QString BatteryText(const Solution& ASolution, const EngineTexts& ATexts)
+{
+    const QString cabinets = ASolution.Cabinets > 0
+                                 ? ATexts(TextId::CabinetsOf).arg(ASolution.Cabinets).arg(ASolution.Cabinet)
+                                 : ATexts(TextId::InternalBattery);
+    return cabinets + QStringLiteral(" \u00B7 ") +
+           ATexts(TextId::StringsOfBlocks).arg(ASolution.Strings).arg(ASolution.BlocksPerString);
+}
+
+QString RuntimeText(const Runtime& ARuntime, const EngineTexts& ATexts)
+{
+    if (ARuntime.Minutes)
+        return ATexts(TextId::MinutesValue).arg(ATexts.Number(*ARuntime.Minutes, 1));
+    return ATexts(TextId::BeyondTables);
+}
+
+QString TraceText(const Solution& ASolution, const EngineTexts& ATexts)
+{
+    return ATexts(TextId::Trace)
+        .arg(ATexts.Number(ASolution.Efficiency * 100, 1), ATexts.Number(ASolution.BatteryWatts),
+             ATexts.Number(ASolution.Cells), ATexts.Number(ASolution.WattsPerCell, 1),
+             ATexts.Number(ASolution.TableWattsPerCell, 1));
+}
+
+SolutionTable::SolutionTable(const EngineTexts& ATexts, bool AShowPrices, bool AShowTrace, QWidget* AParent)
+    : QTableWidget(AParent), texts_(ATexts), showPrices_(AShowPrices), showTrace_(AShowTrace)
+{
+    setObjectName(QStringLiteral("SolutionTable"));
+    setColumnCount(TraceColumn + 1);
+    setHorizontalHeaderLabels({texts_(TextId::ColumnUps), texts_(TextId::ColumnConfiguration),
+                               texts_(TextId::ColumnBattery), texts_(TextId::ColumnRuntime),
+                               texts_(TextId::ColumnLoading), texts_(TextId::ColumnPrice),
+                               texts_(TextId::ColumnTrace)});
+    setColumnHidden(PriceColumn, !showPrices_);
+    setColumnHidden(TraceColumn, !showTrace_);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAlternatingRowColors(true);
+    setShowGrid(false);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(28);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    horizontalHeader()->setStretchLastSection(true);
+    setAccessibleName(texts_(TextId::Solutions));
+}
+
+void SolutionTable::Show(const QList<Solution>& ASolutions, int ARedundancy, const ModelPrices& APrices)
+{
+    clearContents();
+    setRowCount(static_cast<int>(ASolutions.size()));
+    for (int row = 0; row < ASolutions.size(); ++row) {
+        const Solution& solution = ASolutions[row];
+        const auto cell = [&](int AColumn, const QString& AText, Qt::Alignment AAlignment = Qt::AlignLeft) {
+            auto* item = new QTableWidgetItem(AText);
+            item->setTextAlignment(AAlignment | Qt::AlignVCenter);
+            if (solution.BelowAutonomy)
+                item->setForeground(QColor(0x8A, 0x1C, 0x1C));
+            setItem(row, AColumn, item);
+            return item;
+        };
+        QTableWidgetItem* ups = cell(UpsColumn, solution.Ups);
+        ups->setToolTip(APrices.Descriptions.value(solution.Ups));
+        QFont bold = ups->font();
+        bold.setBold(true);
+        ups->setFont(bold);
+        cell(ConfigurationColumn, ConfigurationText(solution, ARedundancy, texts_));
+        cell(BatteryColumn, BatteryText(solution, texts_));
+        QString runtime = RuntimeText(solution.Minutes, texts_);
+        if (solution.BelowAutonomy)
+            runtime += QStringLiteral(" \u2013 ") + texts_(TextId::BelowAutonomy);
+        cell(RuntimeColumn, runtime, Qt::AlignRight);
+        cell(LoadingColumn, texts_.Number(solution.LoadingPercent) + QStringLiteral(" %"), Qt::AlignRight);
+        if (showPrices_)
+            cell(PriceColumn, solution.Price ? texts_.Number(*solution.Price, 2) : texts_(TextId::NoPrice),
+                 Qt::AlignRight);
+        if (showTrace_)
+            cell(TraceColumn, TraceText(solution, texts_));
+    }
+    if (rowCount() > 0)
+        selectRow(0);
+}
+
+int SolutionTable::SelectedRow() const
+{
+    const QModelIndexList rows = selectionModel() != nullptr ? selectionModel()->selectedRows() : QModelIndexList{};
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+} // namespace vantor::devengine

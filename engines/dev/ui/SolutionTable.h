@@ -1,0 +1,38 @@
+// The solutions of a selector, one row each in the order given: the UPS,
+// how it is configured, its battery, the runtime, the loading, the price
+// when prices are shown and the calculation in the debug mode.
+#pragma once
+
+#include "dev/core/EngineTexts.h"
+#include "dev/core/Pricelist.h"
+#include "dev/core/UpsSolutions.h"
+
+#include <QTableWidget>
+
+namespace vantor::devengine {
+
+class SolutionTable final : public QTableWidget {
+    Q_OBJECT
+public:
+    SolutionTable(const EngineTexts& ATexts, bool AShowPrices, bool AShowTrace, QWidget* AParent);
+
+    // ARedundancy: the redundant units or modules the solutions include.
+    void Show(const QList<Solution>& ASolutions, int ARedundancy, const ModelPrices& APrices);
+    // The selected solution's row, or -1.
+    int SelectedRow() const;
+
+    enum Column { UpsColumn, ConfigurationColumn, BatteryColumn, RuntimeColumn, LoadingColumn, PriceColumn, TraceColumn };
+
+private:
+    const EngineTexts& texts_;
+    bool showPrices_;
+    bool showTrace_;
+};
+
+// The texts of a solution's cells, for the table and the tests.
+QString ConfigurationText(const Solution& ASolution, int ARedundancy, const EngineTexts& ATexts);
+QString BatteryText(const Solution& ASolution, const EngineTexts& ATexts);
+QString RuntimeText(const Runtime& ARuntime, const EngineTexts& ATexts);
+QString TraceText(const Solution& ASolution, const EngineTexts& ATexts);
+
+} // namespace vantor::devengine
