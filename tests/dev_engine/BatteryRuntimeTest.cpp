@@ -201,7 +201,7 @@ TEST(ProductData, TheDemoSourcesBuildIntoDataVt4AndSizeASixKilowattLoad)
     ProductData data;
     QString problem;
     ASSERT_TRUE(LoadProductData(file, QString::fromLatin1(DatabasePassword), data, problem)) << problem.toStdString();
-    EXPECT_EQ(data.Models.size(), 30);
+    EXPECT_EQ(data.Models.size(), 33);
     for (const BatteryBlock& block : data.Blocks)
         EXPECT_NE(block.CurveFor(1.67), nullptr) << block.Code.toStdString();
 
@@ -264,6 +264,7 @@ TEST_F(UpsSolutionsTest, AQuoteReadsBackWithTheSolutionTheCustomerAndPricesOnlyW
     EXPECT_FALSE(withoutPrices.contains("Total"));
 
     quote.ShowPrices = true;
+    quote.Currency = "EUR";
     for (int i = 0; i < 40; ++i)
         quote.Lines.append({"S PM1 IT", "Yearly preventive maintenance visit", 1, 420});
     const QString withPrices = text(quote);

@@ -1,10 +1,8 @@
 #include "size/SizeTool.h"
 
 #include "common/uConstants.h"
+#include "dev/core/Pricelist.h"
 #include "dev/core/ProductDataFile.h"
-#include "support/Error.h"
-#include "support/database/DbConnection.h"
-#include "support/database/DbQuery.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -26,34 +24,6 @@ std::optional<double> Number(const QString& AText)
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
-}
-
-// Prices by product code without the country suffix ("B 010" for "B 010 IT").
-std::optional<QHash<QString, double>> ReadPrices(const QString& AFile, QString& AError)
-{
-    QHash<QString, double> prices;
-    try {
-        db::DbConnection connection;
-        connection.FileName = AFile;
-        connection.ReadOnly = true;
-        connection.Password = QString::fromLatin1(DatabasePassword);
-        connection.OnPassword = [](db::DbConnection&, bool& AContinue) { AContinue = false; };
-        db::DbQuery query(connection);
-        query.Sql = QStringLiteral("SELECT ProductCode, Price FROM Items");
-        query.Open();
-        while (query.CanFetchMore())
-            query.FetchMore(1000);
-        for (int row = 0; row < query.FetchedCount(); ++row) {
-            const QString code = query.Value(row, 0).left(5);
-            const double price = query.Value(row, 1).toDouble();
-            if (price > 0)
-                prices.insert(code, price);
-        }
-    } catch (const Error& error) {
-        AError = QStringLiteral("the pricelist %1 cannot be read: %2").arg(AFile, error.message());
-        return std::nullopt;
-    }
-    return prices;
 }
 
 QJsonValue OrNull(const std::optional<double>& AValue)
@@ -209,10 +179,13 @@ std::optional<QJsonObject> RunSizing(const SizeCommand& ACommand, QString& AErro
             AError = QStringLiteral("catalogue %1 has no pricelist (%2)").arg(ACommand.Catalogue, pricelist);
             return std::nullopt;
         }
-        const auto read = ReadPrices(pricelist, AError);
-        if (!read)
+        const devengine::Pricelist read = devengine::ReadPricelist(QFileInfo(pricelist).path() + QLatin1Char('/'),
+                                                                   QString::fromLatin1(DatabasePassword));
+        if (!read.Readable) {
+            AError = QStringLiteral("%1: %2").arg(pricelist, read.Problem);
             return std::nullopt;
-        prices = *read;
+        }
+        prices = devengine::PricesByModel(read).Prices;
     }
     QJsonArray solutions;
     for (const devengine::Solution& solution : devengine::FindSolutions(data, ACommand.Request, prices)) {

@@ -46,11 +46,13 @@ Runtime MinutesAt(const DischargeCurve& ACurve, double AWattsPerCell)
     // Watts fall as minutes rise: the first point carries the most watts.
     if (AWattsPerCell > points.first().WattsPerCell) {
         runtime.BeyondTable = true;
+        runtime.TableEdgeMinutes = points.first().Minutes;
         return runtime;
     }
     if (AWattsPerCell < points.last().WattsPerCell) {
         runtime.BeyondTable = true;
         runtime.LongerThanTable = true;
+        runtime.TableEdgeMinutes = points.last().Minutes;
         return runtime;
     }
     for (qsizetype i = 0; i + 1 < points.size(); ++i) {

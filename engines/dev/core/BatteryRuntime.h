@@ -44,6 +44,7 @@ struct Runtime {
     std::optional<double> Minutes;
     bool BeyondTable = false;
     bool LongerThanTable = false; // with BeyondTable: the load is lighter than the table's last point
+    double TableEdgeMinutes = 0;  // with BeyondTable: the minutes of the table's point passed
 };
 
 // Minutes at AWattsPerCell, interpolated on logarithms of both axes between

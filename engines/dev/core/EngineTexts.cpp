@@ -7,8 +7,7 @@ namespace vantor::devengine {
 
 EngineTexts::EngineTexts(const QString& languageId)
     : language_(EngineLanguageIndex(languageId)), locale_(LocaleForLanguage(languageId))
-{
-}
+{}
 
 QString EngineTexts::operator()(TextId id) const
 {

@@ -17,11 +17,11 @@ enum class TextId {
     Prices,
     PricesShown,
     PricesHidden,
-    NoneSet,         // "(none)" for an empty setting
-    NoOptions,       // "none"
-    EnglishTexts,    // after an unknown language id
+    NoneSet,      // "(none)" for an empty setting
+    NoOptions,    // "none"
+    EnglishTexts, // after an unknown language id
     PricelistSetting,
-    PricedItems,     // %1 items
+    PricedItems, // %1 items
     NotReadable,
     // Cards
     Requirements,
@@ -48,8 +48,8 @@ enum class TextId {
     AutonomyTooLong, // %1 the longest minutes the tables give
     NoUpsChosen,
     // The solution list
-    NeedsSummary,    // %1 W, %2 VA, %3 minutes
-    SolutionCount,   // %1 solutions
+    NeedsSummary,  // %1 W, %2 VA, %3 minutes
+    SolutionCount, // %1 solutions
     NoSolutions,
     ColumnUps,
     ColumnConfiguration,
@@ -59,23 +59,23 @@ enum class TextId {
     ColumnPrice,
     ColumnTrace,
     SingleUnit,
-    ParallelUnits,   // %1 units, %2 redundant
-    FrameModules,    // %1 modules, %2 redundant
+    ParallelUnits, // %1 units, %2 redundant
+    FrameModules,  // %1 modules, %2 redundant
     InternalBattery,
-    CabinetsOf,      // %1 count, %2 cabinet code
-    StringsOfBlocks, // %1 strings, %2 blocks per string
-    MinutesValue,    // %1 minutes
-    LongerThanTable, // %1 the table's longest minutes
+    CabinetsOf,       // %1 count, %2 cabinet code
+    StringsOfBlocks,  // %1 strings, %2 blocks per string
+    MinutesValue,     // %1 minutes
+    LongerThanTable,  // %1 the table's longest minutes
     ShorterThanTable, // %1 the table's shortest minutes
     BelowAutonomy,
-    Trace,           // %1 efficiency %, %2 battery W, %3 cells, %4 W per cell, %5 table W per cell
+    Trace, // %1 efficiency %, %2 battery W, %3 cells, %4 W per cell, %5 table W per cell
     NoPrice,
     ProductDataProblem, // %1 what is wrong
     // Runtime selector
-    RuntimeAtLoad,   // %1 load, %2 runtime
+    RuntimeAtLoad, // %1 load, %2 runtime
     SavePng,
-    SavedTo,         // %1 file
-    CannotWrite,     // %1 file
+    SavedTo,     // %1 file
+    CannotWrite, // %1 file
     // Quote
     QuoteButton,
     QuoteDialogTitle,
@@ -83,7 +83,7 @@ enum class TextId {
     Project,
     CreatePdf,
     Cancel,
-    QuoteSaved,      // %1 file
+    QuoteSaved, // %1 file
     SelectSolution,
     QuoteTitle,
     Date,
@@ -97,10 +97,10 @@ enum class TextId {
     Total,
     MinutesUnit,
     BeyondTables,
-    PageOf,          // %1 page, %2 pages
+    PageOf, // %1 page, %2 pages
     LoadAxis,
     MinutesAxis,
-    CabinetsLegend,  // %1 cabinets
+    CabinetsLegend, // %1 cabinets
     OneCabinet,
     UpsAlone,
     // Load inventory
@@ -108,11 +108,15 @@ enum class TextId {
     Device,
     Category,
     Watts,
-    InventoryTotal,  // %1 W, %2 VA
+    InventoryTotal, // %1 W, %2 VA
     UseLoad,
-    DevicesProblem,  // %1 what is wrong
+    DevicesProblem, // %1 what is wrong
     // Footer
-    FooterNote,      // %1 engine version
+    FooterNote, // %1 engine version
+    SwitchBase, // short selector names for the switch between them
+    SwitchAdvanced,
+    SwitchModular,
+    SwitchRuntime,
     Count_
 };
 

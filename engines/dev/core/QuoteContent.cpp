@@ -49,8 +49,8 @@ Quote QuoteFor(const Solution& ASolution, const SizingRequest& ARequest, const P
 
     if (model != nullptr) {
         // Each unit of a parallel system has its own cabinets.
-        quote.Curves = RuntimeCurves(*model, AData, ARequest.Battery, ASolution.Cabinets / ASolution.Units,
-                                     ASolution.Units);
+        quote.Curves =
+            RuntimeCurves(*model, AData, ARequest.Battery, ASolution.Cabinets / ASolution.Units, ASolution.Units);
         quote.OperatingPoint = QPointF(ARequest.Watts, ASolution.Minutes.Minutes.value_or(0));
     }
 

@@ -191,8 +191,14 @@ QList<Solution> FindSolutions(const ProductData& AData, const SizingRequest& ARe
     std::stable_sort(solutions.begin(), solutions.end(), [&](const Solution& A, const Solution& B) {
         if (A.BelowAutonomy != B.BelowAutonomy)
             return !A.BelowAutonomy; // those that reach the autonomy first
-        if (ARequest.Order == SolutionOrder::ByPrice && A.Price && B.Price && *A.Price != *B.Price)
-            return *A.Price < *B.Price;
+        if (ARequest.Order == SolutionOrder::ByPrice) {
+            // Those without a price go after the priced ones: mixing them in
+            // by size would leave no consistent order at all.
+            if (A.Price.has_value() != B.Price.has_value())
+                return A.Price.has_value();
+            if (A.Price && *A.Price != *B.Price)
+                return *A.Price < *B.Price;
+        }
         if (A.SystemVA != B.SystemVA)
             return A.SystemVA < B.SystemVA;
         return A.Cabinets < B.Cabinets;
