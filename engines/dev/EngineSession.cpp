@@ -86,6 +86,10 @@ void EngineSession::OpenSelector(SelectorKind kind)
         products_ = ReadEngineProducts(ProgramFolder() + QStringLiteral("Data/"), settings_.Password);
     auto* screen = new SelectorScreen(kind, settings_, products_, container_.data());
     QObject::connect(screen, &SelectorScreen::BackRequested, screen, [this] { GoBack(); });
+    QObject::connect(screen, &SelectorScreen::SelectorRequested, screen, [this](SelectorKind AKind) {
+        RetireScreen();
+        OpenSelector(AKind);
+    });
     screen_ = screen;
     screen->show();
     screen->raise();
@@ -94,18 +98,23 @@ void EngineSession::OpenSelector(SelectorKind kind)
 
 void EngineSession::GoBack()
 {
+    if (screen_.isNull())
+        return;
+    RetireScreen();
+    CallHost(true, false);
+}
+
+void EngineSession::RetireScreen()
+{
     QWidget* screen = screen_.data();
     if (screen == nullptr)
         return;
     screen_ = nullptr;
-    // Out of the container at once; the object itself goes once its button
-    // has finished emitting.
     screen->hide();
     screen->setParent(nullptr);
     screen->deleteLater();
     leaving_.removeIf([](const QPointer<QWidget>& gone) { return gone.isNull(); });
     leaving_.append(screen);
-    CallHost(true, false);
 }
 
 void EngineSession::RemoveScreen()

@@ -44,6 +44,9 @@ public:
 private:
     EngineSession() = default;
     void GoBack();
+    // Takes the screen out of the container; it is deleted later, since one
+    // of its buttons is still on the stack.
+    void RetireScreen();
     void RemoveScreen();
     void CallHost(bool showWelcome, bool showContainer) const;
 

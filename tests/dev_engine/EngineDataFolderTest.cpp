@@ -17,8 +17,6 @@
 namespace vantor::test {
 namespace {
 
-constexpr const char* ScratchVariable = "VANTOR_ENGINE_SCRATCH_RUN";
-
 tools::DatabaseContent EngineDatabase(const QString& version)
 {
     tools::DatabaseContent content;
@@ -28,30 +26,14 @@ tools::DatabaseContent EngineDatabase(const QString& version)
 
 TEST(EngineDataFolder, ReadsTheDatabasesBesideTheProgram)
 {
-    if (qEnvironmentVariableIsSet(ScratchVariable))
+    if (!ScratchFolder().isEmpty())
         GTEST_SKIP() << "already the scratch copy";
-    TempFolder scratch;
-    const QString copy = scratch.path() + QStringLiteral("engine_program");
-    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationFilePath(), copy));
-    QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ExeOwner);
-
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(ScratchVariable), scratch.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(copy, {QStringLiteral("--gtest_filter=EngineDataFolderChild.*")});
-    ASSERT_TRUE(child.waitForFinished(180'000)) << "the copy did not finish";
-    const QString output = QString::fromLocal8Bit(child.readAll());
-    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
+    RunInScratchCopy("EngineDataFolderChild.*", [](const QString&) {});
 }
 
 TEST(EngineDataFolderChild, VersionsFollowTheFilesInData)
 {
-    const QString scratch = qEnvironmentVariable(ScratchVariable);
+    const QString scratch = ScratchFolder();
     if (scratch.isEmpty())
         GTEST_SKIP() << "runs only in the scratch copy made by EngineDataFolder.ReadsTheDatabasesBesideTheProgram";
     const QString programFolder = QCoreApplication::applicationDirPath() + u'/';

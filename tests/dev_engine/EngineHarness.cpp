@@ -1,7 +1,11 @@
 #include "EngineHarness.h"
 
+#include "testlib/TempFolder.h"
+
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -133,6 +137,38 @@ QWidget* EngineScreen(QWidget* container)
 void ProcessDeferredDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+namespace {
+constexpr const char* ScratchVariable = "VANTOR_ENGINE_SCRATCH_RUN";
+} // namespace
+
+void RunInScratchCopy(const char* AFilter, const std::function<void(const QString& AFolder)>& APrepare)
+{
+    TempFolder scratch;
+    const QString copy = scratch.path() + QStringLiteral("engine_program");
+    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+    QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ExeOwner);
+    APrepare(scratch.path());
+
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(ScratchVariable), scratch.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(copy, {QStringLiteral("--gtest_filter=%1").arg(QString::fromLatin1(AFilter))});
+    ASSERT_TRUE(child.waitForFinished(300'000)) << "the copy did not finish";
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ]"))) << output.toStdString();
+    EXPECT_FALSE(output.contains(QStringLiteral("[  SKIPPED ]"))) << output.toStdString();
+}
+
+QString ScratchFolder()
+{
+    return qEnvironmentVariable(ScratchVariable);
 }
 
 } // namespace vantor::test

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -104,5 +106,13 @@ QWidget* EngineScreen(QWidget* container);
 
 // Deletes what the engine left for deletion later.
 void ProcessDeferredDeletes();
+
+// The engine reads its databases from Data/ beside the running program. To
+// give it one without touching the build tree, a test copies this test
+// program into a scratch folder, lets APrepare fill the folder, and runs the
+// copy's tests matching AFilter there. Expects them all to pass.
+void RunInScratchCopy(const char* AFilter, const std::function<void(const QString& AFolder)>& APrepare);
+// The scratch folder when this process is such a copy; empty otherwise.
+QString ScratchFolder();
 
 } // namespace vantor::test

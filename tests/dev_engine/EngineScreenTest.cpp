@@ -5,14 +5,11 @@
 #include "catalogue/CatalogueSource.h"
 #include "testlib/TempFolder.h"
 
-#include <QAbstractItemModel>
 #include <QApplication>
 #include <QDir>
-#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -63,12 +60,6 @@ protected:
     {
         QWidget* screen = Screen();
         return screen == nullptr ? nullptr : screen->findChild<T*>(QString::fromLatin1(name));
-    }
-
-    QAbstractItemModel* Products()
-    {
-        auto* table = Find<QTableView>("ProductTable");
-        return table == nullptr ? nullptr : table->model();
     }
 
     LoadedEngine engine;
@@ -142,96 +133,24 @@ TEST_F(EngineScreens, TheScreenFollowsTheContainersSize)
     EXPECT_EQ(Screen()->geometry(), QRect(0, 0, 1200, 700));
 }
 
-TEST_F(EngineScreens, ListsTheItemsPricedAboveZeroWithPricesOnlyWhenShown)
+TEST_F(EngineScreens, WithoutProductDataTheScreensSayWhatIsMissing)
 {
+    // The test program's folder has no Data/ (the sizing screens are tested
+    // in a scratch copy with the demo's databases).
     WritePricelist(SampleItems(), record.Password);
     Initialize();
-    engine.SelectorBase();
-    QAbstractItemModel* products = Products();
-    ASSERT_NE(products, nullptr);
-    EXPECT_EQ(products->rowCount(), 7) << "the item on request (price 0) is left out";
-    ASSERT_EQ(products->columnCount(), 3);
-    EXPECT_EQ(products->index(0, 0).data().toString(), QStringLiteral("A 1K0 UK")) << "ordered by code";
-    EXPECT_EQ(products->index(0, 2).data().toString(), QStringLiteral("198.00"));
-    EXPECT_EQ(Find<QLabel>("SettingPrices")->text(), QStringLiteral("shown"));
-
-    engine.Uninitialize();
-    record.ShowPrices = false;
-    Initialize();
-    engine.SelectorBase();
-    products = Products();
-    ASSERT_NE(products, nullptr);
-    EXPECT_EQ(products->columnCount(), 2) << "code and description only";
-    EXPECT_EQ(Find<QLabel>("SettingPrices")->text(), QStringLiteral("hidden"));
-    for (const QLabel* label : Screen()->findChildren<QLabel*>())
-        EXPECT_FALSE(label->text().contains(QStringLiteral("447"))) << label->text().toStdString();
-}
-
-TEST_F(EngineScreens, ThreePhaseProductsCanBeHidden)
-{
-    WritePricelist(SampleItems(), record.Password);
-    record.Options = QStringLiteral("HIDE_3PH_UPS");
-    Initialize();
-    engine.SelectorBase();
-    ASSERT_NE(Products(), nullptr);
-    EXPECT_EQ(Products()->rowCount(), 6);
-    EXPECT_TRUE(Products()->match(Products()->index(0, 0), Qt::DisplayRole, QStringLiteral("T 020 UK")).isEmpty());
-}
-
-TEST_F(EngineScreens, APricelistThatCannotBeReadIsShownOnTheScreen)
-{
-    Initialize();
-    engine.SelectorBase();
-    ASSERT_NE(Find<QLabel>("PricelistProblem"), nullptr);
-    EXPECT_TRUE(Find<QLabel>("PricelistProblem")->text().contains(QStringLiteral("no pricelist")));
-    EXPECT_EQ(Find<QTableView>("ProductTable"), nullptr);
-    EXPECT_NE(Find<QPushButton>("BackButton"), nullptr);
-    EXPECT_EQ(PanelCalls().back(), (PanelCall{0, 1}));
-
-    WritePricelist(SampleItems(), QStringLiteral("another password"));
-    engine.SelectorRuntime();
-    ASSERT_NE(Find<QLabel>("PricelistProblem"), nullptr);
-    EXPECT_TRUE(Find<QLabel>("PricelistProblem")->text().contains(QStringLiteral("cannot be read")));
-
-    QFile::remove(record.CataloguePath + QStringLiteral("Pricelist.vt4"));
-    tools::WriteDatabase(record.CataloguePath + QStringLiteral("Pricelist.vt4"), record.Password,
-                         tools::CatalogueContent(QStringLiteral("826"), QStringLiteral("20241101")), true);
-    engine.SelectorModular();
-    ASSERT_NE(Find<QLabel>("PricelistProblem"), nullptr) << "a file without an Items table";
-}
-
-TEST_F(EngineScreens, TheBaseSelectorSuggestsTheSmallestProductsThatCarryTheLoad)
-{
-    WritePricelist(SampleItems(), record.Password);
-    Initialize();
-    engine.SelectorBase();
-    Find<QDoubleSpinBox>("LoadInput")->setValue(800);
-    Find<QDoubleSpinBox>("PowerFactorInput")->setValue(0.9);
-
-    // 800 W at 0.9 needs 889 VA / 800 W: the 1000 VA / 900 W units, the
-    // cheaper first, then the 3000 VA one.
-    const QString result = Find<QLabel>("SizingResult")->text();
-    EXPECT_TRUE(result.contains(QStringLiteral("889 VA / 800 W"))) << result.toStdString();
-    QAbstractItemModel* products = Products();
-    QStringList ranked(4);
-    for (int row = 0; row < products->rowCount(); ++row) {
-        const int rank = products->index(row, 0).data(Qt::UserRole + 2).toInt();
-        if (rank > 0 && rank < 4)
-            ranked[rank] = products->index(row, 0).data().toString();
+    for (TUpsSelectorProc open : {engine.SelectorBase, engine.SelectorRuntime}) {
+        open();
+        const auto* summary = Find<QLabel>(open == engine.SelectorBase ? "SolutionSummary" : "RuntimeResult");
+        ASSERT_NE(summary, nullptr);
+        EXPECT_TRUE(summary->text().startsWith(QStringLiteral("The product data cannot be used: ")))
+            << summary->text().toStdString();
+        EXPECT_TRUE(summary->text().contains(QStringLiteral("Data.vt4 is missing"))) << summary->text().toStdString();
+        EXPECT_FALSE(Find<QPushButton>("QuoteButton")->isEnabled());
+        EXPECT_FALSE(Find<QWidget>("RequirementForm")->isEnabled());
+        EXPECT_NE(Find<QPushButton>("BackButton"), nullptr);
     }
-    const QStringList expected = {QStringLiteral("L 1K0 UK"), QStringLiteral("B 1K0 UK"), QStringLiteral("B 3K0 UK")};
-    EXPECT_EQ(ranked.mid(1), expected);
-
-    // Narrowed to the suggestions, the list shows them best first.
-    Find<QPushButton>("SuggestedOnly")->click();
-    QStringList shown;
-    for (int row = 0; row < products->rowCount(); ++row)
-        shown.append(products->index(row, 0).data().toString());
-    EXPECT_EQ(shown, expected);
-    // A larger load changes the suggestions and the narrowed list with them.
-    Find<QDoubleSpinBox>("LoadInput")->setValue(3000);
-    ASSERT_EQ(products->rowCount(), 1);
-    EXPECT_EQ(products->index(0, 0).data().toString(), QStringLiteral("T 020 UK"));
+    EXPECT_EQ(Find<QLabel>("SettingPrices")->text(), QStringLiteral("shown"));
 }
 
 TEST_F(EngineScreens, SelectorsWithoutAContainerDoNothing)

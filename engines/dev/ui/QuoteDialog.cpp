@@ -8,8 +8,7 @@
 
 namespace vantor::devengine {
 
-QuoteDialog::QuoteDialog(const EngineTexts& ATexts, const QString& ACustomer, const QString& AProject,
-                         QWidget* AParent)
+QuoteDialog::QuoteDialog(const EngineTexts& ATexts, const QString& ACustomer, const QString& AProject, QWidget* AParent)
     : QDialog(AParent), customer_(new QLineEdit(ACustomer, this)), project_(new QLineEdit(AProject, this))
 {
     setObjectName(QStringLiteral("QuoteDialog"));

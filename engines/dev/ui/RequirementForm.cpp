@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include <iterator>
-
 namespace vantor::devengine {
 
 namespace {
@@ -31,7 +29,7 @@ RequirementForm::RequirementForm(SelectorKind AKind, const EngineTexts& ATexts, 
     form_->setContentsMargins(0, 0, 0, 0);
     form_->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     form_->setHorizontalSpacing(12);
-    form_->setVerticalSpacing(7);
+    form_->setVerticalSpacing(6);
     form_->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     const bool runtime = AKind == SelectorKind::Runtime;
 
@@ -71,22 +69,25 @@ RequirementForm::RequirementForm(SelectorKind AKind, const EngineTexts& ATexts, 
         loadingLimit_ =
             AddNumber(texts_(TextId::LoadingLimit), 30, 100, 90, 0, QStringLiteral(" %"), 5, "LoadingLimitInput");
     if (!runtime)
-        autonomy_ = AddNumber(texts_(TextId::Autonomy), 1, 1440, 15, 0, QStringLiteral(" ") + texts_(TextId::MinutesUnit),
-                              5, "AutonomyInput");
+        autonomy_ = AddNumber(texts_(TextId::Autonomy), 1, 1440, 15, 0,
+                              QStringLiteral(" ") + texts_(TextId::MinutesUnit), 5, "AutonomyInput");
     if (AKind == SelectorKind::Advanced || AKind == SelectorKind::Modular)
         redundancy_ = AddWhole(texts_(TextId::Redundancy), 0, AKind == SelectorKind::Modular ? 3 : MaxParallelUnits - 1,
                                AKind == SelectorKind::Modular ? 1 : 0, "RedundancyInput");
     if (AKind == SelectorKind::Advanced)
-        phases_ = AddChoice(texts_(TextId::OutputPhases), {texts_(TextId::AnyPhases), QStringLiteral("1"),
-                                                           QStringLiteral("3")},
-                            0, "PhasesInput");
+        phases_ = AddChoice(texts_(TextId::OutputPhases),
+                            {texts_(TextId::AnyPhases), QStringLiteral("1"), QStringLiteral("3")}, 0, "PhasesInput");
     if (AKind != SelectorKind::Base) {
-        QStringList voltages;
+        endVoltage_ = new QComboBox(this);
+        endVoltage_->setObjectName(QStringLiteral("EndVoltageInput"));
         for (double volts : EndVoltages)
-            voltages.append(texts_.Number(volts, 2));
-        endVoltage_ = AddChoice(texts_(TextId::EndVoltage), voltages, DefaultEndVoltage, "EndVoltageInput");
-        temperature_ =
-            AddNumber(texts_(TextId::Temperature), -20, 50, 25, 0, QString::fromUtf8(" \u00B0C"), 1, "TemperatureInput");
+            endVoltage_->addItem(QStringLiteral("%1 V").arg(texts_.Number(volts, 2)), volts);
+        endVoltage_->setCurrentIndex(DefaultEndVoltage);
+        endVoltage_->setAccessibleName(texts_(TextId::EndVoltage));
+        connect(endVoltage_, &QComboBox::currentIndexChanged, this, &RequirementForm::Changed);
+        form_->addRow(texts_(TextId::EndVoltage), endVoltage_);
+        temperature_ = AddNumber(texts_(TextId::Temperature), -20, 50, 25, 0, QString::fromUtf8(" \u00B0C"), 1,
+                                 "TemperatureInput");
         ageing_ = AddNumber(texts_(TextId::Ageing), 50, 100, 80, 0, QStringLiteral(" %"), 5, "AgeingInput");
     }
 }
@@ -117,6 +118,7 @@ QSpinBox* RequirementForm::AddWhole(const QString& ALabel, int AMinimum, int AMa
     box->setRange(AMinimum, AMaximum);
     box->setValue(AValue);
     box->setAlignment(Qt::AlignRight);
+    box->setButtonSymbols(QAbstractSpinBox::NoButtons);
     box->setAccessibleName(ALabel);
     connect(box, &QSpinBox::valueChanged, this, &RequirementForm::Changed);
     form_->addRow(ALabel, box);
@@ -162,9 +164,7 @@ SelectorInputs RequirementForm::Inputs() const
     inputs.Redundancy = redundancy_ != nullptr ? redundancy_->value() : 0;
     inputs.OutputPhases = phases_ == nullptr || phases_->checkedId() <= 0 ? 0 : phases_->checkedId() == 1 ? 1 : 3;
     if (endVoltage_ != nullptr) {
-        const int index = endVoltage_->checkedId();
-        if (index >= 0 && index < static_cast<int>(std::size(EndVoltages)))
-            inputs.Battery.EndVoltage = EndVoltages[index];
+        inputs.Battery.EndVoltage = endVoltage_->currentData().toDouble();
         inputs.Battery.TemperatureC = temperature_->value();
         inputs.Battery.Ageing = ageing_->value() / 100;
     }

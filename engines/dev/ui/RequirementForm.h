@@ -57,7 +57,7 @@ private:
     QDoubleSpinBox* autonomy_ = nullptr;
     QSpinBox* redundancy_ = nullptr;
     QButtonGroup* phases_ = nullptr;
-    QButtonGroup* endVoltage_ = nullptr;
+    QComboBox* endVoltage_ = nullptr;
     QDoubleSpinBox* temperature_ = nullptr;
     QDoubleSpinBox* ageing_ = nullptr;
 };

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -29,6 +30,16 @@ QLabel* MakeLabel(const QString& AName, QWidget* AParent)
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
+}
+
+// Shows the label in the problem colour or not.
+void MarkProblem(QLabel* ALabel, bool AProblem)
+{
+    if (ALabel->property("problem").toBool() == AProblem)
+        return;
+    ALabel->setProperty("problem", AProblem);
+    ALabel->style()->unpolish(ALabel);
+    ALabel->style()->polish(ALabel);
 }
 
 // The form's problem, or the product data's, as the text to show; empty when
@@ -48,7 +59,7 @@ QString Problem(const ScreenContext& AContext, const SelectorInputs& AInputs)
 
 SolutionsPanel::SolutionsPanel(const ScreenContext& AContext, QWidget* AParent)
     : ResultPanel(AContext, AParent), summary_(MakeLabel(QStringLiteral("SolutionSummary"), this)),
-      table_(new SolutionTable(AContext.Texts, AContext.Settings.ShowPrices,
+      table_(new SolutionTable(AContext.Texts, AContext.Kind != SelectorKind::Base, AContext.Settings.ShowPrices,
                                AContext.Settings.HasOption(OptionDebugMode), this))
 {
     auto* layout = new QVBoxLayout(this);
@@ -82,7 +93,7 @@ void SolutionsPanel::Recalculate(RequirementForm& AForm)
                               .arg(texts.Number(request_.Watts), texts.Number(request_.VoltAmperes),
                                    texts.Number(request_.AutonomyMinutes)) +
                           QStringLiteral("  \u00B7  ") + texts(TextId::SolutionCount).arg(solutions_.size()));
-    summary_->setProperty("problem", !problem.isEmpty() || solutions_.isEmpty());
+    MarkProblem(summary_, !problem.isEmpty() || solutions_.isEmpty());
     emit ChoiceChanged(table_->SelectedRow() >= 0);
 }
 
@@ -116,12 +127,12 @@ RuntimePanel::RuntimePanel(const ScreenContext& AContext, QWidget* AParent)
 void RuntimePanel::Recalculate(RequirementForm& AForm)
 {
     const EngineTexts& texts = context_.Texts;
-    const ProductData& data = context_.Products->Data;
+    const ProductData& products = context_.Products->Data;
     SelectorInputs inputs = AForm.Inputs();
     inputs.AutonomyMinutes = 0;
     request_ = RequestFor(SelectorKind::Runtime, inputs, context_.Settings);
     solution_.reset();
-    const UpsModel* model = data.Model(AForm.ChosenModel());
+    const UpsModel* model = products.Model(AForm.ChosenModel());
     QString text;
     if (!context_.Products->DataProblem.isEmpty()) {
         text = texts(TextId::ProductDataProblem).arg(context_.Products->DataProblem);
@@ -130,32 +141,32 @@ void RuntimePanel::Recalculate(RequirementForm& AForm)
     } else if (!(inputs.Load > 0)) {
         text = texts(TextId::LoadMissing);
     } else {
-        const bool cabinets = data.CabinetFor(*model) != nullptr;
-        AForm.SetCabinetLimit(!cabinets                     ? 0
+        const bool cabinets = products.CabinetFor(*model) != nullptr;
+        AForm.SetCabinetLimit(!cabinets                    ? 0
                               : request_.UnlimitedCabinets ? CabinetCeiling
                                                            : std::min(model->MaxCabinets, CabinetCeiling));
-        solution_ =
-            ConfigurationOf(data, *model, AForm.ChosenCabinets(), request_, context_.Prices.Prices);
+        solution_ = ConfigurationOf(products, *model, AForm.ChosenCabinets(), request_, context_.Prices.Prices);
         if (!solution_) {
             text = texts(TextId::NoSolutions);
         } else {
-            text = texts(TextId::RuntimeAtLoad)
-                       .arg(texts.Number(request_.Watts) + QStringLiteral(" W"),
-                            RuntimeText(solution_->Minutes, texts));
+            text =
+                texts(TextId::RuntimeAtLoad)
+                    .arg(texts.Number(request_.Watts) + QStringLiteral(" W"), RuntimeText(solution_->Minutes, texts));
             text += QStringLiteral("\n") + BatteryText(*solution_, texts);
             if (context_.Settings.ShowPrices && solution_->Price)
-                text += QStringLiteral("  \u00B7  %1 %2").arg(texts(TextId::ColumnPrice), texts.Number(*solution_->Price, 2));
+                text += QStringLiteral("  \u00B7  %1 %2")
+                            .arg(texts(TextId::ColumnPrice), texts.Number(*solution_->Price, 2));
             if (context_.Settings.HasOption(OptionDebugMode))
                 text += QStringLiteral("\n") + TraceText(*solution_, texts);
         }
     }
     result_->setText(text);
-    result_->setProperty("problem", !solution_.has_value());
+    MarkProblem(result_, !solution_.has_value());
     if (model != nullptr && context_.Products->DataProblem.isEmpty()) {
         // A few cabinet counts even when none is chosen, so that the curve
         // shows what cabinets would add.
         const int shown = std::max(AForm.ChosenCabinets(), std::min(2, model->MaxCabinets));
-        curve_->Show(RuntimeCurves(*model, data, request_.Battery, data.CabinetFor(*model) ? shown : 0),
+        curve_->Show(RuntimeCurves(*model, products, request_.Battery, products.CabinetFor(*model) ? shown : 0),
                      QPointF(request_.Watts, solution_ ? solution_->Minutes.Minutes.value_or(0) : 0));
     } else {
         curve_->Show({}, {});
@@ -181,8 +192,8 @@ void RuntimePanel::SavePng()
         folder + QStringLiteral("/%1.png").arg(context_.Texts(TextId::RuntimeCurve)), QStringLiteral("PNG (*.png)"));
     if (file.isEmpty())
         return;
-    const bool saved = SaveRuntimeCurvePng(file, 1200, 720, curve_->Series(), curve_->OperatingPoint(),
-                                           curve_->Texts(), context_.Texts.Locale());
+    const bool saved = SaveRuntimeCurvePng(file, 1200, 720, curve_->Series(), curve_->OperatingPoint(), curve_->Texts(),
+                                           context_.Texts.Locale());
     result_->setText(result_->text() + QStringLiteral("\n") +
                      context_.Texts(saved ? TextId::SavedTo : TextId::CannotWrite).arg(file));
 }

@@ -34,7 +34,21 @@ QLabel#CardTitle { color: @primary; font-size: 14px; font-weight: 600; }
 QLabel#SettingName { color: #6B7785; }
 QLabel#SizingResult { color: #1F2933; }
 QLabel#PricelistProblem { color: #8A1C1C; background: #FDF1F0; border: 1px solid #F3C7C3; border-radius: 6px; padding: 14px; }
-QLabel#FooterNote { color: #6B7785; }
+QLabel#FooterNote, QLabel#EngineVersion { color: #6B7785; }
+QLabel#SolutionSummary, QLabel#RuntimeResult { color: #1F2933; }
+QLabel#SolutionSummary[problem="true"], QLabel#RuntimeResult[problem="true"] { color: #8A1C1C; }
+QComboBox {
+    background: #FFFFFF; color: #1F2933; border: 1px solid #C9D1DB; border-radius: 5px; padding: 3px 6px;
+    min-height: 20px;
+}
+QComboBox:focus { border: 1px solid @secondary; }
+QComboBox QAbstractItemView { background: #FFFFFF; color: #1F2933; selection-background-color: @selection; }
+QPushButton#QuoteButton {
+    background: #FFFFFF; color: @primary; border: 1px solid @primary; border-radius: 6px; padding: 7px 20px;
+    min-height: 18px; font-size: 13px; font-weight: 600;
+}
+QPushButton#QuoteButton:hover { background: @hover; }
+QPushButton#QuoteButton:disabled { color: #9AA4AD; border-color: #C9D1DB; }
 QLabel#CountBadge { color: @primary; background: @selection; border-radius: 9px; padding: 1px 8px; font-size: 11px; }
 QLineEdit, QDoubleSpinBox, QSpinBox {
     background: #FFFFFF; color: #1F2933; border: 1px solid #C9D1DB; border-radius: 5px; padding: 3px 6px;
@@ -53,7 +67,7 @@ QPushButton[segment="last"] { border-top-right-radius: 5px; border-bottom-right-
 QPushButton[segment]:hover { background: #F3F5F9; border-color: #C9D1DB; }
 QPushButton[segment]:checked { background: @secondary; color: #FFFFFF; border-color: @secondary; font-weight: 600; }
 QPushButton[segment]:disabled { background: #F3F5F9; color: #9AA4AD; }
-QScrollArea#SizingScroll, QWidget#SizingScrollContent { background: transparent; border: none; }
+QScrollArea#InputsScroll, QWidget#InputsScrollContent { background: transparent; border: none; }
 QTableView {
     background: #FFFFFF; alternate-background-color: #F7F9FC; color: #1F2933; border: none;
     gridline-color: #EEF1F5; selection-background-color: @selection; selection-color: #1F2933; outline: none;

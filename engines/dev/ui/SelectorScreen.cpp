@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QUrl>
@@ -166,6 +167,9 @@ QWidget* SelectorScreen::BuildSettingsStrip(const Pricelist& pricelist)
                                       : texts(TextId::NotReadable),
                    QStringLiteral("SettingPricelist"), 140, pricelist.Readable ? pricelist.File : pricelist.Problem);
     layout->addStretch(1);
+    auto* version = new QLabel(texts(TextId::FooterNote).arg(VersionText(EngineVersion())), strip);
+    version->setObjectName(QStringLiteral("EngineVersion"));
+    layout->addWidget(version);
     return strip;
 }
 
@@ -178,8 +182,20 @@ QWidget* SelectorScreen::BuildInputsCard()
     form_ = new RequirementForm(context_.Kind, context_.Texts, usable ? OfferedModels(context_) : QList<UpsModel>{},
                                 context_.Products->Devices, card);
     form_->setEnabled(usable);
-    body->addWidget(form_);
-    body->addStretch(1);
+    // The advanced selector's inputs need more height than a small window has.
+    auto* scroll = new QScrollArea(card);
+    scroll->setObjectName(QStringLiteral("InputsScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* content = new QWidget(scroll);
+    content->setObjectName(QStringLiteral("InputsScrollContent"));
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 6, 0);
+    contentLayout->addWidget(form_);
+    contentLayout->addStretch(1);
+    scroll->setWidget(content);
+    body->addWidget(scroll, 1);
     return card;
 }
 
@@ -202,9 +218,44 @@ QWidget* SelectorScreen::BuildFooter()
     auto* footer = new QWidget(this);
     auto* layout = new QHBoxLayout(footer);
     layout->setContentsMargins(18, 10, 16, 12);
-    status_ = new QLabel(texts(TextId::FooterNote).arg(VersionText(EngineVersion())), footer);
+    // The shell offers two of the four selectors; the switch reaches all.
+    auto* switcher = new QWidget(footer);
+    switcher->setObjectName(QStringLiteral("SelectorSwitch"));
+    auto* switchLayout = new QHBoxLayout(switcher);
+    switchLayout->setContentsMargins(0, 0, 0, 0);
+    switchLayout->setSpacing(0);
+    const std::pair<SelectorKind, TextId> kinds[] = {{SelectorKind::Base, TextId::SwitchBase},
+                                                     {SelectorKind::Advanced, TextId::SwitchAdvanced},
+                                                     {SelectorKind::Modular, TextId::SwitchModular},
+                                                     {SelectorKind::Runtime, TextId::SwitchRuntime}};
+    for (std::size_t i = 0; i < std::size(kinds); ++i) {
+        const auto [kind, text] = kinds[i];
+        auto* button = new QPushButton(texts(text), switcher);
+        button->setCheckable(true);
+        button->setChecked(kind == context_.Kind);
+        button->setAutoDefault(false);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setAccessibleName(SelectorTitle(kind, context_.Settings.LanguageId));
+        button->setToolTip(button->accessibleName());
+        button->setProperty("segment", i == 0 ? "first" : i + 1 == std::size(kinds) ? "last" : "middle");
+        // Room for the bold text of the checked button.
+        QFont bold = button->font();
+        bold.setBold(true);
+        button->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(button->text()) + 34);
+        connect(button, &QPushButton::clicked, this, [this, button, kind = kind] {
+            if (kind == context_.Kind)
+                button->setChecked(true);
+            else
+                emit SelectorRequested(kind);
+        });
+        switchLayout->addWidget(button);
+    }
+    layout->addWidget(switcher);
+    layout->addSpacing(16);
+    status_ = new QLabel(footer);
     status_->setObjectName(QStringLiteral("FooterNote"));
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status_->setWordWrap(true);
     layout->addWidget(status_, 1);
     quote_ = new QPushButton(texts(TextId::QuoteButton), footer);
     quote_->setObjectName(QStringLiteral("QuoteButton"));
@@ -241,13 +292,15 @@ void SelectorScreen::MakeQuote()
     if (!accepted)
         return;
     quote->BrandName = branding_.Name;
-    quote->Logo = QImage::fromData(ReadEmbeddedLogo(QStringLiteral(VANTOR_DEVENGINE_LOGO_ROOT), context_.Settings.UsageType, LogoKind::Wide));
+    quote->Logo = QImage::fromData(
+        ReadEmbeddedLogo(QStringLiteral(VANTOR_DEVENGINE_LOGO_ROOT), context_.Settings.UsageType, LogoKind::Wide));
     quote->Customer = customer_;
     quote->Project = project_;
     const QDateTime now = QDateTime::currentDateTime();
     quote->Date = context_.Texts.Locale().toString(now.date(), QLocale::ShortFormat);
-    const QString file = QuoteFolder() + QStringLiteral("/%1 %2.pdf").arg(
-                                             context_.Texts(TextId::QuoteTitle), now.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")));
+    const QString file = QuoteFolder() + QStringLiteral("/%1 %2.pdf")
+                                             .arg(context_.Texts(TextId::QuoteTitle),
+                                                  now.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")));
     if (!WriteQuotePdf(file, *quote)) {
         status_->setText(context_.Texts(TextId::CannotWrite).arg(file));
         return;

@@ -19,13 +19,15 @@ class SelectorScreen final : public QWidget {
     Q_OBJECT
 public:
     // Becomes a child of container and follows its size.
-    SelectorScreen(SelectorKind kind, const EngineSettings& settings,
-                   std::shared_ptr<const EngineProducts> products, QWidget* container);
+    SelectorScreen(SelectorKind kind, const EngineSettings& settings, std::shared_ptr<const EngineProducts> products,
+                   QWidget* container);
 
     SelectorKind Kind() const { return context_.Kind; }
 
 signals:
     void BackRequested();
+    // Another selector was chosen on the screen's switch.
+    void SelectorRequested(vantor::devengine::SelectorKind kind);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -26,6 +26,9 @@ QString RuntimeText(const Runtime& ARuntime, const EngineTexts& ATexts)
 {
     if (ARuntime.Minutes)
         return ATexts(TextId::MinutesValue).arg(ATexts.Number(*ARuntime.Minutes, 1));
+    if (ARuntime.TableEdgeMinutes > 0)
+        return ATexts(ARuntime.LongerThanTable ? TextId::LongerThanTable : TextId::ShorterThanTable)
+            .arg(ATexts.Number(ARuntime.TableEdgeMinutes));
     return ATexts(TextId::BeyondTables);
 }
 
@@ -37,7 +40,8 @@ QString TraceText(const Solution& ASolution, const EngineTexts& ATexts)
              ATexts.Number(ASolution.TableWattsPerCell, 1));
 }
 
-SolutionTable::SolutionTable(const EngineTexts& ATexts, bool AShowPrices, bool AShowTrace, QWidget* AParent)
+SolutionTable::SolutionTable(const EngineTexts& ATexts, bool AShowConfiguration, bool AShowPrices, bool AShowTrace,
+                             QWidget* AParent)
     : QTableWidget(AParent), texts_(ATexts), showPrices_(AShowPrices), showTrace_(AShowTrace)
 {
     setObjectName(QStringLiteral("SolutionTable"));
@@ -47,6 +51,7 @@ SolutionTable::SolutionTable(const EngineTexts& ATexts, bool AShowPrices, bool A
                                texts_(TextId::ColumnLoading), texts_(TextId::ColumnPrice),
                                texts_(TextId::ColumnTrace)});
     setColumnHidden(PriceColumn, !showPrices_);
+    setColumnHidden(ConfigurationColumn, !AShowConfiguration);
     setColumnHidden(TraceColumn, !showTrace_);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -57,8 +62,14 @@ SolutionTable::SolutionTable(const EngineTexts& ATexts, bool AShowPrices, bool A
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(28);
     horizontalHeader()->setHighlightSections(false);
+    // The battery column takes what the others leave; the calculation of the
+    // debug mode may run past the card and scrolls.
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    horizontalHeader()->setStretchLastSection(true);
+    if (!showTrace_) {
+        horizontalHeader()->setSectionResizeMode(BatteryColumn, QHeaderView::Stretch);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    setTextElideMode(Qt::ElideRight);
     setAccessibleName(texts_(TextId::Solutions));
 }
 

@@ -14,14 +14,24 @@ namespace vantor::devengine {
 class SolutionTable final : public QTableWidget {
     Q_OBJECT
 public:
-    SolutionTable(const EngineTexts& ATexts, bool AShowPrices, bool AShowTrace, QWidget* AParent);
+    // AShowConfiguration: whether the solutions differ in units or modules.
+    SolutionTable(const EngineTexts& ATexts, bool AShowConfiguration, bool AShowPrices, bool AShowTrace,
+                  QWidget* AParent);
 
     // ARedundancy: the redundant units or modules the solutions include.
     void Show(const QList<Solution>& ASolutions, int ARedundancy, const ModelPrices& APrices);
     // The selected solution's row, or -1.
     int SelectedRow() const;
 
-    enum Column { UpsColumn, ConfigurationColumn, BatteryColumn, RuntimeColumn, LoadingColumn, PriceColumn, TraceColumn };
+    enum Column {
+        UpsColumn,
+        ConfigurationColumn,
+        BatteryColumn,
+        RuntimeColumn,
+        LoadingColumn,
+        PriceColumn,
+        TraceColumn
+    };
 
 private:
     const EngineTexts& texts_;
