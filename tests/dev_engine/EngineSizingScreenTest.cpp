@@ -46,7 +46,8 @@ TEST(EngineSizing, ScreensSizeWithTheDemoProductData)
         const QString demoData = QFileInfo(QStringLiteral(VANTOR_ENGINE_LIBRARY)).path() + QStringLiteral("/Data/");
         QDir().mkpath(AFolder + QStringLiteral("Data"));
         for (const char* name : {"Data.vt4", "Devices.vt4"})
-            ASSERT_TRUE(QFile::copy(demoData + QLatin1String(name), AFolder + QStringLiteral("Data/") + QLatin1String(name)))
+            ASSERT_TRUE(
+                QFile::copy(demoData + QLatin1String(name), AFolder + QStringLiteral("Data/") + QLatin1String(name)))
                 << name;
     });
 }
@@ -127,7 +128,8 @@ TEST_F(SizingScreens, TheBaseSelectorRanksSolutionsWithRuntimesAndPrices)
     // (3,569.00 + 1,625.50 in the UK pricelist).
     EXPECT_EQ(Table()->item(0, Ups)->text(), QStringLiteral("B 010"));
     EXPECT_EQ(Table()->item(0, Price)->text(), QStringLiteral("5,194.50"));
-    EXPECT_TRUE(Table()->item(0, Battery)->text().startsWith(QStringLiteral("1 × D 240")));
+    EXPECT_EQ(Table()->item(0, Battery)->text(), QStringLiteral("1 × D 240"));
+    EXPECT_EQ(Table()->item(0, Battery)->toolTip(), QStringLiteral("1 × D 240 · 4 × 20 blocks"));
     EXPECT_FALSE(Table()->isColumnHidden(Price));
     EXPECT_TRUE(Table()->isColumnHidden(Trace));
     for (const QString& runtime : Column(Runtime)) {
@@ -204,12 +206,19 @@ TEST_F(SizingScreens, TheAdvancedAndModularSelectorsAddRedundancyPhasesAndModule
     Find<QDoubleSpinBox>("LoadInput")->setValue(6000);
     Find<QSpinBox>("RedundancyInput")->setValue(1);
     ASSERT_GT(Table()->rowCount(), 0);
-    for (const QString& configuration : Column(Configuration))
-        EXPECT_TRUE(configuration.contains(QStringLiteral("(N+1)"))) << configuration.toStdString();
+    for (int row = 0; row < Table()->rowCount(); ++row) {
+        // Parallel systems, or a single unit big enough for the load with
+        // none left over, are not offered: every row has its spare unit.
+        EXPECT_EQ(Table()->item(row, Configuration)->text(), QStringLiteral("N+1"));
+        EXPECT_TRUE(Table()->item(row, Ups)->text().contains(u'×'));
+    }
+    EXPECT_EQ(Table()->item(0, Configuration)->toolTip().right(17), QStringLiteral("in parallel (N+1)"));
     Find<QWidget>("PhasesInput")->findChildren<QPushButton*>().at(2)->click(); // three-phase output
     ASSERT_GT(Table()->rowCount(), 0);
-    for (const QString& ups : Column(Ups))
-        EXPECT_TRUE(ups.startsWith(u'T') || ups.startsWith(u'F')) << ups.toStdString();
+    for (const QString& ups : Column(Ups)) {
+        const QString model = ups.section(u'×', -1).trimmed();
+        EXPECT_TRUE(model.startsWith(u'T') || model.startsWith(u'F')) << ups.toStdString();
+    }
 
     Open(engine.SelectorModular);
     Find<QDoubleSpinBox>("LoadInput")->setValue(30'000);
@@ -269,7 +278,7 @@ TEST_F(SizingScreens, AQuoteIsWrittenAsPdfAndOpened)
     reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
     ASSERT_TRUE(reader.waitForFinished(30'000));
     const QString text = QString::fromUtf8(reader.readAllStandardOutput());
-    for (const char* expected : {"Harbour Clinic", "Server room B", "B 010", "D 240", "5,194.50"})
+    for (const char* expected : {"Harbour Clinic", "Server room B", "B 010 UK", "D 240 UK", "5,194.50"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
     EXPECT_TRUE(Find<QLabel>("FooterNote")->text().contains(file));
 }

@@ -1,5 +1,6 @@
 // What the selector screens hand to the sizing, priced and quoted with the
 // demo installation's product data, and the engine's text table.
+#include "dev/core/SelectorRequest.h"
 #include "catalogue/CatalogueTool.h"
 #include "common/uConstants.h"
 #include "dev/core/DeviceLibrary.h"
@@ -7,7 +8,6 @@
 #include "dev/core/Pricelist.h"
 #include "dev/core/ProductDataFile.h"
 #include "dev/core/QuoteContent.h"
-#include "dev/core/SelectorRequest.h"
 #include "testlib/TempFolder.h"
 
 #include <QRegularExpression>
@@ -113,9 +113,9 @@ TEST_F(DemoData, PriceOrderPutsUnpricedSolutionsLastAndFramesCarryTheirModules)
     request.ModularOnly = true;
     request.Redundancy = 1;
     request.ShowPrices = true;
-    const QList<Solution> frames =
-        FindSolutions(data, request, {{"F 040", 8000}, {"F M10", 3000}, {"F 100", 15000}, {"F M20", 6000},
-                                      {"D 480", 2000}, {"D 960", 7000}});
+    const QList<Solution> frames = FindSolutions(
+        data, request,
+        {{"F 040", 8000}, {"F M10", 3000}, {"F 100", 15000}, {"F M20", 6000}, {"D 480", 2000}, {"D 960", 7000}});
     ASSERT_FALSE(frames.isEmpty());
     EXPECT_EQ(frames[0].Ups, "F 040");
     EXPECT_EQ(*frames[0].Modules, 4); // three 10 kW modules and one more
@@ -144,10 +144,12 @@ TEST_F(DemoData, TheRuntimeCalculatorsConfigurationAndItsQuote)
     ModelPrices prices;
     prices.Prices = {{"B 6K0", 2840}, {"D 240", 1900}};
     prices.Descriptions = {{"B 6K0", "UPS online 6000 VA"}};
+    prices.ProductCodes = {{"B 6K0", "B 6K0 IT"}};
     const Quote quote = QuoteFor(*two, request, data, prices, EngineTexts("ITA"));
     ASSERT_EQ(quote.Lines.size(), 2);
     EXPECT_EQ(quote.Lines[0].Description, "UPS online 6000 VA");
-    EXPECT_EQ(quote.Lines[1].Code, "D 240");
+    EXPECT_EQ(quote.Lines[0].Code, "B 6K0 IT") << "the orderable code";
+    EXPECT_EQ(quote.Lines[1].Code, "D 240") << "none in the pricelist: the model code";
     EXPECT_EQ(quote.Lines[1].Quantity, 2);
     EXPECT_EQ(*quote.Lines[1].UnitPrice, 1900);
     EXPECT_EQ(quote.Curves.size(), 3); // alone, one and two cabinets

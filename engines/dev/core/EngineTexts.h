@@ -117,6 +117,7 @@ enum class TextId {
     SwitchAdvanced,
     SwitchModular,
     SwitchRuntime,
+    EngineBadge, // the header's mark of the development engine
     Count_
 };
 

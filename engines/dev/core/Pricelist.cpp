@@ -72,6 +72,7 @@ ModelPrices PricesByModel(const Pricelist& pricelist)
         const QString code = ModelCode(item.ProductCode);
         prices.Prices.insert(code, item.Price);
         prices.Descriptions.insert(code, item.Description);
+        prices.ProductCodes.insert(code, item.ProductCode);
     }
     return prices;
 }

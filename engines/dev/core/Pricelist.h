@@ -31,10 +31,12 @@ Pricelist ReadPricelist(const QString& cataloguePath, const QString& password);
 // of the pricelist ("B 6K0" for "B 6K0 IT").
 QString ModelCode(const QString& productCode);
 
-// Prices and descriptions of the pricelist by that shorter code.
+// Prices, descriptions and the orderable codes of the pricelist by that
+// shorter code.
 struct ModelPrices {
     QHash<QString, double> Prices;
     QHash<QString, QString> Descriptions;
+    QHash<QString, QString> ProductCodes;
 };
 ModelPrices PricesByModel(const Pricelist& pricelist);
 

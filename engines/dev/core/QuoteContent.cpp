@@ -7,7 +7,8 @@ namespace {
 QuoteLine LineFor(const QString& ACode, int AQuantity, const ModelPrices& APrices)
 {
     QuoteLine line;
-    line.Code = ACode;
+    // The code the customer orders by, as the pricelist has it.
+    line.Code = APrices.ProductCodes.value(ACode, ACode);
     line.Description = APrices.Descriptions.value(ACode);
     line.Quantity = AQuantity;
     const auto price = APrices.Prices.constFind(ACode);

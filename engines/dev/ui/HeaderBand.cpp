@@ -19,7 +19,7 @@ constexpr int MarkLeft = 18;
 
 } // namespace
 
-HeaderBand::HeaderBand(const Branding& branding, const QString& title, QWidget* parent)
+HeaderBand::HeaderBand(const Branding& branding, const QString& title, const QString& badgeText, QWidget* parent)
     : QWidget(parent), branding_(branding)
 {
     setObjectName(QStringLiteral("HeaderBand"));
@@ -32,7 +32,7 @@ HeaderBand::HeaderBand(const Branding& branding, const QString& title, QWidget* 
     productLabel->setObjectName(QStringLiteral("ProductLine"));
     productLabel->setStyleSheet(QStringLiteral("color: rgba(255, 255, 255, 190); font-size: 12px;"));
 
-    auto* badge = new QLabel(QStringLiteral("DEVELOPMENT ENGINE"), this);
+    auto* badge = new QLabel(badgeText.toUpper(), this);
     badge->setStyleSheet(QStringLiteral("color: #FFFFFF; background: rgba(255, 255, 255, 38); border: 1px solid "
                                         "rgba(255, 255, 255, 90); border-radius: 10px; padding: 2px 10px; "
                                         "font-size: 10px; font-weight: 600; letter-spacing: 1px;"));

@@ -12,7 +12,7 @@ namespace vantor::devengine {
 
 class HeaderBand final : public QWidget {
 public:
-    HeaderBand(const Branding& branding, const QString& title, QWidget* parent);
+    HeaderBand(const Branding& branding, const QString& title, const QString& badgeText, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -144,6 +145,10 @@ QButtonGroup* RequirementForm::AddChoice(const QString& ALabel, const QStringLis
         button->setAccessibleName(ALabel + QLatin1Char(' ') + AChoices[i]);
         // The first and last buttons get the rounded ends of the row.
         button->setProperty("segment", i == 0 ? "first" : i + 1 == AChoices.size() ? "last" : "middle");
+        // Room for the bold text of the checked button.
+        QFont bold = button->font();
+        bold.setBold(true);
+        button->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(button->text()) + 30);
         group->addButton(button, i);
         layout->addWidget(button);
     }

@@ -28,7 +28,7 @@ namespace vantor::devengine {
 
 namespace {
 
-constexpr int InputsColumnWidth = 360;
+constexpr int InputsColumnWidth = 384;
 
 QFrame* MakeCard(const QString& title, QWidget* parent, QVBoxLayout*& body)
 {
@@ -99,7 +99,8 @@ SelectorScreen::SelectorScreen(SelectorKind kind, const EngineSettings& settings
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(new HeaderBand(branding_, SelectorTitle(kind, settings.LanguageId), this));
+    layout->addWidget(
+        new HeaderBand(branding_, SelectorTitle(kind, settings.LanguageId), context_.Texts(TextId::EngineBadge), this));
     layout->addWidget(BuildSettingsStrip(pricelist));
     layout->addLayout(body, 1);
     layout->addWidget(BuildFooter());

@@ -82,23 +82,35 @@ void SolutionTable::Show(const QList<Solution>& ASolutions, int ARedundancy, con
         const auto cell = [&](int AColumn, const QString& AText, Qt::Alignment AAlignment = Qt::AlignLeft) {
             auto* item = new QTableWidgetItem(AText);
             item->setTextAlignment(AAlignment | Qt::AlignVCenter);
+            item->setToolTip(AText); // the whole text where the column cuts it
             if (solution.BelowAutonomy)
                 item->setForeground(QColor(0x8A, 0x1C, 0x1C));
             setItem(row, AColumn, item);
             return item;
         };
-        QTableWidgetItem* ups = cell(UpsColumn, solution.Ups);
+        // Parallel units show as "3 × B 6K0", their redundancy as "N+1".
+        QTableWidgetItem* ups = cell(UpsColumn, solution.Units > 1 && !solution.Modules
+                                                    ? texts_(TextId::CabinetsOf).arg(solution.Units).arg(solution.Ups)
+                                                    : solution.Ups);
         ups->setToolTip(APrices.Descriptions.value(solution.Ups));
         QFont bold = ups->font();
         bold.setBold(true);
         ups->setFont(bold);
-        cell(ConfigurationColumn, ConfigurationText(solution, ARedundancy, texts_));
-        cell(BatteryColumn, BatteryText(solution, texts_));
+        const QString configuration = ConfigurationText(solution, ARedundancy, texts_);
+        if (solution.Units > 1 && !solution.Modules)
+            cell(ConfigurationColumn, QStringLiteral("N+%1").arg(ARedundancy))->setToolTip(configuration);
+        else
+            cell(ConfigurationColumn, configuration);
+        // The cabinets in the cell, the strings with them in the tip.
+        const QString cabinets = solution.Cabinets > 0
+                                     ? texts_(TextId::CabinetsOf).arg(solution.Cabinets).arg(solution.Cabinet)
+                                     : texts_(TextId::InternalBattery);
+        cell(BatteryColumn, cabinets)->setToolTip(BatteryText(solution, texts_));
         QString runtime = RuntimeText(solution.Minutes, texts_);
         if (solution.BelowAutonomy)
             runtime += QStringLiteral(" \u2013 ") + texts_(TextId::BelowAutonomy);
         cell(RuntimeColumn, runtime, Qt::AlignRight);
-        cell(LoadingColumn, texts_.Number(solution.LoadingPercent) + QStringLiteral(" %"), Qt::AlignRight);
+        cell(LoadingColumn, texts_.Number(solution.LoadingPercent), Qt::AlignRight);
         if (showPrices_)
             cell(PriceColumn, solution.Price ? texts_.Number(*solution.Price, 2) : texts_(TextId::NoPrice),
                  Qt::AlignRight);
