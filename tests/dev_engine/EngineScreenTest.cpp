@@ -151,6 +151,13 @@ TEST_F(EngineScreens, WithoutProductDataTheScreensSayWhatIsMissing)
         EXPECT_NE(Find<QPushButton>("BackButton"), nullptr);
     }
     EXPECT_EQ(Find<QLabel>("SettingPrices")->text(), QStringLiteral("shown"));
+    EXPECT_TRUE(Find<QLabel>("FooterNote")->text().isEmpty()) << "the pricelist is readable";
+
+    // A pricelist the password does not open: the footer says why prices are missing.
+    WritePricelist(SampleItems(), QStringLiteral("another password"));
+    engine.SelectorBase();
+    EXPECT_TRUE(Find<QLabel>("FooterNote")->text().startsWith(QStringLiteral("No prices can be shown: ")))
+        << Find<QLabel>("FooterNote")->text().toStdString();
 }
 
 TEST_F(EngineScreens, SelectorsWithoutAContainerDoNothing)

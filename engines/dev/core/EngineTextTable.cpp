@@ -314,6 +314,10 @@ const std::array<TextRow, TextRowCount> TextTable = {{
      {"Development engine", "Motore di sviluppo", "Entwicklungs-Engine", "Moteur de développement",
       "Motor de desarrollo", "Silnik deweloperski", "Отладочный модуль", "Fejlesztői motor",
       "Motor de desenvolvimento"}},
+    {TextId::PricesUnavailable,
+     {"No prices can be shown: %1", "Impossibile mostrare i prezzi: %1", "Preise können nicht angezeigt werden: %1",
+      "Les prix ne peuvent pas être affichés : %1", "No se pueden mostrar los precios: %1", "Nie można pokazać cen: %1",
+      "Цены недоступны: %1", "Az árak nem jeleníthetők meg: %1", "Não é possível mostrar os preços: %1"}},
 }};
 
 } // namespace vantor::devengine

@@ -117,7 +117,8 @@ enum class TextId {
     SwitchAdvanced,
     SwitchModular,
     SwitchRuntime,
-    EngineBadge, // the header's mark of the development engine
+    EngineBadge,       // the header's mark of the development engine
+    PricesUnavailable, // %1 why the pricelist cannot be read
     Count_
 };
 

@@ -110,6 +110,10 @@ SelectorScreen::SelectorScreen(SelectorKind kind, const EngineSettings& settings
     setGeometry(container->rect());
     container->installEventFilter(this);
 
+    // Without a readable pricelist the solutions come without prices; say why.
+    if (settings.ShowPrices && (!pricelist.Readable || pricelist.Items.isEmpty()))
+        status_->setText(context_.Texts(TextId::PricesUnavailable).arg(pricelist.Problem));
+
     connect(form_, &RequirementForm::Changed, this, [this] { result_->Recalculate(*form_); });
     connect(result_, &ResultPanel::ChoiceChanged, quote_, &QPushButton::setEnabled);
     result_->Recalculate(*form_);
