@@ -42,6 +42,11 @@ done
 export DISPLAY=":$display"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
+# No session bus here. Without an address, the D-Bus library forks from a
+# Qt thread at start-up to launch one; under the sanitizers that child can
+# hang on an allocator lock before it execs, and the program never starts.
+# An address that leads nowhere fails at once, without a fork.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/no-session-bus"
 
 # Visible windows of a process, one id a line.
 visible_windows() { xdotool search --onlyvisible --pid "$1" 2>/dev/null || true; }
