@@ -10,6 +10,7 @@
 #include "dev/core/QuoteContent.h"
 #include "testlib/TempFolder.h"
 
+#include <QFile>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -78,6 +79,30 @@ TEST(SelectorRequest, AnInventoryAddsWattsAndApparentPower)
     EXPECT_NEAR(load.VoltAmperes, 2 * 650 / 0.95 + 5 * 30 / 0.6, 1e-9);
     EXPECT_NEAR(load.PowerFactor(), 1450 / (1300 / 0.95 + 250), 1e-12);
     EXPECT_DOUBLE_EQ(SumInventory({}).PowerFactor(), 1);
+}
+
+TEST(DeviceLibrary, ReadsTheDemoLibraryAndNamesWhatItCannotRead)
+{
+    test::TempFolder folder;
+    const QString file = folder.path() + "Devices.vt4";
+    tools::BuildEngineDatabase("Devices.vt4", "20241101", file, false, VANTOR_SOURCE_DIR "/demo/engine-data");
+    QList<Device> devices;
+    QString problem;
+    ASSERT_TRUE(LoadDevices(file, QString::fromLatin1(DatabasePassword), devices, problem)) << problem.toStdString();
+    EXPECT_EQ(devices.size(), 22);
+    for (const Device& device : devices)
+        EXPECT_TRUE(device.Watts > 0 && device.PowerFactor > 0 && device.PowerFactor <= 1) << device.Name.toStdString();
+
+    EXPECT_FALSE(LoadDevices(file, "another password", devices, problem));
+    EXPECT_TRUE(devices.isEmpty());
+    EXPECT_FALSE(problem.isEmpty());
+    QFile damaged(folder.path() + "Damaged.vt4");
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(4096, 'x'));
+    damaged.close();
+    problem.clear();
+    EXPECT_FALSE(LoadDevices(damaged.fileName(), QString::fromLatin1(DatabasePassword), devices, problem));
+    EXPECT_FALSE(problem.isEmpty());
 }
 
 TEST(SelectorRequest, PricelistCodesLoseOnlyTheirCountrySuffix)

@@ -1,6 +1,6 @@
 #include "dev/core/DatabaseVersion.h"
 
-#include "support/database/DbConnection.h"
+#include "dev/core/EngineDatabase.h"
 #include "support/database/DbTable.h"
 
 #include <QDate>
@@ -18,12 +18,7 @@ std::optional<QString> ReadDatabaseVersionText(const QString& file, const QStrin
         return std::nullopt;
     try {
         db::DbConnection connection;
-        connection.DatabaseName = QStringLiteral("EngineData");
-        connection.FileName = file;
-        connection.Password = password;
-        connection.ReadOnly = true;
-        // The received password is the only one there is.
-        connection.OnPassword = [](db::DbConnection&, bool& Continue) { Continue = false; };
+        SetUpReadOnly(connection, QStringLiteral("EngineData"), file, password);
         db::DbTable info(connection);
         info.TableName = QStringLiteral("Info");
         info.Open();

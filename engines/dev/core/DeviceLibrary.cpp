@@ -1,8 +1,7 @@
 #include "dev/core/DeviceLibrary.h"
 
+#include "dev/core/EngineDatabase.h"
 #include "support/Error.h"
-#include "support/database/DbConnection.h"
-#include "support/database/DbQuery.h"
 
 #include <cmath>
 
@@ -13,19 +12,11 @@ bool LoadDevices(const QString& AFile, const QString& APassword, QList<Device>& 
     ADevices.clear();
     try {
         db::DbConnection connection;
-        connection.DatabaseName = QStringLiteral("Devices.vt4");
-        connection.FileName = AFile;
-        connection.ReadOnly = true;
-        connection.Password = APassword;
-        connection.OnPassword = [](db::DbConnection&, bool& AContinue) { AContinue = false; };
-        db::DbQuery query(connection);
-        query.Sql = QStringLiteral("SELECT Name, Category, Watts, PowerFactor FROM Devices ORDER BY Category, Name");
-        query.Open();
-        while (query.CanFetchMore())
-            query.FetchMore(1000);
-        for (int row = 0; row < query.FetchedCount(); ++row) {
-            Device device{query.Value(row, 0), query.Value(row, 1), query.Value(row, 2).toDouble(),
-                          query.Value(row, 3).toDouble()};
+        SetUpReadOnly(connection, QStringLiteral("Devices.vt4"), AFile, APassword);
+        for (const auto& row : Rows(connection, QStringLiteral("SELECT * FROM Devices ORDER BY Category, Name"))) {
+            Device device{row.value(QStringLiteral("Name")), row.value(QStringLiteral("Category")),
+                          row.value(QStringLiteral("Watts")).toDouble(),
+                          row.value(QStringLiteral("PowerFactor")).toDouble()};
             // A damaged row is left out rather than let into the sums.
             if (device.Name.isEmpty() || !(device.Watts > 0) || !std::isfinite(device.Watts) ||
                 !(device.PowerFactor > 0) || device.PowerFactor > 1)

@@ -1,8 +1,7 @@
 #include "dev/core/Pricelist.h"
 
-#include "support/database/DbConnection.h"
+#include "dev/core/EngineDatabase.h"
 #include "support/database/DbError.h"
-#include "support/database/DbQuery.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -21,26 +20,12 @@ Pricelist ReadPricelist(const QString& cataloguePath, const QString& password)
     }
     try {
         db::DbConnection connection;
-        connection.DatabaseName = QStringLiteral("Pricelist");
-        connection.FileName = pricelist.File;
-        connection.Password = password;
-        connection.ReadOnly = true;
-        connection.OnPassword = [](db::DbConnection&, bool& Continue) { Continue = false; };
-        db::DbQuery query(connection);
-        query.Sql = QStringLiteral("SELECT ProductCode, Description, Price FROM Items WHERE (Price > 0) "
-                                   "ORDER BY ProductCode");
-        query.Open();
-        while (query.CanFetchMore())
-            if (query.FetchMore(256) == 0)
-                break;
-        for (int row = 0; row < query.FetchedCount(); ++row) {
-            PriceItem item;
-            item.ProductCode = query.Value(row, 0);
-            item.Description = query.Value(row, 1);
-            item.Price = query.Value(row, 2).toDouble();
-            pricelist.Items.append(item);
-        }
-        query.Close();
+        SetUpReadOnly(connection, QStringLiteral("Pricelist"), pricelist.File, password);
+        const auto rows = Rows(connection, QStringLiteral("SELECT ProductCode, Description, Price FROM Items "
+                                                          "WHERE (Price > 0) ORDER BY ProductCode"));
+        for (const auto& row : rows)
+            pricelist.Items.append({row.value(QStringLiteral("ProductCode")), row.value(QStringLiteral("Description")),
+                                    row.value(QStringLiteral("Price")).toDouble()});
         connection.Close();
     } catch (const db::DbError& error) {
         pricelist.Items.clear();

@@ -1,7 +1,7 @@
 #include "dev/core/ProductDataFile.h"
 
-#include "support/database/DbConnection.h"
-#include "support/database/DbQuery.h"
+#include "dev/core/EngineDatabase.h"
+#include "support/Error.h"
 
 #include <QHash>
 
@@ -9,38 +9,12 @@
 
 namespace vantor::devengine {
 
-namespace {
-
-// Every row of a query as text, by column name.
-QList<QHash<QString, QString>> Rows(db::DbConnection& AConnection, const QString& ASql)
-{
-    db::DbQuery query(AConnection);
-    query.Sql = ASql;
-    query.Open();
-    while (query.CanFetchMore())
-        query.FetchMore(1000);
-    QList<QHash<QString, QString>> rows;
-    for (int row = 0; row < query.FetchedCount(); ++row) {
-        QHash<QString, QString> values;
-        for (int field = 0; field < query.FieldCount(); ++field)
-            values.insert(query.FieldNames().at(field), query.Value(row, field));
-        rows.append(values);
-    }
-    return rows;
-}
-
-} // namespace
-
 bool LoadProductData(const QString& AFile, const QString& APassword, ProductData& AData, QString& AProblem)
 {
     AData = {};
     try {
         db::DbConnection connection;
-        connection.DatabaseName = QStringLiteral("Data.vt4");
-        connection.FileName = AFile;
-        connection.ReadOnly = true;
-        connection.Password = APassword;
-        connection.OnPassword = [](db::DbConnection&, bool& AContinue) { AContinue = false; };
+        SetUpReadOnly(connection, QStringLiteral("Data.vt4"), AFile, APassword);
 
         for (const auto& row : Rows(connection, QStringLiteral("SELECT * FROM Blocks"))) {
             BatteryBlock block;

@@ -1,13 +1,12 @@
 #include "dev/ui/RequirementForm.h"
 
 #include "dev/ui/InventoryDialog.h"
+#include "dev/ui/SegmentRow.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFontMetrics>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -131,27 +130,7 @@ QButtonGroup* RequirementForm::AddChoice(const QString& ALabel, const QStringLis
 {
     auto* row = new QWidget(this);
     row->setObjectName(QLatin1String(AName));
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto* group = new QButtonGroup(row);
-    group->setExclusive(true);
-    for (int i = 0; i < AChoices.size(); ++i) {
-        auto* button = new QPushButton(AChoices[i], row);
-        button->setCheckable(true);
-        button->setChecked(i == ACurrent);
-        button->setCursor(Qt::PointingHandCursor);
-        button->setAutoDefault(false);
-        button->setAccessibleName(ALabel + QLatin1Char(' ') + AChoices[i]);
-        // The first and last buttons get the rounded ends of the row.
-        button->setProperty("segment", i == 0 ? "first" : i + 1 == AChoices.size() ? "last" : "middle");
-        // Room for the bold text of the checked button.
-        QFont bold = button->font();
-        bold.setBold(true);
-        button->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(button->text()) + 30);
-        group->addButton(button, i);
-        layout->addWidget(button);
-    }
+    QButtonGroup* group = MakeSegmentRow(row, AChoices, ACurrent, ALabel);
     connect(group, &QButtonGroup::idClicked, this, &RequirementForm::Changed);
     form_->addRow(ALabel, row);
     return group;

@@ -81,18 +81,15 @@ void SolutionsPanel::Recalculate(RequirementForm& AForm)
     if (problem.isEmpty())
         solutions_ = FindSolutions(context_.Products->Data, request_, context_.Prices.Prices);
     table_->Show(solutions_, request_.Redundancy, context_.Prices);
+    const QString needs = texts(TextId::NeedsSummary)
+                              .arg(texts.Number(request_.Watts), texts.Number(request_.VoltAmperes),
+                                   texts.Number(request_.AutonomyMinutes));
     if (!problem.isEmpty())
         summary_->setText(problem);
     else if (solutions_.isEmpty())
-        summary_->setText(texts(TextId::NeedsSummary)
-                              .arg(texts.Number(request_.Watts), texts.Number(request_.VoltAmperes),
-                                   texts.Number(request_.AutonomyMinutes)) +
-                          QStringLiteral("\n") + texts(TextId::NoSolutions));
+        summary_->setText(needs + QLatin1Char('\n') + texts(TextId::NoSolutions));
     else
-        summary_->setText(texts(TextId::NeedsSummary)
-                              .arg(texts.Number(request_.Watts), texts.Number(request_.VoltAmperes),
-                                   texts.Number(request_.AutonomyMinutes)) +
-                          QStringLiteral("  \u00B7  ") + texts(TextId::SolutionCount).arg(solutions_.size()));
+        summary_->setText(needs + QStringLiteral("  \u00B7  ") + texts(TextId::SolutionCount).arg(solutions_.size()));
     MarkProblem(summary_, !problem.isEmpty() || solutions_.isEmpty());
     emit ChoiceChanged(table_->SelectedRow() >= 0);
 }

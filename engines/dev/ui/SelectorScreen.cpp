@@ -7,9 +7,11 @@
 #include "dev/ui/QuoteDialog.h"
 #include "dev/ui/RequirementForm.h"
 #include "dev/ui/ScreenStyle.h"
+#include "dev/ui/SegmentRow.h"
 
 #include "EmbeddedLogoRoot.h"
 
+#include <QButtonGroup>
 #include <QDate>
 #include <QDesktopServices>
 #include <QDir>
@@ -23,6 +25,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vantor::devengine {
 
@@ -226,35 +230,21 @@ QWidget* SelectorScreen::BuildFooter()
     // The shell offers two of the four selectors; the switch reaches all.
     auto* switcher = new QWidget(footer);
     switcher->setObjectName(QStringLiteral("SelectorSwitch"));
-    auto* switchLayout = new QHBoxLayout(switcher);
-    switchLayout->setContentsMargins(0, 0, 0, 0);
-    switchLayout->setSpacing(0);
-    const std::pair<SelectorKind, TextId> kinds[] = {{SelectorKind::Base, TextId::SwitchBase},
-                                                     {SelectorKind::Advanced, TextId::SwitchAdvanced},
-                                                     {SelectorKind::Modular, TextId::SwitchModular},
-                                                     {SelectorKind::Runtime, TextId::SwitchRuntime}};
-    for (std::size_t i = 0; i < std::size(kinds); ++i) {
-        const auto [kind, text] = kinds[i];
-        auto* button = new QPushButton(texts(text), switcher);
-        button->setCheckable(true);
-        button->setChecked(kind == context_.Kind);
-        button->setAutoDefault(false);
-        button->setCursor(Qt::PointingHandCursor);
-        button->setAccessibleName(SelectorTitle(kind, context_.Settings.LanguageId));
+    const SelectorKind kinds[] = {SelectorKind::Base, SelectorKind::Advanced, SelectorKind::Modular,
+                                  SelectorKind::Runtime};
+    QStringList names{texts(TextId::SwitchBase), texts(TextId::SwitchAdvanced), texts(TextId::SwitchModular),
+                      texts(TextId::SwitchRuntime)};
+    const auto current = std::find(std::begin(kinds), std::end(kinds), context_.Kind) - std::begin(kinds);
+    QButtonGroup* group = MakeSegmentRow(switcher, names, static_cast<int>(current), QString());
+    for (int i = 0; i < names.size(); ++i) {
+        QAbstractButton* button = group->button(i);
+        button->setAccessibleName(SelectorTitle(kinds[i], context_.Settings.LanguageId));
         button->setToolTip(button->accessibleName());
-        button->setProperty("segment", i == 0 ? "first" : i + 1 == std::size(kinds) ? "last" : "middle");
-        // Room for the bold text of the checked button.
-        QFont bold = button->font();
-        bold.setBold(true);
-        button->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(button->text()) + 34);
-        connect(button, &QPushButton::clicked, this, [this, button, kind = kind] {
-            if (kind == context_.Kind)
-                button->setChecked(true);
-            else
-                emit SelectorRequested(kind);
-        });
-        switchLayout->addWidget(button);
     }
+    connect(group, &QButtonGroup::idClicked, this, [this, kinds](int AId) {
+        if (kinds[AId] != context_.Kind)
+            emit SelectorRequested(kinds[AId]);
+    });
     layout->addWidget(switcher);
     layout->addSpacing(16);
     status_ = new QLabel(footer);

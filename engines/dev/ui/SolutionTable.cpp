@@ -13,12 +13,15 @@ QString ConfigurationText(const Solution& ASolution, int ARedundancy, const Engi
     return ATexts(TextId::SingleUnit);
 }
 
+QString CabinetText(const Solution& ASolution, const EngineTexts& ATexts)
+{
+    return ASolution.Cabinets > 0 ? ATexts(TextId::CabinetsOf).arg(ASolution.Cabinets).arg(ASolution.Cabinet)
+                                  : ATexts(TextId::InternalBattery);
+}
+
 QString BatteryText(const Solution& ASolution, const EngineTexts& ATexts)
 {
-    const QString cabinets = ASolution.Cabinets > 0
-                                 ? ATexts(TextId::CabinetsOf).arg(ASolution.Cabinets).arg(ASolution.Cabinet)
-                                 : ATexts(TextId::InternalBattery);
-    return cabinets + QStringLiteral(" \u00B7 ") +
+    return CabinetText(ASolution, ATexts) + QStringLiteral(" \u00B7 ") +
            ATexts(TextId::StringsOfBlocks).arg(ASolution.Strings).arg(ASolution.BlocksPerString);
 }
 
@@ -102,10 +105,7 @@ void SolutionTable::Show(const QList<Solution>& ASolutions, int ARedundancy, con
         else
             cell(ConfigurationColumn, configuration);
         // The cabinets in the cell, the strings with them in the tip.
-        const QString cabinets = solution.Cabinets > 0
-                                     ? texts_(TextId::CabinetsOf).arg(solution.Cabinets).arg(solution.Cabinet)
-                                     : texts_(TextId::InternalBattery);
-        cell(BatteryColumn, cabinets)->setToolTip(BatteryText(solution, texts_));
+        cell(BatteryColumn, CabinetText(solution, texts_))->setToolTip(BatteryText(solution, texts_));
         QString runtime = RuntimeText(solution.Minutes, texts_);
         if (solution.BelowAutonomy)
             runtime += QStringLiteral(" \u2013 ") + texts_(TextId::BelowAutonomy);

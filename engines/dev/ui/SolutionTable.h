@@ -41,6 +41,7 @@ private:
 
 // The texts of a solution's cells, for the table and the tests.
 QString ConfigurationText(const Solution& ASolution, int ARedundancy, const EngineTexts& ATexts);
+QString CabinetText(const Solution& ASolution, const EngineTexts& ATexts);
 QString BatteryText(const Solution& ASolution, const EngineTexts& ATexts);
 QString RuntimeText(const Runtime& ARuntime, const EngineTexts& ATexts);
 QString TraceText(const Solution& ASolution, const EngineTexts& ATexts);
