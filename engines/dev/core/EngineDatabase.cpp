@@ -4,8 +4,7 @@
 
 namespace vantor::devengine {
 
-void SetUpReadOnly(db::DbConnection& AConnection, const QString& AName, const QString& AFile,
-                   const QString& APassword)
+void SetUpReadOnly(db::DbConnection& AConnection, const QString& AName, const QString& AFile, const QString& APassword)
 {
     AConnection.DatabaseName = AName;
     AConnection.FileName = AFile;

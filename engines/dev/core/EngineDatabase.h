@@ -12,8 +12,7 @@ namespace vantor::devengine {
 
 // Sets AConnection up for AFile. The received password is the only one
 // there is: no other is asked for.
-void SetUpReadOnly(db::DbConnection& AConnection, const QString& AName, const QString& AFile,
-                   const QString& APassword);
+void SetUpReadOnly(db::DbConnection& AConnection, const QString& AName, const QString& AFile, const QString& APassword);
 
 // Every row of a query as text, by column name. Raises the database
 // layer's errors.

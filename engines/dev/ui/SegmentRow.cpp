@@ -7,8 +7,7 @@
 
 namespace vantor::devengine {
 
-QButtonGroup* MakeSegmentRow(QWidget* ARow, const QStringList& AChoices, int ACurrent,
-                             const QString& AAccessiblePrefix)
+QButtonGroup* MakeSegmentRow(QWidget* ARow, const QStringList& AChoices, int ACurrent, const QString& AAccessiblePrefix)
 {
     auto* layout = new QHBoxLayout(ARow);
     layout->setContentsMargins(0, 0, 0, 0);
