@@ -2,6 +2,10 @@
 # Installs the Debian packages the build and the tests need, only those missing.
 # Usage: setup.sh [--tests | --maker]
 # Each issue that brings a dependency adds it to one of the lists below.
+#
+# The base system these lists build on: Debian 12 with the packages of
+# priority required, important and standard (a default installation without
+# a desktop), plus git to fetch the sources and, when not run as root, sudo.
 set -euo pipefail
 
 # Needed to build and run the programs.
@@ -17,7 +21,7 @@ BUILD_PACKAGES=(
 # Needed only by the tests, the fuzz targets and the benchmarks.
 TEST_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils xauth libx11-dev openbox
+  xvfb xdotool x11-utils x11-apps xauth libx11-dev openbox
   clang libclang-rt-dev gcc-multilib clang-format
   fonts-dejavu-core
   curl openssl time
@@ -29,23 +33,40 @@ MAKER_PACKAGES=(
   minisign
 )
 
-want=("${BUILD_PACKAGES[@]}")
-case "${1:-}" in
-  --tests) want+=("${TEST_PACKAGES[@]}" "${MAKER_PACKAGES[@]}") ;;
-  --maker) want+=("${MAKER_PACKAGES[@]}") ;;
-esac
+# Every program outside the base system that a test, benchmark or script
+# runs. The setup_packages test checks that each comes from a package of the
+# lists above (or one they depend on): a new machine has nothing else.
+USED_PROGRAMS=(
+  cmake ctest cpack ninja pkg-config cc clang clang++ clang-format readelf
+  Xvfb xdotool xwd xprop xwininfo openbox
+  openssl /usr/bin/time minisign
+  pdftotext desktop-file-validate appstreamcli
+)
 
-missing=()
-for p in "${want[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
+setup_main() {
+  local want=("${BUILD_PACKAGES[@]}")
+  case "${1:-}" in
+    --tests) want+=("${TEST_PACKAGES[@]}" "${MAKER_PACKAGES[@]}") ;;
+    --maker) want+=("${MAKER_PACKAGES[@]}") ;;
+  esac
+
+  local missing=() p
+  for p in "${want[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
   fi
-done
+}
 
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  SUDO=""
-  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Sourced (by the package check), it only defines the lists.
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  setup_main "$@"
 fi
