@@ -25,6 +25,9 @@ while [ $# -gt 0 ]; do
     --url) URL=$2; shift 2 ;;
     --out) OUT=$2; shift 2 ;;
     --demo) DEMO=yes; shift ;;
+    --allow-unsigned* | *ALLOW_UNSIGNED_UPDATES*)
+      echo "make-release: a release never reads unsigned update manifests; it trusts the key of --key alone" >&2
+      exit 2 ;;
     *) usage ;;
   esac
 done
@@ -43,7 +46,7 @@ fi
 bash tools/setup.sh --maker
 BUILD=build-release
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVANTOR_BUILD_TESTS=OFF \
-  -DVANTOR_VERSION="$VERSION" -DVANTOR_UPDATE_PUBLIC_KEYS="$KEY_LINE" >/dev/null
+  -DVANTOR_VERSION="$VERSION" -DVANTOR_UPDATE_PUBLIC_KEYS="$KEY_LINE" -DVANTOR_ALLOW_UNSIGNED_UPDATES=OFF >/dev/null
 ninja -C "$BUILD"
 mkdir -p "$OUT"
 OUT=$(cd "$OUT" && pwd)

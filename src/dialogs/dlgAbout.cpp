@@ -74,8 +74,8 @@ QString FormatOneString(const QString& ATemplate, const QString& AValue)
     return FormatPercentS(ATemplate, {AValue});
 }
 
-TFrmAbout::TFrmAbout(QWidget* AOwner, TOemDataLoader ALoadOemData)
-    : QDialog(AOwner), loadOemData_(std::move(ALoadOemData))
+TFrmAbout::TFrmAbout(QWidget* AOwner, TOemDataLoader ALoadOemData, bool AUnsignedUpdates)
+    : QDialog(AOwner), loadOemData_(std::move(ALoadOemData)), unsignedUpdates_(AUnsignedUpdates)
 {
     setObjectName(QStringLiteral("FrmAbout"));
     BuildControls();
@@ -350,10 +350,10 @@ void TFrmAbout::AddPricelistPage()
     pricelistPage_->FitColumns();
 }
 
-void RunAboutDialog(QWidget* AOwner, TOemDataLoader ALoadOemData)
+void RunAboutDialog(QWidget* AOwner, TOemDataLoader ALoadOemData, bool AUnsignedUpdates)
 {
     try {
-        RunModal(new TFrmAbout(AOwner, std::move(ALoadOemData)), [](TFrmAbout&, int) {});
+        RunModal(new TFrmAbout(AOwner, std::move(ALoadOemData), AUnsignedUpdates), [](TFrmAbout&, int) {});
     } catch (...) {
         // Whatever went wrong, also outside the standard exceptions.
         ShowErrorMessage(QStringLiteral("Vantorix"), QStringLiteral("IDS_MESSAGES_11"), true);

@@ -40,7 +40,9 @@ class TFrmAbout : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TFrmAbout(QWidget* AOwner, TOemDataLoader ALoadOemData);
+    // AUnsignedUpdates: the build reads unsigned update manifests, which
+    // the module list says beside the program's version.
+    TFrmAbout(QWidget* AOwner, TOemDataLoader ALoadOemData, bool AUnsignedUpdates = false);
     ~TFrmAbout() override;
 
     // Closes the pricelist too; see FormClose.
@@ -95,11 +97,12 @@ private:
     TOemDataLoader loadOemData_;
     QString homePage_;
     TPricelistPage* pricelistPage_ = nullptr;
+    bool unsignedUpdates_ = false;
     bool closed_ = false;
 };
 
 // Creates the dialog centred on AOwner, shows it modally and releases it.
 // Errors raised meanwhile are reported as "IDS_MESSAGES_11".
-void RunAboutDialog(QWidget* AOwner, TOemDataLoader ALoadOemData);
+void RunAboutDialog(QWidget* AOwner, TOemDataLoader ALoadOemData, bool AUnsignedUpdates = false);
 
 } // namespace vantor

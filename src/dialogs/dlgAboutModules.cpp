@@ -37,6 +37,11 @@ void TFrmAbout::FillModulesList()
     TInfoVersion own;
     GetFileVersion(QCoreApplication::applicationFilePath(), own);
     AddModuleVersionRow(root + QStringLiteral("Vantor"), own);
+    if (unsignedUpdates_ && lvModules->rowCount() > 0) {
+        // Whoever reads this list should see that any server on the way decides what this build installs.
+        QTableWidgetItem* version = lvModules->item(lvModules->rowCount() - 1, 1);
+        version->setText(version->text() + QStringLiteral(", unsigned updates"));
+    }
     TInfoVersion updater;
     GetFileVersion(root + QStringLiteral("Updater"), updater);
     AddModuleVersionRow(root + QStringLiteral("Updater"), updater);

@@ -29,6 +29,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <cstdio>
+
 namespace vantor {
 
 namespace {
@@ -411,8 +413,13 @@ void TFrmVantorMain::MyIdleHandler()
 void TFrmVantorMain::CheckForUpdates()
 {
     // Only the keys compiled into the program are trusted.
+    const TUpdateChannel& channel = CompiledUpdateChannel();
+    if (channel.Kind == TUpdateChannel::TKind::Refused) {
+        std::fprintf(stderr, "Vantor: updates are refused: %s\n", qPrintable(channel.Why));
+        return;
+    }
     vantor::CheckForUpdates(this, UpdateServerHost(GlobalSetupData.SetupFile), GlobalSetupData.OemId, InstalledVersion,
-                            CompiledUpdateKeys());
+                            channel.Keys);
 }
 
 void TFrmVantorMain::actSetupExecute()
@@ -431,7 +438,9 @@ void TFrmVantorMain::actSetupExecute()
 
 void TFrmVantorMain::actAboutExecute()
 {
-    RunAboutDialog(this, [this](TOemData& AOemData, bool InfoLogo) { return LoadOemData(AOemData, InfoLogo); });
+    RunAboutDialog(
+        this, [this](TOemData& AOemData, bool InfoLogo) { return LoadOemData(AOemData, InfoLogo); },
+        CompiledUpdateChannel().Kind == TUpdateChannel::TKind::Unsigned);
 }
 
 } // namespace vantor

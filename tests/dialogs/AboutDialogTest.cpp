@@ -89,6 +89,14 @@ TEST_F(AboutDialogTest, ModuleRows)
                                                   root + "Catalogues/380/", root + "Catalogues/380/"}));
         EXPECT_EQ(dialog.lvModules->horizontalHeaderItem(1)->text(), QStringLiteral(" ") + GetText("IDS_CONTAINER_10"));
     }
+    {
+        // A build that reads unsigned manifests says so beside its version.
+        TFrmAbout dialog(nullptr, NoBranding, true);
+        EXPECT_TRUE(Column(dialog, 1).first().endsWith(", unsigned updates")) << Column(dialog, 1).first().toStdString();
+        EXPECT_EQ(Column(dialog, 1).filter("unsigned").size(), 1);
+        TFrmAbout signedBuild(nullptr, NoBranding);
+        EXPECT_TRUE(Column(signedBuild, 1).filter("unsigned").isEmpty());
+    }
 
     // A missing Updater gives no row; a pricelist whose validity is no date
     // gives none either, and the same for a pricelist marked not valid.

@@ -1,6 +1,7 @@
 // The signature verifier against the minisign program itself: what the tool
 // signs verifies, and every change the tool refuses is refused here too.
 #include "update/Minisign.h"
+#include "update/UpdateKeys.h"
 #include "testlib/MinisignTool.h"
 #include "testlib/TempFolder.h"
 
@@ -133,6 +134,27 @@ TEST_F(MinisignTest, PublicKeyLinesMustBeExactlyAnEd25519Key)
     QByteArray raw = QByteArray::fromBase64(line);
     raw[1] = 'D'; // a signature algorithm, not a key's
     EXPECT_FALSE(ParsePublicKey(raw.toBase64()).has_value());
+}
+
+// A build never falls back to unsigned manifests because its keys are unusable.
+TEST_F(MinisignTest, TheChannelIsSignedWithAUsableKeyAndRefusedWithout)
+{
+    const QByteArray good = signer->PublicKeyLine();
+    QByteArray mistyped = good;
+    mistyped[2] = mistyped[2] == 'U' ? 'V' : 'U'; // still base64, no longer "Ed"
+    ASSERT_FALSE(ParsePublicKey(mistyped));
+
+    const TUpdateChannel signedChannel = UpdateChannelFor(mistyped + ',' + good, false);
+    EXPECT_EQ(signedChannel.Kind, TUpdateChannel::TKind::Signed);
+    EXPECT_EQ(signedChannel.Keys.size(), 1);
+    for (const bool allowUnsigned : {false, true}) {
+        const TUpdateChannel none = UpdateChannelFor(mistyped, allowUnsigned);
+        EXPECT_EQ(none.Kind, TUpdateChannel::TKind::Refused) << "with keys, never unsigned";
+        EXPECT_TRUE(none.Keys.isEmpty());
+        EXPECT_FALSE(none.Why.isEmpty());
+    }
+    EXPECT_EQ(UpdateChannelFor("", false).Kind, TUpdateChannel::TKind::Refused);
+    EXPECT_EQ(UpdateChannelFor("", true).Kind, TUpdateChannel::TKind::Unsigned);
 }
 
 } // namespace

@@ -1,0 +1,70 @@
+# The update channel's keys, checked when CMake configures with the rules the
+# program applies at run time: standard base64 of exactly 42 bytes, the
+# algorithm "Ed", an 8-byte key id and a 32-byte Ed25519 key. A key that does
+# not decode stops the configuration: the program would drop it.
+
+set(vantor_base64_alphabet "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/")
+
+# Sets OUT to the bytes of TEXT as lower-case hex, or to "" when TEXT is no
+# strict base64 (padding only at the end, unused bits zero).
+function(vantor_base64_to_hex text out)
+  string(LENGTH "${text}" length)
+  math(EXPR remainder "${length} % 4")
+  if(length EQUAL 0 OR NOT remainder EQUAL 0)
+    set(${out} "" PARENT_SCOPE)
+    return()
+  endif()
+  set(padding 0)
+  if(text MATCHES "==$")
+    set(padding 2)
+  elseif(text MATCHES "=$")
+    set(padding 1)
+  endif()
+  math(EXPR data_length "${length} - ${padding}")
+  string(SUBSTRING "${text}" 0 ${data_length} data)
+  if(NOT data MATCHES "^[A-Za-z0-9+/]*$")
+    set(${out} "" PARENT_SCOPE)
+    return()
+  endif()
+  set(hex "")
+  set(bits 0)
+  set(count 0)
+  math(EXPR last "${data_length} - 1")
+  foreach(i RANGE 0 ${last})
+    string(SUBSTRING "${data}" ${i} 1 char)
+    string(FIND "${vantor_base64_alphabet}" "${char}" value)
+    math(EXPR bits "(${bits} << 6) | ${value}")
+    math(EXPR count "${count} + 6")
+    if(count GREATER_EQUAL 8)
+      math(EXPR count "${count} - 8")
+      math(EXPR byte "(${bits} >> ${count}) & 255" OUTPUT_FORMAT HEXADECIMAL)
+      string(SUBSTRING "${byte}" 2 -1 digits)
+      string(LENGTH "${digits}" digits_length)
+      if(digits_length EQUAL 1)
+        set(digits "0${digits}")
+      endif()
+      string(TOLOWER "${digits}" digits)
+      string(APPEND hex "${digits}")
+      math(EXPR bits "${bits} & ((1 << ${count}) - 1)")
+    endif()
+  endforeach()
+  if(NOT bits EQUAL 0)
+    set(hex "")
+  endif()
+  set(${out} "${hex}" PARENT_SCOPE)
+endfunction()
+
+# Stops the configuration unless every key of the list decodes as a minisign
+# Ed25519 public key.
+function(vantor_check_update_keys keys)
+  foreach(key IN LISTS keys)
+    string(STRIP "${key}" stripped)
+    vantor_base64_to_hex("${stripped}" hex)
+    string(LENGTH "${hex}" hex_length)
+    # 42 bytes; "Ed" is 45 64.
+    if(NOT hex_length EQUAL 84 OR NOT hex MATCHES "^4564")
+      message(FATAL_ERROR "VANTOR_UPDATE_PUBLIC_KEYS: \"${key}\" does not decode as a minisign Ed25519 public key "
+                          "(the second line of the .pub file that \"minisign -G\" writes)")
+    endif()
+  endforeach()
+endfunction()
