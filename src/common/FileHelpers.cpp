@@ -4,6 +4,11 @@
 #include "support/FileSystem.h"
 #include "support/FileVersion.h"
 #include "support/Process.h"
+#include "support/UserFolders.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
 
 namespace vantor {
 
@@ -17,6 +22,13 @@ void ListInto(const QString& folder, bool withPath, QStringList& list, platform:
     const QString prefix = folder.endsWith('/') ? folder : folder + '/';
     for (QString& name : list)
         name.prepend(prefix);
+}
+
+// Anything at the path, a dangling link included.
+bool SomethingAt(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
 }
 
 } // namespace
@@ -33,7 +45,7 @@ QString GetTempFolder()
 
 QString GetTempWorkFolder(bool Create)
 {
-    const QString folder = GetTempFolder() + QLatin1String(StagingFolderName);
+    const QString folder = platform::UserCacheFolder() + QLatin1Char('/') + QLatin1String(StagingFolderName);
     if (Create)
         platform::CreatePrivateFolder(folder);
     return folder;
@@ -41,12 +53,24 @@ QString GetTempWorkFolder(bool Create)
 
 bool IsTempWorkFolderUsable()
 {
-    return platform::IsOwnFolder(GetTempWorkFolder(false));
+    const QString folder = GetTempWorkFolder(false);
+    if (platform::IsPrivateFolder(folder))
+        return true;
+    static bool reported = false;
+    if (!reported && SomethingAt(folder.chopped(1))) {
+        reported = true;
+        std::fprintf(stderr, "Vantor: the staging folder %s is not private to this user; it is not used\n",
+                     qPrintable(folder));
+    }
+    return false;
 }
 
 void DeleteTempWorkFolder()
 {
-    platform::DeleteFolderTree(GetTempWorkFolder(false));
+    const QString folder = GetTempWorkFolder(false);
+    // Nothing there is the usual case and says nothing.
+    if (SomethingAt(folder.chopped(1)) && IsTempWorkFolderUsable())
+        platform::DeleteFolderTree(folder);
 }
 
 bool GetFileVersion(const QString& FileName, TInfoVersion& Version)
@@ -79,8 +103,9 @@ void ListFiles(const QString& Folder, bool WithPath, QStringList& List)
 
 bool StartProgram(const QString& Program, const QString& Parameters)
 {
-    const QString commandLine = Parameters.isEmpty() ? Program : Program + ' ' + Parameters;
-    return platform::StartDetached(commandLine);
+    // The program is one argument whatever its path holds; only the
+    // parameters are a command line.
+    return platform::StartDetachedArguments(QStringList{Program} + platform::SplitCommandLine(Parameters));
 }
 
 } // namespace vantor

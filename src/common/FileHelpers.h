@@ -18,13 +18,15 @@ QString GetCataloguesFolder();
 // The user's temporary folder ($TMPDIR, else /tmp) with a trailing "/".
 QString GetTempFolder();
 
-// GetTempFolder() + "Vantor/", the staging folder of updates. With Create it
-// is made (mode 0700) when missing; failures are not reported.
+// The staging folder of updates: the user's cache folder ($XDG_CACHE_HOME,
+// else ~/.cache) + "Vantor/Staging/", a folder nobody else may enter. With
+// Create it is made (mode 0700) when missing; failures are not reported.
 QString GetTempWorkFolder(bool Create);
 
-// The staging folder lies in shared ground: it may be used, and deleted, only
-// when it is a real folder of the current user (not a link, not another
-// user's). Callers that write into it check this first.
+// The staging folder may be used, and deleted, only when it is a real folder
+// of the current user (not a link) that nobody else can enter. Callers that
+// write into it check this first. A folder that fails is reported once on
+// standard error.
 bool IsTempWorkFolderUsable();
 
 // Deletes the staging folder with everything in it, never following links
@@ -43,8 +45,8 @@ std::int64_t FileSizeOf(const QString& FileName);
 void ListSubfolders(const QString& Folder, bool WithPath, QStringList& List);
 void ListFiles(const QString& Folder, bool WithPath, QStringList& List);
 
-// Starts Program with Parameters as one command line (Program alone when
-// Parameters is empty); no quotes are added. True when it started.
+// Starts Program (one argument, blanks and all) with Parameters split as a
+// command line (blanks outside double quotes separate). True when it started.
 bool StartProgram(const QString& Program, const QString& Parameters);
 
 } // namespace vantor

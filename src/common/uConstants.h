@@ -18,7 +18,7 @@ inline constexpr const char* CataloguesFolderName = "Catalogues/";
 inline constexpr const char* DevicesDatabaseRelative = "Data/Devices.vt4";
 inline constexpr const char* CatalogueDatabaseName = "Catalogue.vt4";
 inline constexpr const char* PricelistDatabaseName = "Pricelist.vt4";
-inline constexpr const char* StagingFolderName = "Vantor/";
+inline constexpr const char* StagingFolderName = "Vantor/Staging/";
 
 // Password of the pricelist databases, also handed to the engine.
 inline constexpr const char* DatabasePassword = "R4Vu7kad9e";

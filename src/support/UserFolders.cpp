@@ -26,4 +26,14 @@ QString UserConfigFolder()
     return FromEnvironment("XDG_CONFIG_HOME", ".config");
 }
 
+QString UserCacheFolder()
+{
+    return FromEnvironment("XDG_CACHE_HOME", ".cache");
+}
+
+QString UserStateFolder()
+{
+    return FromEnvironment("XDG_STATE_HOME", ".local/state");
+}
+
 } // namespace vantor::platform

@@ -13,4 +13,10 @@ QString UserDataFolder();
 // $XDG_CONFIG_HOME, else ~/.config (no trailing "/").
 QString UserConfigFolder();
 
+// $XDG_CACHE_HOME, else ~/.cache (no trailing "/").
+QString UserCacheFolder();
+
+// $XDG_STATE_HOME, else ~/.local/state (no trailing "/").
+QString UserStateFolder();
+
 } // namespace vantor::platform

@@ -110,7 +110,8 @@ void CheckForUpdates(QWidget* MainWindow, const QString& ServerHost, std::int32_
     };
 
     const QString staging = GetTempWorkFolder(true);
-    // The staging folder lies in shared ground; a foreign or linked one is not used.
+    // Whoever can enter the staging folder could swap what is installed: one
+    // that is not private to the user is not used (and reported once).
     if (!IsTempWorkFolderUsable()) {
         giveFocusBack();
         return;

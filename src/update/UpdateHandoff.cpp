@@ -7,27 +7,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 
 namespace vantor {
-
-namespace {
-
-QString Parameter(const char* name, const QString& value)
-{
-    return QStringLiteral("%1\"%2\"").arg(QLatin1String(name), value);
-}
-
-// The program path is one argument of its own, so a program folder with
-// blanks needs no quoting; the parameters split as the updater expects them.
-bool StartWithParameters(const QString& program, const QString& parameters)
-{
-    QStringList arguments{program};
-    arguments += platform::SplitCommandLine(parameters);
-    return platform::StartDetachedArguments(arguments);
-}
-
-} // namespace
 
 bool InstallProgramUpdate(const QString& PackageFile, const CloseMainWindowFn& CloseMainWindow)
 {
@@ -92,23 +73,24 @@ bool StartUpdater(const QString& StagingFolder, const CloseMainWindowFn& CloseMa
         if (!unpackFolder(folder))
             return false;
 
-    if (!StartWithParameters(GlobalSetupData.RootPath + QLatin1String(UpdaterProgramName), BuildUpdaterCommandLine()))
+    // An argument list: a path may hold blanks or quotes.
+    if (!platform::StartDetachedArguments(QStringList{GlobalSetupData.RootPath + QLatin1String(UpdaterProgramName)} +
+                                          BuildUpdaterArguments()))
         return false;
     if (CloseMainWindow)
         CloseMainWindow();
     return true;
 }
 
-QString BuildUpdaterCommandLine()
+QStringList BuildUpdaterArguments()
 {
-    const QStringList parameters{
-        Parameter("/SP=", GetTempWorkFolder(false)),
-        Parameter("/DP=", GlobalSetupData.RootPath + QStringLiteral("Data/")),
-        Parameter("/CP=", GetCataloguesFolder()),
-        Parameter("/LF=", GlobalSetupData.LanguageFile),
-        Parameter("/LI=", GlobalSetupData.LanguageId),
+    return {
+        QStringLiteral("/SP=") + GetTempWorkFolder(false),
+        QStringLiteral("/DP=") + GlobalSetupData.RootPath + QStringLiteral("Data/"),
+        QStringLiteral("/CP=") + GetCataloguesFolder(),
+        QStringLiteral("/LF=") + GlobalSetupData.LanguageFile,
+        QStringLiteral("/LI=") + GlobalSetupData.LanguageId,
     };
-    return parameters.join(QLatin1Char(' '));
 }
 
 } // namespace vantor

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -27,8 +28,9 @@ bool StartUpdater(const QString& StagingFolder, const CloseMainWindowFn& CloseMa
 // False when unpacking failed; the whole staging folder is then deleted.
 bool UnpackStagedFile(const QString& FileName);
 
-// The updater's five parameters: /SP="<staging>" /DP="<root>Data/"
-// /CP="<root>Catalogues/" /LF="<language file>" /LI="<language id>".
-QString BuildUpdaterCommandLine();
+// The updater's five parameters, one argument each (no quotes, never split
+// again): /SP=<staging> /DP=<root>Data/ /CP=<root>Catalogues/
+// /LF=<language file> /LI=<language id>.
+QStringList BuildUpdaterArguments();
 
 } // namespace vantor

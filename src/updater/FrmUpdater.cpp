@@ -175,9 +175,8 @@ void TFrmUpdater::FormClose()
 {
     if (!fUpdateOk)
         return;
-    // Quoted: the installation folder may hold blanks.
-    const QString program = QCoreApplication::applicationDirPath() + '/' + MainProgramName;
-    startProgram_('"' + program + '"', QString());
+    // The program path is one argument: the installation folder may hold blanks.
+    startProgram_(QCoreApplication::applicationDirPath() + '/' + MainProgramName, QString());
 }
 
 } // namespace vantor

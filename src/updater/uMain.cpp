@@ -1,5 +1,7 @@
 #include "updater/uMain.h"
 
+#include "support/FileSystem.h"
+
 #include <QFileInfo>
 
 namespace vantor {
@@ -48,8 +50,11 @@ bool ReadInputParameters(const QStringList& AParameters, TPaths& APaths, TGlobal
 {
     for (const QString& parameter : AParameters)
         ParseParameter(parameter, APaths, ASetup);
+    // What is installed comes from the staging folder: one that somebody else
+    // could enter, or a link to elsewhere, is never copied from.
     return !ASetup.LanguageFile.isEmpty() && QFileInfo(ASetup.LanguageFile).isFile() && !ASetup.LanguageId.isEmpty() &&
-           IsExistingFolder(APaths.Source) && IsExistingFolder(APaths.MainData) && IsExistingFolder(APaths.Catalogues);
+           IsExistingFolder(APaths.Source) && platform::IsPrivateFolder(APaths.Source) &&
+           IsExistingFolder(APaths.MainData) && IsExistingFolder(APaths.Catalogues);
 }
 
 } // namespace vantor

@@ -3,8 +3,10 @@
 #include "testlib/ScopedEnv.h"
 #include "testlib/TempFolder.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -60,20 +62,45 @@ TEST(ListFiles, WithPathJoinsExactlyOneSlashAndSkipsFolders)
     EXPECT_TRUE(folders.isEmpty());
 }
 
-TEST(StagingFolder, LivesInTheTemporaryFolderAndIsDeletedWithItsContent)
+TEST(StagingFolder, LivesInTheUsersCacheFolderAndIsDeletedWithItsContent)
 {
-    TempFolder tmp;
-    ScopedEnv scoped("TMPDIR", tmp.path().chopped(1)); // without the trailing slash
-    EXPECT_EQ(GetTempFolder(), tmp.path());
-    EXPECT_EQ(GetTempWorkFolder(false), tmp.path() + "Vantor/");
-    EXPECT_FALSE(QFile::exists(tmp.path() + "Vantor"));
+    TempFolder cache;
+    ScopedEnv scoped("XDG_CACHE_HOME", cache.path().chopped(1)); // without the trailing slash
+    EXPECT_EQ(GetTempWorkFolder(false), cache.path() + "Vantor/Staging/");
+    EXPECT_FALSE(QFile::exists(cache.path() + "Vantor/Staging"));
     EXPECT_FALSE(IsTempWorkFolderUsable());
 
     GetTempWorkFolder(true);
+    const QFile::Permissions others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    EXPECT_FALSE(QFileInfo(cache.path() + "Vantor/Staging").permissions() & others) << "nobody else may enter it";
     EXPECT_TRUE(IsTempWorkFolderUsable());
-    tmp.write("Vantor/Catalogues/380/Catalogue.vt4", "db");
+    cache.write("Vantor/Staging/Catalogues/380/Catalogue.vt4", "db");
     DeleteTempWorkFolder();
-    EXPECT_FALSE(QFile::exists(tmp.path() + "Vantor"));
+    EXPECT_FALSE(QFile::exists(cache.path() + "Vantor/Staging"));
+}
+
+TEST(StagingFolder, OneThatOthersMayEnterOrALinkIsNeverUsedNorDeletedThrough)
+{
+    TempFolder cache;
+    ScopedEnv scoped("XDG_CACHE_HOME", cache.path());
+    const QString staging = cache.path() + "Vantor/Staging";
+    cache.write("Vantor/Staging/Data/Data.vt4", "planted");
+    QFile::setPermissions(staging, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                                       QFile::WriteOther | QFile::ExeOther);
+    EXPECT_FALSE(IsTempWorkFolderUsable());
+    DeleteTempWorkFolder();
+    EXPECT_EQ(cache.read("Vantor/Staging/Data/Data.vt4"), "planted");
+
+    ASSERT_TRUE(QDir(staging).removeRecursively());
+    TempFolder elsewhere;
+    elsewhere.write("keep.txt", "kept");
+    ASSERT_TRUE(QFile::link(elsewhere.path(), staging));
+    GetTempWorkFolder(true);
+    EXPECT_FALSE(IsTempWorkFolderUsable()) << "a link, even to a private folder";
+    DeleteTempWorkFolder();
+    EXPECT_EQ(elsewhere.read("keep.txt"), "kept");
+    EXPECT_TRUE(QFileInfo(staging).isSymLink());
 }
 
 TEST(StartProgram, PassesParametersOrNoneAtAll)
@@ -103,6 +130,18 @@ TEST(StartProgram, PassesParametersOrNoneAtAll)
     EXPECT_EQ(runAndRead(""), "0:");
     EXPECT_EQ(runAndRead("\"/SP=/tmp/a b/\" /LI=ENG"), "2:/SP=/tmp/a b/ /LI=ENG");
     EXPECT_FALSE(StartProgram(dir.path() + "missing-program", ""));
+
+    // A program folder with blanks needs no quotes: the path is one argument.
+    const QString spaced = dir.makeFolder("Vantor App") + "/show-args.sh";
+    ASSERT_TRUE(QFile::copy(script, spaced));
+    QFile::remove(out);
+    ASSERT_TRUE(StartProgram(spaced, "/LI=ENG"));
+    QElapsedTimer timer;
+    timer.start();
+    while (!QFileInfo(out).size() && timer.elapsed() < 5000)
+        QThread::msleep(20);
+    QThread::msleep(50);
+    EXPECT_EQ(dir.read("args.txt").trimmed(), "1:/LI=ENG");
 }
 
 TEST(FileSizeOf, ReportsMissingAsMinusOne)

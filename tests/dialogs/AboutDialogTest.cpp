@@ -92,7 +92,8 @@ TEST_F(AboutDialogTest, ModuleRows)
     {
         // A build that reads unsigned manifests says so beside its version.
         TFrmAbout dialog(nullptr, NoBranding, true);
-        EXPECT_TRUE(Column(dialog, 1).first().endsWith(", unsigned updates")) << Column(dialog, 1).first().toStdString();
+        EXPECT_TRUE(Column(dialog, 1).first().endsWith(", unsigned updates"))
+            << Column(dialog, 1).first().toStdString();
         EXPECT_EQ(Column(dialog, 1).filter("unsigned").size(), 1);
         TFrmAbout signedBuild(nullptr, NoBranding);
         EXPECT_TRUE(Column(signedBuild, 1).filter("unsigned").isEmpty());

@@ -20,6 +20,8 @@ MODE=$3
 
 INST="$WORK/inst"
 TMPD="$WORK/tmp"
+# The staging folder, in the user's cache folder below HOME.
+STAGE="$WORK/home/.cache/Vantor/Staging"
 SERVER_ROOT="$WORK/server"
 RELEASE="$SERVER_ROOT/Updates/Vantorix/0"
 stop_all() {
@@ -91,7 +93,7 @@ snapshot() {
 }
 snapshot >"$WORK/before"
 
-env -u XDG_RUNTIME_DIR HOME="$WORK/home" TMPDIR="$TMPD" "${RUN_AS[@]}" "$INST/Vantor" 2>"$WORK/vantor.log" &
+env -u XDG_RUNTIME_DIR -u XDG_CACHE_HOME -u XDG_STATE_HOME HOME="$WORK/home" TMPDIR="$TMPD" "${RUN_AS[@]}" "$INST/Vantor" 2>"$WORK/vantor.log" &
 PROGRAM_PID=$!
 
 question=$(wait_for_window "$PROGRAM_PID" 60 "Confirmation") || fail "Vantor did not ask about the update"
@@ -108,8 +110,8 @@ if [ "$MODE" = tampered ]; then
   sleep 2
   kill -0 "$PROGRAM_PID" 2>/dev/null || fail "Vantor ended after the refusal"
   [ -z "$(installation_pids Updater)" ] || fail "Updater was started for a refused download"
-  [ ! -e "$TMPD/Vantor/Catalogues/380/Catalogue.Z" ] || fail "the refused package was kept in the staging folder"
-  [ ! -e "$TMPD/Vantor/Catalogues/380/Catalogue.vt4" ] || fail "the refused package was unpacked"
+  [ ! -e "$STAGE/Catalogues/380/Catalogue.Z" ] || fail "the refused package was kept in the staging folder"
+  [ ! -e "$STAGE/Catalogues/380/Catalogue.vt4" ] || fail "the refused package was unpacked"
   kill "$PROGRAM_PID"
   wait_for_exit "$PROGRAM_PID" 20 || fail "Vantor did not end"
   PROGRAM_PID=""
@@ -124,8 +126,8 @@ wait_for_exit "$PROGRAM_PID" 60 || fail "Vantor did not end after handing over"
 PROGRAM_PID=""
 grep -q "GET /Updates/Vantorix/0/Catalogues/380/Catalogue.Z" "$WORK/server.log" || fail "the catalogue was not downloaded"
 grep -q "GET /Updates/Vantorix/0/Catalogues/380/Pricelist.Z" "$WORK/server.log" || fail "the pricelist was not downloaded"
-[ -f "$TMPD/Vantor/Catalogues/380/Catalogue.vt4" ] || fail "the catalogue was not unpacked in the staging folder"
-[ ! -e "$TMPD/Vantor/Catalogues/380/Catalogue.Z" ] || fail "the package was not removed after unpacking"
+[ -f "$STAGE/Catalogues/380/Catalogue.vt4" ] || fail "the catalogue was not unpacked in the staging folder"
+[ ! -e "$STAGE/Catalogues/380/Catalogue.Z" ] || fail "the package was not removed after unpacking"
 
 updater=$(wait_for_title "Updater.*" 30) || fail "Updater did not show its window"
 UPDATER_PID=$(installation_pids Updater)
@@ -146,7 +148,7 @@ if [ "$MODE" = success ]; then
   PROGRAM_PID=$restarted
   wait_for_window "$PROGRAM_PID" 60 ".* - [0-9]+\.[0-9]+\.[0-9]+  \[.* : ITALY\]" >/dev/null || fail "the restarted Vantor shows no main window"
   # Its own update check may make the folder again, but finds nothing to fetch.
-  [ -z "$(find "$TMPD/Vantor" -mindepth 1 2>/dev/null)" ] || { ls -laR "$TMPD" >&2; fail "the restarted Vantor did not empty the staging folder"; }
+  [ -z "$(find "$STAGE" -mindepth 1 2>/dev/null)" ] || { ls -laR "$WORK/home/.cache" >&2; fail "the restarted Vantor did not empty the staging folder"; }
   cmp -s "$INST/Catalogues/380/Catalogue.vt4" "$WORK/out/380/Catalogue.vt4" || fail "the installation does not hold the new catalogue"
   cmp -s "$INST/Catalogues/380/Pricelist.vt4" "$WORK/out/380/Pricelist.vt4" || fail "the installation does not hold the new pricelist"
   leftovers=$(find "$INST" -name '*vantor-*' -o -name '.*.tmp' | head -5)

@@ -47,6 +47,8 @@ export QT_QPA_PLATFORM=xcb
 # hang on an allocator lock before it execs, and the program never starts.
 # An address that leads nowhere fails at once, without a fork.
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/no-session-bus"
+# The user's cache (the update staging folder) and state folders of the test.
+export XDG_CACHE_HOME="$WORK/cache" XDG_STATE_HOME="$WORK/state"
 
 # Visible windows of a process, one id a line.
 visible_windows() { xdotool search --onlyvisible --pid "$1" 2>/dev/null || true; }

@@ -81,7 +81,7 @@ protected:
 
     TempFolder program;
     TempFolder tmp;
-    ScopedEnv tmpdir{"TMPDIR", tmp.path()};
+    ScopedEnv cache{"XDG_CACHE_HOME", tmp.path()};
 };
 
 } // namespace
@@ -153,10 +153,11 @@ TEST_F(Startup, NoValidCatalogueIsFatal)
 
 TEST_F(Startup, LeftoverStagingFolderIsGoneBeforeTheConfigurationIsRead)
 {
-    tmp.write("Vantor/Data/Data.vt4", "old download");
+    tmp.write("Vantor/Staging/Data/Data.vt4", "old download");
+    QFile::setPermissions(tmp.path() + "Vantor/Staging", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     RecordingPresenter boxes; // the configuration is missing: start-up fails
     TFrmVantorMain window(program.path());
-    EXPECT_FALSE(QFile::exists(tmp.path() + "Vantor"));
+    EXPECT_FALSE(QFile::exists(tmp.path() + "Vantor/Staging"));
     EXPECT_EQ(boxes.shown.size(), 1);
 }
 

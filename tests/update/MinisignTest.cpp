@@ -1,9 +1,9 @@
 // The signature verifier against the minisign program itself: what the tool
 // signs verifies, and every change the tool refuses is refused here too.
 #include "update/Minisign.h"
-#include "update/UpdateKeys.h"
 #include "testlib/MinisignTool.h"
 #include "testlib/TempFolder.h"
+#include "update/UpdateKeys.h"
 
 #include <QFile>
 

@@ -86,7 +86,7 @@ TEST_F(SignedUpdateCheck, AReleaseSignedWithTheTrustedKeyInstalls)
     presenter.answers = {mrYes};
     Check();
     ASSERT_EQ(presenter.shown.size(), 1);
-    EXPECT_EQ(folder.read("Vantor/Catalogues/380/Catalogue.vt4"), "signed catalogue");
+    EXPECT_EQ(folder.read("Vantor/Staging/Catalogues/380/Catalogue.vt4"), "signed catalogue");
     EXPECT_FALSE(WaitForRecord().isEmpty());
     EXPECT_FALSE(window.isVisible());
 }
@@ -171,8 +171,8 @@ TEST_F(SignedUpdateCheck, AFileThatDiffersFromItsListingIsRefusedAndNothingIsHan
         Check();
         ASSERT_EQ(presenter.shown.size(), 2);
         EXPECT_EQ(presenter.shown[1].Text, GetText("IDS_CONTAINER_21"));
-        EXPECT_FALSE(StagedFiles().contains("Vantor/Catalogues/380/Catalogue.vt4"));
-        EXPECT_FALSE(StagedFiles().contains("Vantor/Catalogues/380/Catalogue.Z"));
+        EXPECT_FALSE(StagedFiles().contains("Vantor/Staging/Catalogues/380/Catalogue.vt4"));
+        EXPECT_FALSE(StagedFiles().contains("Vantor/Staging/Catalogues/380/Catalogue.Z"));
         EXPECT_FALSE(HandedOver());
         EXPECT_TRUE(window.isVisible());
     }
@@ -193,7 +193,7 @@ TEST_F(SignedUpdateCheck, AChangedProgramPackageIsNeverRun)
     ASSERT_EQ(presenter.shown.size(), 2);
     EXPECT_EQ(presenter.shown[1].Text, GetText("IDS_CONTAINER_21"));
     EXPECT_FALSE(HandedOver());
-    EXPECT_FALSE(QFileInfo::exists(folder.path() + "Vantor/setup"));
+    EXPECT_FALSE(QFileInfo::exists(folder.path() + "Vantor/Staging/setup"));
 }
 
 } // namespace

@@ -72,7 +72,7 @@ protected:
     QStringList StagedFiles() const
     {
         QStringList files;
-        QDirIterator it(folder.path() + "Vantor", QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(folder.path() + "Vantor/Staging", QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext())
             files.append(it.next().mid(folder.path().size()));
         return files;
@@ -91,7 +91,7 @@ protected:
     }
 
     test::TempFolder folder;
-    test::ScopedEnv tmp{"TMPDIR", folder.path()};
+    test::ScopedEnv cache{"XDG_CACHE_HOME", folder.path()};
     test::ScopedEnv recordFile{"VANTOR_RECORD_FILE", folder.path() + "record.txt"};
     test::RecordingPresenter presenter;
     test::HttpTestServer server;

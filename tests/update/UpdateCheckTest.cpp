@@ -117,7 +117,7 @@ TEST_F(UpdateCheck, ACorruptPackageShowsTheFailureAndRemovesTheStagingFolder)
     ASSERT_EQ(presenter.shown.size(), 2);
     EXPECT_EQ(presenter.shown[1].Text, GetText("IDS_UPDATER_03"));
     EXPECT_EQ(presenter.shown[1].Kind, TMsgDlgType::mtError);
-    EXPECT_FALSE(QFileInfo::exists(folder.path() + "Vantor"));
+    EXPECT_FALSE(QFileInfo::exists(folder.path() + "Vantor/Staging"));
     EXPECT_TRUE(window.isVisible());
 }
 
@@ -141,9 +141,9 @@ TEST_F(UpdateCheck, YesDownloadsUnpacksStartsTheUpdaterAndClosesTheWindow)
     presenter.answers = {mrYes};
     Check();
     ASSERT_EQ(presenter.shown.size(), 1);
-    EXPECT_EQ(folder.read("Vantor/Catalogues/380/Catalogue.vt4"), "new catalogue");
+    EXPECT_EQ(folder.read("Vantor/Staging/Catalogues/380/Catalogue.vt4"), "new catalogue");
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(WaitForRecord().startsWith((updater + "\n/SP=" + folder.path() + "Vantor/\n").toUtf8()));
+    EXPECT_TRUE(WaitForRecord().startsWith((updater + "\n/SP=" + folder.path() + "Vantor/Staging/\n").toUtf8()));
     // The pricelist offered is the one installed.
     EXPECT_EQ(server.CountRequests("GET", "/Catalogues/380/Pricelist.Z"), 0);
 }

@@ -67,7 +67,7 @@ protected:
     }
 
     test::TempFolder folder;
-    test::ScopedEnv tmp{"TMPDIR", folder.path()};
+    test::ScopedEnv cache{"XDG_CACHE_HOME", folder.path()};
     test::ScopedEnv recordFile{"VANTOR_RECORD_FILE", folder.path() + "record.txt"};
     QString record = folder.path() + "record.txt";
     QString staging;
@@ -84,16 +84,16 @@ TEST_F(UpdateHandoff, UnpacksStagedPackagesThenStartsTheUpdaterWithFiveArguments
     sources.write("Catalogue.vt4", "catalogue 380");
     Pack(staging + "Data/Data.Z", sources.path(), {sources.path() + "Data.vt4"});
     Pack(staging + "Data/Devices.Z", sources.path(), {sources.path() + "Devices.vt4"});
-    folder.write("Vantor/Data/Extra.vt4", "plain");
+    folder.write("Vantor/Staging/Data/Extra.vt4", "plain");
     QDir().mkpath(staging + "Catalogues/380");
     Pack(staging + "Catalogues/380/Catalogue.Z", sources.path(), {sources.path() + "Catalogue.vt4"});
 
     ASSERT_TRUE(StartUpdater(staging, close));
     EXPECT_EQ(closed, 1);
-    EXPECT_EQ(folder.read("Vantor/Data/Data.vt4"), "main database");
-    EXPECT_EQ(folder.read("Vantor/Data/Devices.vt4"), "devices database");
-    EXPECT_EQ(folder.read("Vantor/Data/Extra.vt4"), "plain");
-    EXPECT_EQ(folder.read("Vantor/Catalogues/380/Catalogue.vt4"), "catalogue 380");
+    EXPECT_EQ(folder.read("Vantor/Staging/Data/Data.vt4"), "main database");
+    EXPECT_EQ(folder.read("Vantor/Staging/Data/Devices.vt4"), "devices database");
+    EXPECT_EQ(folder.read("Vantor/Staging/Data/Extra.vt4"), "plain");
+    EXPECT_EQ(folder.read("Vantor/Staging/Catalogues/380/Catalogue.vt4"), "catalogue 380");
     EXPECT_FALSE(QFileInfo::exists(staging + "Data/Data.Z"));
     EXPECT_FALSE(QFileInfo::exists(staging + "Catalogues/380/Catalogue.Z"));
 
@@ -106,7 +106,7 @@ TEST_F(UpdateHandoff, UnpacksStagedPackagesThenStartsTheUpdaterWithFiveArguments
 TEST_F(UpdateHandoff, OnlyCataloguesStagedStillStartsTheUpdater)
 {
     InstallRecorder(GlobalSetupData.RootPath + "Updater");
-    folder.write("Vantor/Catalogues/250/Pricelist.vt4", "plain pricelist");
+    folder.write("Vantor/Staging/Catalogues/250/Pricelist.vt4", "plain pricelist");
     ASSERT_TRUE(StartUpdater(staging, close));
     EXPECT_EQ(Recorded().size(), 6);
     EXPECT_EQ(closed, 1);
@@ -115,9 +115,10 @@ TEST_F(UpdateHandoff, OnlyCataloguesStagedStillStartsTheUpdater)
 TEST_F(UpdateHandoff, ACorruptPackageRemovesTheStagingFolderAndStartsNothing)
 {
     InstallRecorder(GlobalSetupData.RootPath + "Updater");
-    folder.write("Vantor/Data/Data.vt4", "plain");
+    folder.write("Vantor/Staging/Data/Data.vt4", "plain");
     // Directory "", name "x", sizes 3 and 4, then four bytes that are no zlib stream.
-    folder.write("Vantor/Catalogues/380/Catalogue.Z", QByteArray("\x00\x01x\x03\x00\x00\x00\x04\x00\x00\x00junk", 16));
+    folder.write("Vantor/Staging/Catalogues/380/Catalogue.Z",
+                 QByteArray("\x00\x01x\x03\x00\x00\x00\x04\x00\x00\x00junk", 16));
     EXPECT_FALSE(StartUpdater(staging, close));
     EXPECT_EQ(closed, 0);
     EXPECT_FALSE(QFileInfo::exists(staging));
@@ -132,7 +133,7 @@ TEST_F(UpdateHandoff, AMissingUpdaterIsAFailureThatKeepsTheUnpackedFiles)
     Pack(staging + "Data/Data.Z", sources.path(), {sources.path() + "Data.vt4"});
     EXPECT_FALSE(StartUpdater(staging, close));
     EXPECT_EQ(closed, 0);
-    EXPECT_EQ(folder.read("Vantor/Data/Data.vt4"), "main database");
+    EXPECT_EQ(folder.read("Vantor/Staging/Data/Data.vt4"), "main database");
 }
 
 TEST_F(UpdateHandoff, TheProgramPackageStartsItsFirstEntryWithTheLanguageAndTheInstallation)
@@ -152,7 +153,7 @@ TEST_F(UpdateHandoff, TheProgramPackageStartsItsFirstEntryWithTheLanguageAndTheI
 
 TEST_F(UpdateHandoff, AnEmptyProgramPackageStaysAndNothingStarts)
 {
-    folder.write("Vantor/Setup.Z", "");
+    folder.write("Vantor/Staging/Setup.Z", "");
     EXPECT_FALSE(InstallProgramUpdate(staging + "Setup.Z", close));
     EXPECT_TRUE(QFileInfo::exists(staging + "Setup.Z"));
     EXPECT_FALSE(InstallProgramUpdate(staging + "Missing.Z", close));

@@ -117,19 +117,18 @@ TEST(UpdatePlan, CodesThatWouldLeaveTheStagingFolderAreNeverFetched)
     EXPECT_FALSE(MarkUpdates(data, Installed()));
 }
 
-TEST(UpdaterCommandLine, FiveQuotedParametersThatSplitIntoFiveArguments)
+TEST(UpdaterCommandLine, FiveArgumentsThatNoCharacterOfAPathCanSplitOrJoin)
 {
-    test::ScopedEnv tmp("TMPDIR", "/var/tmp");
-    GlobalSetupData.RootPath = "/opt/Vantor App/";
-    CataloguesFolder = "/opt/Vantor App/Catalogues/";
-    GlobalSetupData.LanguageFile = "/opt/Vantor App/Lang/Languages.xml";
+    test::ScopedEnv cache("XDG_CACHE_HOME", "/home/u/.cache");
+    // Blanks and a double quote: a command line split again would mangle both.
+    GlobalSetupData.RootPath = "/opt/Vantor \"App\" 2/";
+    CataloguesFolder = "/opt/Vantor \"App\" 2/Catalogues/";
+    GlobalSetupData.LanguageFile = "/opt/Vantor \"App\" 2/Lang/Languages.xml";
     GlobalSetupData.LanguageId = "REF";
-    const QString line = BuildUpdaterCommandLine();
-    EXPECT_EQ(line, "/SP=\"/var/tmp/Vantor/\" /DP=\"/opt/Vantor App/Data/\" /CP=\"/opt/Vantor App/Catalogues/\" "
-                    "/LF=\"/opt/Vantor App/Lang/Languages.xml\" /LI=\"REF\"");
-    EXPECT_EQ(platform::SplitCommandLine(line),
-              QStringList({"/SP=/var/tmp/Vantor/", "/DP=/opt/Vantor App/Data/", "/CP=/opt/Vantor App/Catalogues/",
-                           "/LF=/opt/Vantor App/Lang/Languages.xml", "/LI=REF"}));
+    EXPECT_EQ(BuildUpdaterArguments(),
+              QStringList({"/SP=/home/u/.cache/Vantor/Staging/", "/DP=/opt/Vantor \"App\" 2/Data/",
+                           "/CP=/opt/Vantor \"App\" 2/Catalogues/", "/LF=/opt/Vantor \"App\" 2/Lang/Languages.xml",
+                           "/LI=REF"}));
     GlobalSetupData = TGlobalSetupData();
     CataloguesFolder.clear();
 }

@@ -5,9 +5,12 @@
 #include "updater/uMain.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace vantor::test {
 namespace {
@@ -54,8 +57,14 @@ protected:
         return {"/SP=" + staging_, "/DP=" + data_, "/CP=" + catalogues_, "/LF=" + languageFile_, "/LI=ENG"};
     }
 
+    static QString Private(const QString& AFolder)
+    {
+        QFile::setPermissions(AFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return AFolder;
+    }
+
     TempFolder root_;
-    QString staging_ = root_.makeFolder("staging");
+    QString staging_ = Private(root_.makeFolder("staging"));
     QString data_ = root_.makeFolder("app/Data");
     QString catalogues_ = root_.makeFolder("app/Catalogues");
     QString languageFile_ = WriteUpdaterTranslations(root_.path());
@@ -86,6 +95,31 @@ TEST_F(UpdaterParameters, AreUsableOnlyWithTheLanguageFileTheLanguageAndAllThree
     }
 }
 
+// Whoever may enter the staging folder decides what is installed.
+TEST_F(UpdaterParameters, AStagingFolderThatIsNotTheUsersAloneIsRefused)
+{
+    const auto usableWith = [this](const QString& AStaging) {
+        TPaths paths;
+        TGlobalSetupData setup;
+        QStringList parameters = Valid();
+        parameters[0] = "/SP=" + AStaging;
+        return ReadInputParameters(parameters, paths, setup);
+    };
+    const QString open = root_.makeFolder("open");
+    QFile::setPermissions(open, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                    QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+    EXPECT_FALSE(usableWith(open)) << "others may enter it";
+    const QString link = root_.path() + "link";
+    ASSERT_TRUE(QFile::link(staging_, link));
+    EXPECT_FALSE(usableWith(link)) << "a link, even to a private folder";
+    if (::geteuid() == 0) {
+        const QString foreign = Private(root_.makeFolder("foreign"));
+        ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), 65534, 65534), 0);
+        EXPECT_FALSE(usableWith(foreign)) << "another user's";
+    }
+    EXPECT_TRUE(usableWith(staging_));
+}
+
 TEST_F(UpdaterParameters, TheProgramEndsAtOnceAndQuietlyOnUnusableOnesAndWaitsOtherwise)
 {
     const QList<QStringList> unusable = {
@@ -93,6 +127,7 @@ TEST_F(UpdaterParameters, TheProgramEndsAtOnceAndQuietlyOnUnusableOnesAndWaitsOt
         Valid() << "/LF=" + root_.path() + "missing.xml",
         Valid() << "/LI=",
         Valid() << "/DP=" + root_.path() + "missing",
+        Valid() << "/SP=" + root_.makeFolder("readable"), // others may look in
     };
     for (const QStringList& parameters : unusable) {
         QProcess updater;
