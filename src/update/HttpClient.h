@@ -30,7 +30,7 @@ struct HttpTimeouts {
     int Connect;
     int Stall;
     // The manifest and its signature, together, whatever the server does.
-    int ManifestDeadline = 60;
+    int ManifestDeadline = 15;
 };
 HttpTimeouts DefaultHttpTimeouts();
 void SetDefaultHttpTimeouts(const HttpTimeouts& Timeouts);

@@ -1,11 +1,14 @@
 #include "update/ManifestFetch.h"
 
 #include "common/IniFile.h"
+#include "update/AcceptedManifests.h"
 #include "update/DownloadFile.h"
 #include "update/HttpClient.h"
 
 #include <QDateTime>
 #include <QFile>
+
+#include <cstdio>
 
 namespace vantor {
 
@@ -66,10 +69,24 @@ TManifestFetch FetchUpdateManifest(const QString& ServerHost, std::int32_t OemId
             Why = QStringLiteral("the signed manifest is not usable: %1").arg(Why);
             return TManifestFetch::Refused;
         }
+        if (listing.Channel != OemId) {
+            Why = QStringLiteral("the signed manifest is for channel %1, not %2").arg(listing.Channel).arg(OemId);
+            return TManifestFetch::Refused;
+        }
         if (!IsListingCurrent(listing, QDateTime::currentDateTimeUtc().date())) {
             Why = QStringLiteral("the signed manifest expired on %1").arg(listing.Expires.toString(Qt::ISODate));
             return TManifestFetch::Refused;
         }
+        const TAcceptedManifests accepted(AcceptedManifestsFile());
+        const QDateTime newest = accepted.Newest(ServerHost, OemId);
+        if (newest.isValid() && listing.Issued < newest) {
+            Why = QStringLiteral("the signed manifest was issued %1, before the one accepted already (%2)")
+                      .arg(listing.Issued.toString(Qt::ISODate), newest.toString(Qt::ISODate));
+            return TManifestFetch::Refused;
+        }
+        if (!accepted.Remember(ServerHost, OemId, listing.Issued))
+            std::fprintf(stderr, "Vantor: cannot record the update manifest's issue time in %s\n",
+                         qPrintable(AcceptedManifestsFile()));
         Manifest.Listed = listing.Files;
     }
     ReadUpdateManifest(ini, Manifest.Data);

@@ -1,6 +1,8 @@
 // Fetching the update manifest for the check: within one deadline and a size
 // cap whatever the server does, and, when the build trusts signing keys, only
-// a manifest with a good signature by one of them that has not expired.
+// a manifest with a good signature by one of them, signed for this channel
+// (the OEM id), that has not expired and was issued no earlier than the
+// newest one this user accepted from that server (AcceptedManifests.h).
 #pragma once
 
 #include "update/ManifestListing.h"

@@ -2,6 +2,8 @@
 
 #include "common/IniFile.h"
 
+#include <QTimeZone>
+
 #include <algorithm>
 
 namespace vantor {
@@ -40,6 +42,23 @@ bool ParseEntry(const QString& Value, QString& Url, TListedFile& File)
 
 } // namespace
 
+QDateTime ParseIssued(const QString& Text)
+{
+    // Read as UTC directly: a local reading could fall into a daylight-saving gap.
+    if (Text.size() != 14 || !IsDigits(Text))
+        return {};
+    const QDate date = QDate::fromString(Text.left(8), QStringLiteral("yyyyMMdd"));
+    const QTime time = QTime::fromString(Text.mid(8), QStringLiteral("HHmmss"));
+    if (!date.isValid() || !time.isValid())
+        return {};
+    return QDateTime(date, time, QTimeZone::utc());
+}
+
+QString FormatIssued(const QDateTime& Issued)
+{
+    return Issued.toUTC().toString(QStringLiteral("yyyyMMddHHmmss"));
+}
+
 bool ReadManifestListing(const IniDocument& Manifest, TManifestListing& Listing, QString& Why)
 {
     Listing = TManifestListing();
@@ -57,11 +76,28 @@ bool ReadManifestListing(const IniDocument& Manifest, TManifestListing& Listing,
         }
         Listing.Files.insert(url, file);
     }
-    const QString expires = Manifest.readString(QStringLiteral("MAIN"), QStringLiteral("Expires")).trimmed();
+    const QString main = QStringLiteral("MAIN");
+    const QString expires = Manifest.readString(main, QStringLiteral("Expires")).trimmed();
     Listing.Expires = QDate::fromString(expires, QStringLiteral("yyyyMMdd"));
     if (expires.size() != 8 || !IsDigits(expires) || !Listing.Expires.isValid()) {
         Why = expires.isEmpty() ? QStringLiteral("it carries no expiry date")
                                 : QStringLiteral("its expiry date \"%1\" is no date").arg(expires);
+        return false;
+    }
+    // Without them a manifest signed for one channel would install on
+    // another, and an old one could be served again until it expires.
+    const QString channel = Manifest.readString(main, QStringLiteral("Channel")).trimmed();
+    if (!IsDigits(channel) || channel.size() > 9) {
+        Why = channel.isEmpty() ? QStringLiteral("it names no channel")
+                                : QStringLiteral("its channel \"%1\" is no number").arg(channel);
+        return false;
+    }
+    Listing.Channel = channel.toInt();
+    const QString issued = Manifest.readString(main, QStringLiteral("Issued")).trimmed();
+    Listing.Issued = ParseIssued(issued);
+    if (issued.size() != 14 || !IsDigits(issued) || !Listing.Issued.isValid()) {
+        Why = issued.isEmpty() ? QStringLiteral("it carries no issue time")
+                               : QStringLiteral("its issue time \"%1\" is no time").arg(issued);
         return false;
     }
     return true;

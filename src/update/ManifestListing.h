@@ -1,11 +1,14 @@
 // What a signed manifest adds to the update manifest: the list of files it
-// offers ("[FILES]", each value "SHA256 SIZE URL") and the last day it is
-// valid ("Expires" in "[MAIN]", YYYYMMDD, through the end of that day in UTC).
-// Readers that know nothing of them are unaffected.
+// offers ("[FILES]", each value "SHA256 SIZE URL"), and in "[MAIN]" the last
+// day it is valid ("Expires", YYYYMMDD, through the end of that day in UTC),
+// the OEM channel it was signed for ("Channel") and when it was made
+// ("Issued", YYYYMMDDHHMMSS in UTC). Readers that know nothing of them are
+// unaffected.
 #pragma once
 
 #include <QByteArray>
 #include <QDate>
+#include <QDateTime>
 #include <QHash>
 #include <QString>
 
@@ -24,15 +27,21 @@ using TListedFiles = QHash<QString, TListedFile>;
 struct TManifestListing {
     TListedFiles Files;
     QDate Expires;
+    int Channel = -1;
+    QDateTime Issued; // UTC
 };
 
-// Reads "[FILES]" and "Expires". False, with the reason in Why, when an entry
-// of the list is malformed, one URL is listed with two different contents, or
-// the date is missing or no date.
+// Reads "[FILES]", "Expires", "Channel" and "Issued". False, with the reason
+// in Why, when an entry of the list is malformed, one URL is listed with two
+// different contents, or one of the three values is missing or malformed.
 bool ReadManifestListing(const IniDocument& Manifest, TManifestListing& Listing, QString& Why);
 
 // True through the end of the expiry day in UTC.
 bool IsListingCurrent(const TManifestListing& Listing, const QDate& TodayUtc);
+
+// "Issued" as read (invalid for anything but 14 digits of a UTC time) and written.
+QDateTime ParseIssued(const QString& Text);
+QString FormatIssued(const QDateTime& Issued);
 
 // One value of "[FILES]", as the maker's tools write it.
 QString FormatListedFile(const QString& Url, const TListedFile& File);

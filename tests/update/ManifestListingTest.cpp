@@ -2,6 +2,8 @@
 #include "update/ManifestListing.h"
 #include "common/IniFile.h"
 
+#include <QTimeZone>
+
 #include <gtest/gtest.h>
 
 namespace vantor {
@@ -19,7 +21,7 @@ bool Read(const QByteArray& AText, TManifestListing& AListing, QString& AWhy)
 TEST(ManifestListing, ReadsEveryEntryByUrlAndTheExpiryDate)
 {
     const QByteArray text =
-        "[MAIN]\r\nExpires = 20301231 \r\n[FILES]\r\n"
+        "[MAIN]\r\nExpires = 20301231 \r\nChannel=3\r\nIssued=20301230235959\r\n[FILES]\r\n"
         "one=" +
         Hash +
         " 123 http://host/Updates/Vantorix/0/Data/Data.Z\r\n"
@@ -30,6 +32,9 @@ TEST(ManifestListing, ReadsEveryEntryByUrlAndTheExpiryDate)
     QString why;
     ASSERT_TRUE(Read(text, listing, why)) << why.toStdString();
     EXPECT_EQ(listing.Expires, QDate(2030, 12, 31));
+    EXPECT_EQ(listing.Channel, 3);
+    EXPECT_EQ(listing.Issued, QDateTime(QDate(2030, 12, 30), QTime(23, 59, 59), QTimeZone::utc()));
+    EXPECT_EQ(FormatIssued(listing.Issued), "20301230235959");
     ASSERT_EQ(listing.Files.size(), 2);
     EXPECT_EQ(listing.Files.value("http://host/Updates/Vantorix/0/Data/Data.Z").Size, 123);
     EXPECT_EQ(listing.Files.value("http://host/Updates/Vantorix/0/Data/Data.Z").Sha256, Hash);
@@ -39,7 +44,7 @@ TEST(ManifestListing, ReadsEveryEntryByUrlAndTheExpiryDate)
 
 TEST(ManifestListing, MalformedEntriesConflictsAndDatesSpoilTheWholeListing)
 {
-    const QByteArray expires = "[MAIN]\r\nExpires=20301231\r\n";
+    const QByteArray expires = "[MAIN]\r\nExpires=20301231\r\nChannel=0\r\nIssued=20261210120000\r\n";
     const QList<QPair<const char*, QByteArray>> cases = {
         {"upper-case hash", expires + "[FILES]\r\n1=" + Hash.toUpper() + " 1 http://h/a\r\n"},
         {"short hash", expires + "[FILES]\r\n1=" + Hash.left(63) + " 1 http://h/a\r\n"},
@@ -52,6 +57,10 @@ TEST(ManifestListing, MalformedEntriesConflictsAndDatesSpoilTheWholeListing)
         {"no expiry date", "[FILES]\r\n1=" + Hash + " 1 http://h/a\r\n"},
         {"expiry date is no date", "[MAIN]\r\nExpires=20300231\r\n"},
         {"expiry date with a sign", "[MAIN]\r\nExpires=+2030123\r\n"},
+        {"no channel", "[MAIN]\r\nExpires=20301231\r\nIssued=20261210120000\r\n"},
+        {"channel is no number", "[MAIN]\r\nExpires=20301231\r\nChannel=-1\r\nIssued=20261210120000\r\n"},
+        {"no issue time", "[MAIN]\r\nExpires=20301231\r\nChannel=0\r\n"},
+        {"issue time is no time", "[MAIN]\r\nExpires=20301231\r\nChannel=0\r\nIssued=20261210246000\r\n"},
     };
     for (const auto& [name, text] : cases) {
         SCOPED_TRACE(name);

@@ -24,8 +24,11 @@ struct ToolRun {
     QString errors;
 };
 
-ToolRun Publish(const QString& release, const QString& url, const QStringList& options = {})
+// Releases served outside /Updates/Vantorix/<n>/ name their channel.
+ToolRun Publish(const QString& release, const QString& url, QStringList options = {})
 {
+    if (!url.contains("/Updates/Vantorix/") && !options.contains("--channel"))
+        options << "--channel" << "0";
     QProcess tool;
     tool.start(VANTOR_PUBLISH, QStringList{release, "--url", url} + options);
     tool.waitForFinished(60000);
@@ -152,7 +155,39 @@ TEST_F(PublishTool, ListsEveryLinkedFileWithItsSizeAndHashAndSignsWithMinisign)
     EXPECT_FALSE(QFile::exists(release.path() + "VersionControl.txt.minisig"));
     ini.loadFile(release.path() + "VersionControl.txt");
     ASSERT_TRUE(ReadManifestListing(ini, listing, why));
-    EXPECT_EQ(listing.Expires, QDate::currentDate().addDays(90));
+    EXPECT_EQ(listing.Expires, QDate::currentDate().addDays(30));
+}
+
+TEST_F(PublishTool, BindsTheManifestToItsChannelAndItsTime)
+{
+    Catalogue("380", "20250102", "20250103", false);
+    const auto stamp = [this] {
+        IniDocument ini;
+        ini.loadFile(release.path() + "VersionControl.txt");
+        TManifestListing listing;
+        QString why;
+        EXPECT_TRUE(ReadManifestListing(ini, listing, why)) << why.toStdString();
+        return listing;
+    };
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-1);
+    ASSERT_EQ(Publish(release.path(), "https://h/Updates/Vantorix/3/").exitCode, 0);
+    TManifestListing listing = stamp();
+    EXPECT_EQ(listing.Channel, 3) << "from the URL";
+    EXPECT_GE(listing.Issued, before);
+    EXPECT_LE(listing.Issued, QDateTime::currentDateTimeUtc().addSecs(1));
+
+    ASSERT_EQ(Publish(release.path(), "https://h/Updates/Vantorix/3/", {"--channel", "0"}).exitCode, 0);
+    EXPECT_EQ(stamp().Channel, 0) << "--channel wins";
+
+    const QByteArray published = release.read("VersionControl.txt");
+    const ToolRun nameless = Publish(release.path(), "https://h/updates/", {"--channel", "x"});
+    EXPECT_EQ(nameless.exitCode, 2);
+    QProcess tool; // no channel anywhere
+    tool.start(VANTOR_PUBLISH, QStringList{release.path(), "--url", "https://h/updates/"});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(tool.exitCode(), 2);
+    EXPECT_TRUE(tool.readAllStandardError().contains("names no channel"));
+    EXPECT_EQ(release.read("VersionControl.txt"), published);
 }
 
 TEST_F(PublishTool, AFailedSignatureOrAWrongDateChangesNothing)

@@ -38,14 +38,20 @@ protected:
                QByteArray::number(ABody.size()) + ' ' + server.Url(APath).toUtf8();
     }
     // A manifest offering catalogue 380 (and the program when AProgram),
-    // listing AListed, signed by AKey; served with its signature.
+    // listing AListed, signed by AKey for channel AChannel at AIssued; served
+    // with its signature. An empty value leaves its key out.
     QByteArray Publish(const QList<QByteArray>& AListed, const test::MinisignKeyPair& AKey = *signer,
-                       const QByteArray& AExpires = "20991231", bool AProgram = false)
+                       const QByteArray& AExpires = "20991231", bool AProgram = false,
+                       const QByteArray& AChannel = "7", const QByteArray& AIssued = "20261201120000")
     {
         const QByteArray base = server.Url("").toUtf8();
         QByteArray manifest = "[MAIN]\r\n";
         if (!AExpires.isEmpty())
             manifest += "Expires=" + AExpires + "\r\n";
+        if (!AChannel.isEmpty())
+            manifest += "Channel=" + AChannel + "\r\n";
+        if (!AIssued.isEmpty())
+            manifest += "Issued=" + AIssued + "\r\n";
         if (AProgram)
             manifest += "ProgramVersion=2.2\r\nProgramLink_NoAdmin=" + base + "/Program/Setup.Z\r\n";
         manifest += "CataloguesLink=" + base +
@@ -119,6 +125,9 @@ TEST_F(SignedUpdateCheck, AManifestThatDoesNotHoldEndsSilentlyWithNothingElseFet
         {"expired",
          [&] { Publish({listed}, *signer, QDate::currentDate().addDays(-2).toString("yyyyMMdd").toUtf8()); }},
         {"without an expiry date", [&] { Publish({listed}, *signer, {}); }},
+        {"signed for another channel", [&] { Publish({listed}, *signer, "20991231", false, "1"); }},
+        {"naming no channel", [&] { Publish({listed}, *signer, "20991231", false, {}); }},
+        {"without an issue time", [&] { Publish({listed}, *signer, "20991231", false, "7", {}); }},
     };
     for (const auto& [name, serve] : cases) {
         SCOPED_TRACE(name);
@@ -130,6 +139,33 @@ TEST_F(SignedUpdateCheck, AManifestThatDoesNotHoldEndsSilentlyWithNothingElseFet
         EXPECT_TRUE(StagedFiles().isEmpty());
         EXPECT_TRUE(window.isVisible());
     }
+}
+
+// An attacker on the way may serve an old signed manifest again, to hold
+// back a release or bring back a withdrawn one.
+TEST_F(SignedUpdateCheck, AManifestIssuedBeforeOneAcceptedAlreadyIsIgnored)
+{
+    const QByteArray package = PackageOf("Catalogue.vt4", "catalogue");
+    server.Route(cataloguePath, test::HttpRoute::Ok(package));
+    const QByteArray listed = Listing(cataloguePath, package);
+    const auto asked = [this, &listed](const QByteArray& AIssued) {
+        presenter.shown.clear();
+        presenter.answers = {mrNo};
+        Publish({listed}, *signer, "20991231", false, "7", AIssued);
+        Check();
+        return presenter.shown.size() == 1;
+    };
+    EXPECT_TRUE(asked("20261201120000"));
+    EXPECT_TRUE(asked("20261201120000")) << "the same manifest again";
+    EXPECT_TRUE(asked("20261202080000")) << "a newer one, though it offers nothing newer than the first";
+    EXPECT_FALSE(asked("20261201120000")) << "the first again, after the newer one";
+    EXPECT_FALSE(asked("20261202075959"));
+
+    // Remembered per server: another server's manifests start afresh.
+    presenter.shown.clear();
+    presenter.answers = {mrNo};
+    Check(QStringLiteral("localhost:%1").arg(server.Port()));
+    EXPECT_EQ(presenter.shown.size(), 1);
 }
 
 TEST_F(SignedUpdateCheck, AFileThatDiffersFromItsListingIsRefusedAndNothingIsHandedOver)

@@ -92,6 +92,7 @@ protected:
 
     test::TempFolder folder;
     test::ScopedEnv cache{"XDG_CACHE_HOME", folder.path()};
+    test::ScopedEnv state{"XDG_STATE_HOME", folder.path() + "state"};
     test::ScopedEnv recordFile{"VANTOR_RECORD_FILE", folder.path() + "record.txt"};
     test::RecordingPresenter presenter;
     test::HttpTestServer server;

@@ -15,6 +15,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QRegularExpression>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -156,7 +157,14 @@ QString EscapePercent(const QString& text)
 
 } // namespace
 
-QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlIn, const QDate& Expires)
+int ChannelOfUrl(const QString& BaseUrl)
+{
+    static const QRegularExpression channel(QStringLiteral("/Updates/Vantorix/([0-9]{1,9})/?$"));
+    const QRegularExpressionMatch match = channel.match(BaseUrl);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlIn, const ManifestStamp& Stamp)
 {
     const QString release = QDir(ReleaseFolderIn).absolutePath() + QLatin1Char('/');
     if (!QFileInfo(release).isDir())
@@ -167,10 +175,16 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
         throw PublishError(QStringLiteral("cannot create a scratch folder"));
     int counter = 0;
 
-    if (!Expires.isValid())
+    if (!Stamp.Expires.isValid())
         throw PublishError(QStringLiteral("the expiry date is no date"));
+    if (Stamp.Channel < 0)
+        throw PublishError(QStringLiteral("no channel: name it with --channel, or publish below /Updates/Vantorix/<n>/"));
+    if (!Stamp.Issued.isValid())
+        throw PublishError(QStringLiteral("the issue time is no time"));
     QStringList main{QStringLiteral("[MAIN]"),
-                     QStringLiteral("Expires=") + Expires.toString(QStringLiteral("yyyyMMdd"))};
+                     QStringLiteral("Expires=") + Stamp.Expires.toString(QStringLiteral("yyyyMMdd")),
+                     QStringLiteral("Channel=") + QString::number(Stamp.Channel),
+                     QStringLiteral("Issued=") + FormatIssued(Stamp.Issued)};
     const auto add = [&main](const char* key, const QString& value) {
         main.append(QLatin1String(key) + QLatin1Char('=') + value);
     };
@@ -268,7 +282,7 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
 
 void PublishRelease(const QString& ReleaseFolder, const QString& BaseUrl, const PublishOptions& Options)
 {
-    const QByteArray manifest = BuildManifest(ReleaseFolder, BaseUrl, Options.Expires);
+    const QByteArray manifest = BuildManifest(ReleaseFolder, BaseUrl, Options.Stamp);
     const QDir release(ReleaseFolder);
     const QString target = release.filePath(QLatin1String(ManifestFileName));
     const QString signatureTarget = release.filePath(QLatin1String(ManifestSignatureFileName));

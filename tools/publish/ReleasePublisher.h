@@ -10,7 +10,8 @@
 //                             packaged, under the same file names in every
 //                             catalogue folder
 //   VersionControl.txt        written here, with "[FILES]" (size, SHA-256 and
-//                             URL of every file it links to) and "Expires"
+//                             URL of every file it links to), "Expires",
+//                             "Channel" and "Issued"
 //   VersionControl.txt.minisig  its signature, made by minisign (--sign)
 #pragma once
 
@@ -18,6 +19,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 namespace vantor::publish {
@@ -27,13 +29,24 @@ public:
     using Error::Error;
 };
 
+// What binds a manifest to its channel and its time: valid through Expires,
+// for the installations of OEM id Channel, made at Issued (UTC).
+struct ManifestStamp {
+    QDate Expires;
+    int Channel = -1;
+    QDateTime Issued = QDateTime::currentDateTimeUtc();
+};
+
+// The channel a release URL names: the number in ".../Updates/Vantorix/<n>/";
+// -1 when it names none.
+int ChannelOfUrl(const QString& BaseUrl);
+
 // The manifest text for ReleaseFolder served at BaseUrl (a trailing "/" is
-// added when missing), valid through Expires. Throws PublishError naming the
-// file at fault.
-QByteArray BuildManifest(const QString& ReleaseFolder, const QString& BaseUrl, const QDate& Expires);
+// added when missing). Throws PublishError naming the file at fault.
+QByteArray BuildManifest(const QString& ReleaseFolder, const QString& BaseUrl, const ManifestStamp& Stamp);
 
 struct PublishOptions {
-    QDate Expires;
+    ManifestStamp Stamp;
     // A minisign secret key: the manifest is signed with the minisign program,
     // which asks for the key's password on the terminal if it has one. Empty:
     // unsigned (the maker runs "minisign -S" on the manifest afterwards).
