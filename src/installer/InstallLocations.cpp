@@ -10,6 +10,7 @@ namespace {
 const QString MainSection = QStringLiteral("Installation");
 const QString ProgramSection = QStringLiteral("ProgramFiles");
 const QString DesktopSection = QStringLiteral("DesktopFiles");
+const QString DataSection = QStringLiteral("DataFiles");
 
 QStringList Values(const IniDocument& ADocument, const QString& ASection)
 {
@@ -42,6 +43,7 @@ bool ReadInstallRecord(const QString& AFile, TInstallRecord& ARecord)
     ARecord.Folder = document.readString(MainSection, QStringLiteral("Folder"));
     ARecord.Version = document.readString(MainSection, QStringLiteral("Version"));
     ARecord.ProgramFiles = Values(document, ProgramSection);
+    ARecord.DataFiles = Values(document, DataSection);
     ARecord.DesktopFiles = Values(document, DesktopSection);
     return !ARecord.Folder.isEmpty();
 }
@@ -53,6 +55,7 @@ QByteArray InstallRecordBytes(const TInstallRecord& ARecord)
     document.writeString(MainSection, QStringLiteral("Folder"), ARecord.Folder);
     document.writeString(MainSection, QStringLiteral("Version"), ARecord.Version);
     WriteList(document, ProgramSection, ARecord.ProgramFiles);
+    WriteList(document, DataSection, ARecord.DataFiles);
     WriteList(document, DesktopSection, ARecord.DesktopFiles);
     return document.toBytes();
 }

@@ -22,6 +22,7 @@ struct TInstallRecord {
     QString Folder;           // the installation, absolute, no trailing "/"
     QString Version;          // "a.b.c.d"
     QStringList ProgramFiles; // relative to Folder
+    QStringList DataFiles;    // the shipped databases and catalogues, relative to Folder
     QStringList DesktopFiles; // relative to DataHome
 };
 

@@ -10,6 +10,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -110,7 +111,39 @@ void RemoveEmptyFolders(const QString& ABase, const QStringList& ARelativeFiles)
         ::rmdir(QFile::encodeName(ABase + QLatin1Char('/') + folder).constData());
 }
 
+// A folder that holds anything at all (a missing one holds nothing).
+bool HoldsEntries(const QString& AFolder)
+{
+    return !QDir(AFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).isEmpty();
+}
+
+bool IsControl(QChar AChar)
+{
+    return AChar.category() == QChar::Other_Control;
+}
+
 } // namespace
+
+bool HasControlCharacter(const QString& AFolder)
+{
+    return std::any_of(AFolder.begin(), AFolder.end(), IsControl);
+}
+
+QString PrintableFolder(const QString& AFolder)
+{
+    QString printable;
+    for (const QChar c : AFolder) {
+        if (c == QLatin1Char('\n'))
+            printable += QLatin1String("\\n");
+        else if (c == QLatin1Char('\t'))
+            printable += QLatin1String("\\t");
+        else if (IsControl(c))
+            printable += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            printable += c;
+    }
+    return printable;
+}
 
 QString VersionText(std::uint64_t AVersion)
 {
@@ -203,6 +236,10 @@ TInstallResult TInstaller::Install(const QString& AFolder, const QString& ALangu
 {
     TInstallResult result;
     result.Folder = AFolder;
+    if (HasControlCharacter(AFolder)) {
+        result.Status = TInstallStatus::BadFolderName;
+        return result;
+    }
     if (AFolder == release_.Folder) {
         result.Status = TInstallStatus::SameFolder;
         return result;
@@ -218,6 +255,15 @@ TInstallResult TInstaller::Install(const QString& AFolder, const QString& ALangu
         result.Status = TInstallStatus::LinkInTheWay;
         return result;
     }
+    TInstallRecord previous;
+    const bool recorded = ReadInstallRecord(locations_.RecordFile(), previous) && previous.Folder == AFolder;
+    // Someone's folder of other things is not taken over; one an uninstall
+    // left settings in, or the recorded one, is Vantor's.
+    if (!upgrade && !force_ && HoldsEntries(AFolder) && !recorded &&
+        !Exists(AFolder + QLatin1Char('/') + SettingsFile)) {
+        result.Status = TInstallStatus::NotVantorFolder;
+        return result;
+    }
 
     // What the installer makes itself goes through the same all-or-nothing copy.
     QTemporaryDir staging;
@@ -225,17 +271,19 @@ TInstallResult TInstaller::Install(const QString& AFolder, const QString& ALangu
         return result;
     const QString generated = staging.path();
     bool staged = true;
+    TInstallRecord record;
+    if (recorded) {
+        record.ProgramFiles = previous.ProgramFiles;
+        record.DataFiles = previous.DataFiles;
+    }
     if (!Exists(AFolder + QLatin1Char('/') + SettingsFile))
         staged &= WriteFile(generated + QStringLiteral("/app/") + SettingsFile, NewSettings(AFolder, ALanguageId));
-    TInstallRecord record;
-    TInstallRecord previous;
-    if (ReadInstallRecord(locations_.RecordFile(), previous) && previous.Folder == AFolder)
-        record.ProgramFiles = previous.ProgramFiles;
     record.Folder = AFolder;
     record.Version = VersionText(release_.Version);
     for (const QString& file : files) {
-        if (!IsDatabaseFile(file) && !record.ProgramFiles.contains(file))
-            record.ProgramFiles.append(file);
+        QStringList& list = IsDatabaseFile(file) ? record.DataFiles : record.ProgramFiles;
+        if (!list.contains(file))
+            list.append(file);
     }
     for (const TDesktopFile& file : MakeDesktopFiles(AFolder + QStringLiteral("/Vantor"), record.Version)) {
         staged &= WriteFile(generated + QStringLiteral("/data/") + file.RelativePath, file.Content);
@@ -284,35 +332,50 @@ TInstallResult Uninstall(const TInstallLocations& ALocations, bool APurge)
         result.Detail = folder;
         return result;
     }
-    const auto removeFile = [&result](const QString& APath) {
-        if (::unlink(QFile::encodeName(APath).constData()) != 0 && errno != ENOENT && result.Detail.isEmpty())
-            result.Detail = APath;
-    };
-    QStringList removed;
-    for (const QString& relative : std::as_const(record.ProgramFiles)) {
-        // A record changed by hand must not lead out of the installation.
-        if (!IsPlainRelative(relative) || LinkOnTheWay(folder, relative))
-            continue;
-        removeFile(folder + QLatin1Char('/') + relative);
-        removed.append(relative);
-    }
-    RemoveEmptyFolders(folder, removed);
-    for (const QString& relative : std::as_const(record.DesktopFiles)) {
-        if (IsPlainRelative(relative) && !LinkOnTheWay(ALocations.DataHome, relative))
-            removeFile(ALocations.DataHome + QLatin1Char('/') + relative);
-    }
-    RemoveEmptyFolders(ALocations.DataHome, record.DesktopFiles);
-    if (APurge) {
-        removeFile(folder + QLatin1Char('/') + SettingsFile);
-        for (const QString& userFolder : {QStringLiteral("Data"), QStringLiteral("Catalogues")}) {
-            if (!platform::DeleteFolderTree(folder + QLatin1Char('/') + userFolder) && result.Detail.isEmpty())
-                result.Detail = folder + QLatin1Char('/') + userFolder;
+    // What could not be removed stays in the record, so that the next
+    // uninstall finds it again.
+    TInstallRecord left = record;
+    left.ProgramFiles.clear();
+    left.DataFiles.clear();
+    left.DesktopFiles.clear();
+    const auto removeListed = [&result](const QString& ABase, const QStringList& ARelative, QStringList& ALeft) {
+        QStringList removed;
+        for (const QString& relative : ARelative) {
+            // A record changed by hand must not lead out of the installation.
+            if (!IsPlainRelative(relative) || LinkOnTheWay(ABase, relative))
+                continue;
+            const QString path = ABase + QLatin1Char('/') + relative;
+            if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT) {
+                ALeft.append(relative);
+                if (result.Detail.isEmpty())
+                    result.Detail = path;
+            }
+            removed.append(relative);
         }
-        ::rmdir(QFile::encodeName(folder).constData());
+        RemoveEmptyFolders(ABase, removed);
+    };
+    removeListed(folder, record.ProgramFiles, left.ProgramFiles);
+    removeListed(ALocations.DataHome, record.DesktopFiles, left.DesktopFiles);
+    if (APurge) {
+        // The settings are the user's to remove; of the databases and
+        // catalogues only what the installation shipped.
+        removeListed(folder, record.DataFiles + QStringList{SettingsFile}, left.DataFiles);
+        ::rmdir(QFile::encodeName(folder).constData()); // only when nothing of the user's is left
+    } else {
+        // Kept for a later purge, should the record stay.
+        left.DataFiles = record.DataFiles;
     }
-    removeFile(ALocations.RecordFile());
-    ::rmdir(QFile::encodeName(QFileInfo(ALocations.RecordFile()).path()).constData());
-    result.Status = result.Detail.isEmpty() ? TInstallStatus::Uninstalled : TInstallStatus::RemoveFailed;
+    const bool everythingRemoved = result.Detail.isEmpty();
+    if (everythingRemoved) {
+        QFile::remove(ALocations.RecordFile());
+        ::rmdir(QFile::encodeName(QFileInfo(ALocations.RecordFile()).path()).constData());
+    } else {
+        QSaveFile file(ALocations.RecordFile());
+        const QByteArray bytes = InstallRecordBytes(left);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            result.Detail += QStringLiteral(" (and the installation record could not be updated)");
+    }
+    result.Status = everythingRemoved ? TInstallStatus::Uninstalled : TInstallStatus::RemoveFailed;
     return result;
 }
 

@@ -42,7 +42,10 @@ enum class TInstallStatus {
     LinkInTheWay, // a link where the installation has a folder: nothing done
     SameFolder,   // the release lies in the folder it would go to: nothing done
     CopyFailed,   // writing failed: everything is as it was
-    RemoveFailed, // some files could not be removed (Detail names the first)
+    RemoveFailed, // some files could not be removed (Detail names the first); the record lists them
+    NotVantorFolder, // the folder holds other files and no Vantor: nothing done without force
+    BadFolderName,   // the folder's name holds a control character: nothing done
+    StillRunning,    // Vantor did not close when asked: nothing done
 };
 
 struct TInstallResult {
@@ -67,14 +70,19 @@ public:
     void SetProgress(TProgress AProgress) { progress_ = std::move(AProgress); }
     // Called before every change to the disk (tests fail steps with it).
     void SetStepHook(platform::TCopyStepHook AHook) { hook_ = std::move(AHook); }
+    // Installs also into a folder that holds files but no Vantor installation.
+    void SetForce(bool AForce) { force_ = AForce; }
 
     // The folder an install or upgrade goes to: the hand-off's, else the
     // user's choice, else the recorded installation, else the default.
     QString ChooseFolder(const QString& AHandOffFolder, const QString& AChosenFolder) const;
 
     // A folder with a Vantor that carries a version note is upgraded (its
-    // Vantor.ini kept, databases newer than the shipped ones kept); any other
-    // folder gets a fresh installation with settings for ALanguageId.
+    // Vantor.ini kept, databases newer than the shipped ones kept); a missing
+    // or empty folder, or one an uninstall left settings in, gets a fresh
+    // installation with settings for ALanguageId. Any other folder that holds
+    // files is refused unless forced, and so is a name with a control
+    // character.
     TInstallResult Install(const QString& AFolder, const QString& ALanguageId);
 
 private:
@@ -86,11 +94,22 @@ private:
     TRelease release_;
     TProgress progress_;
     platform::TCopyStepHook hook_;
+    bool force_ = false;
 };
 
+// True when AFolder's name holds a control character (a line break, a tab):
+// such a name would break the desktop entry and the messages that name it.
+bool HasControlCharacter(const QString& AFolder);
+
+// AFolder with every control character written as an escape ("\n", "\x1b"),
+// for messages.
+QString PrintableFolder(const QString& AFolder);
+
 // Removes what the record lists: program files, menu entry, icons,
-// metainfo and the record itself; with APurge also the user's settings,
-// databases and catalogues. Never follows a link out of the installation.
+// metainfo and the record itself; with APurge also the settings, databases
+// and catalogues the installer put there. Files the installation never
+// shipped stay. Never follows a link out of the installation. When a file
+// cannot be removed, the record stays and lists what is left.
 TInstallResult Uninstall(const TInstallLocations& ALocations, bool APurge);
 
 } // namespace vantor::installer

@@ -56,6 +56,19 @@ QString OutcomeText(const TInstallResult& AResult, std::uint64_t AReleaseVersion
         return Filled("IDS_SETUP_10", "Vantor could not be installed in %s. The folder is as it was.", {folder});
     case TInstallStatus::RemoveFailed:
         return Filled("IDS_SETUP_11", "Some files could not be removed, the first: %s", {AResult.Detail});
+    case TInstallStatus::NotVantorFolder:
+        return Filled("IDS_SETUP_17",
+                      "%s holds other files and no Vantor installation. Nothing was changed. Choose another folder, "
+                      "or install there all the same with --force.",
+                      {folder});
+    case TInstallStatus::BadFolderName:
+        return Filled("IDS_SETUP_18",
+                      "The folder name %s holds a control character such as a line break. Nothing was changed. "
+                      "Choose another folder.",
+                      {PrintableFolder(folder)});
+    case TInstallStatus::StillRunning:
+        return Text("IDS_SETUP_16", "Vantor did not close within 30 seconds. Nothing was changed. Close Vantor and "
+                                    "run Setup again.");
     }
     return {};
 }

@@ -46,18 +46,23 @@ std::optional<TSetupArguments> ParseSetupArguments(const QStringList& AArguments
             result.Purge = true;
         } else if (argument == QLatin1String("--quiet")) {
             result.Quiet = true;
+        } else if (argument == QLatin1String("--force")) {
+            result.Force = true;
         } else {
             return fail(QStringLiteral("unknown option: %1").arg(argument));
         }
     }
     if (result.Purge && !result.Uninstall)
         return fail(QStringLiteral("--purge goes with --uninstall"));
+    if (result.Force && result.Uninstall)
+        return fail(QStringLiteral("--force goes with an install, not --uninstall"));
     return result;
 }
 
 QString SetupUsage()
 {
-    return QStringLiteral("Usage: Setup [/LANG=ENG] [/DIR=FOLDER] [--folder DIR] [--uninstall [--purge]] [--quiet]\n");
+    return QStringLiteral(
+        "Usage: Setup [/LANG=ENG] [/DIR=FOLDER] [--folder DIR] [--force] [--uninstall [--purge]] [--quiet]\n");
 }
 
 } // namespace vantor::installer

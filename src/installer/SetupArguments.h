@@ -1,5 +1,5 @@
 // The installer's command line:
-//   Setup [/LANG=ENG] [/DIR=FOLDER] [--folder DIR] [--uninstall [--purge]] [--quiet]
+//   Setup [/LANG=ENG] [/DIR=FOLDER] [--folder DIR] [--force] [--uninstall [--purge]] [--quiet]
 // /LANG= and /DIR= are what the main program's update hand-off passes.
 #pragma once
 
@@ -17,6 +17,7 @@ struct TSetupArguments {
     bool Uninstall = false;
     bool Purge = false; // with --uninstall: the user's files go too
     bool Quiet = false; // no window
+    bool Force = false; // install also into a folder of other files
 };
 
 // Exit statuses of the installer.
@@ -25,7 +26,8 @@ inline constexpr int ExitFailure = 1;
 inline constexpr int ExitUsage = 2;
 
 // Nothing for a wrong command line (an unknown option, a missing or empty
-// value, --purge without --uninstall); Error then says what is wrong.
+// value, --purge without --uninstall, --force with it); Error then says what
+// is wrong.
 std::optional<TSetupArguments> ParseSetupArguments(const QStringList& AArguments, QString* AError = nullptr);
 
 QString SetupUsage();

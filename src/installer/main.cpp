@@ -32,11 +32,19 @@ void Print(std::FILE* AStream, const QString& AText)
     std::fprintf(AStream, "%s\n", AText.toLocal8Bit().constData());
 }
 
-// Asks every running Vantor of the user to quit and waits until none is left.
-void CloseRunningVantor()
+// Asks every running Vantor of the user to quit and waits until none is
+// left; false when one did not close in time.
+bool CloseRunningVantor()
 {
-    if (platform::WindowChannel::CountRunning(MainWindowClass) > 0)
-        CloseMainProgram(MainWindowClass);
+    return platform::WindowChannel::CountRunning(MainWindowClass) == 0 || CloseMainProgram(MainWindowClass);
+}
+
+TInstallResult StillRunning(const QString& AFolder)
+{
+    TInstallResult result;
+    result.Status = TInstallStatus::StillRunning;
+    result.Folder = AFolder;
+    return result;
 }
 
 void WearReleaseSkin(const QString& AFolder, int AOemId)
@@ -97,8 +105,10 @@ int main(int argc, char** argv)
         if (!options.Quiet && !folder.isEmpty()) {
             MessageBoxRequest question;
             question.Title = Text("IDS_SETUP_12", "Vantor Setup");
-            question.Text = FormatPercentS(
-                Text("IDS_SETUP_14", "Remove your settings, catalogues and databases in %s too?"), {folder});
+            question.Text = FormatPercentS(Text("IDS_SETUP_14", "Remove your settings and the catalogues and databases "
+                                                                "Vantor installed in %s too? Files you added "
+                                                                "yourself stay."),
+                                           {folder});
             question.Kind = TMsgDlgType::mtConfirmation;
             question.Buttons = mbYes | mbNo;
             purge = CurrentMessagePresenter().ShowMessage(question) == mrYes;
@@ -106,7 +116,8 @@ int main(int argc, char** argv)
         result = Run(
             options.Quiet, UninstallingText(folder),
             [&](const TProgress&) {
-                CloseRunningVantor();
+                if (!CloseRunningVantor())
+                    return StillRunning(folder);
                 return Uninstall(locations, purge);
             },
             release.Version);
@@ -122,9 +133,10 @@ int main(int argc, char** argv)
             options.Quiet, InstallingText(folder, release.Version),
             [&](const TProgress& AProgress) {
                 // The running program's files are about to be replaced.
-                if (InstalledVersionOf(folder) != 0)
-                    CloseRunningVantor();
+                if (InstalledVersionOf(folder) != 0 && !CloseRunningVantor())
+                    return StillRunning(folder);
                 installer.SetProgress(AProgress);
+                installer.SetForce(options.Force);
                 return installer.Install(folder, options.LanguageId);
             },
             release.Version);

@@ -54,6 +54,14 @@ TItemLabel::TItemLabel(QWidget* parent) : TSkinLabel(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+void TItemLabel::mousePressEvent(QMouseEvent* event)
+{
+    // A click moves the focus here, but the keyboard did not.
+    keyboardFocus_ = false;
+    TSkinLabel::mousePressEvent(event);
+    updateHighlight();
+}
+
 void TItemLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && isEnabled() && rect().contains(event->position().toPoint()))
@@ -76,31 +84,62 @@ void TItemLabel::keyPressEvent(QKeyEvent* event)
     }
 }
 
+void TItemLabel::DropHighlight()
+{
+    hovered_ = false;
+    keyboardFocus_ = false;
+    updateHighlight();
+}
+
+void TItemLabel::updateHighlight()
+{
+    const bool highlighted = isEnabled() && (hovered_ || (keyboardFocus_ && hasFocus()));
+    if (highlighted == highlighted_)
+        return;
+    highlighted_ = highlighted;
+    if (highlighted)
+        emit MouseEnter();
+    else
+        emit MouseLeave();
+}
+
 void TItemLabel::enterEvent(QEnterEvent* event)
 {
-    emit MouseEnter();
+    hovered_ = true;
     TSkinLabel::enterEvent(event);
+    updateHighlight();
 }
 
 void TItemLabel::leaveEvent(QEvent* event)
 {
-    // The highlight stays while the entry has the keyboard focus.
-    if (!hasFocus())
-        emit MouseLeave();
+    hovered_ = false;
     TSkinLabel::leaveEvent(event);
+    updateHighlight();
 }
 
 void TItemLabel::focusInEvent(QFocusEvent* event)
 {
-    emit MouseEnter();
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+        keyboardFocus_ = true;
+        break;
+    case Qt::MouseFocusReason:
+        keyboardFocus_ = false;
+        break;
+    default:
+        // The focus coming back (a dialog closed, a selector left): as it was.
+        break;
+    }
     TSkinLabel::focusInEvent(event);
+    updateHighlight();
 }
 
 void TItemLabel::focusOutEvent(QFocusEvent* event)
 {
-    if (!underMouse())
-        emit MouseLeave();
     TSkinLabel::focusOutEvent(event);
+    updateHighlight();
 }
 
 } // namespace vantor

@@ -7,16 +7,11 @@
 
 namespace vantor {
 
-bool LoadSetupData(TGlobalSetupData& data, const QString& programFolder, const PricelistCheck& checkPricelist)
+namespace {
+
+// Everything LoadSetupData derives from the settings once they are read.
+void DeriveFromSettings(TGlobalSetupData& data, const PricelistCheck& checkPricelist)
 {
-    data.AsPlugin = false;
-    data.RootPath = programFolder.endsWith('/') ? programFolder : programFolder + '/';
-    data.SetupFile = data.RootPath + QLatin1String(SetupFileName);
-    CataloguesFolder = data.RootPath + QLatin1String(CataloguesFolderName);
-
-    if (!ReadSetupFile(data))
-        return false;
-
     data.UsageType = UsageTypeOfOem(data.OemId, data.UsageType);
 
     data.LanguageFile = data.RootPath + QLatin1String(LanguageFileRelative);
@@ -29,7 +24,38 @@ bool LoadSetupData(TGlobalSetupData& data, const QString& programFolder, const P
 
     data.Database.Devices.sName = data.RootPath + QLatin1String(DevicesDatabaseRelative);
     data.Database.Devices.IsValid = QFileInfo(data.Database.Devices.sName).isFile();
+}
+
+void SetProgramLocations(TGlobalSetupData& data, const QString& programFolder)
+{
+    data.AsPlugin = false;
+    data.RootPath = programFolder.endsWith('/') ? programFolder : programFolder + '/';
+    data.SetupFile = data.RootPath + QLatin1String(SetupFileName);
+    CataloguesFolder = data.RootPath + QLatin1String(CataloguesFolderName);
+}
+
+} // namespace
+
+bool LoadSetupData(TGlobalSetupData& data, const QString& programFolder, const PricelistCheck& checkPricelist)
+{
+    SetProgramLocations(data, programFolder);
+    if (!ReadSetupFile(data))
+        return false;
+    DeriveFromSettings(data, checkPricelist);
     return true;
+}
+
+bool ApplyConfirmedSettings(TGlobalSetupData& data, const QString& programFolder, const PricelistCheck& checkPricelist)
+{
+    if (WriteSetupFile(data)) {
+        // A read that fails after a good write changes nothing that matters now.
+        (void)LoadSetupData(data, programFolder, checkPricelist);
+        return true;
+    }
+    SetProgramLocations(data, programFolder);
+    data.CataloguePath = ReadCataloguePath(data.SetupFile, data.CatalogueCode);
+    DeriveFromSettings(data, checkPricelist);
+    return false;
 }
 
 } // namespace vantor

@@ -34,6 +34,11 @@ QString withTrailingSeparator(const QString& path)
     return path.endsWith(Separator) ? path : path + Separator;
 }
 
+QString composeCataloguePath(const QString& path, const QString& code)
+{
+    return withTrailingSeparator(path) + withTrailingSeparator(code);
+}
+
 } // namespace
 
 bool ReadSetupFile(TGlobalSetupData& data)
@@ -47,13 +52,22 @@ bool ReadSetupFile(TGlobalSetupData& data)
     data.AutoCheckUpdates = ini.readBool(SectionUpdates, KeyAutoCheck, true);
     data.LanguageId = UpperCaseAsciiLetters(ini.readString(SectionLanguage, KeyLanguageId, DefaultLanguageId));
     data.CatalogueCode = ini.readString(SectionCatalogue, KeyCatalogueCode, DefaultCatalogueCode);
-    data.CataloguePath = ini.readString(SectionCatalogue, KeyCataloguePath, DefaultCataloguePath);
-    data.CataloguePath = withTrailingSeparator(data.CataloguePath) + withTrailingSeparator(data.CatalogueCode);
+    data.CataloguePath =
+        composeCataloguePath(ini.readString(SectionCatalogue, KeyCataloguePath, DefaultCataloguePath), data.CatalogueCode);
     data.OemId = ini.readInteger(SectionMisc, KeyOemId, DefaultOemId);
     data.DebugMode = ini.readBool(SectionMisc, KeyDebugMode, false);
     data.ShowPrices = ini.readBool(SectionMisc, KeyShowPrices, true);
 
     return IsAllowedOemId(data.OemId) && QFileInfo(data.CataloguePath).isDir();
+}
+
+QString ReadCataloguePath(const QString& setupFile, const QString& catalogueCode)
+{
+    IniDocument ini;
+    if (!setupFile.isEmpty())
+        (void)ini.loadFile(setupFile); // an unreadable file reads as the defaults
+    return composeCataloguePath(ini.readString(SectionCatalogue, KeyCataloguePath, DefaultCataloguePath),
+                                catalogueCode);
 }
 
 bool WriteSetupFile(const TGlobalSetupData& data)

@@ -3,6 +3,8 @@
 
 #include "common/uGlobals.h"
 
+#include <QString>
+
 #include <algorithm>
 #include <array>
 
@@ -21,12 +23,17 @@ constexpr bool IsAllowedOemId(int oemId)
 // True when the file exists and is readable, its OEM identifier is allowed and
 // a folder exists at the resulting CataloguePath (relative paths are taken
 // from the current folder). A missing or unreadable file changes nothing.
-bool ReadSetupFile(TGlobalSetupData& data);
+[[nodiscard]] bool ReadSetupFile(TGlobalSetupData& data);
+
+// The selected catalogue's folder: the file's "Catalogue"/"sPath" (default
+// "-1") with a trailing "/", then the code with one. A file that cannot be
+// read gives the default's.
+QString ReadCataloguePath(const QString& setupFile, const QString& catalogueCode);
 
 // Writes the five settings the user can change (automatic check, language,
 // catalogue code, OEM identifier, price display) into data.SetupFile, leaving
 // every other line of it as it was; a missing file is created. The file is
 // replaced in one step, so a failure (false) leaves it untouched.
-bool WriteSetupFile(const TGlobalSetupData& data);
+[[nodiscard]] bool WriteSetupFile(const TGlobalSetupData& data);
 
 } // namespace vantor

@@ -186,7 +186,13 @@ void TFrmVantorMain::createControls()
     for (const auto& item : items) {
         connect(item.label, &TItemLabel::Clicked, this, [this, item] { lastItem_ = item.label; });
         connect(item.label, &TItemLabel::Clicked, item.action, &QAction::trigger);
-        connect(item.label, &TItemLabel::MouseEnter, this, [this, item] { HighlightItem(item.label, item.main); });
+        connect(item.label, &TItemLabel::MouseEnter, this, [this, item] {
+            // One entry looks highlighted at a time: the mouse and the keyboard may point at two.
+            for (auto* other : pnlWelcome->findChildren<TItemLabel*>())
+                if (other != item.label)
+                    other->DropHighlight();
+            HighlightItem(item.label, item.main);
+        });
         connect(item.label, &TItemLabel::MouseLeave, this,
                 [this, item] { RestoreItem(item.label, ItemsCaption.*(item.caption), item.main); });
     }
@@ -223,15 +229,6 @@ void TFrmVantorMain::FormDestroy()
 void TFrmVantorMain::DeleteStagingFolder()
 {
     DeleteTempWorkFolder();
-}
-
-bool TFrmVantorMain::LoadSetupData()
-{
-    TDM& dataModule = *dataModule_;
-    const PricelistCheck check = [&dataModule](const QString& folder, const QString& code, QString& version) {
-        return dataModule.CheckPricelistValidity(folder, code, version);
-    };
-    return vantor::LoadSetupData(GlobalSetupData, programFolder_, check);
 }
 
 int TFrmVantorMain::FindIndexOfInstalledCatalogue(const QString& ACode) const
@@ -426,14 +423,25 @@ void TFrmVantorMain::actSetupExecute()
 {
     if (!RunSetupDialog(this))
         return;
-    BusyCursor busy;
-    // A failed write keeps the new settings for this run only; a failed read
-    // after the dialog changes nothing that matters now.
-    WriteSetupFile(GlobalSetupData);
-    LoadSetupData();
-    LoadCaptions();
-    ReinitializeEngine();
-    UpdateTitle();
+    bool saved = false;
+    {
+        BusyCursor busy;
+        TDM& dataModule = *dataModule_;
+        const PricelistCheck check = [&dataModule](const QString& folder, const QString& code, QString& version) {
+            return dataModule.CheckPricelistValidity(folder, code, version);
+        };
+        saved = ApplyConfirmedSettings(GlobalSetupData, programFolder_, check);
+        LoadCaptions();
+        ReinitializeEngine();
+        if (fatalError_)
+            return;
+        UpdateTitle();
+    }
+    // Told in the new language, once the window shows it.
+    if (!saved)
+        ShowWarningMessage(QString(),
+                           FormatPercentS(GetText(QStringLiteral("IDS_MESSAGES_43")), {GlobalSetupData.SetupFile}),
+                           false);
 }
 
 void TFrmVantorMain::actAboutExecute()

@@ -83,7 +83,6 @@ private:
     void FormCreate();
     void FormDestroy();
     bool LoadConfiguration(const TStartupData& Data);
-    bool LoadSetupData();
     bool LoadEngine(bool ShowError);
     bool InitializeEngine(bool ShowError);
     void ReinitializeEngine();

@@ -2,6 +2,7 @@
 
 #include "support/WindowChannel.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -23,12 +24,16 @@ void PauseProcessingEvents(int AMilliseconds)
     loop.exec();
 }
 
-void CloseMainProgram(const QString& AClassName)
+bool CloseMainProgram(const QString& AClassName, std::chrono::milliseconds ALimit)
 {
+    QElapsedTimer waited;
+    waited.start();
     for (int poll = 0;; ++poll) {
         PauseProcessingEvents(PollMs);
         if (platform::WindowChannel::CountRunning(AClassName) == 0)
-            return;
+            return true;
+        if (waited.elapsed() >= ALimit.count())
+            return false;
         if (poll % RepeatRequestEveryPolls == 0)
             platform::WindowChannel::RequestQuitAll(AClassName);
     }

@@ -1,6 +1,7 @@
 #include "support/NamedObject.h"
 
 #include "support/FileSystem.h"
+#include "support/UserFolders.h"
 
 #include <QFile>
 
@@ -14,17 +15,22 @@ namespace vantor::platform {
 
 namespace {
 
+// The user's runtime folder, else a private folder of the user in the
+// shared temporary folder, else one in the user's cache folder; empty when
+// none of them is private. A folder that another user made, or that others
+// may enter, is never used: its lock or socket could be held against us.
 QString RuntimeFolder()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && IsOwnFolder(runtime))
+    if (!runtime.isEmpty() && IsPrivateFolder(runtime))
         return runtime.endsWith('/') ? runtime : runtime + '/';
-    // Without a runtime folder, a private folder of this user in the shared
-    // temporary folder; one that another user made, or that others may
-    // enter, is never used (its lock could be held against us).
-    const QString fallback = SystemTempFolder() + QStringLiteral("vantor-run-%1/").arg(::geteuid());
-    CreatePrivateFolder(fallback);
-    return IsPrivateFolder(fallback) ? fallback : QString();
+    for (const QString& fallback : {SystemTempFolder() + QStringLiteral("vantor-run-%1/").arg(::geteuid()),
+                                    UserCacheFolder() + QStringLiteral("/Vantor/Run/")}) {
+        CreatePrivateFolder(fallback);
+        if (IsPrivateFolder(fallback))
+            return fallback;
+    }
+    return {};
 }
 
 // Every holder takes the lock shared; only IsHeld takes it exclusively, for

@@ -16,10 +16,12 @@ namespace {
 constexpr QByteArrayView QuitRequest = "quit\n";
 constexpr int ConnectTimeoutMs = 1000;
 
+// The runtime folder of the user, as for the named objects; empty when the
+// user has no private one (never the current folder, nor "/").
 QString SocketFolder()
 {
-    // The runtime folder of the user, as for the named objects.
-    return QFileInfo(NamedObject::PathFor(QStringLiteral("x"))).path() + '/';
+    const QString probe = NamedObject::PathFor(QStringLiteral("x"));
+    return probe.isEmpty() ? QString() : probe.chopped(1);
 }
 
 QString SocketPrefix(const QString& className)
@@ -31,6 +33,8 @@ QString SocketPrefix(const QString& className)
 template <typename Visit>
 int ForEachWindow(const QString& className, Visit visit)
 {
+    if (SocketFolder().isEmpty())
+        return 0;
     const QDir folder(SocketFolder());
     const QStringList names = folder.entryList({SocketPrefix(className) + '*'}, QDir::System | QDir::Files);
     int reached = 0;
@@ -66,6 +70,8 @@ bool WindowChannel::Listen(const QString& className)
 {
     if (server_ != nullptr)
         return true;
+    if (SocketFolder().isEmpty())
+        return false;
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     const QString path = SocketFolder() + SocketPrefix(className) + QString::number(::getpid());

@@ -67,6 +67,11 @@ void TFrmUpdater::SetCopyStepHook(TCopyStepHook AHook)
     copyStepHook_ = std::move(AHook);
 }
 
+void TFrmUpdater::SetCloseLimit(std::chrono::milliseconds ALimit)
+{
+    closeLimit_ = ALimit;
+}
+
 void TFrmUpdater::SetProgramStarter(TProgramStarter AStarter)
 {
     startProgram_ = std::move(AStarter);
@@ -107,7 +112,8 @@ void TFrmUpdater::FormIdleHandler()
         ShowStatus(TStatusImage::Success, GetText(QStringLiteral("IDS_UPDATER_02")));
     } else {
         QApplication::beep();
-        ShowStatus(TStatusImage::Failure, GetText(QStringLiteral("IDS_UPDATER_03")));
+        ShowStatus(TStatusImage::Failure, GetText(mainProgramStayed_ ? QStringLiteral("IDS_UPDATER_04")
+                                                                     : QStringLiteral("IDS_UPDATER_03")));
         QFont bold = lblStatus->font();
         bold.setBold(true);
         lblStatus->setFont(bold);
@@ -130,7 +136,12 @@ bool TFrmUpdater::DoUpdate()
 {
     ShowStatus(TStatusImage::Working, GetText(QStringLiteral("IDS_UPDATER_01")));
     QCoreApplication::processEvents();
-    CloseMainProgram(MainWindowClass);
+    // Files of a program that still runs are never replaced.
+    mainProgramStayed_ = !CloseMainProgram(MainWindowClass, closeLimit_);
+    if (mainProgramStayed_) {
+        imgStatus->clear();
+        return false;
+    }
     PauseProcessingEvents(WaitAfterCloseMs);
 
     // Both folders in one go: when the databases cannot be installed, the

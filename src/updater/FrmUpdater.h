@@ -3,11 +3,13 @@
 #pragma once
 
 #include "common/BusyCursor.h"
+#include "support/CloseMainProgram.h"
 #include "support/SafeFolderCopy.h"
 #include "updater/StatusImages.h"
 
 #include <QDialog>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -29,9 +31,11 @@ public:
 
     explicit TFrmUpdater(QWidget* AParent = nullptr);
 
-    // Test seams: failures injected into the copy, and the program start.
+    // Test seams: failures injected into the copy, the program start, and
+    // how long the main program may take to close.
     void SetCopyStepHook(TCopyStepHook AHook);
     void SetProgramStarter(TProgramStarter AStarter);
+    void SetCloseLimit(std::chrono::milliseconds ALimit);
 
     bool UpdateOk() const { return fUpdateOk; }
 
@@ -57,6 +61,8 @@ private:
     QPushButton* btnOk = nullptr;
 
     bool fUpdateOk = false;
+    bool mainProgramStayed_ = false; // it did not close in time: nothing was copied
+    std::chrono::milliseconds closeLimit_ = CloseMainProgramLimit;
     bool idleWorkStarted_ = false;
     bool working_ = false; // from the first idle moment until OK is enabled
     bool closed_ = false;

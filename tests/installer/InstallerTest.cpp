@@ -5,6 +5,7 @@
 #include "common/IniFile.h"
 #include "common/uConstants.h"
 #include "installer/DatabaseVersion.h"
+#include "installer/InstallerTexts.h"
 #include "installer/SetupArguments.h"
 #include "testlib/ElfBuilder.h"
 #include "testlib/TempFolder.h"
@@ -214,6 +215,73 @@ TEST_F(InstallerTest, UninstallRemovesWhatItInstalledAndKeepsTheUsersFilesUnless
     EXPECT_TRUE(Snapshot(root.path() + "config").isEmpty());
 }
 
+TEST_F(InstallerTest, APurgeLeavesWhatTheInstallationNeverShipped)
+{
+    TInstaller installer(locations, MakeRelease("r1", 1, 0, "20250101", "20250101"));
+    ASSERT_TRUE(installer.Install(folder, "ENG").Ok());
+    root.write("data/Vantor/Data/Data.vt4", "updated since"); // a shipped file, replaced by an update
+    root.write("data/Vantor/Data/notes.txt", "the user's");
+    root.write("data/Vantor/Catalogues/826/Catalogue.vt4", "fetched later");
+    EXPECT_EQ(Uninstall(locations, true).Status, TInstallStatus::Uninstalled);
+    EXPECT_EQ(Snapshot(folder).keys().join(' ').toStdString(),
+              "Catalogues/ Catalogues/826/ Catalogues/826/Catalogue.vt4 Data/ Data/notes.txt");
+    EXPECT_FALSE(QFile::exists(locations.RecordFile()));
+}
+
+TEST_F(InstallerTest, AFolderOfOtherFilesIsRefusedUnlessForced)
+{
+    root.write("data/Vantor/report.txt", "someone else's");
+    const auto before = Snapshot(root.path() + "data");
+    TInstaller installer(locations, MakeRelease("r1", 1, 0, "20250101", "20250101"));
+    const TInstallResult refused = installer.Install(folder, "ENG");
+    EXPECT_EQ(refused.Status, TInstallStatus::NotVantorFolder);
+    EXPECT_TRUE(OutcomeText(refused, 1).contains("--force"));
+    EXPECT_EQ(Snapshot(root.path() + "data"), before);
+    EXPECT_FALSE(QFile::exists(locations.RecordFile()));
+
+    installer.SetForce(true);
+    ASSERT_EQ(installer.Install(folder, "ENG").Status, TInstallStatus::Installed);
+    EXPECT_EQ(root.read("data/Vantor/report.txt"), "someone else's");
+    // A folder an uninstall left the settings in is still Vantor's.
+    ASSERT_TRUE(Uninstall(locations, false).Ok());
+    installer.SetForce(false);
+    EXPECT_EQ(installer.Install(folder, "ENG").Status, TInstallStatus::Installed);
+}
+
+TEST_F(InstallerTest, AFolderNameWithAControlCharacterIsRefused)
+{
+    TInstaller installer(locations, MakeRelease("r1", 1, 0, "20250101", "20250101"));
+    const QString injected = root.path() + "Vantor\nExec=/bin/evil";
+    const TInstallResult refused = installer.Install(injected, "ENG");
+    EXPECT_EQ(refused.Status, TInstallStatus::BadFolderName);
+    EXPECT_FALSE(QFileInfo::exists(injected));
+    EXPECT_FALSE(QFileInfo::exists(locations.DataHome));
+    EXPECT_TRUE(OutcomeText(refused, 1).contains("Vantor\\nExec=/bin/evil")) << "shown, not obeyed";
+}
+
+TEST_F(InstallerTest, AFailedRemovalKeepsTheRecordListingWhatIsLeft)
+{
+    TInstaller installer(locations, MakeRelease("r1", 1, 0, "20250101", "20250101"));
+    ASSERT_TRUE(installer.Install(folder, "ENG").Ok());
+    // A folder where a file was: no one, root included, unlinks it as a file.
+    const QString stuck = folder + "/Lang/Languages.xml";
+    ASSERT_TRUE(QFile::remove(stuck));
+    root.write("data/Vantor/Lang/Languages.xml/inside", "x");
+
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const TInstallResult result = Uninstall(locations, false);
+        EXPECT_EQ(result.Status, TInstallStatus::RemoveFailed);
+        EXPECT_EQ(result.Detail, stuck);
+        TInstallRecord record;
+        ASSERT_TRUE(ReadInstallRecord(locations.RecordFile(), record)) << "the record stays";
+        EXPECT_EQ(record.ProgramFiles, QStringList{"Lang/Languages.xml"});
+        EXPECT_TRUE(record.DesktopFiles.isEmpty()) << "the menu entry is gone";
+    }
+    ASSERT_TRUE(QDir(stuck).removeRecursively());
+    EXPECT_EQ(Uninstall(locations, false).Status, TInstallStatus::Uninstalled);
+    EXPECT_FALSE(QFile::exists(locations.RecordFile()));
+}
+
 TEST(SetupArguments, TheHandOffsAndTheUsersOptionsParseAndMistakesAreRefused)
 {
     const auto parsed = ParseSetupArguments({"/LANG=GER", "/DIR=\"/home/u/Vantor\"", "--quiet"});
@@ -225,7 +293,9 @@ TEST(SetupArguments, TheHandOffsAndTheUsersOptionsParseAndMistakesAreRefused)
     ASSERT_TRUE(uninstall);
     EXPECT_TRUE(uninstall->Uninstall && uninstall->Purge);
     EXPECT_EQ(uninstall->Folder, "/x");
-    for (const QStringList& wrong : {QStringList{"--purge"}, {"--folder"}, {"/LANG="}, {"/DIR="}, {"--help-me"}})
+    EXPECT_TRUE(ParseSetupArguments({"--force", "--folder", "/x"})->Force);
+    for (const QStringList& wrong : {QStringList{"--purge"}, {"--folder"}, {"/LANG="}, {"/DIR="}, {"--help-me"},
+                                     {"--uninstall", "--force"}})
         EXPECT_FALSE(ParseSetupArguments(wrong)) << wrong.join(' ').toStdString();
 }
 

@@ -1,6 +1,7 @@
 // Stands in for a running main program: listens under the main window's
 // class name, says "listening" once it does, and quits when asked to (exit
-// code 0). It gives up by itself after 30 seconds (exit code 2).
+// code 0); with --hang it ignores the request, as a program that hangs
+// would. It gives up by itself after 30 seconds (exit code 2).
 #include "support/WindowChannel.h"
 
 #include <QCoreApplication>
@@ -14,8 +15,11 @@ int main(int argc, char** argv)
     vantor::platform::WindowChannel channel;
     if (!channel.Listen(QStringLiteral("TFrmVantorMain")))
         return 3;
-    QObject::connect(&channel, &vantor::platform::WindowChannel::QuitRequested, &app,
-                     [] { QCoreApplication::exit(0); });
+    const bool hang = app.arguments().contains(QStringLiteral("--hang"));
+    QObject::connect(&channel, &vantor::platform::WindowChannel::QuitRequested, &app, [hang] {
+        if (!hang)
+            QCoreApplication::exit(0);
+    });
     QTimer::singleShot(30000, &app, [] { QCoreApplication::exit(2); });
     std::printf("listening\n");
     std::fflush(stdout);

@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QProcess>
+#include <QTimer>
 
 #include <QAccessible>
 #include <QSignalSpy>
@@ -204,6 +205,48 @@ TEST_F(MainWindow, TheEntriesWorkFromTheKeyboardAndAreButtonsToScreenReaders)
         EXPECT_EQ(accessible->text(QAccessible::Name), label == window.lblSetup ? "Setup" : label->accessibleName());
         EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty());
     }
+}
+
+// A click gives an entry the focus; that must not keep it highlighted once
+// the pointer moves on, and never two entries at once.
+TEST_F(MainWindow, AClickedEntryLetsGoWhenThePointerMovesToAnother)
+{
+    InstallEngine("result0");
+    TFrmVantorMain window(program.path());
+    ASSERT_TRUE(window.IsEngineReady());
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const auto highlighted = [&window] {
+        QStringList names;
+        for (const TItemLabel* label : window.findChildren<TItemLabel*>())
+            if (label->font().bold())
+                names << label->objectName();
+        return names;
+    };
+
+    // The setup dialog opens from the click and is closed with Escape.
+    QTimer::singleShot(50, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget())
+            QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QTest::mouseMove(window.lblSetup, window.lblSetup->rect().center());
+    QTest::mouseClick(window.lblSetup, Qt::LeftButton, {}, window.lblSetup->rect().center());
+    ASSERT_EQ(QApplication::activeModalWidget(), nullptr);
+    // Back from the dialog (the offscreen platform does not activate by itself).
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_TRUE(window.lblSetup->hasFocus()) << "the click gave it the focus";
+
+    QTest::mouseMove(window.lblAbout, window.lblAbout->rect().center());
+    EXPECT_EQ(window.lblSetup->text(), "Setup");
+    EXPECT_EQ(window.lblAbout->text(), "ABOUT");
+    EXPECT_EQ(highlighted().join(", ").toStdString(), "lblAbout");
+
+    // With the focus from the keyboard on one entry and the pointer on another, only one shows.
+    QTest::keyClick(window.lblSetup, Qt::Key_Backtab);
+    EXPECT_TRUE(window.lblUpsSelectorAdvanced->hasFocus() || window.lblUpsSelectorBase->hasFocus());
+    EXPECT_EQ(highlighted().size(), 1) << highlighted().join(", ").toStdString();
 }
 
 TEST_F(MainWindow, HoverEmphasisesEnabledItemsAndRestoresTheTranslatedCaption)

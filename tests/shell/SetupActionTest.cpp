@@ -165,3 +165,43 @@ TEST_F(SetupAction, CancelWritesNothingAndLeavesTheEngineAlone)
     EXPECT_EQ(GlobalSetupData.LanguageId, "ENG");
     EXPECT_EQ(EngineCalls(engine).size(), callsBefore);
 }
+
+// A confirmed choice is never dropped silently: when Vantor.ini cannot be
+// written, the user hears of it and the new settings hold for the run.
+TEST_F(SetupAction, AFailedWriteIsToldAndKeepsTheNewSettingsForTheRun)
+{
+    program.write("Lang/Languages.xml",
+                  QByteArray(Translations).replace("</LST_TRANSLATIONS>", R"(<TRANSLATION translation_ids="IDS_MESSAGES_43"><LST_VALUES>
+    <VALUE value_language="ENG" value_string="Not saved in %s."/><VALUE value_language="ITA" value_string="Non salvate in %s."/>
+  </LST_VALUES></TRANSLATION>
+</LST_TRANSLATIONS>)"));
+    TFrmVantorMain window(program.path());
+    ASSERT_TRUE(window.IsEngineReady());
+    const QString ini = program.path() + "Vantor.ini";
+    ASSERT_TRUE(QFile::setPermissions(ini, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QByteArray before = program.read("Vantor.ini");
+    const QString engine = program.path() + "libEngine.so";
+    const int callsBefore = static_cast<int>(EngineCalls(engine).size());
+    RecordingPresenter presenter;
+
+    WhenSetupShows([](TFrmSetup* dialog) {
+        dialog->cmbLanguages->setCurrentIndex(dialog->cmbLanguages->findText("Italiano"));
+        dialog->cmbCatalogues->setCurrentIndex(
+            dialog->cmbCatalogues->findText("France and countries with French standard"));
+        dialog->btnOkClick();
+    });
+    window.actSetup->trigger();
+
+    ASSERT_EQ(presenter.shown.size(), 1);
+    EXPECT_EQ(presenter.shown[0].Text, "Non salvate in " + ini + ".") << "in the new language, naming the file";
+    EXPECT_EQ(presenter.shown[0].Kind, TMsgDlgType::mtWarning);
+    EXPECT_EQ(program.read("Vantor.ini"), before);
+    EXPECT_EQ(GlobalSetupData.LanguageId, "ITA");
+    EXPECT_EQ(GlobalSetupData.CatalogueCode, "250");
+    EXPECT_EQ(GlobalSetupData.CataloguePath, program.path() + "Catalogues/250/");
+    EXPECT_EQ(window.lblSetup->text(), "Impostazioni");
+    const QStringList calls = EngineCalls(engine).mid(callsBefore);
+    ASSERT_EQ(calls.size(), 2) << calls.join(" / ").toStdString();
+    EXPECT_TRUE(calls[1].contains("lang='ITA'"));
+    EXPECT_TRUE(calls[1].contains("Catalogues/250/'"));
+}

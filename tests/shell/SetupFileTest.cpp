@@ -150,7 +150,7 @@ TEST_F(SetupFileTest, WritingCreatesAMissingFileThatReadsBack)
         "[Updates]\nbAutoCheck=1\n[Language]\niLangId=ENG\n[Catalogue]\nsCode=33\n[Misc]\niOemId=0\nbShowPrices=1\n");
     TGlobalSetupData back;
     back.SetupFile = data.SetupFile;
-    ReadSetupFile(back);
+    (void)ReadSetupFile(back);
     EXPECT_EQ(back.LanguageId, "ENG");
     EXPECT_EQ(back.CatalogueCode, "33");
     EXPECT_EQ(back.OemId, 0);

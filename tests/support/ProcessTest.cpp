@@ -1,4 +1,5 @@
 #include "support/Process.h"
+#include "support/WindowChannel.h"
 #include "support/NamedObject.h"
 #include "testlib/ScopedEnv.h"
 #include "testlib/TempFolder.h"
@@ -120,12 +121,21 @@ TEST(NamedObject, NeverUsesAForeignFallbackFolderAndNeverWaitsForTheLock)
         ::close(blocker);
         EXPECT_TRUE(object.Open(name));
     }
-    // A fallback folder that others may enter, or that belongs to another user.
+    // A fallback folder that others may enter, or that belongs to another
+    // user: the next one is the user's own cache folder, and past that there
+    // is none (never the current folder, nor "/").
+    TempFolder cache;
+    test::ScopedEnv cacheHome("XDG_CACHE_HOME", cache.path());
+    const QString ownFallback = cache.path() + "Vantor/Run/";
     ASSERT_EQ(::chmod(QFile::encodeName(fallback).constData(), 0777), 0);
+    EXPECT_EQ(platform::NamedObject::PathFor(name), ownFallback + name);
+    ASSERT_EQ(::chmod(QFile::encodeName(ownFallback).constData(), 0755), 0);
     EXPECT_TRUE(platform::NamedObject::PathFor(name).isEmpty());
     platform::NamedObject object;
     EXPECT_FALSE(object.Open(name));
     EXPECT_FALSE(platform::NamedObject::IsHeld(name));
+    EXPECT_FALSE(platform::WindowChannel(nullptr).Listen("TFrmVantorMain"));
+    EXPECT_EQ(platform::WindowChannel::CountRunning("TFrmVantorMain"), 0);
     if (::geteuid() == 0) {
         ASSERT_EQ(::chmod(QFile::encodeName(fallback).constData(), 0700), 0);
         ASSERT_EQ(::chown(QFile::encodeName(fallback).constData(), 65534, 65534), 0);

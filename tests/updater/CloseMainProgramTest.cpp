@@ -20,7 +20,7 @@ TEST(CloseMainProgram, AsksRunningMainProgramsToQuitAndWaitsUntilTheyHaveEnded)
 {
     QElapsedTimer clock;
     clock.start();
-    CloseMainProgram(MainWindowClass);
+    EXPECT_TRUE(CloseMainProgram(MainWindowClass));
     EXPECT_LT(clock.elapsed(), 2000) << "with none running it returns soon";
 
     std::vector<std::unique_ptr<QProcess>> mains;
@@ -32,7 +32,7 @@ TEST(CloseMainProgram, AsksRunningMainProgramsToQuitAndWaitsUntilTheyHaveEnded)
     }
     ASSERT_EQ(platform::WindowChannel::CountRunning(MainWindowClass), 2);
 
-    CloseMainProgram(MainWindowClass);
+    EXPECT_TRUE(CloseMainProgram(MainWindowClass));
 
     EXPECT_EQ(platform::WindowChannel::CountRunning(MainWindowClass), 0);
     for (const auto& main : mains) {
@@ -43,6 +43,21 @@ TEST(CloseMainProgram, AsksRunningMainProgramsToQuitAndWaitsUntilTheyHaveEnded)
         EXPECT_EQ(main->exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(main->exitCode(), 0) << "it quit because it was asked to";
     }
+}
+
+TEST(CloseMainProgram, GivesUpOnAProgramThatHangs)
+{
+    QProcess main;
+    main.start(VANTOR_LISTENING_MAIN, {"--hang"});
+    ASSERT_TRUE(main.waitForReadyRead(5000));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(CloseMainProgram(MainWindowClass, std::chrono::milliseconds(1500)));
+    EXPECT_GE(clock.elapsed(), 1500);
+    EXPECT_LT(clock.elapsed(), 6000);
+    EXPECT_EQ(main.state(), QProcess::Running);
+    main.kill();
+    main.waitForFinished(3000);
 }
 
 } // namespace
