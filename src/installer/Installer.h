@@ -37,12 +37,12 @@ enum class TInstallStatus {
     Installed, // a fresh installation
     Upgraded,  // an existing installation brought to the release
     Uninstalled,
-    OlderRelease, // the installation is newer than the release: nothing done
-    NotInstalled, // uninstall without a record: nothing to do
-    LinkInTheWay, // a link where the installation has a folder: nothing done
-    SameFolder,   // the release lies in the folder it would go to: nothing done
-    CopyFailed,   // writing failed: everything is as it was
-    RemoveFailed, // some files could not be removed (Detail names the first); the record lists them
+    OlderRelease,    // the installation is newer than the release: nothing done
+    NotInstalled,    // uninstall without a record: nothing to do
+    LinkInTheWay,    // a link where the installation has a folder: nothing done
+    SameFolder,      // the release lies in the folder it would go to: nothing done
+    CopyFailed,      // writing failed: everything is as it was
+    RemoveFailed,    // some files could not be removed (Detail names the first); the record lists them
     NotVantorFolder, // the folder holds other files and no Vantor: nothing done without force
     BadFolderName,   // the folder's name holds a control character: nothing done
     StillRunning,    // Vantor did not close when asked: nothing done

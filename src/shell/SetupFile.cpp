@@ -52,8 +52,8 @@ bool ReadSetupFile(TGlobalSetupData& data)
     data.AutoCheckUpdates = ini.readBool(SectionUpdates, KeyAutoCheck, true);
     data.LanguageId = UpperCaseAsciiLetters(ini.readString(SectionLanguage, KeyLanguageId, DefaultLanguageId));
     data.CatalogueCode = ini.readString(SectionCatalogue, KeyCatalogueCode, DefaultCatalogueCode);
-    data.CataloguePath =
-        composeCataloguePath(ini.readString(SectionCatalogue, KeyCataloguePath, DefaultCataloguePath), data.CatalogueCode);
+    data.CataloguePath = composeCataloguePath(ini.readString(SectionCatalogue, KeyCataloguePath, DefaultCataloguePath),
+                                              data.CatalogueCode);
     data.OemId = ini.readInteger(SectionMisc, KeyOemId, DefaultOemId);
     data.DebugMode = ini.readBool(SectionMisc, KeyDebugMode, false);
     data.ShowPrices = ini.readBool(SectionMisc, KeyShowPrices, true);

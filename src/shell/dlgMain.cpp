@@ -404,7 +404,9 @@ void TFrmVantorMain::MyIdleHandler()
         else
             CheckForUpdates();
     }
-    new TDebugThread(GlobalSetupData.RootPath);
+    // Closed during the check (or handed over to the updater): the run is ending.
+    if (isVisible())
+        new TDebugThread(GlobalSetupData.RootPath);
 }
 
 void TFrmVantorMain::CheckForUpdates()
@@ -439,9 +441,8 @@ void TFrmVantorMain::actSetupExecute()
     }
     // Told in the new language, once the window shows it.
     if (!saved)
-        ShowWarningMessage(QString(),
-                           FormatPercentS(GetText(QStringLiteral("IDS_MESSAGES_43")), {GlobalSetupData.SetupFile}),
-                           false);
+        ShowWarningMessage(
+            QString(), FormatPercentS(GetText(QStringLiteral("IDS_MESSAGES_43")), {GlobalSetupData.SetupFile}), false);
 }
 
 void TFrmVantorMain::actAboutExecute()

@@ -46,8 +46,7 @@ bool TAcceptedManifests::Remember(const QString& AServer, int AChannel, const QD
         ini.loadBytes("; Written by Vantor: the newest update manifest accepted from each server, by channel.\n");
     const QString folder = QFileInfo(file_).absolutePath();
     return platform::CreatePrivateFolder(folder) &&
-           ini.writeString(SectionOf(AServer), QString::number(AChannel), FormatIssued(AIssued)) &&
-           ini.saveFile(file_);
+           ini.writeString(SectionOf(AServer), QString::number(AChannel), FormatIssued(AIssued)) && ini.saveFile(file_);
 }
 
 } // namespace vantor

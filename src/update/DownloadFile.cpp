@@ -15,6 +15,7 @@ bool DownloadFile(const QString& Url, const QString& FileName, const TDownloadLi
     HttpClient client;
     SetHttpClientOptions(client);
     client.Deadline = Limits.Deadline;
+    client.CancelFlag = Limits.Cancel;
     {
         QFile file(FileName);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
@@ -25,7 +26,8 @@ bool DownloadFile(const QString& Url, const QString& FileName, const TDownloadLi
             return false;
         }
     }
-    return FileSizeOf(FileName) > 0;
+    // Cancelled, what has arrived is no file.
+    return !client.Disconnected() && FileSizeOf(FileName) > 0;
 }
 
 } // namespace vantor

@@ -259,6 +259,8 @@ std::size_t HttpClient::WriteBody(char* Data, std::size_t Size, std::size_t Coun
 int HttpClient::TransferInfo(void* UserData, std::int64_t, std::int64_t ReceivedNow, std::int64_t, std::int64_t SentNow)
 {
     auto* client = static_cast<HttpClient*>(UserData);
+    if (client->CancelFlag != nullptr && client->CancelFlag->load())
+        client->disconnected_ = true;
     if (client->disconnected_)
         return 1;
     // A server that accepts and then sends nothing would otherwise hold the

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -60,6 +61,9 @@ public:
     // When set, every request fails once this moment has passed, even while
     // data still trickles in.
     std::optional<std::chrono::steady_clock::time_point> Deadline;
+    // When set, the running transfer ends as after Disconnect once the flag
+    // is true; it may be set from another thread.
+    const std::atomic<bool>* CancelFlag = nullptr;
 
     // Content-Length of the response; -1 when the server sends none.
     std::int64_t Head(const QString& Url);

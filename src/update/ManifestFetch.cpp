@@ -29,13 +29,15 @@ QByteArray TakeFile(const QString& FileName, std::int64_t MaxBytes)
 } // namespace
 
 TManifestFetch FetchUpdateManifest(const QString& ServerHost, std::int32_t OemId, const QString& StagingFolder,
-                                   const minisign::TrustedKeys& Keys, TFetchedManifest& Manifest, QString& Why)
+                                   const minisign::TrustedKeys& Keys, TFetchedManifest& Manifest, QString& Why,
+                                   const std::atomic<bool>* Cancel)
 {
     Manifest = TFetchedManifest();
     // One deadline for the manifest and its signature together.
     TDownloadLimits limits;
     limits.Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(DefaultHttpTimeouts().ManifestDeadline);
     limits.MaxBytes = MaxManifestBytes;
+    limits.Cancel = Cancel;
 
     const QString manifestFile = StagingFolder + QLatin1String(ManifestFileName);
     const QString manifestUrl = UpdateManifestUrl(ServerHost, OemId);
@@ -56,7 +58,8 @@ TManifestFetch FetchUpdateManifest(const QString& ServerHost, std::int32_t OemId
         const QByteArray signature = TakeFile(signatureFile, MaxSignatureBytes);
         if (!signatureFetched || signature.isEmpty()) {
             Why = QStringLiteral("%1 could not be fetched").arg(signatureUrl);
-            return TManifestFetch::Refused;
+            // Given up on by the user: as silent as a server that never answered.
+            return Cancel != nullptr && Cancel->load() ? TManifestFetch::Unavailable : TManifestFetch::Refused;
         }
         const minisign::Verification verification = minisign::Verify(manifestBytes, signature, Keys);
         if (!verification.Valid) {

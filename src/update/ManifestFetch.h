@@ -11,6 +11,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 
@@ -34,8 +35,10 @@ struct TFetchedManifest {
 
 // Fetches the manifest (and with Keys its signature) into the staging folder,
 // checks and reads it, and deletes the local copies. Why tells what was wrong
-// when the result is not Fetched.
+// when the result is not Fetched. Safe to run on a thread of its own; Cancel
+// (set from any thread) makes it end soon as Unavailable.
 TManifestFetch FetchUpdateManifest(const QString& ServerHost, std::int32_t OemId, const QString& StagingFolder,
-                                   const minisign::TrustedKeys& Keys, TFetchedManifest& Manifest, QString& Why);
+                                   const minisign::TrustedKeys& Keys, TFetchedManifest& Manifest, QString& Why,
+                                   const std::atomic<bool>* Cancel = nullptr);
 
 } // namespace vantor

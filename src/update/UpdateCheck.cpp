@@ -5,10 +5,14 @@
 #include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
 #include "update/ManifestFetch.h"
+#include "update/ResponsiveWait.h"
 #include "update/UpdateHandoff.h"
 #include "update/dlgDownloader.h"
 
+#include <QPointer>
 #include <QWidget>
+
+#include <atomic>
 
 #include <cstdio>
 
@@ -118,7 +122,17 @@ void CheckForUpdates(QWidget* MainWindow, const QString& ServerHost, std::int32_
     }
     TFetchedManifest manifest;
     QString why;
-    const TManifestFetch fetch = FetchUpdateManifest(ServerHost, OemId, staging, Keys, manifest, why);
+    TManifestFetch fetch = TManifestFetch::Unavailable;
+    // The check holds the program until the manifest is in, but the window
+    // keeps painting and closing it ends the check at once.
+    std::atomic<bool> cancel{false};
+    const QPointer<QWidget> window(MainWindow);
+    RunWhileResponsive(
+        [&] { fetch = FetchUpdateManifest(ServerHost, OemId, staging, Keys, manifest, why, &cancel); },
+        [&window, MainWindow] { return MainWindow != nullptr && (window.isNull() || !window->isVisible()); },
+        [&cancel] { cancel = true; });
+    if (cancel)
+        return;
     if (fetch != TManifestFetch::Fetched) {
         // As silent as an unreachable server; the program keeps no log, so
         // this one line tells an administrator why nothing was offered.

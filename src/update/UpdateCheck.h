@@ -39,7 +39,9 @@ TUpdateDownloads ListUpdateDownloads(const TUpdatedData& Data, const QString& St
 bool AskForUpdate();
 
 // The whole check. MainWindow parents the dialogs, gets the focus back at the
-// end, and is closed once the updater or the installer has started. With
+// end, and is closed once the updater or the installer has started. While the
+// manifest is fetched MainWindow keeps painting but takes no input; when it
+// is closed meanwhile, the check ends at once. With
 // Keys (the program passes the compiled-in ones) only a manifest signed by
 // one of them counts, and only the files it lists, as listed, are installed.
 void CheckForUpdates(QWidget* MainWindow, const QString& ServerHost, std::int32_t OemId,

@@ -112,8 +112,8 @@ void TFrmUpdater::FormIdleHandler()
         ShowStatus(TStatusImage::Success, GetText(QStringLiteral("IDS_UPDATER_02")));
     } else {
         QApplication::beep();
-        ShowStatus(TStatusImage::Failure, GetText(mainProgramStayed_ ? QStringLiteral("IDS_UPDATER_04")
-                                                                     : QStringLiteral("IDS_UPDATER_03")));
+        ShowStatus(TStatusImage::Failure,
+                   GetText(mainProgramStayed_ ? QStringLiteral("IDS_UPDATER_04") : QStringLiteral("IDS_UPDATER_03")));
         QFont bold = lblStatus->font();
         bold.setBold(true);
         lblStatus->setFont(bold);

@@ -294,8 +294,8 @@ TEST(SetupArguments, TheHandOffsAndTheUsersOptionsParseAndMistakesAreRefused)
     EXPECT_TRUE(uninstall->Uninstall && uninstall->Purge);
     EXPECT_EQ(uninstall->Folder, "/x");
     EXPECT_TRUE(ParseSetupArguments({"--force", "--folder", "/x"})->Force);
-    for (const QStringList& wrong : {QStringList{"--purge"}, {"--folder"}, {"/LANG="}, {"/DIR="}, {"--help-me"},
-                                     {"--uninstall", "--force"}})
+    for (const QStringList& wrong :
+         {QStringList{"--purge"}, {"--folder"}, {"/LANG="}, {"/DIR="}, {"--help-me"}, {"--uninstall", "--force"}})
         EXPECT_FALSE(ParseSetupArguments(wrong)) << wrong.join(' ').toStdString();
 }
 

@@ -47,8 +47,10 @@ export QT_QPA_PLATFORM=xcb
 # hang on an allocator lock before it execs, and the program never starts.
 # An address that leads nowhere fails at once, without a fork.
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/no-session-bus"
-# The user's cache (the update staging folder) and state folders of the test.
-export XDG_CACHE_HOME="$WORK/cache" XDG_STATE_HOME="$WORK/state"
+# The user's cache (the update staging folder), state and runtime (the quit
+# channel) folders of the test: tests side by side never meet.
+mkdir -m 700 "$WORK/run"
+export XDG_CACHE_HOME="$WORK/cache" XDG_STATE_HOME="$WORK/state" XDG_RUNTIME_DIR="$WORK/run"
 
 # Visible windows of a process, one id a line.
 visible_windows() { xdotool search --onlyvisible --pid "$1" 2>/dev/null || true; }

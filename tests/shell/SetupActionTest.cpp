@@ -171,7 +171,8 @@ TEST_F(SetupAction, CancelWritesNothingAndLeavesTheEngineAlone)
 TEST_F(SetupAction, AFailedWriteIsToldAndKeepsTheNewSettingsForTheRun)
 {
     program.write("Lang/Languages.xml",
-                  QByteArray(Translations).replace("</LST_TRANSLATIONS>", R"(<TRANSLATION translation_ids="IDS_MESSAGES_43"><LST_VALUES>
+                  QByteArray(Translations)
+                      .replace("</LST_TRANSLATIONS>", R"(<TRANSLATION translation_ids="IDS_MESSAGES_43"><LST_VALUES>
     <VALUE value_language="ENG" value_string="Not saved in %s."/><VALUE value_language="ITA" value_string="Non salvate in %s."/>
   </LST_VALUES></TRANSLATION>
 </LST_TRANSLATIONS>)"));

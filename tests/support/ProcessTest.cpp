@@ -1,6 +1,6 @@
 #include "support/Process.h"
-#include "support/WindowChannel.h"
 #include "support/NamedObject.h"
+#include "support/WindowChannel.h"
 #include "testlib/ScopedEnv.h"
 #include "testlib/TempFolder.h"
 

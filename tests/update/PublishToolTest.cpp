@@ -28,7 +28,8 @@ struct ToolRun {
 ToolRun Publish(const QString& release, const QString& url, QStringList options = {})
 {
     if (!url.contains("/Updates/Vantorix/") && !options.contains("--channel"))
-        options << "--channel" << "0";
+        options << "--channel"
+                << "0";
     QProcess tool;
     tool.start(VANTOR_PUBLISH, QStringList{release, "--url", url} + options);
     tool.waitForFinished(60000);

@@ -41,8 +41,8 @@ protected:
     // listing AListed, signed by AKey for channel AChannel at AIssued; served
     // with its signature. An empty value leaves its key out.
     QByteArray Publish(const QList<QByteArray>& AListed, const test::MinisignKeyPair& AKey = *signer,
-                       const QByteArray& AExpires = "20991231", bool AProgram = false,
-                       const QByteArray& AChannel = "7", const QByteArray& AIssued = "20261201120000")
+                       const QByteArray& AExpires = "20991231", bool AProgram = false, const QByteArray& AChannel = "7",
+                       const QByteArray& AIssued = "20261201120000")
     {
         const QByteArray base = server.Url("").toUtf8();
         QByteArray manifest = "[MAIN]\r\n";

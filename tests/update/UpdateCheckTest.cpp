@@ -2,6 +2,10 @@
 // downloads, the hand-off and the messages of each outcome.
 #include "UpdateCheckFixture.h"
 
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
 namespace vantor {
 namespace {
 
@@ -61,6 +65,38 @@ TEST_F(UpdateCheck, ATricklingManifestEndsAtTheDeadlineAndAnEndlessOneIsNotRead)
         EXPECT_TRUE(StagedFiles().isEmpty());
         EXPECT_TRUE(window.isVisible());
     }
+    server.ReleaseWaits();
+}
+
+// A bad hotel network: the window keeps painting while the manifest trickles
+// in, takes no other action, and closing it ends the check at once.
+TEST_F(UpdateCheck, WhileTheManifestTricklesTheWindowPaintsAndACloseEndsTheCheck)
+{
+    SetDefaultHttpTimeouts({5, 5, 15});
+    test::HttpRoute trickle = test::HttpRoute::Ok(Manifest("20250101"));
+    trickle.TrickleMilliseconds = 400;
+    server.Route(ManifestPath, trickle);
+    int ticks = 0;
+    QTimer painter; // stands for the window's own timers and repaints
+    QObject::connect(&painter, &QTimer::timeout, [&ticks] { ++ticks; });
+    painter.start(50);
+    int clicks = 0;
+    QPushButton button(&window);
+    button.show();
+    QObject::connect(&button, &QPushButton::clicked, [&clicks] { ++clicks; });
+    QTimer::singleShot(500, [&] {
+        QTest::mouseClick(&button, Qt::LeftButton);
+        window.close();
+    });
+
+    QElapsedTimer timer;
+    timer.start();
+    Check();
+    EXPECT_LT(timer.elapsed(), 2500) << "the close ended the check";
+    EXPECT_GE(ticks, 5) << "events other than input kept flowing";
+    EXPECT_EQ(clicks, 0) << "no other action ran meanwhile";
+    EXPECT_TRUE(presenter.shown.isEmpty());
+    EXPECT_TRUE(StagedFiles().isEmpty());
     server.ReleaseWaits();
 }
 

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -116,6 +117,24 @@ TEST_F(UpdaterWindow, AfterAFailureShowsItInBoldAndStartsNothing)
     ASSERT_TRUE(WaitFor([this] { return button_->isEnabled(); }));
     form_.close();
     EXPECT_FALSE(form_.isVisible());
+    EXPECT_TRUE(started_.isEmpty());
+}
+
+TEST_F(UpdaterWindow, AMainProgramThatDoesNotCloseIsToldAndNothingIsCopied)
+{
+    QProcess main;
+    main.start(VANTOR_LISTENING_MAIN, {"--hang"});
+    ASSERT_TRUE(main.waitForReadyRead(5000));
+    form_.SetCloseLimit(std::chrono::milliseconds(1000));
+    ShowUntilOutcome();
+    EXPECT_FALSE(form_.UpdateOk());
+    EXPECT_TRUE(ShowsImage(TStatusImage::Failure));
+    EXPECT_EQ(label_->text(), "Vantor did not close.");
+    EXPECT_EQ(root_.read("app/Catalogues/250/Pricelist.vt4"), "old pricelist");
+    main.kill();
+    main.waitForFinished(3000);
+    ASSERT_TRUE(WaitFor([this] { return button_->isEnabled(); }));
+    form_.close();
     EXPECT_TRUE(started_.isEmpty());
 }
 

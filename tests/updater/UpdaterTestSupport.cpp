@@ -3,39 +3,12 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 #include <sys/stat.h>
 
 namespace vantor::test {
-
-namespace {
-
-// The tests start and close stand-ins for the main program, and the updater
-// asks every main window of the user to quit: the whole test program works in
-// a runtime folder of its own so that no other Vantor of the user is touched.
-class PrivateRuntimeFolder : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        folder_ = std::make_unique<QTemporaryDir>();
-        ASSERT_TRUE(folder_->isValid());
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder_->path()));
-    }
-    void TearDown() override { folder_.reset(); }
-
-private:
-    std::unique_ptr<QTemporaryDir> folder_;
-};
-
-[[maybe_unused]] ::testing::Environment* const RuntimeFolder =
-    ::testing::AddGlobalTestEnvironment(new PrivateRuntimeFolder);
-
-} // namespace
 
 QMap<QString, QString> SnapshotTree(const QString& ARoot)
 {
@@ -75,6 +48,8 @@ QString WriteUpdaterTranslations(const QString& AFolder)
     <VALUE value_language="ENG" value_string="Installed"/></LST_VALUES></TRANSLATION>
   <TRANSLATION translation_ids="IDS_UPDATER_03"><LST_VALUES>
     <VALUE value_language="ENG" value_string="Not installed.@Try again."/></LST_VALUES></TRANSLATION>
+  <TRANSLATION translation_ids="IDS_UPDATER_04"><LST_VALUES>
+    <VALUE value_language="ENG" value_string="Vantor did not close."/></LST_VALUES></TRANSLATION>
 </LST_TRANSLATIONS>
 )");
     return path;

@@ -15,9 +15,9 @@
 
 #include <QDate>
 #include <QDir>
-#include <QRegularExpression>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
@@ -178,7 +178,8 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
     if (!Stamp.Expires.isValid())
         throw PublishError(QStringLiteral("the expiry date is no date"));
     if (Stamp.Channel < 0)
-        throw PublishError(QStringLiteral("no channel: name it with --channel, or publish below /Updates/Vantorix/<n>/"));
+        throw PublishError(
+            QStringLiteral("no channel: name it with --channel, or publish below /Updates/Vantorix/<n>/"));
     if (!Stamp.Issued.isValid())
         throw PublishError(QStringLiteral("the issue time is no time"));
     QStringList main{QStringLiteral("[MAIN]"),

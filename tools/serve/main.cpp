@@ -1,9 +1,10 @@
-// vantor-serve FOLDER [--port N] [--port-file FILE]
+// vantor-serve FOLDER [--port N] [--port-file FILE] [--rate BYTES_PER_SECOND]
 //
 // Serves the files of FOLDER over HTTP on 127.0.0.1 (HEAD and GET, with
 // Content-Length), so that the demo and the whole-program tests can stand in
 // for the update server. Port 0 or no --port takes any free port; the port
-// is written to FILE when given. Each request is logged to stderr as
+// is written to FILE when given. --rate sends every body at most that many
+// bytes a second, to try a slow network. Each request is logged to stderr as
 // "METHOD PATH STATUS". Ends on SIGTERM or SIGINT.
 #include <httplib.h>
 
@@ -12,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -32,7 +34,7 @@ constexpr std::size_t ChunkSize = 1024 * 1024;
 
 int Usage()
 {
-    std::cerr << "usage: vantor-serve FOLDER [--port N] [--port-file FILE]\n";
+    std::cerr << "usage: vantor-serve FOLDER [--port N] [--port-file FILE] [--rate BYTES_PER_SECOND]\n";
     return 2;
 }
 
@@ -77,7 +79,7 @@ bool IsSafePath(const std::string& APath)
     return true;
 }
 
-void Serve(const fs::path& AFolder, const httplib::Request& ARequest, httplib::Response& AResponse)
+void Serve(const fs::path& AFolder, std::size_t ARate, const httplib::Request& ARequest, httplib::Response& AResponse)
 {
     if (!IsSafePath(ARequest.path)) {
         AResponse.status = 404;
@@ -92,13 +94,15 @@ void Serve(const fs::path& AFolder, const httplib::Request& ARequest, httplib::R
     }
     AResponse.status = 200;
     auto buffer = std::make_shared<std::string>();
-    AResponse.set_content_provider(static_cast<std::size_t>(size), "application/octet-stream",
-                                   [file, buffer](std::size_t AOffset, std::size_t ALength, httplib::DataSink& ASink) {
-                                       buffer->resize(std::min(ALength, ChunkSize));
-                                       const ssize_t read =
-                                           file->Read(buffer->data(), buffer->size(), static_cast<off_t>(AOffset));
-                                       return read > 0 && ASink.write(buffer->data(), static_cast<std::size_t>(read));
-                                   });
+    AResponse.set_content_provider(
+        static_cast<std::size_t>(size), "application/octet-stream",
+        [file, buffer, ARate](std::size_t AOffset, std::size_t ALength, httplib::DataSink& ASink) {
+            if (ARate > 0 && AOffset > 0)
+                std::this_thread::sleep_for(std::chrono::seconds(1));
+            buffer->resize(std::min({ALength, ChunkSize, ARate > 0 ? ARate : ChunkSize}));
+            const ssize_t read = file->Read(buffer->data(), buffer->size(), static_cast<off_t>(AOffset));
+            return read > 0 && ASink.write(buffer->data(), static_cast<std::size_t>(read));
+        });
 }
 
 } // namespace
@@ -110,6 +114,7 @@ int main(int argc, char** argv)
     fs::path folder;
     int port = 0;
     std::string portFile;
+    std::size_t rate = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--port" && i + 1 < argc) {
@@ -118,6 +123,12 @@ int main(int argc, char** argv)
             if (*end != '\0' || value < 0 || value > 65535)
                 return Usage();
             port = static_cast<int>(value);
+        } else if (argument == "--rate" && i + 1 < argc) {
+            char* end = nullptr;
+            const long value = std::strtol(argv[++i], &end, 10);
+            if (*end != '\0' || value <= 0)
+                return Usage();
+            rate = static_cast<std::size_t>(value);
         } else if (argument == "--port-file" && i + 1 < argc) {
             portFile = argv[++i];
         } else if (folder.empty() && argument.rfind("--", 0) != 0) {
@@ -142,8 +153,8 @@ int main(int argc, char** argv)
     std::signal(SIGPIPE, SIG_IGN);
 
     httplib::Server server;
-    server.Get(".*", [&folder](const httplib::Request& ARequest, httplib::Response& AResponse) {
-        Serve(folder, ARequest, AResponse);
+    server.Get(".*", [&folder, rate](const httplib::Request& ARequest, httplib::Response& AResponse) {
+        Serve(folder, rate, ARequest, AResponse);
     });
     server.set_logger([](const httplib::Request& ARequest, const httplib::Response& AResponse) {
         std::fprintf(stderr, "%s %s %d\n", ARequest.method.c_str(), ARequest.path.c_str(), AResponse.status);
