@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 using namespace vantor;
 using namespace vantor::test;
 
@@ -101,6 +103,16 @@ TEST(StagingFolder, OneThatOthersMayEnterOrALinkIsNeverUsedNorDeletedThrough)
     DeleteTempWorkFolder();
     EXPECT_EQ(elsewhere.read("keep.txt"), "kept");
     EXPECT_TRUE(QFileInfo(staging).isSymLink());
+
+    if (::geteuid() == 0) { // another user's folder, private as it may be
+        ASSERT_TRUE(QFile::remove(staging));
+        GetTempWorkFolder(true);
+        cache.write("Vantor/Staging/Data/Data.vt4", "planted");
+        ASSERT_EQ(::chown(QFile::encodeName(staging).constData(), 65534, 65534), 0);
+        EXPECT_FALSE(IsTempWorkFolderUsable());
+        DeleteTempWorkFolder();
+        EXPECT_EQ(cache.read("Vantor/Staging/Data/Data.vt4"), "planted");
+    }
 }
 
 TEST(StartProgram, PassesParametersOrNoneAtAll)
