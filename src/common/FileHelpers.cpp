@@ -33,11 +33,6 @@ bool SomethingAt(const QString& path)
 
 } // namespace
 
-QString GetCataloguesFolder()
-{
-    return GlobalSetupData.RootPath + QLatin1String(CataloguesFolderName);
-}
-
 QString GetTempFolder()
 {
     return platform::SystemTempFolder();

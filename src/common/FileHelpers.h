@@ -12,9 +12,6 @@
 
 namespace vantor {
 
-// GlobalSetupData.RootPath + "Catalogues/".
-QString GetCataloguesFolder();
-
 // The user's temporary folder ($TMPDIR, else /tmp) with a trailing "/".
 QString GetTempFolder();
 

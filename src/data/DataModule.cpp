@@ -2,7 +2,6 @@
 
 #include "common/TextHelpers.h"
 #include "common/uConstants.h"
-#include "common/uGlobals.h"
 
 #include <QFileInfo>
 
@@ -19,7 +18,9 @@ const QString InfoTable = QStringLiteral("Info");
 
 } // namespace
 
-TDM::TDM() : TableCatalogue(DbCatalogue), TablePricelist(DbPricelist), SqlPricelist(DbPricelist)
+TDM::TDM(QString APricelistPassword)
+    : TableCatalogue(DbCatalogue), TablePricelist(DbPricelist), SqlPricelist(DbPricelist),
+      pricelistPassword_(std::move(APricelistPassword))
 {
     DbCatalogue.DatabaseName = QStringLiteral("Catalogue");
     DbCatalogue.ReadOnly = true;
@@ -91,7 +92,7 @@ bool TDM::CheckPricelistValidity(const QString& ADatabasePath, const QString& AC
 {
     AVersion.clear();
     if (!AssignDatabaseFile(DbPricelist, ACountryCode, ADatabasePath, QLatin1String(PricelistDatabaseName),
-                            GlobalSetupData.Database.Pricelist.sPassword))
+                            pricelistPassword_))
         return false;
     QString key;
     QString code;
@@ -120,7 +121,7 @@ bool TDM::CheckPricelistValidity(const QString& ADatabasePath, const QString& AC
 bool TDM::OpenPricelistToShow(const QString& ADatabasePath, const QString& ACountryCode)
 {
     if (!AssignDatabaseFile(DbPricelist, ACountryCode, ADatabasePath, QLatin1String(PricelistDatabaseName),
-                            GlobalSetupData.Database.Pricelist.sPassword))
+                            pricelistPassword_))
         return false;
     const QString condition = QStringLiteral("(%1 > %2)").arg(QStringLiteral("Price")).arg(0);
     const QString columns =

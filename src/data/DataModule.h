@@ -2,6 +2,7 @@
 // the pricelist query that the about dialog shows.
 #pragma once
 
+#include "common/uConstants.h"
 #include "support/database/DbConnection.h"
 #include "support/database/DbQuery.h"
 #include "support/database/DbTable.h"
@@ -12,7 +13,8 @@ namespace vantor {
 
 class TDM {
 public:
-    TDM();
+    // Pricelists open with APricelistPassword, the installation's database password.
+    explicit TDM(QString APricelistPassword = QLatin1String(DatabasePassword));
     TDM(const TDM&) = delete;
     TDM& operator=(const TDM&) = delete;
 
@@ -43,6 +45,8 @@ public:
 private:
     bool AssignDatabaseFile(db::DbConnection& ADatabase, const QString& ACountryCode, const QString& AFolder,
                             const QString& AFileName, const QString& APassword);
+
+    QString pricelistPassword_;
 };
 
 // The one data module of the program, while the main window lives.

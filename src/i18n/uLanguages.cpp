@@ -128,9 +128,29 @@ void UnloadTranslations()
     Dictionary.reset();
 }
 
+namespace {
+
+QString& CurrentTextLanguage()
+{
+    static QString language;
+    return language;
+}
+
+} // namespace
+
+void SetTextLanguage(const QString& LanguageId)
+{
+    CurrentTextLanguage() = LanguageId;
+}
+
+const QString& TextLanguage()
+{
+    return CurrentTextLanguage();
+}
+
 QString GetText(const QString& Id)
 {
-    return GetTextForLanguage(GlobalSetupData.LanguageId, Id);
+    return GetTextForLanguage(CurrentTextLanguage(), Id);
 }
 
 QString GetTextForLanguage(const QString& LanguageId, const QString& Id)

@@ -22,7 +22,13 @@ extern TAvailableLanguages AvailableLanguages;
 bool LoadTranslations(const QString& FileName);
 void UnloadTranslations();
 
-// Text of Id in GlobalSetupData.LanguageId; empty when missing.
+// The language GetText reads: whoever owns the settings sets it (the shell
+// from its configuration, the updater and the installer from their command
+// lines). Empty until set.
+void SetTextLanguage(const QString& LanguageId);
+const QString& TextLanguage();
+
+// Text of Id in the text language; empty when missing.
 QString GetText(const QString& Id);
 QString GetTextForLanguage(const QString& LanguageId, const QString& Id);
 

@@ -51,7 +51,7 @@ void WearReleaseSkin(const QString& AFolder, int AOemId)
 {
     GlobalSetupData.UsageType = UsageTypeOfOem(AOemId, GlobalSetupData.UsageType);
     GlobalSetupData.RootPath = AFolder + QLatin1Char('/');
-    ApplySkin();
+    ApplySkin(GlobalSetupData.UsageType, GlobalSetupData.RootPath);
 }
 
 // Runs the work with the window, or without one when quiet; the result.
@@ -89,7 +89,7 @@ int main(int argc, char** argv)
 
     const QString releaseFolder = platform::ProgramFolder().chopped(1);
     LoadTranslations(releaseFolder + QStringLiteral("/Lang/Languages.xml"));
-    GlobalSetupData.LanguageId = options.LanguageId.isEmpty() ? QStringLiteral("ENG") : options.LanguageId;
+    SetTextLanguage(options.LanguageId.isEmpty() ? QStringLiteral("ENG") : options.LanguageId);
     const TInstallLocations locations = TInstallLocations::ForUser();
 
     TInstallResult result;

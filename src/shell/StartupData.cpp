@@ -43,6 +43,7 @@ TStartupData RunStartupData(const QString& ProgramFolder)
     data.SetupRead = LoadSetupData(GlobalSetupData, ProgramFolder, check);
     if (!data.SetupRead)
         return data;
+    SetTextLanguage(GlobalSetupData.LanguageId);
     data.TranslationsLoaded = LoadTranslations(GlobalSetupData.LanguageFile);
     if (!data.TranslationsLoaded)
         return data;

@@ -303,7 +303,6 @@ void TFrmVantorMain::FatalError(const QString& Text)
 
 void TFrmVantorMain::ReleaseResources()
 {
-    ReleaseSkinManager();
     UnloadTranslations();
     engine_.UnloadEngine();
     if (DM == dataModule_.get())
@@ -418,7 +417,8 @@ void TFrmVantorMain::CheckForUpdates()
         return;
     }
     vantor::CheckForUpdates(this, UpdateServerHost(GlobalSetupData.SetupFile), GlobalSetupData.OemId, InstalledVersion,
-                            channel.Keys);
+                            channel.Keys,
+                            {GlobalSetupData.RootPath, GlobalSetupData.LanguageId, GlobalSetupData.LanguageFile});
 }
 
 void TFrmVantorMain::actSetupExecute()
@@ -433,6 +433,7 @@ void TFrmVantorMain::actSetupExecute()
             return dataModule.CheckPricelistValidity(folder, code, version);
         };
         saved = ApplyConfirmedSettings(GlobalSetupData, programFolder_, check);
+        SetTextLanguage(GlobalSetupData.LanguageId);
         LoadCaptions();
         ReinitializeEngine();
         if (fatalError_)

@@ -25,7 +25,7 @@ void TFrmVantorMain::SetupLayout()
     lblUpsSelectorModular->hide();
     lblUpsSelectorRuntime->hide();
     lblUpsSelectorModular->setEnabled(GlobalSetupData.Database.Devices.IsValid);
-    ApplySkin(*sSkinManager);
+    ApplySkin(*sSkinManager, GlobalSetupData.UsageType, GlobalSetupData.RootPath);
     SetCommandPanelStyle(GlobalSetupData.UsageType);
     SetWindowSize();
     CenterFormOnWorkArea(this);

@@ -111,14 +111,14 @@ QString GetSkinName(TUsageType AUsageType)
     return QStringLiteral("Maronel");
 }
 
-void ApplySkin(TSkinManager& AManager)
+void ApplySkin(TSkinManager& AManager, TUsageType AUsageType, const QString& ARootPath)
 {
     try {
-        const QString name = GetSkinName(GlobalSetupData.UsageType);
+        const QString name = GetSkinName(AUsageType);
         AManager.MakeDefault();
         AManager.AddTreeClassName(QString::fromLatin1(EngineTreeClassName));
         AManager.SetExtendedBorders(true);
-        AManager.SetSkinFolder(GlobalSetupData.RootPath + QStringLiteral("Skins/"));
+        AManager.SetSkinFolder(ARootPath + QStringLiteral("Skins/"));
         AManager.SetSkinName(name);
         if (QFileInfo(AManager.SkinFile()).isFile())
             AManager.SetActive(true);
@@ -127,20 +127,12 @@ void ApplySkin(TSkinManager& AManager)
     }
 }
 
-void ApplySkin()
+void ApplySkin(TUsageType AUsageType, const QString& ARootPath)
 {
     TSkinManager* manager = DefaultSkinManager();
     if (!manager)
         manager = new TSkinManager(QCoreApplication::instance());
-    ApplySkin(*manager);
-}
-
-void ReleaseSkinManager()
-{
-    if (!GlobalSetupData.AsPlugin || !defaultManager)
-        return;
-    delete defaultManager.data();
-    defaultManager = nullptr;
+    ApplySkin(*manager, AUsageType, ARootPath);
 }
 
 } // namespace vantor

@@ -61,16 +61,12 @@ inline constexpr char EngineTreeClassName[] = "TEngineTreeView";
 // Skin name of a branding variant; values outside the table give "Maronel".
 QString GetSkinName(TUsageType AUsageType);
 
-// Chooses the skin of GlobalSetupData.UsageType on AManager, made the default,
-// and activates it when its file exists. Never fails loudly: a missing or
-// unreadable skin leaves the plain look.
-void ApplySkin(TSkinManager& AManager);
+// Chooses the skin of AUsageType from ARootPath + "Skins/" on AManager, made
+// the default, and activates it when its file exists. Never fails loudly: a
+// missing or unreadable skin leaves the plain look.
+void ApplySkin(TSkinManager& AManager, TUsageType AUsageType, const QString& ARootPath);
 // The same on the default manager, creating one owned by the application when
 // there is none.
-void ApplySkin();
-
-// At exit of a plug-in: destroys the default manager and forgets it. Does
-// nothing unless GlobalSetupData.AsPlugin is set.
-void ReleaseSkinManager();
+void ApplySkin(TUsageType AUsageType, const QString& ARootPath);
 
 } // namespace vantor

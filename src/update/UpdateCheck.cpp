@@ -106,7 +106,8 @@ bool AskForUpdate()
 }
 
 void CheckForUpdates(QWidget* MainWindow, const QString& ServerHost, std::int32_t OemId,
-                     const TInstalledVersion& Installed, const minisign::TrustedKeys& Keys)
+                     const TInstalledVersion& Installed, const minisign::TrustedKeys& Keys,
+                     const THandoffTarget& Target)
 {
     const auto giveFocusBack = [MainWindow] {
         if (MainWindow != nullptr && MainWindow->isVisible())
@@ -155,9 +156,9 @@ void CheckForUpdates(QWidget* MainWindow, const QString& ServerHost, std::int32_
                 MainWindow->close();
         };
         if (downloads.ProgramPackage)
-            failed = !InstallProgramUpdate(downloads.Local.first(), closeMainWindow);
+            failed = !InstallProgramUpdate(downloads.Local.first(), Target, closeMainWindow);
         else
-            failed = !StartUpdater(staging, closeMainWindow);
+            failed = !StartUpdater(staging, Target, closeMainWindow);
     }
     if (failed)
         ShowErrorMessage(QString(), QStringLiteral("IDS_UPDATER_03"), true);

@@ -4,6 +4,7 @@
 
 #include "data/InstalledVersion.h"
 #include "update/Minisign.h"
+#include "update/UpdateHandoff.h"
 #include "update/UpdateManifest.h"
 
 #include <QString>
@@ -44,7 +45,9 @@ bool AskForUpdate();
 // is closed meanwhile, the check ends at once. With
 // Keys (the program passes the compiled-in ones) only a manifest signed by
 // one of them counts, and only the files it lists, as listed, are installed.
+// Target is the installation, for the hand-off.
 void CheckForUpdates(QWidget* MainWindow, const QString& ServerHost, std::int32_t OemId,
-                     const TInstalledVersion& Installed, const minisign::TrustedKeys& Keys);
+                     const TInstalledVersion& Installed, const minisign::TrustedKeys& Keys,
+                     const THandoffTarget& Target);
 
 } // namespace vantor

@@ -1,7 +1,7 @@
 #include "update/UpdateHandoff.h"
 
 #include "common/FileHelpers.h"
-#include "common/uGlobals.h"
+#include "common/uConstants.h"
 #include "support/Process.h"
 #include "update/PackageFiles.h"
 
@@ -10,7 +10,8 @@
 
 namespace vantor {
 
-bool InstallProgramUpdate(const QString& PackageFile, const CloseMainWindowFn& CloseMainWindow)
+bool InstallProgramUpdate(const QString& PackageFile, const THandoffTarget& Target,
+                          const CloseMainWindowFn& CloseMainWindow)
 {
     QString first;
     try {
@@ -33,11 +34,11 @@ bool InstallProgramUpdate(const QString& PackageFile, const CloseMainWindowFn& C
     // /DIR= names this installation, so that an upgrade need not guess it
     // while this program is still closing; installers that do not know it
     // ignore it. One argument each: no quotes needed.
-    QString installation = GlobalSetupData.RootPath;
+    QString installation = Target.RootPath;
     if (installation.endsWith(QLatin1Char('/')))
         installation.chop(1);
     if (!platform::StartDetachedArguments(
-            {installer, QStringLiteral("/LANG=") + GlobalSetupData.LanguageId, QStringLiteral("/DIR=") + installation}))
+            {installer, QStringLiteral("/LANG=") + Target.LanguageId, QStringLiteral("/DIR=") + installation}))
         return false;
     if (CloseMainWindow)
         CloseMainWindow();
@@ -54,7 +55,7 @@ bool UnpackStagedFile(const QString& FileName)
     return unpacked;
 }
 
-bool StartUpdater(const QString& StagingFolder, const CloseMainWindowFn& CloseMainWindow)
+bool StartUpdater(const QString& StagingFolder, const THandoffTarget& Target, const CloseMainWindowFn& CloseMainWindow)
 {
     const auto unpackFolder = [](const QString& folder) {
         // The list is complete before unpacking, so unpacked files are not visited.
@@ -74,22 +75,22 @@ bool StartUpdater(const QString& StagingFolder, const CloseMainWindowFn& CloseMa
             return false;
 
     // An argument list: a path may hold blanks or quotes.
-    if (!platform::StartDetachedArguments(QStringList{GlobalSetupData.RootPath + QLatin1String(UpdaterProgramName)} +
-                                          BuildUpdaterArguments()))
+    if (!platform::StartDetachedArguments(QStringList{Target.RootPath + QLatin1String(UpdaterProgramName)} +
+                                          BuildUpdaterArguments(StagingFolder, Target)))
         return false;
     if (CloseMainWindow)
         CloseMainWindow();
     return true;
 }
 
-QStringList BuildUpdaterArguments()
+QStringList BuildUpdaterArguments(const QString& StagingFolder, const THandoffTarget& Target)
 {
     return {
-        QStringLiteral("/SP=") + GetTempWorkFolder(false),
-        QStringLiteral("/DP=") + GlobalSetupData.RootPath + QStringLiteral("Data/"),
-        QStringLiteral("/CP=") + GetCataloguesFolder(),
-        QStringLiteral("/LF=") + GlobalSetupData.LanguageFile,
-        QStringLiteral("/LI=") + GlobalSetupData.LanguageId,
+        QStringLiteral("/SP=") + StagingFolder,
+        QStringLiteral("/DP=") + Target.RootPath + QStringLiteral("Data/"),
+        QStringLiteral("/CP=") + Target.RootPath + QLatin1String(CataloguesFolderName),
+        QStringLiteral("/LF=") + Target.LanguageFile,
+        QStringLiteral("/LI=") + Target.LanguageId,
     };
 }
 

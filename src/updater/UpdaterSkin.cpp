@@ -16,7 +16,7 @@ void ApplyUpdaterSkin(const QString& ProgramFolder)
     const int oemId = setup.readInteger(QStringLiteral("Misc"), QStringLiteral("iOemId"), -1);
     GlobalSetupData.UsageType = UsageTypeOfOem(oemId, GlobalSetupData.UsageType);
     GlobalSetupData.RootPath = folder;
-    ApplySkin();
+    ApplySkin(GlobalSetupData.UsageType, folder);
 }
 
 } // namespace vantor

@@ -1,5 +1,6 @@
 // Updater: installs the staged database and catalogue files over the
 // installation once the main program has ended, and restarts it.
+#include "i18n/uLanguages.h"
 #include "support/FileSystem.h"
 #include "updater/FrmUpdater.h"
 #include "updater/UpdaterSkin.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
         parameters.append(QFile::decodeName(argv[i])); // paths, decoded as file names
     if (!vantor::ReadInputParameters(parameters))
         return 1;
+    vantor::SetTextLanguage(vantor::GlobalSetupData.LanguageId);
 
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Updater"));

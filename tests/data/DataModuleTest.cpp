@@ -158,8 +158,8 @@ TEST_F(DataModule, PricelistNeedingAnotherPasswordIsInvalidWithoutPrompt)
 
     // And a protected one never opens without it.
     WritePricelist("382", PricelistContent("382", "20141231", SomeItems()));
-    GlobalSetupData.Database.Pricelist.sPassword.clear();
-    EXPECT_FALSE(PricelistValid("382", version));
+    TDM withoutPassword{QString()};
+    EXPECT_FALSE(withoutPassword.CheckPricelistValidity(Catalogues(), "382", version));
 }
 
 TEST_F(DataModule, DamagedPricelistIsInvalid)

@@ -31,6 +31,7 @@ protected:
         savedStyle = CommandPanelStyle;
         ASSERT_TRUE(LoadTranslations(QStringLiteral(VANTOR_SOURCE_DIR "/demo/Lang/Languages.xml")));
         GlobalSetupData.LanguageId = QStringLiteral("ENG");
+        SetTextLanguage(GlobalSetupData.LanguageId);
         GlobalSetupData.UsageType = TUsageType::utMaronel;
         GlobalSetupData.RootPath = folder.path();
         GlobalSetupData.CatalogueCode = QStringLiteral("380");
@@ -207,6 +208,7 @@ TEST_F(AboutDialogTest, BrandingFromTheEngine)
 TEST_F(AboutDialogTest, PagesCaptionsAndLicence)
 {
     GlobalSetupData.LanguageId = QStringLiteral("REF");
+    SetTextLanguage(GlobalSetupData.LanguageId);
     {
         TFrmAbout dialog(nullptr, TOemDataLoader());
         EXPECT_EQ(dialog.PageControl->currentWidget(), dialog.tabAbout);
@@ -217,6 +219,7 @@ TEST_F(AboutDialogTest, PagesCaptionsAndLicence)
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About"));
     }
     GlobalSetupData.LanguageId = QStringLiteral("ita");
+    SetTextLanguage(GlobalSetupData.LanguageId);
     TFrmAbout dialog(nullptr, NoBranding);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Informazioni"));
     EXPECT_TRUE(dialog.richLicence->toPlainText().startsWith(QStringLiteral("CONTRATTO DI LICENZA")));

@@ -75,6 +75,7 @@ protected:
         savedStyle = CommandPanelStyle;
         ASSERT_TRUE(LoadTranslations(QStringLiteral(VANTOR_SOURCE_DIR "/demo/Lang/Languages.xml")));
         GlobalSetupData.LanguageId = QStringLiteral("ENG");
+        SetTextLanguage(GlobalSetupData.LanguageId);
         GlobalSetupData.UsageType = GetParam();
         GlobalSetupData.RootPath = folder.path();
         GlobalSetupData.CatalogueCode = QStringLiteral("380");

@@ -48,6 +48,7 @@ protected:
         GlobalSetupData.DebugMode = true;
         GlobalSetupData.CatalogueCode = "380";
         GlobalSetupData.LanguageId = "ENG";
+        SetTextLanguage(GlobalSetupData.LanguageId);
         CataloguesFolder = folder.path();
         LoadTranslations(VANTOR_SOURCE_DIR "/demo/Lang/Languages.xml");
         tools::WriteDatabase(folder.path() + "380/Pricelist.vt4", QLatin1String(DatabasePassword),

@@ -54,6 +54,7 @@ protected:
         GlobalSetupData.DebugMode = true;
         GlobalSetupData.CatalogueCode = "380";
         GlobalSetupData.LanguageId = "ENG";
+        SetTextLanguage(GlobalSetupData.LanguageId);
         CataloguesFolder = folder.path();
         LoadTranslations(VANTOR_SOURCE_DIR "/demo/Lang/Languages.xml");
         QLocale::setDefault(QLocale::c());

@@ -22,6 +22,7 @@ protected:
     {
         ASSERT_TRUE(LoadTranslations(DemoLanguageFile));
         GlobalSetupData.LanguageId = QStringLiteral("ENG");
+        SetTextLanguage(GlobalSetupData.LanguageId);
         GlobalSetupData.CatalogueCode = QStringLiteral("380");
         GlobalSetupData.DebugMode = false;
         GlobalSetupData.UsageType = TUsageType::utMaronel;

@@ -72,6 +72,7 @@ void WhenOpen(const std::function<void(TFrmSetup&)>& step)
 TEST_F(SetupDialogTest, CaptionsComeFromTheCurrentLanguage)
 {
     GlobalSetupData.LanguageId = QStringLiteral("GER");
+    SetTextLanguage(GlobalSetupData.LanguageId);
     TFrmSetup dialog;
     const QTabWidget* pages = dialog.PageControl;
     const std::pair<QString, const char*> captions[] = {
@@ -123,6 +124,7 @@ TEST_F(SetupDialogTest, SelectsTheLanguageByItsIdentifierWrittenAsInTheFile)
     const Case cases[] = {{"ENG", "English"}, {"ITA", "Italiano"}, {"eng", {}}, {"REF", {}}, {"", {}}};
     for (const Case& c : cases) {
         GlobalSetupData.LanguageId = QString::fromLatin1(c.id);
+        SetTextLanguage(GlobalSetupData.LanguageId);
         TFrmSetup dialog;
         Open(dialog);
         // The reference language is never offered.
@@ -206,6 +208,7 @@ TEST_F(SetupDialogTest, CancelAndTheCloseBoxChangeNothing)
 TEST_F(SetupDialogTest, OkWithoutAChoiceSaysWhatIsMissingAndStaysOpen)
 {
     GlobalSetupData.LanguageId = QStringLiteral("REF");
+    SetTextLanguage(GlobalSetupData.LanguageId);
     GlobalSetupData.CatalogueCode = QStringLiteral("999");
     const TGlobalSetupData before = GlobalSetupData;
     const QString chooseCatalogue = GetText(CatalogueMissingTextId);

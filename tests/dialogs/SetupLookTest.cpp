@@ -46,6 +46,7 @@ TEST_P(SetupLookTest, ControlsFitAndOkStandsOut)
     GlobalSetupData.AutoCheckUpdates = true;
     for (const char* language : {"ENG", "GER", "RUS", "HUG"}) {
         GlobalSetupData.LanguageId = QString::fromLatin1(language);
+        SetTextLanguage(GlobalSetupData.LanguageId);
         TFrmSetup dialog;
         dialog.show();
         QApplication::processEvents();

@@ -26,6 +26,7 @@ protected:
                     "\"/></LST_VALUES></TRANSLATION>\n";
         ASSERT_TRUE(LoadBody(body));
         GlobalSetupData.LanguageId = QStringLiteral("ENG");
+        SetTextLanguage(GlobalSetupData.LanguageId);
     }
 };
 

@@ -79,8 +79,11 @@ TEST_F(LookupTest, MissingLanguageGivesEmptyTextWithoutFallback)
     ASSERT_TRUE(LoadBody(Greeting));
 
     GlobalSetupData.LanguageId = "GER";
+
+    SetTextLanguage(GlobalSetupData.LanguageId);
     EXPECT_EQ(GetText("IDS_COMMON_20"), "Willkommen");
     GlobalSetupData.LanguageId = "FRA";
+    SetTextLanguage(GlobalSetupData.LanguageId);
     EXPECT_EQ(GetText("IDS_COMMON_20"), "");
     EXPECT_EQ(GetText("IDS_UNKNOWN_99"), "");
 }

@@ -35,6 +35,7 @@ private:
         UnloadTranslations();
         AvailableLanguages.clear();
         GlobalSetupData.LanguageId = QStringLiteral("REF");
+        SetTextLanguage(GlobalSetupData.LanguageId);
     }
 };
 

@@ -37,7 +37,7 @@ TEST_F(SkinManagerTest, AnExistingSkinFileBecomesTheApplicationsStyleSheet)
     folder.write("Skins/Maronel.asz", "QDialog { background-color: #ffffff; }\n");
     TSkinManager manager;
 
-    ApplySkin(manager);
+    ApplySkin(manager, GlobalSetupData.UsageType, GlobalSetupData.RootPath);
     EXPECT_EQ(DefaultSkinManager(), &manager);
     EXPECT_TRUE(manager.Active());
     EXPECT_EQ(manager.SkinName(), "Kelvra");
@@ -58,7 +58,7 @@ TEST_F(SkinManagerTest, AMissingSkinFileLeavesThePlainLookWithoutAMessage)
     folder.write("Skins/Maronel.asz", "QDialog { background-color: #ffffff; }\n");
     TSkinManager manager;
 
-    ApplySkin(manager);
+    ApplySkin(manager, GlobalSetupData.UsageType, GlobalSetupData.RootPath);
     EXPECT_FALSE(manager.Active());
     EXPECT_EQ(manager.SkinName(), "Kelvra");
     EXPECT_TRUE(qApp->styleSheet().isEmpty());
@@ -70,7 +70,7 @@ TEST_F(SkinManagerTest, VariantsOutsideTheTableWearMaronel)
 {
     GlobalSetupData.UsageType = static_cast<TUsageType>(9);
     folder.write("Skins/Maronel.asz", "QDialog { background-color: #123456; }\n");
-    ApplySkin();
+    ApplySkin(GlobalSetupData.UsageType, GlobalSetupData.RootPath);
     ASSERT_NE(DefaultSkinManager(), nullptr);
     EXPECT_TRUE(DefaultSkinManager()->Active());
     EXPECT_TRUE(qApp->styleSheet().contains("#123456"));
@@ -79,7 +79,7 @@ TEST_F(SkinManagerTest, VariantsOutsideTheTableWearMaronel)
 TEST_F(SkinManagerTest, ASkinFolderNamedLikeTheFileIsNoSkin)
 {
     folder.makeFolder("Skins/Maronel.asz");
-    ApplySkin();
+    ApplySkin(GlobalSetupData.UsageType, GlobalSetupData.RootPath);
     EXPECT_FALSE(DefaultSkinManager()->Active());
     EXPECT_TRUE(qApp->styleSheet().isEmpty());
 }
@@ -87,7 +87,7 @@ TEST_F(SkinManagerTest, ASkinFolderNamedLikeTheFileIsNoSkin)
 TEST_F(SkinManagerTest, SkinPicturesAreFoundBesideTheSkin)
 {
     folder.write("Skins/Maronel.asz", "QCheckBox::indicator:checked { image: url(Maronel/check.png); }\n");
-    ApplySkin();
+    ApplySkin(GlobalSetupData.UsageType, GlobalSetupData.RootPath);
     EXPECT_TRUE(qApp->styleSheet().contains("url(\"" + folder.path() + "Skins/Maronel/check.png\")"));
 }
 
@@ -95,25 +95,10 @@ TEST_F(SkinManagerTest, ASheetSetBySomeoneElseSurvivesDeactivation)
 {
     folder.write("Skins/Maronel.asz", "QDialog { color: red; }\n");
     TSkinManager manager;
-    ApplySkin(manager);
+    ApplySkin(manager, GlobalSetupData.UsageType, GlobalSetupData.RootPath);
     qApp->setStyleSheet("QLabel { color: blue; }");
     manager.SetActive(false);
     EXPECT_EQ(qApp->styleSheet(), "QLabel { color: blue; }");
-}
-
-TEST_F(SkinManagerTest, ReleaseActsOnlyForAPlugin)
-{
-    folder.write("Skins/Maronel.asz", "QDialog { color: red; }\n");
-    ApplySkin();
-    ReleaseSkinManager();
-    ASSERT_NE(DefaultSkinManager(), nullptr);
-    EXPECT_TRUE(DefaultSkinManager()->Active());
-
-    GlobalSetupData.AsPlugin = true;
-    ReleaseSkinManager();
-    EXPECT_EQ(DefaultSkinManager(), nullptr);
-    EXPECT_TRUE(qApp->styleSheet().isEmpty());
-    ReleaseSkinManager(); // nothing left to release
 }
 
 TEST_F(SkinManagerTest, ADestroyedManagerIsNoLongerTheDefault)

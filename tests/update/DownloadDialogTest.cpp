@@ -59,10 +59,12 @@ protected:
         savedLanguage = GlobalSetupData.LanguageId;
         ASSERT_TRUE(LoadTranslations(QStringLiteral(VANTOR_SOURCE_DIR "/demo/Lang/Languages.xml")));
         GlobalSetupData.LanguageId = QStringLiteral("ENG");
+        SetTextLanguage(GlobalSetupData.LanguageId);
     }
     void TearDown() override
     {
         GlobalSetupData.LanguageId = savedLanguage;
+        SetTextLanguage(GlobalSetupData.LanguageId);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
 

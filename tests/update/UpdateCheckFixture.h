@@ -34,6 +34,7 @@ protected:
     {
         LoadTranslations(QStringLiteral(VANTOR_SOURCE_DIR "/demo/Lang/Languages.xml"));
         GlobalSetupData.LanguageId = "ENG";
+        SetTextLanguage(GlobalSetupData.LanguageId);
         GlobalSetupData.RootPath = folder.makeFolder("root") + "/";
         CataloguesFolder = GlobalSetupData.RootPath + "Catalogues/";
         installed.Product = StrToInfoVersion("2.1.0.3");
@@ -58,7 +59,8 @@ protected:
     void Check(const QString& host = {})
     {
         CheckForUpdates(&window, host.isEmpty() ? QStringLiteral("127.0.0.1:%1").arg(server.Port()) : host, 7,
-                        installed, keys);
+                        installed, keys,
+                        {GlobalSetupData.RootPath, GlobalSetupData.LanguageId, GlobalSetupData.LanguageFile});
     }
     // The updater's (or installer's) recorded command line, once it has run.
     QByteArray WaitForRecord()

@@ -1,6 +1,7 @@
 // The hand-off with a real program standing in for the updater and the
 // installer: what is unpacked, what is started, and with which arguments.
 #include "update/UpdateHandoff.h"
+#include "i18n/uLanguages.h"
 
 #include "common/FileHelpers.h"
 #include "common/uGlobals.h"
@@ -28,6 +29,7 @@ protected:
         CataloguesFolder = GlobalSetupData.RootPath + "Catalogues/";
         GlobalSetupData.LanguageFile = GlobalSetupData.RootPath + "Lang/Languages.xml";
         GlobalSetupData.LanguageId = "REF";
+        SetTextLanguage(GlobalSetupData.LanguageId);
         staging = GetTempWorkFolder(true);
         ASSERT_TRUE(staging.startsWith(folder.path()));
     }
@@ -66,6 +68,11 @@ protected:
         return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
 
+    static THandoffTarget Target()
+    {
+        return {GlobalSetupData.RootPath, GlobalSetupData.LanguageId, GlobalSetupData.LanguageFile};
+    }
+
     test::TempFolder folder;
     test::ScopedEnv cache{"XDG_CACHE_HOME", folder.path()};
     test::ScopedEnv recordFile{"VANTOR_RECORD_FILE", folder.path() + "record.txt"};
@@ -88,7 +95,7 @@ TEST_F(UpdateHandoff, UnpacksStagedPackagesThenStartsTheUpdaterWithFiveArguments
     QDir().mkpath(staging + "Catalogues/380");
     Pack(staging + "Catalogues/380/Catalogue.Z", sources.path(), {sources.path() + "Catalogue.vt4"});
 
-    ASSERT_TRUE(StartUpdater(staging, close));
+    ASSERT_TRUE(StartUpdater(staging, Target(), close));
     EXPECT_EQ(closed, 1);
     EXPECT_EQ(folder.read("Vantor/Staging/Data/Data.vt4"), "main database");
     EXPECT_EQ(folder.read("Vantor/Staging/Data/Devices.vt4"), "devices database");
@@ -107,7 +114,7 @@ TEST_F(UpdateHandoff, OnlyCataloguesStagedStillStartsTheUpdater)
 {
     InstallRecorder(GlobalSetupData.RootPath + "Updater");
     folder.write("Vantor/Staging/Catalogues/250/Pricelist.vt4", "plain pricelist");
-    ASSERT_TRUE(StartUpdater(staging, close));
+    ASSERT_TRUE(StartUpdater(staging, Target(), close));
     EXPECT_EQ(Recorded().size(), 6);
     EXPECT_EQ(closed, 1);
 }
@@ -119,7 +126,7 @@ TEST_F(UpdateHandoff, ACorruptPackageRemovesTheStagingFolderAndStartsNothing)
     // Directory "", name "x", sizes 3 and 4, then four bytes that are no zlib stream.
     folder.write("Vantor/Staging/Catalogues/380/Catalogue.Z",
                  QByteArray("\x00\x01x\x03\x00\x00\x00\x04\x00\x00\x00junk", 16));
-    EXPECT_FALSE(StartUpdater(staging, close));
+    EXPECT_FALSE(StartUpdater(staging, Target(), close));
     EXPECT_EQ(closed, 0);
     EXPECT_FALSE(QFileInfo::exists(staging));
     QThread::msleep(200);
@@ -131,7 +138,7 @@ TEST_F(UpdateHandoff, AMissingUpdaterIsAFailureThatKeepsTheUnpackedFiles)
     test::TempFolder sources;
     sources.write("Data.vt4", "main database");
     Pack(staging + "Data/Data.Z", sources.path(), {sources.path() + "Data.vt4"});
-    EXPECT_FALSE(StartUpdater(staging, close));
+    EXPECT_FALSE(StartUpdater(staging, Target(), close));
     EXPECT_EQ(closed, 0);
     EXPECT_EQ(folder.read("Vantor/Staging/Data/Data.vt4"), "main database");
 }
@@ -143,7 +150,7 @@ TEST_F(UpdateHandoff, TheProgramPackageStartsItsFirstEntryWithTheLanguageAndTheI
     sources.write("setup/readme.txt", "notes");
     Pack(staging + "Setup.Z", sources.path(), {sources.path() + "setup/install", sources.path() + "setup/readme.txt"});
 
-    ASSERT_TRUE(InstallProgramUpdate(staging + "Setup.Z", close));
+    ASSERT_TRUE(InstallProgramUpdate(staging + "Setup.Z", Target(), close));
     EXPECT_EQ(closed, 1);
     EXPECT_FALSE(QFileInfo::exists(staging + "Setup.Z"));
     QString installation = GlobalSetupData.RootPath;
@@ -154,9 +161,9 @@ TEST_F(UpdateHandoff, TheProgramPackageStartsItsFirstEntryWithTheLanguageAndTheI
 TEST_F(UpdateHandoff, AnEmptyProgramPackageStaysAndNothingStarts)
 {
     folder.write("Vantor/Staging/Setup.Z", "");
-    EXPECT_FALSE(InstallProgramUpdate(staging + "Setup.Z", close));
+    EXPECT_FALSE(InstallProgramUpdate(staging + "Setup.Z", Target(), close));
     EXPECT_TRUE(QFileInfo::exists(staging + "Setup.Z"));
-    EXPECT_FALSE(InstallProgramUpdate(staging + "Missing.Z", close));
+    EXPECT_FALSE(InstallProgramUpdate(staging + "Missing.Z", Target(), close));
     EXPECT_EQ(closed, 0);
 }
 

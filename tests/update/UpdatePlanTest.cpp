@@ -1,4 +1,5 @@
 // What the check marks and fetches, from a manifest and what is installed.
+#include "i18n/uLanguages.h"
 #include "update/UpdateCheck.h"
 #include "update/UpdateHandoff.h"
 
@@ -125,7 +126,9 @@ TEST(UpdaterCommandLine, FiveArgumentsThatNoCharacterOfAPathCanSplitOrJoin)
     CataloguesFolder = "/opt/Vantor \"App\" 2/Catalogues/";
     GlobalSetupData.LanguageFile = "/opt/Vantor \"App\" 2/Lang/Languages.xml";
     GlobalSetupData.LanguageId = "REF";
-    EXPECT_EQ(BuildUpdaterArguments(),
+    SetTextLanguage(GlobalSetupData.LanguageId);
+    EXPECT_EQ(BuildUpdaterArguments(GetTempWorkFolder(false), {GlobalSetupData.RootPath, GlobalSetupData.LanguageId,
+                                                               GlobalSetupData.LanguageFile}),
               QStringList({"/SP=/home/u/.cache/Vantor/Staging/", "/DP=/opt/Vantor \"App\" 2/Data/",
                            "/CP=/opt/Vantor \"App\" 2/Catalogues/", "/LF=/opt/Vantor \"App\" 2/Lang/Languages.xml",
                            "/LI=REF"}));

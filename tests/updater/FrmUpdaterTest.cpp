@@ -1,6 +1,7 @@
 // The updater's window: the work at its first idle moment, the outcome, and
 // the restart of the main program.
 #include "UpdaterTestSupport.h"
+#include "i18n/uLanguages.h"
 
 #include "common/uGlobals.h"
 #include "support/Process.h"
@@ -35,6 +36,7 @@ protected:
         Paths = {root_.path() + "staging/", data + '/', root_.path() + "app/Catalogues/"};
         GlobalSetupData.LanguageFile = WriteUpdaterTranslations(root_.path());
         GlobalSetupData.LanguageId = "ENG";
+        SetTextLanguage(GlobalSetupData.LanguageId);
         form_.SetProgramStarter([this](const QString& AProgram, const QString& AParameters) {
             started_.append({AProgram, AParameters});
             return true;

@@ -223,8 +223,7 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
     }
 
     // Pricelists are read with the installation's password, as the program does.
-    GlobalSetupData.Database.Pricelist.sPassword = QLatin1String(DatabasePassword);
-    TDM dm;
+    TDM dm{QLatin1String(DatabasePassword)};
     QString catalogueName, pricelistName;
     QStringList catalogueList{QStringLiteral("[CATALOGUES_LIST]")};
     QStringList sections;
