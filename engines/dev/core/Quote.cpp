@@ -7,6 +7,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace vantor::devengine {
 
 namespace {
@@ -29,7 +31,9 @@ public:
             return false;
         Header();
         Facts();
+        Section(quote_.Texts.Basis, quote_.Basis);
         Lines();
+        Section(quote_.Texts.Installation, quote_.Installation);
         Curve();
         Footer();
         return painter_.end();
@@ -112,6 +116,30 @@ private:
             quote_.RuntimeAtLoad.Minutes
                 ? quote_.Locale.toString(*quote_.RuntimeAtLoad.Minutes, 'f', 1) + QLatin1Char(' ') + texts.Minutes
                 : texts.BeyondTable);
+        y_ += 10;
+    }
+
+    // A heading and its rows in two columns, so that the page keeps room
+    // for the line items and the curve.
+    void Section(const QString& AHeading, const QList<LabelledValue>& ARows)
+    {
+        if (ARows.isEmpty())
+            return;
+        NewPageIfBelow(40);
+        Font(11, true);
+        y_ += Text(0, width_, AHeading) + 4;
+        const double column = (width_ - 12) / 2;
+        for (qsizetype i = 0; i < ARows.size(); i += 2) {
+            double rowHeight = 0;
+            for (qsizetype j = i; j < std::min(i + 2, ARows.size()); ++j) {
+                const double x = (j - i) * (column + 12);
+                Font(8.5, true);
+                const double label = Text(x, 118, ARows[j].Label);
+                Font(8.5);
+                rowHeight = std::max({rowHeight, label, Text(x + 122, column - 122, ARows[j].Value)});
+            }
+            y_ += rowHeight + 2;
+        }
         y_ += 10;
     }
 
