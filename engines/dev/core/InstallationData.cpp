@@ -8,7 +8,8 @@ namespace vantor::devengine {
 
 namespace {
 
-constexpr int StandardRatings[] = {6, 10, 13, 16, 20, 25, 32, 40, 50, 63, 80, 100, 125, 160, 200, 250, 315, 400, 500, 630};
+constexpr int StandardRatings[] = {6,  10,  13,  16,  20,  25,  32,  40,  50,  63,
+                                   80, 100, 125, 160, 200, 250, 315, 400, 500, 630};
 
 } // namespace
 
@@ -58,8 +59,7 @@ InstallationData InstallationFor(const Solution& ASolution, const UpsModel& AMod
     data.Feeds = AModel.Modular ? 1 : ASolution.Units;
     data.InputPhases = AModel.InputPhases;
     if (feedEfficiency > 0)
-        data.InputCurrentA =
-            (feedWatts / feedEfficiency + charging) / (InputPowerFactor * volts * AModel.InputPhases);
+        data.InputCurrentA = (feedWatts / feedEfficiency + charging) / (InputPowerFactor * volts * AModel.InputPhases);
     data.BreakerA = BreakerFor(data.InputCurrentA);
 
     if (block != nullptr && AModel.ChargerAmps > 0)

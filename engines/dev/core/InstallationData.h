@@ -15,7 +15,7 @@ inline constexpr double ChargerEfficiency = 0.9;
 inline constexpr double InputPowerFactor = 0.99; // online units with a power-factor-corrected rectifier
 inline constexpr double BreakerMargin = 1.25;
 inline constexpr double RechargeLossFactor = 1.15; // Ah put back per Ah taken, to about 90 %
-inline constexpr int LargestBreaker = 630;     // the largest standard rating
+inline constexpr int LargestBreaker = 630;         // the largest standard rating
 
 struct InstallationData {
     double HeatWatts = 0; // in normal operation, every unit running
@@ -28,8 +28,8 @@ struct InstallationData {
     double InputCurrentA = 0;
     int InputPhases = 1;
     int Feeds = 1;
-    std::optional<int> BreakerA;             // none beyond the largest standard rating
-    std::optional<double> RechargeHours;     // to 90 %, of each unit's battery; none without a charger
+    std::optional<int> BreakerA;         // none beyond the largest standard rating
+    std::optional<double> RechargeHours; // to 90 %, of each unit's battery; none without a charger
 };
 
 // The standard rating at or above BreakerMargin x AInputCurrent, or none.

@@ -32,6 +32,7 @@ public:
         Header();
         Facts();
         Section(quote_.Texts.Basis, quote_.Basis);
+        Section(quote_.Texts.Runtimes, quote_.Runtimes);
         Lines();
         Section(quote_.Texts.Installation, quote_.Installation);
         Curve();
@@ -205,7 +206,10 @@ private:
     {
         if (quote_.Curves.isEmpty())
             return;
-        const double curveHeight = std::min(300.0, width_ * 0.55);
+        // Squeezed a little rather than alone on a page of its own.
+        const double room = height_ - 30 - y_;
+        const double full = std::min(300.0, width_ * 0.55);
+        const double curveHeight = room < full && room >= 180 ? room : full;
         NewPageIfBelow(curveHeight);
         Font(8);
         PaintRuntimeCurves(painter_, QRectF(0, y_, width_, curveHeight), quote_.Curves, quote_.OperatingPoint,

@@ -48,6 +48,7 @@ struct QuoteTexts {
     QString BeyondTable = QStringLiteral("beyond the battery tables");
     QString Page = QStringLiteral("Page %1 of %2");
     QString Basis = QStringLiteral("Sizing basis");
+    QString Runtimes = QStringLiteral("Runtime");
     QString Installation = QStringLiteral("Installation data");
     CurveTexts Curve;
 };
@@ -65,6 +66,7 @@ struct Quote {
     // What the sizing assumed and the runtimes it gives; the data for the
     // electrician. Printed under their headings when given.
     QList<LabelledValue> Basis;
+    QList<LabelledValue> Runtimes;
     QList<LabelledValue> Installation;
     QList<QuoteLine> Lines;
     bool ShowPrices = false;

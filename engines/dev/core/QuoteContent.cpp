@@ -42,7 +42,12 @@ Quote QuoteFor(const Solution& ASolution, const SizingRequest& ARequest, const P
     // The figure the autonomy was sized with; the basis names it.
     quote.RuntimeAtLoad = ASolution.GuaranteedMinutes();
     const SolutionFacts facts = FactsFor(ASolution, ARequest, AData, ATexts);
-    quote.Basis = facts.Basis + facts.Runtimes;
+    // The load and the autonomy head the quote already.
+    for (const LabelledValue& fact : facts.Basis) {
+        if (fact.Label != ATexts(TextId::Load) && fact.Label != ATexts(TextId::RequiredAutonomy))
+            quote.Basis.append(fact);
+    }
+    quote.Runtimes = facts.Runtimes;
     quote.Installation = facts.Installation;
     quote.ShowPrices = ARequest.ShowPrices;
     quote.Locale = ATexts.Locale();
@@ -82,6 +87,7 @@ Quote QuoteFor(const Solution& ASolution, const SizingRequest& ARequest, const P
     texts.BeyondTable = ATexts(TextId::BeyondTables);
     texts.Page = ATexts(TextId::PageOf);
     texts.Basis = ATexts(TextId::SizingBasis);
+    texts.Runtimes = ATexts(TextId::ColumnRuntime);
     texts.Installation = ATexts(TextId::InstallationHeading);
     texts.Curve = CurveTextsFor(ATexts);
     return quote;

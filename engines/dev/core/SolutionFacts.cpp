@@ -34,11 +34,13 @@ QString BasisSummaryText(const SizingRequest& ARequest, const EngineTexts& AText
                                    : ATexts(TextId::EndVoltageByLoad);
     QString text = ATexts(TextId::BasisSummary)
                        .arg(ATexts.Number(battery.Ageing * 100), ATexts.Number(battery.TemperatureC), endVoltage);
+    // The list has room for one more runtime: new batteries, or with
+    // redundancy every unit running.
     if (ARequest.Redundancy > 0)
-        text += QStringLiteral(", ") + ATexts(TextId::BasisOut).arg(ARequest.Redundancy);
-    text += QStringLiteral("; ") + ATexts(TextId::BasisNew);
-    if (ARequest.Redundancy > 0)
-        text += QStringLiteral("; ") + ATexts(TextId::BasisAllRunning);
+        text += QStringLiteral(", ") + ATexts(TextId::BasisOut).arg(ARequest.Redundancy) + QStringLiteral("; ") +
+                ATexts(TextId::BasisAllRunning);
+    else
+        text += QStringLiteral("; ") + ATexts(TextId::BasisNew);
     return text;
 }
 
@@ -51,18 +53,19 @@ SolutionFacts FactsFor(const Solution& ASolution, const SizingRequest& ARequest,
     const bool redundant = ASolution.MinutesOut.has_value();
     const QString out = redundant ? ATexts(TextId::OutSuffix).arg(ASolution.Redundant) : QString();
 
-    facts.Title = ASolution.Units > 1 ? ATexts(TextId::CabinetsOf).arg(ASolution.Units).arg(ASolution.Ups)
-                                      : ASolution.Ups;
+    facts.Title =
+        ASolution.Units > 1 ? ATexts(TextId::CabinetsOf).arg(ASolution.Units).arg(ASolution.Ups) : ASolution.Ups;
     if (ASolution.Modules)
-        facts.Title += QStringLiteral(" \u00B7 ") +
-                       ATexts(TextId::FrameModules).arg(*ASolution.Modules).arg(ASolution.Redundant);
+        facts.Title +=
+            QStringLiteral(" \u00B7 ") + ATexts(TextId::FrameModules).arg(*ASolution.Modules).arg(ASolution.Redundant);
     facts.Title += QStringLiteral(" \u00B7 ") +
                    (ASolution.Cabinets > 0 ? ATexts(TextId::CabinetsOf).arg(ASolution.Cabinets).arg(ASolution.Cabinet)
                                            : ATexts(TextId::InternalBattery));
 
     QList<LabelledValue>& basis = facts.Basis;
-    basis.append({ATexts(TextId::Load), QStringLiteral("%1 W / %2 VA")
-                                            .arg(ATexts.Number(ARequest.Watts), ATexts.Number(ARequest.VoltAmperes))});
+    basis.append(
+        {ATexts(TextId::Load),
+         QStringLiteral("%1 W / %2 VA").arg(ATexts.Number(ARequest.Watts), ATexts.Number(ARequest.VoltAmperes))});
     if (ARequest.VoltAmperes > 0)
         basis.append({ATexts(TextId::PowerFactor), ATexts.Number(ARequest.Watts / ARequest.VoltAmperes, 2)});
     if (ARequest.AutonomyMinutes > 0)
@@ -70,19 +73,18 @@ SolutionFacts FactsFor(const Solution& ASolution, const SizingRequest& ARequest,
                       ATexts(TextId::MinutesValue).arg(ATexts.Number(ARequest.AutonomyMinutes))});
     QString endVoltage = EndVoltageText(ASolution.EndVoltage, chosen, ATexts);
     if (redundant && !chosen && std::abs(ASolution.EndVoltageOut - ASolution.EndVoltage) >= 0.005)
-        endVoltage += QStringLiteral("; %1: %2").arg(out, ATexts(TextId::VoltsPerCell)
-                                                               .arg(ATexts.Number(ASolution.EndVoltageOut, 2)));
+        endVoltage += QStringLiteral("; %1: %2")
+                          .arg(out, ATexts(TextId::VoltsPerCell).arg(ATexts.Number(ASolution.EndVoltageOut, 2)));
     basis.append({ATexts(TextId::EndVoltage), endVoltage});
     const UpsModel* model = AData.Model(ASolution.Ups);
     const BatteryBlock* block = model ? AData.Block(model->BlockType) : nullptr;
     const double cold = CapacityFactor({0, battery.TemperatureC, 1.0}, block ? block->ColdDerating : 0.01);
     basis.append({ATexts(TextId::Temperature), ATexts(TextId::TemperatureValue)
-                                                   .arg(ATexts.Number(battery.TemperatureC),
-                                                        ATexts.Number(cold * 100), ChemistryName(ASolution.Chemistry))});
+                                                   .arg(ATexts.Number(battery.TemperatureC), ATexts.Number(cold * 100),
+                                                        ChemistryName(ASolution.Chemistry))});
     basis.append({ATexts(TextId::Ageing), ATexts.Number(battery.Ageing * 100) + QStringLiteral(" %")});
-    basis.append({ATexts(TextId::Redundancy), redundant
-                                                  ? ATexts(TextId::RedundancyOutValue).arg(ASolution.Redundant)
-                                                  : ATexts(TextId::RedundancyNoneValue)});
+    basis.append({ATexts(TextId::Redundancy), redundant ? ATexts(TextId::RedundancyOutValue).arg(ASolution.Redundant)
+                                                        : ATexts(TextId::RedundancyNoneValue)});
 
     const QString all = redundant ? ATexts(TextId::AllRunningSuffix) : QString();
     facts.Runtimes.append({WithCase(TextId::RuntimeNew, all, ATexts), RuntimeText(ASolution.MinutesNew, ATexts)});
@@ -98,9 +100,9 @@ SolutionFacts FactsFor(const Solution& ASolution, const SizingRequest& ARequest,
         return facts;
     const InstallationData data = InstallationFor(ASolution, *model, AData, ARequest.Watts, ARequest.VoltAmperes);
     QList<LabelledValue>& installation = facts.Installation;
-    installation.append({ATexts(TextId::HeatDissipation), QStringLiteral("%1 W (%2 BTU/h)")
-                                                               .arg(ATexts.Number(data.HeatWatts),
-                                                                    ATexts.Number(data.HeatBtuPerHour))});
+    installation.append(
+        {ATexts(TextId::HeatDissipation),
+         QStringLiteral("%1 W (%2 BTU/h)").arg(ATexts.Number(data.HeatWatts), ATexts.Number(data.HeatBtuPerHour))});
     installation.append({ATexts(TextId::TotalWeight), ATexts.Number(data.WeightKg) + QStringLiteral(" kg")});
     installation.append(
         {ATexts(TextId::FloorArea), ATexts.Number(data.FloorAreaM2, 2) + QString::fromUtf8(" m\u00B2")});
@@ -114,10 +116,9 @@ SolutionFacts FactsFor(const Solution& ASolution, const SizingRequest& ARequest,
         breaker = data.Feeds > 1 ? ATexts(TextId::BreakerEach).arg(ATexts.Number(*data.BreakerA))
                                  : ATexts.Number(*data.BreakerA) + QStringLiteral(" A");
     installation.append({ATexts(TextId::InputBreaker), breaker});
-    installation.append({ATexts(TextId::RechargeTime), data.RechargeHours
-                                                           ? ATexts(TextId::HoursValue)
-                                                                 .arg(ATexts.Number(*data.RechargeHours, 1))
-                                                           : ATexts(TextId::NoneSet)});
+    installation.append({ATexts(TextId::RechargeTime),
+                         data.RechargeHours ? ATexts(TextId::HoursValue).arg(ATexts.Number(*data.RechargeHours, 1))
+                                            : ATexts(TextId::NoneSet)});
     return facts;
 }
 

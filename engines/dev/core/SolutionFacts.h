@@ -23,7 +23,9 @@ SolutionFacts FactsFor(const Solution& ASolution, const SizingRequest& ARequest,
 // A runtime as the screens write it: minutes, or what the table passed.
 QString RuntimeText(const Runtime& ARuntime, const EngineTexts& ATexts);
 
-// The line above the solutions that says what their runtimes mean.
+// The line above the solutions that says what their runtimes mean: at end
+// of life, with the redundant ones out, beside new batteries or, with
+// redundancy, all units running.
 QString BasisSummaryText(const SizingRequest& ARequest, const EngineTexts& ATexts);
 
 } // namespace vantor::devengine

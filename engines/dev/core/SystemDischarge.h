@@ -12,8 +12,8 @@ namespace vantor::devengine {
 // carries, its efficiency, the end voltage and the tables read for it.
 class OperatingCase {
 public:
-    OperatingCase(const UpsModel& AModel, const BatteryBlock& ABlock, double AWatts, double AVoltAmperes,
-                  int ARunning, const BatteryConditions& AConditions);
+    OperatingCase(const UpsModel& AModel, const BatteryBlock& ABlock, double AWatts, double AVoltAmperes, int ARunning,
+                  const BatteryConditions& AConditions);
 
     double LoadFraction() const { return loadFraction_; } // of each running unit or module
     double Efficiency() const { return efficiency_; }     // on battery, at that fraction

@@ -1,7 +1,7 @@
 #include "dev/ui/DetailsDialog.h"
 
 #include <QDialogButtonBox>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,28 +10,28 @@ namespace vantor::devengine {
 
 namespace {
 
-void AddSection(QVBoxLayout* ALayout, const QString& AHeading, const QList<LabelledValue>& ARows, QWidget* AParent)
+// A heading across both columns, then its rows; one grid for all sections
+// keeps the values in one column.
+void AddSection(QGridLayout* AGrid, const QString& AHeading, const QList<LabelledValue>& ARows, QWidget* AParent)
 {
     if (ARows.isEmpty())
         return;
+    int row = AGrid->rowCount();
+    if (row > 1)
+        AGrid->setRowMinimumHeight(row++, 10);
     auto* heading = new QLabel(AHeading, AParent);
     heading->setObjectName(QStringLiteral("DetailsHeading"));
-    ALayout->addWidget(heading);
-    auto* form = new QFormLayout;
-    form->setHorizontalSpacing(18);
-    form->setVerticalSpacing(5);
-    form->setLabelAlignment(Qt::AlignLeft);
-    for (const LabelledValue& row : ARows) {
-        auto* value = new QLabel(row.Value, AParent);
+    AGrid->addWidget(heading, row++, 0, 1, 2);
+    for (const LabelledValue& fact : ARows) {
+        auto* label = new QLabel(fact.Label, AParent);
+        label->setObjectName(QStringLiteral("DetailsLabel"));
+        auto* value = new QLabel(fact.Value, AParent);
         value->setObjectName(QStringLiteral("DetailsValue"));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        value->setAccessibleName(row.Label);
-        auto* label = new QLabel(row.Label, AParent);
-        label->setObjectName(QStringLiteral("DetailsLabel"));
-        form->addRow(label, value);
+        value->setAccessibleName(fact.Label);
+        AGrid->addWidget(label, row, 0);
+        AGrid->addWidget(value, row++, 1);
     }
-    ALayout->addLayout(form);
-    ALayout->addSpacing(8);
 }
 
 } // namespace
@@ -47,9 +47,15 @@ DetailsDialog::DetailsDialog(const EngineTexts& ATexts, const SolutionFacts& AFa
     title->setObjectName(QStringLiteral("DetailsTitle"));
     layout->addWidget(title);
     layout->addSpacing(6);
-    AddSection(layout, ATexts(TextId::SizingBasis), AFacts.Basis, this);
-    AddSection(layout, ATexts(TextId::ColumnRuntime), AFacts.Runtimes, this);
-    AddSection(layout, ATexts(TextId::InstallationHeading), AFacts.Installation, this);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(18);
+    grid->setVerticalSpacing(5);
+    grid->setColumnStretch(1, 1);
+    AddSection(grid, ATexts(TextId::SizingBasis), AFacts.Basis, this);
+    AddSection(grid, ATexts(TextId::ColumnRuntime), AFacts.Runtimes, this);
+    AddSection(grid, ATexts(TextId::InstallationHeading), AFacts.Installation, this);
+    layout->addLayout(grid);
+    layout->addSpacing(8);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* close = buttons->addButton(ATexts(TextId::Close), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("CloseButton"));

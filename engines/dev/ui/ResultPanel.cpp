@@ -154,20 +154,19 @@ void RuntimePanel::Recalculate(RequirementForm& AForm)
         if (!solution_) {
             text = texts(TextId::NoSolutions);
         } else {
-            // Which figure is which: at end of life as sized, and new.
-            text = texts(TextId::RuntimeAtLoad)
-                       .arg(texts.Number(request_.Watts) + QStringLiteral(" W"),
-                            RuntimeText(solution_->Minutes, texts) + QStringLiteral(" (") +
-                                texts(TextId::RuntimeEndOfLife) + QLatin1Char(')'));
+            // Which figure is which: the basis line says the first is at end of life.
+            text =
+                texts(TextId::RuntimeAtLoad)
+                    .arg(texts.Number(request_.Watts) + QStringLiteral(" W"), RuntimeText(solution_->Minutes, texts));
             text += QStringLiteral("  \u00B7  ") +
                     texts(TextId::RuntimeNewAtLoad).arg(RuntimeText(solution_->MinutesNew, texts));
             text += QStringLiteral("\n") + BatteryText(*solution_, texts) + QStringLiteral("  \u00B7  ") +
                     texts(TextId::EndVoltage) + QStringLiteral(": ") +
-                    texts(request_.Battery.EndVoltage > 0 ? TextId::EndVoltageChosen : TextId::EndVoltageOwn)
-                        .arg(texts.Number(solution_->EndVoltage, 2));
+                    texts(TextId::VoltsPerCell).arg(texts.Number(solution_->EndVoltage, 2));
             if (context_.Settings.ShowPrices && solution_->Price)
                 text += QStringLiteral("  \u00B7  %1 %2")
                             .arg(texts(TextId::ColumnPrice), texts.Number(*solution_->Price, 2));
+            text += QStringLiteral("\n") + BasisSummaryText(request_, texts);
             if (context_.Settings.HasOption(OptionDebugMode))
                 text += QStringLiteral("\n") + TraceText(*solution_, texts);
         }

@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 namespace vantor::devengine {
 
 QString ConfigurationText(const Solution& ASolution, int ARedundancy, const EngineTexts& ATexts)
@@ -35,7 +37,8 @@ QString TraceText(const Solution& ASolution, const EngineTexts& ATexts)
 
 SolutionTable::SolutionTable(const EngineTexts& ATexts, bool AShowConfiguration, bool AShowPrices, bool AShowTrace,
                              QWidget* AParent)
-    : QTableWidget(AParent), texts_(ATexts), showPrices_(AShowPrices), showTrace_(AShowTrace)
+    : QTableWidget(AParent), texts_(ATexts), showConfiguration_(AShowConfiguration), showPrices_(AShowPrices),
+      showTrace_(AShowTrace)
 {
     setObjectName(QStringLiteral("SolutionTable"));
     setColumnCount(AllRunningColumn + 1);
@@ -48,7 +51,7 @@ SolutionTable::SolutionTable(const EngineTexts& ATexts, bool AShowConfiguration,
     horizontalHeader()->moveSection(AllRunningColumn, RuntimeColumn + 2);
     setColumnHidden(AllRunningColumn, true);
     setColumnHidden(PriceColumn, !showPrices_);
-    setColumnHidden(ConfigurationColumn, !AShowConfiguration);
+    setColumnHidden(ConfigurationColumn, !showConfiguration_);
     setColumnHidden(TraceColumn, !showTrace_);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -73,7 +76,15 @@ SolutionTable::SolutionTable(const EngineTexts& ATexts, bool AShowConfiguration,
 void SolutionTable::Show(const QList<Solution>& ASolutions, int ARedundancy, const ModelPrices& APrices)
 {
     clearContents();
+    // One runtime beside the one sized with: new batteries, or with
+    // redundancy every unit running; the details view has all four.
+    setColumnHidden(NewColumn, ARedundancy > 0);
     setColumnHidden(AllRunningColumn, ARedundancy == 0);
+    // Parallel units say their count in the UPS cell, and their N+x is the
+    // same in every row: the room goes to the runtimes.
+    const bool frames = std::any_of(ASolutions.begin(), ASolutions.end(),
+                                    [](const Solution& ASolution) { return ASolution.Modules.has_value(); });
+    setColumnHidden(ConfigurationColumn, !showConfiguration_ || (ARedundancy > 0 && !frames));
     setRowCount(static_cast<int>(ASolutions.size()));
     for (int row = 0; row < ASolutions.size(); ++row) {
         const Solution& solution = ASolutions[row];
@@ -105,7 +116,9 @@ void SolutionTable::Show(const QList<Solution>& ASolutions, int ARedundancy, con
         QString runtime = RuntimeText(solution.GuaranteedMinutes(), texts_);
         if (solution.BelowAutonomy)
             runtime += QStringLiteral(" \u2013 ") + texts_(TextId::BelowAutonomy);
-        cell(RuntimeColumn, runtime, Qt::AlignRight);
+        cell(RuntimeColumn, runtime, Qt::AlignRight)
+            ->setToolTip(texts_(TextId::RuntimeNewAtLoad)
+                             .arg(RuntimeText(solution.MinutesNewOut.value_or(solution.MinutesNew), texts_)));
         cell(NewColumn, RuntimeText(solution.MinutesNewOut.value_or(solution.MinutesNew), texts_), Qt::AlignRight);
         if (solution.MinutesOut)
             cell(AllRunningColumn, RuntimeText(solution.Minutes, texts_), Qt::AlignRight);

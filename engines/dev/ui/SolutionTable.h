@@ -41,6 +41,7 @@ public:
 
 private:
     const EngineTexts& texts_;
+    bool showConfiguration_;
     bool showPrices_;
     bool showTrace_;
 };
