@@ -296,6 +296,14 @@ TEST(ProductData, FaultsInTheSourcesAreNamedByFileAndLine)
         {"models.csv", "B 010,10000,10000", "B 010,10000,10001", 15, "W \"10001\""},
         {"cabinets.csv", "D 072,B9,2", "D 072,B9,0", 2, "Strings"},
         {"blocks.csv", "B9,12,6,9", "B9,12,6", 3, "fields where the header has"},
+        // The columns the sizing rules and the installation data need.
+        {"models.csv", ",6,B9,1,3,D 072", ",6,B7,1,3,D 072", 10,
+         "cabinet \"D 072\" holds block \"B9\", not the model's"},
+        {"models.csv", "D 240,0,0,0,,4,1.65,1.75,8,10", "D 240,0,0,0,,4,1.65,1.60,8,10", 15, "EndVoltageLight"},
+        {"models.csv", "D 240,0,0,0,,4,1.65,1.75,8,10", "D 240,0,0,0,,4,1.65,1.75,8,9", 15, "ChargerStrings 9"},
+        {"models.csv", "D 240,0,0,0,,4,1.65,1.75,8,10", "D 240,0,0,0,,0,1.65,1.75,8,10", 15, "MaxParallel"},
+        {"blocks.csv", "L50,12.8,6,50,Li-ion", "L50,12.8,6,50,NiCd", 6, "Chemistry \"NiCd\""},
+        {"cabinets.csv", "K 480,L50,1,400", "K 480,L50,1,-4", 6, "WeightKg"},
     };
     TempFolder folder;
     for (const Fault& fault : faults) {
