@@ -46,10 +46,7 @@ protected:
         request.AutonomyMinutes = 5;
     }
 
-    void Load(double AWatts)
-    {
-        request.Watts = request.VoltAmperes = AWatts;
-    }
+    void Load(double AWatts) { request.Watts = request.VoltAmperes = AWatts; }
 
     QStringList Listed() const
     {
@@ -169,7 +166,8 @@ TEST_F(SizingRules, EachEmptyListSaysWhy)
     const NoSolutionReason beyond = WhyNoSolution(data, request);
     EXPECT_EQ(beyond.Kind, NoSolution::AutonomyBeyondTables);
     EXPECT_EQ(beyond.LongestMinutes, 60);
-    EXPECT_EQ(NoSolutionText(beyond, EngineTexts("ENG")), "The battery tables reach at most 60 minutes; ask for less autonomy.");
+    EXPECT_EQ(NoSolutionText(beyond, EngineTexts("ENG")),
+              "The battery tables reach at most 60 minutes; ask for less autonomy.");
     Load(9000);
     request.AutonomyMinutes = 60; // S 010 needs more than its one cabinet
     ASSERT_TRUE(FindSolutions(data, request).isEmpty());

@@ -117,8 +117,12 @@ void SolutionTable::Show(const QList<Solution>& ASolutions, int ARedundancy, con
         if (solution.BelowAutonomy)
             runtime += QStringLiteral(" \u2013 ") + texts_(TextId::BelowAutonomy);
         cell(RuntimeColumn, runtime, Qt::AlignRight)
-            ->setToolTip(texts_(TextId::RuntimeNewAtLoad)
-                             .arg(RuntimeText(solution.MinutesNewOut.value_or(solution.MinutesNew), texts_)));
+            ->setToolTip(
+                texts_(TextId::RuntimeNewAtLoad)
+                    .arg(RuntimeText(solution.MinutesNewOut.value_or(solution.MinutesNew), texts_)) +
+                QStringLiteral(" \u00B7 ") + texts_(TextId::EndVoltage) + QStringLiteral(": ") +
+                texts_(TextId::VoltsPerCell)
+                    .arg(texts_.Number(solution.MinutesOut ? solution.EndVoltageOut : solution.EndVoltage, 2)));
         cell(NewColumn, RuntimeText(solution.MinutesNewOut.value_or(solution.MinutesNew), texts_), Qt::AlignRight);
         if (solution.MinutesOut)
             cell(AllRunningColumn, RuntimeText(solution.Minutes, texts_), Qt::AlignRight);
