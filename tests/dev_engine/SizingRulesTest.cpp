@@ -2,9 +2,16 @@
 // capability and the order of the list, redundancy that holds with a unit
 // out, end voltages between tables, the reasons for no solution, and the
 // installation data of one example worked by hand.
+#include "catalogue/CatalogueBuilder.h"
+#include "catalogue/ProductSource.h"
+#include "common/uConstants.h"
 #include "dev/core/InstallationData.h"
 #include "dev/core/NoSolutionReason.h"
+#include "dev/core/ProductDataFile.h"
+#include "dev/core/SelectorRequest.h"
 #include "dev/core/UpsSolutions.h"
+#include "dev/ui/RequirementForm.h"
+#include "testlib/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -180,6 +187,73 @@ TEST_F(SizingRules, EachEmptyListSaysWhy)
     request.AutonomyMinutes = 10;
     ASSERT_TRUE(FindSolutions(data, request).isEmpty());
     EXPECT_EQ(WhyNoSolution(data, request).Kind, NoSolution::NothingLastsLongEnough);
+}
+
+TEST_F(SizingRules, ColdCostsEachChemistryItsOwnShareAndNoLoadOverflows)
+{
+    EXPECT_NEAR(CapacityFactor({0, 0, 1.0}, 0.01), 0.75, 1e-12);
+    EXPECT_NEAR(CapacityFactor({0, 0, 0.8}, 0.003), 0.925 * 0.8, 1e-12);
+    Load(5000);
+    request.Battery.TemperatureC = 0;
+    const double vrla = *FindSolutions(data, request).first().Minutes.Minutes;
+    data.Blocks.first().Kind = BatteryChemistry::LithiumIon;
+    data.Blocks.first().ColdDerating = 0.003;
+    const Solution lithium = FindSolutions(data, request).first();
+    EXPECT_EQ(lithium.Chemistry, BatteryChemistry::LithiumIon);
+    EXPECT_GT(*lithium.Minutes.Minutes, vrla * 1.1);
+    // Far more than any unit count: refused, not cast out of range.
+    Load(1e300);
+    EXPECT_TRUE(FindSolutions(data, request).isEmpty());
+    EXPECT_EQ(WhyNoSolution(data, request).Kind, NoSolution::NoModelCarriesLoad);
+}
+
+TEST(DemoProductData, OffersSinglesFirstGivesFiguresAtEveryEndVoltageAndRefusesAnOlderFormat)
+{
+    test::TempFolder folder;
+    QList<tools::TableContent> tables = tools::ReadProductTables(VANTOR_SOURCE_DIR "/demo/engine-data");
+    tools::DatabaseContent content;
+    content.Info = {{"Version", "20241101"}};
+    content.Tables = tables;
+    const QString password = QString::fromLatin1(DatabasePassword);
+    tools::WriteDatabase(folder.path() + "Data.vt4", password, content, false);
+    ProductData data;
+    QString problem;
+    ASSERT_TRUE(LoadProductData(folder.path() + "Data.vt4", password, data, problem)) << problem.toStdString();
+
+    // 6 kW at 0.9 for 15 minutes on the advanced screen: single units only.
+    SelectorInputs inputs;
+    inputs.Load = 6000;
+    inputs.AutonomyMinutes = 15;
+    inputs.MaxLoadingPercent = AdvancedLoadingPercent;
+    const auto range = data.CommonEndVoltageRange();
+    ASSERT_TRUE(range);
+    for (const double volts : EndVoltages) {
+        if (volts < range->first - 0.005 || volts > range->second + 0.005)
+            continue;
+        inputs.Battery.EndVoltage = volts;
+        const QList<Solution> solutions = FindSolutions(data, RequestFor(SelectorKind::Advanced, inputs, {}));
+        ASSERT_FALSE(solutions.isEmpty()) << volts;
+        for (const Solution& solution : solutions) {
+            EXPECT_EQ(solution.Units, 1) << solution.Ups.toStdString();
+            EXPECT_TRUE(solution.Minutes.Minutes || solution.Minutes.LongerThanTable) << volts;
+        }
+    }
+    EXPECT_EQ(data.Block(data.Model("T 040")->BlockType)->Kind, BatteryChemistry::LithiumIon);
+
+    // A Models table without a newer column is named, not read as zeros.
+    for (tools::TableContent& table : content.Tables) {
+        if (table.Name != "Models")
+            continue;
+        const auto column = std::find_if(table.Columns.begin(), table.Columns.end(),
+                                         [](const auto& AColumn) { return AColumn.first == "MaxParallel"; });
+        const auto at = column - table.Columns.begin();
+        table.Columns.removeAt(at);
+        for (QStringList& row : table.Rows)
+            row.removeAt(at);
+    }
+    tools::WriteDatabase(folder.path() + "Old.vt4", password, content, false);
+    EXPECT_FALSE(LoadProductData(folder.path() + "Old.vt4", password, data, problem));
+    EXPECT_TRUE(problem.contains("MaxParallel")) << problem.toStdString();
 }
 
 TEST(InstallationData, AWorkedExampleByHand)
