@@ -36,7 +36,7 @@ using devengine::EngineText;
 using devengine::TextId;
 
 // Columns of the solution table.
-enum { Ups, Configuration, Battery, Runtime, Loading, Price, Trace };
+enum { Ups, Configuration, Battery, Runtime, Loading, Price, Trace, New, AllRunning };
 
 TEST(EngineSizing, ScreensSizeWithTheDemoProductData)
 {
@@ -281,6 +281,47 @@ TEST_F(SizingScreens, AQuoteIsWrittenAsPdfAndOpened)
     for (const char* expected : {"Harbour Clinic", "Server room B", "B 010 UK", "D 240 UK", "5,194.50"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
     EXPECT_TRUE(Find<QLabel>("FooterNote")->text().contains(file));
+}
+
+TEST_F(SizingScreens, RedundancyHoldsWithAUnitOutAndTheDetailsGiveTheInstallationData)
+{
+    Open(engine.SelectorAdvanced);
+    Find<QDoubleSpinBox>("LoadInput")->setValue(15'000);
+    Find<QSpinBox>("RedundancyInput")->setValue(1);
+    ASSERT_GT(Table()->rowCount(), 0);
+    EXPECT_FALSE(Table()->isColumnHidden(AllRunning));
+    const QLocale english(QLocale::English);
+    for (int row = 0; row < Table()->rowCount(); ++row) {
+        const double out = english.toDouble(Table()->item(row, Runtime)->text().section(u' ', 0, 0).remove(u','));
+        const double all = english.toDouble(Table()->item(row, AllRunning)->text().section(u' ', 0, 0).remove(u','));
+        EXPECT_GE(out, 15) << Table()->item(row, Ups)->text().toStdString();
+        EXPECT_GT(all, out);
+    }
+    EXPECT_TRUE(Find<QLabel>("SolutionSummary")->text().contains(QStringLiteral("with 1 redundant out")));
+
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QStringList facts;
+        for (const QLabel* label : dialog->findChildren<QLabel*>(QStringLiteral("DetailsValue")))
+            facts.append(label->accessibleName() + QStringLiteral(": ") + label->text());
+        qApp->setProperty("facts", facts);
+        dialog->reject();
+    });
+    ASSERT_TRUE(Find<QPushButton>("DetailsButton")->isEnabled());
+    Find<QPushButton>("DetailsButton")->click();
+    const QString facts = qApp->property("facts").toStringList().join(u'\n');
+    for (const char* expected :
+         {"End voltage: ", "V/cell, the UPS's own at this load", "Redundant units: N+1: the runtime holds with 1 out",
+          "Runtime at end of life, 1 out: ", "Runtime, new batteries, all running: ", "BTU/h)",
+          "Input protective device: ", "A on each input", "Recharge to 90 %: ", "Total weight: "})
+        EXPECT_TRUE(facts.contains(QString::fromUtf8(expected))) << expected << "\n" << facts.toStdString();
+
+    // Five megawatts: no model carries it, and the screen says so.
+    Find<QDoubleSpinBox>("LoadInput")->setValue(5'000'000);
+    EXPECT_EQ(Table()->rowCount(), 0);
+    EXPECT_TRUE(Find<QLabel>("SolutionSummary")->text().contains(QStringLiteral("not even in parallel")));
+    EXPECT_FALSE(Find<QPushButton>("DetailsButton")->isEnabled());
 }
 
 TEST_F(SizingScreens, TextsAndNumbersFollowTheLanguage)

@@ -64,6 +64,50 @@ TEST(SizeTool, SizesTheDemoRangeWithPricesOnlyWhenAskedAndHonoursTheOptionWords)
         EXPECT_LE(byPrice[i - 1]["price"].toDouble(), byPrice[i]["price"].toDouble());
 }
 
+TEST(SizeTool, RedundancyHoldsWithAUnitOutAndTheInstallationDataComeAlong)
+{
+    const QJsonObject single = Solutions({})[0].toObject();
+    for (const char* field : {"minutes_new", "end_voltage", "recharge_hours", "heat_watts", "heat_btu_per_hour",
+                              "weight_kg", "floor_area_m2", "output_current_a", "input_current_a", "breaker_a"})
+        EXPECT_GT(single[field].toDouble(), 0) << field;
+    EXPECT_TRUE(single["minutes_redundancy_out"].isNull());
+    EXPECT_EQ(single["chemistry"].toString(), "VRLA");
+    EXPECT_GT(single["minutes_new"].toDouble(), single["minutes"].toDouble());
+
+    const QJsonArray redundant = Solutions({"--load", "15000W", "--selector", "advanced", "--redundancy", "1"});
+    ASSERT_FALSE(redundant.isEmpty());
+    for (const QJsonValue& solution : redundant) {
+        EXPECT_GE(solution["minutes_redundancy_out"].toDouble(), 15) << solution["ups"].toString().toStdString();
+        EXPECT_LT(solution["minutes_redundancy_out"].toDouble(), solution["minutes"].toDouble());
+    }
+    // The advanced screen's loading limit is 90 %, and may be set lower.
+    for (const QJsonValue& solution : Solutions({"--selector", "advanced", "--loading-limit", "50"}))
+        EXPECT_LE(solution["loading_percent"].toDouble(), 50 + 1e-6);
+    const QJsonArray chosen = Solutions({"--end-voltage", "1.65"});
+    ASSERT_FALSE(chosen.isEmpty());
+    EXPECT_DOUBLE_EQ(chosen[0]["end_voltage"].toDouble(), 1.65);
+}
+
+TEST(SizeTool, NothingThatFitsExitsWithTheScreensReason)
+{
+    const auto run = [](const QStringList& AExtra) {
+        QProcess tool;
+        tool.start(VANTOR_SIZE_TOOL, QStringList{VANTOR_BIN_DIR, "--catalogue", "380"} + AExtra);
+        EXPECT_TRUE(tool.waitForFinished());
+        EXPECT_TRUE(tool.readAllStandardOutput().isEmpty()) << "no list that looks like an answer";
+        return std::pair{tool.exitCode(), QString::fromUtf8(tool.readAllStandardError())};
+    };
+    const auto [huge, hugeWhy] = run({"--load", "5000000W"});
+    EXPECT_EQ(huge, ExitBadData);
+    EXPECT_TRUE(hugeWhy.contains("No UPS in the product data carries this load")) << hugeWhy.toStdString();
+    const auto [longer, longerWhy] = run({"--load", "6000W", "--autonomy", "600"});
+    EXPECT_EQ(longer, ExitBadData);
+    EXPECT_TRUE(longerWhy.contains("at most 480 minutes")) << longerWhy.toStdString();
+    // Beyond what the screen's load field takes is a wrong command line.
+    EXPECT_EQ(run({"--load", "20000000W"}).first, ExitUsage);
+    EXPECT_EQ(run({"--load", "6000W", "--redundancy", "1"}).first, ExitUsage) << "the base selector has none";
+}
+
 TEST(SizeTool, NonsenseIsRefusedAndUnusableDataSaysWhat)
 {
     QString error;

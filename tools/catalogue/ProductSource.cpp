@@ -108,23 +108,64 @@ TableContent Table(const QString& AName, const QStringList& ATextColumns, const 
     return table;
 }
 
+// Weight and width x depth x height, for the installation data.
+void CheckSizes(const SourceTable& ATable, const CsvRecord& ARecord)
+{
+    ATable.Number(ARecord, QStringLiteral("WeightKg"), 0.5, 10000);
+    for (const QString& size : {QStringLiteral("WidthMm"), QStringLiteral("DepthMm"), QStringLiteral("HeightMm")})
+        ATable.Number(ARecord, size, 50, 5000);
+}
+
+// The model's battery cut-off within its block's tables, and a charger that
+// recharges as many strings as the model takes.
+void CheckModelBattery(const SourceTable& AModels, const CsvRecord& ARecord, const QPair<double, double>& ATables,
+                       const QString& ABlock, int AMostStrings)
+{
+    const double full = AModels.Number(ARecord, QStringLiteral("EndVoltageFull"), 1.6, 1.75);
+    // At light load the inverter stops higher, sparing the battery.
+    const double light = AModels.Number(ARecord, QStringLiteral("EndVoltageLight"), full, 1.75);
+    for (const double volts : {full, light}) {
+        if (volts < ATables.first - 1e-9 || volts > ATables.second + 1e-9)
+            throw SourceError(AModels.File, ARecord.Line,
+                              QStringLiteral("end voltage %1 is outside the tables of block \"%2\" (%3 to %4 V)")
+                                  .arg(volts)
+                                  .arg(ABlock)
+                                  .arg(ATables.first)
+                                  .arg(ATables.second));
+    }
+    AModels.Number(ARecord, QStringLiteral("ChargerAmps"), 0.1, 500);
+    const int chargerStrings = AModels.Whole(ARecord, QStringLiteral("ChargerStrings"), 1, 200);
+    if (AMostStrings > chargerStrings)
+        throw SourceError(AModels.File, ARecord.Line,
+                          QStringLiteral("with MaxCabinets the battery has %1 strings, more than ChargerStrings %2")
+                              .arg(AMostStrings)
+                              .arg(chargerStrings));
+}
+
 } // namespace
 
 QList<TableContent> ReadProductTables(const QString& AFolder)
 {
     // Blocks first: the other files name them.
-    const QStringList blockColumns{QStringLiteral("Code"), QStringLiteral("Volts"), QStringLiteral("Cells"),
-                                   QStringLiteral("AmpereHours")};
+    const QStringList blockColumns{QStringLiteral("Code"),      QStringLiteral("Volts"),
+                                   QStringLiteral("Cells"),     QStringLiteral("AmpereHours"),
+                                   QStringLiteral("Chemistry"), QStringLiteral("ColdDerating")};
     const SourceTable blocks = ReadTable(AFolder, QStringLiteral("blocks.csv"), blockColumns);
-    TableContent blockTable =
-        Table(QStringLiteral("Blocks"), {QStringLiteral("Code")}, blockColumns, {QStringLiteral("Cells")});
+    TableContent blockTable = Table(QStringLiteral("Blocks"), {QStringLiteral("Code"), QStringLiteral("Chemistry")},
+                                    blockColumns, {QStringLiteral("Cells")});
     QSet<QString> blockCodes;
     for (const CsvRecord& record : blocks.Records) {
         const QString code = Key(blocks, record, QStringLiteral("Code"), blockCodes);
         const double volts = blocks.Number(record, QStringLiteral("Volts"), 1, 48);
         const int cells = blocks.Whole(record, QStringLiteral("Cells"), 1, 24);
         const double ah = blocks.Number(record, QStringLiteral("AmpereHours"), 0.5, 5000);
-        blockTable.Rows.append({code, QString::number(volts), QString::number(cells), QString::number(ah)});
+        const QString chemistry = blocks.Text(record, QStringLiteral("Chemistry"));
+        if (chemistry != QLatin1String("VRLA") && chemistry != QLatin1String("Li-ion"))
+            throw SourceError(blocks.File, record.Line,
+                              QStringLiteral("Chemistry \"%1\" is VRLA or Li-ion").arg(chemistry));
+        const double derating = blocks.Number(record, QStringLiteral("ColdDerating"), 0, 5);
+        blockTable.Rows.append({code, QString::number(volts), QString::number(cells), QString::number(ah), chemistry,
+                                QString::number(derating)});
     }
 
     const QStringList dischargeColumns{QStringLiteral("Block"), QStringLiteral("EndVoltage"), QStringLiteral("Minutes"),
@@ -134,6 +175,7 @@ QList<TableContent> ReadProductTables(const QString& AFolder)
     // Per block and end voltage: minutes rise and watts fall from point to point.
     QMap<QString, QPair<double, double>> last;
     QSet<QString> curves;
+    QHash<QString, QPair<double, double>> endVoltages; // per block: the lowest and highest table
     for (const CsvRecord& record : discharge.Records) {
         const QString block = discharge.Text(record, QStringLiteral("Block"));
         if (!blockCodes.contains(block))
@@ -150,6 +192,10 @@ QList<TableContent> ReadProductTables(const QString& AFolder)
                                   .arg(end));
         last[curve] = {minutes, watts};
         curves.insert(curve);
+        const auto range = endVoltages.constFind(block);
+        endVoltages[block] = range == endVoltages.constEnd()
+                                 ? qMakePair(end, end)
+                                 : qMakePair(std::min(range->first, end), std::max(range->second, end));
         dischargeTable.Rows.append({block, QString::number(end), QString::number(minutes), QString::number(watts)});
     }
     for (const QString& block : std::as_const(blockCodes)) {
@@ -157,19 +203,27 @@ QList<TableContent> ReadProductTables(const QString& AFolder)
             throw SourceError(discharge.File, 0, QStringLiteral("block \"%1\" has no discharge table").arg(block));
     }
 
-    const QStringList cabinetColumns{QStringLiteral("Code"), QStringLiteral("Block"), QStringLiteral("Strings")};
+    const QStringList cabinetColumns{QStringLiteral("Code"),     QStringLiteral("Block"),   QStringLiteral("Strings"),
+                                     QStringLiteral("WeightKg"), QStringLiteral("WidthMm"), QStringLiteral("DepthMm"),
+                                     QStringLiteral("HeightMm")};
     const SourceTable cabinets = ReadTable(AFolder, QStringLiteral("cabinets.csv"), cabinetColumns);
     TableContent cabinetTable = Table(QStringLiteral("Cabinets"), {QStringLiteral("Code"), QStringLiteral("Block")},
                                       cabinetColumns, {QStringLiteral("Strings")});
     QSet<QString> cabinetCodes;
+    QHash<QString, QPair<QString, int>> cabinetContents; // block type and strings by code
     for (const CsvRecord& record : cabinets.Records) {
         const QString code = Key(cabinets, record, QStringLiteral("Code"), cabinetCodes);
         const QString block = cabinets.Text(record, QStringLiteral("Block"));
         if (!blockCodes.contains(block))
             throw SourceError(cabinets.File, record.Line,
                               QStringLiteral("block \"%1\" is not in blocks.csv").arg(block));
-        cabinetTable.Rows.append(
-            {code, block, QString::number(cabinets.Whole(record, QStringLiteral("Strings"), 1, 64))});
+        const int strings = cabinets.Whole(record, QStringLiteral("Strings"), 1, 64);
+        cabinetContents.insert(code, {block, strings});
+        CheckSizes(cabinets, record);
+        QStringList row{code, block, QString::number(strings)};
+        for (const QString& column : cabinetColumns.mid(3))
+            row.append(cabinets.Text(record, column));
+        cabinetTable.Rows.append(row);
     }
 
     const QStringList modelColumns{QStringLiteral("Code"),
@@ -190,7 +244,21 @@ QList<TableContent> ReadProductTables(const QString& AFolder)
                                    QStringLiteral("ModuleVA"),
                                    QStringLiteral("ModuleW"),
                                    QStringLiteral("Slots"),
-                                   QStringLiteral("Module")};
+                                   QStringLiteral("Module"),
+                                   QStringLiteral("MaxParallel"),
+                                   QStringLiteral("EndVoltageFull"),
+                                   QStringLiteral("EndVoltageLight"),
+                                   QStringLiteral("ChargerAmps"),
+                                   QStringLiteral("ChargerStrings"),
+                                   QStringLiteral("OnlineEff25"),
+                                   QStringLiteral("OnlineEff50"),
+                                   QStringLiteral("OnlineEff75"),
+                                   QStringLiteral("OnlineEff100"),
+                                   QStringLiteral("NominalVolts"),
+                                   QStringLiteral("WeightKg"),
+                                   QStringLiteral("WidthMm"),
+                                   QStringLiteral("DepthMm"),
+                                   QStringLiteral("HeightMm")};
     const SourceTable models = ReadTable(AFolder, QStringLiteral("models.csv"), modelColumns);
     TableContent modelTable =
         Table(QStringLiteral("Models"),
@@ -198,7 +266,8 @@ QList<TableContent> ReadProductTables(const QString& AFolder)
                QStringLiteral("Module")},
               modelColumns,
               {QStringLiteral("InputPhases"), QStringLiteral("OutputPhases"), QStringLiteral("BlocksPerString"),
-               QStringLiteral("InternalStrings"), QStringLiteral("MaxCabinets"), QStringLiteral("Slots")});
+               QStringLiteral("InternalStrings"), QStringLiteral("MaxCabinets"), QStringLiteral("Slots"),
+               QStringLiteral("MaxParallel"), QStringLiteral("ChargerStrings")});
     QSet<QString> modelCodes;
     for (const CsvRecord& record : models.Records) {
         QStringList row;
@@ -222,7 +291,7 @@ QList<TableContent> ReadProductTables(const QString& AFolder)
         const QString block = models.Text(record, QStringLiteral("Block"));
         if (!blockCodes.contains(block))
             throw SourceError(models.File, record.Line, QStringLiteral("block \"%1\" is not in blocks.csv").arg(block));
-        models.Whole(record, QStringLiteral("InternalStrings"), 0, 64);
+        const int internalStrings = models.Whole(record, QStringLiteral("InternalStrings"), 0, 64);
         const int maxCabinets = models.Whole(record, QStringLiteral("MaxCabinets"), 0, 64);
         const QString cabinet = models.Text(record, QStringLiteral("Cabinet"));
         if (!cabinet.isEmpty() && !cabinetCodes.contains(cabinet))
@@ -230,6 +299,13 @@ QList<TableContent> ReadProductTables(const QString& AFolder)
                               QStringLiteral("cabinet \"%1\" is not in cabinets.csv").arg(cabinet));
         if (maxCabinets > 0 && cabinet.isEmpty())
             throw SourceError(models.File, record.Line, QStringLiteral("MaxCabinets without a Cabinet"));
+        // Its cabinets extend the model's own battery bus.
+        if (!cabinet.isEmpty() && cabinetContents.value(cabinet).first != block)
+            throw SourceError(models.File, record.Line,
+                              QStringLiteral("cabinet \"%1\" holds block \"%2\", not the model's \"%3\"")
+                                  .arg(cabinet, cabinetContents.value(cabinet).first, block));
+        CheckModelBattery(models, record, endVoltages.value(block), block,
+                          internalStrings + maxCabinets * cabinetContents.value(cabinet).second);
         const int slotCount = models.Whole(record, QStringLiteral("Slots"), 0, 64);
         if (slotCount > 0) {
             const double moduleVa = models.Number(record, QStringLiteral("ModuleVA"), 100, va);
@@ -237,6 +313,12 @@ QList<TableContent> ReadProductTables(const QString& AFolder)
             if (models.Text(record, QStringLiteral("Module")).isEmpty())
                 throw SourceError(models.File, record.Line, QStringLiteral("a modular frame needs its Module code"));
         }
+        models.Whole(record, QStringLiteral("MaxParallel"), 1, 16);
+        for (const QString& efficiency : {QStringLiteral("OnlineEff25"), QStringLiteral("OnlineEff50"),
+                                          QStringLiteral("OnlineEff75"), QStringLiteral("OnlineEff100")})
+            models.Number(record, efficiency, 0.5, 1);
+        models.Number(record, QStringLiteral("NominalVolts"), 100, 300);
+        CheckSizes(models, record);
         for (const QString& column : modelColumns)
             row.append(models.Text(record, column));
         modelTable.Rows.append(row);

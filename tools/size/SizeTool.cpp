@@ -1,8 +1,11 @@
 #include "size/SizeTool.h"
 
 #include "common/uConstants.h"
+#include "dev/core/InstallationData.h"
+#include "dev/core/NoSolutionReason.h"
 #include "dev/core/Pricelist.h"
 #include "dev/core/ProductDataFile.h"
+#include "dev/core/SelectorRequest.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -14,8 +17,7 @@ namespace vantor::size {
 
 namespace {
 
-// The longest autonomy a sizing may ask for: beyond any maker's table.
-constexpr double MaxAutonomyMinutes = 480;
+namespace limit = devengine::InputLimit;
 
 std::optional<double> Number(const QString& AText)
 {
@@ -37,18 +39,70 @@ double Rounded(double AValue, int ADecimals)
     return std::round(AValue * scale) / scale;
 }
 
+QJsonValue MinutesOf(const devengine::Runtime& ARuntime)
+{
+    return ARuntime.Minutes ? QJsonValue(Rounded(*ARuntime.Minutes, 1)) : QJsonValue();
+}
+
+QJsonObject SolutionJson(const devengine::Solution& ASolution, const devengine::ProductData& AData,
+                         const devengine::SizingRequest& ARequest, bool ATrace)
+{
+    QJsonObject entry{
+        {"ups", ASolution.Ups},
+        {"units", ASolution.Units},
+        {"modules", ASolution.Modules ? QJsonValue(*ASolution.Modules) : QJsonValue()},
+        {"cabinets", ASolution.Cabinets > 0
+                         ? QJsonArray{QJsonObject{{"code", ASolution.Cabinet}, {"count", ASolution.Cabinets}}}
+                         : QJsonArray()},
+        {"strings", ASolution.Strings},
+        {"blocks_per_string", ASolution.BlocksPerString},
+        {"cells", ASolution.Cells},
+        {"watts_per_cell", Rounded(ASolution.WattsPerCell, 2)},
+        {"end_voltage", Rounded(ASolution.EndVoltage, 3)},
+        {"minutes", MinutesOf(ASolution.Minutes)},
+        {"minutes_new", MinutesOf(ASolution.MinutesNew)},
+        {"minutes_redundancy_out", ASolution.MinutesOut ? MinutesOf(*ASolution.MinutesOut) : QJsonValue()},
+        {"beyond_table", ASolution.Minutes.BeyondTable},
+        {"loading_percent", Rounded(ASolution.LoadingPercent, 1)},
+        {"below_autonomy", ASolution.BelowAutonomy},
+        {"price", OrNull(ASolution.Price)},
+        {"chemistry", devengine::ChemistryName(ASolution.Chemistry)},
+    };
+    if (const devengine::UpsModel* model = AData.Model(ASolution.Ups)) {
+        const devengine::InstallationData data =
+            devengine::InstallationFor(ASolution, *model, AData, ARequest.Watts, ARequest.VoltAmperes);
+        entry.insert("recharge_hours", data.RechargeHours ? QJsonValue(Rounded(*data.RechargeHours, 1)) : QJsonValue());
+        entry.insert("heat_watts", Rounded(data.HeatWatts, 0));
+        entry.insert("heat_btu_per_hour", Rounded(data.HeatBtuPerHour, 0));
+        entry.insert("weight_kg", Rounded(data.WeightKg, 1));
+        entry.insert("floor_area_m2", Rounded(data.FloorAreaM2, 2));
+        entry.insert("output_current_a", Rounded(data.OutputCurrentA, 1));
+        entry.insert("input_current_a", Rounded(data.InputCurrentA, 1));
+        entry.insert("breaker_a", data.BreakerA ? QJsonValue(*data.BreakerA) : QJsonValue());
+    }
+    if (ATrace)
+        entry.insert("trace", QJsonObject{{"efficiency", Rounded(ASolution.Efficiency, 4)},
+                                          {"battery_watts", Rounded(ASolution.BatteryWatts, 1)},
+                                          {"table_watts_per_cell", Rounded(ASolution.TableWattsPerCell, 2)}});
+    return entry;
+}
+
 } // namespace
 
 QString SizeUsage()
 {
-    return QStringLiteral("usage: vantor-size INSTALLATION_FOLDER --catalogue CODE --load 6000W|6600VA [--pf 0.9]\n"
-                          "         --autonomy MINUTES [--selector base|advanced|modular] [--growth PERCENT]\n"
-                          "         [--redundancy N] [--end-voltage 1.67] [--temperature 25] [--ageing 0.8]\n"
-                          "         [--prices] [--option WORD]...\n"
-                          "  Prints one JSON object: the load and the solutions in the order the selector shows them.\n"
-                          "  Options words: SHOW_ALLCFG, UNLIMITED_BATTCAB, SORT_BY_PRICE, HIDE_3PH_UPS,\n"
-                          "  SHOW_AUTONOMY_LOWER, DEBUG_MODE (adds each solution's calculation).\n"
-                          "  Exit status: 0, 1 for unusable data, 2 for a wrong command line.\n");
+    return QStringLiteral(
+        "usage: vantor-size INSTALLATION_FOLDER --catalogue CODE --load 6000W|6600VA [--pf 0.9]\n"
+        "         [--autonomy 15] [--selector base|advanced|modular] [--growth PERCENT]\n"
+        "         [--loading-limit PERCENT] [--redundancy N] [--end-voltage VOLTS] [--temperature 25]\n"
+        "         [--ageing 0.8] [--prices] [--option WORD]...\n"
+        "  Prints one JSON object: the load and the solutions in the order the selector shows them.\n"
+        "  Defaults are the screen's: loading limit 90 % on the advanced selector, one redundant module\n"
+        "  on the modular one, the end voltage of each UPS for its load.\n"
+        "  Options words: SHOW_ALLCFG, UNLIMITED_BATTCAB, SORT_BY_PRICE, HIDE_3PH_UPS,\n"
+        "  SHOW_AUTONOMY_LOWER, DEBUG_MODE (adds each solution's calculation).\n"
+        "  Exit status: 0, 1 for unusable data or when nothing fits (with the reason),\n"
+        "  2 for a wrong command line.\n");
 }
 
 std::optional<SizeCommand> ParseSizeArguments(const QStringList& AArguments, QString& AError)
@@ -56,8 +110,9 @@ std::optional<SizeCommand> ParseSizeArguments(const QStringList& AArguments, QSt
     SizeCommand command;
     devengine::SizingRequest& request = command.Request;
     QString load;
-    double powerFactor = 0.9, growth = 0;
-    std::optional<double> autonomy;
+    double powerFactor = devengine::SelectorInputs{}.PowerFactor, growth = 0, autonomy = 15;
+    std::optional<double> loadingLimit;
+    std::optional<int> redundancy;
     QString selector = QStringLiteral("base");
     const auto fail = [&AError](const QString& AWhy) -> std::optional<SizeCommand> {
         AError = AWhy;
@@ -89,36 +144,47 @@ std::optional<SizeCommand> ParseSizeArguments(const QStringList& AArguments, QSt
                 return fail(QStringLiteral("--load needs a value such as 6000W or 6600VA"));
             load = *text;
         } else if (argument == QLatin1String("--pf")) {
-            if (!(parsed = number(0.01, 1)))
-                return fail(QStringLiteral("--pf is a power factor above 0 and at most 1"));
+            if (!(parsed = number(limit::MinPowerFactor, 1)))
+                return fail(QStringLiteral("--pf is a power factor from %1 to 1").arg(limit::MinPowerFactor));
             powerFactor = *parsed;
         } else if (argument == QLatin1String("--autonomy")) {
-            if (!(autonomy = number(0.1, MaxAutonomyMinutes)))
-                return fail(QStringLiteral("--autonomy is minutes above 0 and at most %1").arg(MaxAutonomyMinutes));
+            if (!(parsed = number(limit::MinAutonomy, limit::MaxAutonomy)))
+                return fail(QStringLiteral("--autonomy is minutes from %1 to %2")
+                                .arg(limit::MinAutonomy)
+                                .arg(limit::MaxAutonomy));
+            autonomy = *parsed;
+        } else if (argument == QLatin1String("--loading-limit")) {
+            if (!(loadingLimit = number(limit::MinLoadingPercent, 100)))
+                return fail(
+                    QStringLiteral("--loading-limit is a percentage from %1 to 100").arg(limit::MinLoadingPercent));
         } else if (argument == QLatin1String("--selector")) {
             const auto text = value();
             if (!text || !QStringList{"base", "advanced", "modular"}.contains(*text))
                 return fail(QStringLiteral("--selector is base, advanced or modular"));
             selector = *text;
         } else if (argument == QLatin1String("--growth")) {
-            if (!(parsed = number(0, 1000)))
-                return fail(QStringLiteral("--growth is a percentage from 0 to 1000"));
+            if (!(parsed = number(0, limit::MaxGrowthPercent)))
+                return fail(QStringLiteral("--growth is a percentage from 0 to %1").arg(limit::MaxGrowthPercent));
             growth = *parsed;
         } else if (argument == QLatin1String("--redundancy")) {
-            if (!(parsed = number(0, 8)) || *parsed != std::floor(*parsed))
-                return fail(QStringLiteral("--redundancy is a whole number from 0 to 8"));
-            request.Redundancy = static_cast<int>(*parsed);
+            if (!(parsed = number(0, limit::MaxRedundancy)) || *parsed != std::floor(*parsed))
+                return fail(QStringLiteral("--redundancy is a whole number from 0 to %1").arg(limit::MaxRedundancy));
+            redundancy = static_cast<int>(*parsed);
         } else if (argument == QLatin1String("--end-voltage")) {
+            // Within the tables' range; the data may narrow it further.
             if (!(parsed = number(1.6, 1.75)))
                 return fail(QStringLiteral("--end-voltage is volts per cell from 1.60 to 1.75"));
             request.Battery.EndVoltage = *parsed;
         } else if (argument == QLatin1String("--temperature")) {
-            if (!(parsed = number(-20, 50)))
-                return fail(QStringLiteral("--temperature is degrees Celsius from -20 to 50"));
+            if (!(parsed = number(limit::MinTemperature, limit::MaxTemperature)))
+                return fail(QStringLiteral("--temperature is degrees Celsius from %1 to %2")
+                                .arg(limit::MinTemperature)
+                                .arg(limit::MaxTemperature));
             request.Battery.TemperatureC = *parsed;
         } else if (argument == QLatin1String("--ageing")) {
-            if (!(parsed = number(0.5, 1)))
-                return fail(QStringLiteral("--ageing is the end-of-life capacity from 0.5 to 1"));
+            if (!(parsed = number(limit::MinAgeingPercent / 100, 1)))
+                return fail(QStringLiteral("--ageing is the end-of-life capacity from %1 to 1")
+                                .arg(limit::MinAgeingPercent / 100));
             request.Battery.Ageing = *parsed;
         } else if (argument == QLatin1String("--prices")) {
             request.ShowPrices = true;
@@ -144,21 +210,46 @@ std::optional<SizeCommand> ParseSizeArguments(const QStringList& AArguments, QSt
             return fail(QStringLiteral("unexpected argument \"%1\"").arg(argument));
         }
     }
-    if (command.Installation.isEmpty() || command.Catalogue.isEmpty() || load.isEmpty() || !autonomy)
-        return fail(QStringLiteral("the installation folder, --catalogue, --load and --autonomy are needed"));
+    if (command.Installation.isEmpty() || command.Catalogue.isEmpty() || load.isEmpty())
+        return fail(QStringLiteral("the installation folder, --catalogue and --load are needed"));
     static const QRegularExpression loadForm(QStringLiteral("^([0-9]+(?:\\.[0-9]+)?)(W|VA)$"),
                                              QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = loadForm.match(load);
-    if (!match.hasMatch() || !(match.captured(1).toDouble() > 0))
-        return fail(QStringLiteral("--load \"%1\" is no positive load in W or VA (6000W, 6600VA)").arg(load));
-    const double amount = match.captured(1).toDouble() * (1 + growth / 100);
-    const bool watts = match.captured(2).compare(QLatin1String("W"), Qt::CaseInsensitive) == 0;
-    request.Watts = watts ? amount : amount * powerFactor;
-    request.VoltAmperes = watts ? amount / powerFactor : amount;
-    request.AutonomyMinutes = *autonomy;
-    if (selector == QLatin1String("advanced"))
-        request.Units = 4; // parallel systems of up to four identical units
-    request.ModularOnly = selector == QLatin1String("modular");
+    const double given = match.hasMatch() ? match.captured(1).toDouble() : 0;
+    if (!(given > 0) || given > limit::MaxLoad)
+        return fail(QStringLiteral("--load \"%1\" is no load in W or VA above 0 and up to %2 (6000W, 6600VA)")
+                        .arg(load)
+                        .arg(limit::MaxLoad, 0, 'f', 0));
+    const bool advanced = selector == QLatin1String("advanced");
+    const bool modular = selector == QLatin1String("modular");
+    if (redundancy.value_or(0) > 0 && !advanced && !modular)
+        return fail(QStringLiteral("--redundancy needs --selector advanced or modular"));
+    // The selector's screen: the same request from the same inputs.
+    devengine::SelectorInputs inputs;
+    inputs.Load = given;
+    inputs.LoadInVA = match.captured(2).compare(QLatin1String("VA"), Qt::CaseInsensitive) == 0;
+    inputs.PowerFactor = powerFactor;
+    inputs.GrowthPercent = growth;
+    inputs.MaxLoadingPercent = loadingLimit.value_or(advanced ? devengine::AdvancedLoadingPercent : 100);
+    inputs.AutonomyMinutes = autonomy;
+    inputs.Redundancy = redundancy.value_or(modular ? devengine::ModularRedundancy : 0);
+    inputs.Battery = request.Battery;
+    devengine::EngineSettings settings;
+    settings.ShowPrices = request.ShowPrices;
+    if (request.AllConfigurations)
+        settings.Options.append(QString::fromLatin1(devengine::OptionShowAllConfigurations));
+    if (request.UnlimitedCabinets)
+        settings.Options.append(QString::fromLatin1(devengine::OptionUnlimitedCabinets));
+    if (request.Order == devengine::SolutionOrder::ByPrice)
+        settings.Options.append(QString::fromLatin1(devengine::OptionSortByPrice));
+    if (request.HideThreePhase)
+        settings.Options.append(QString::fromLatin1(devengine::OptionHideThreePhase));
+    if (request.IncludeShort)
+        settings.Options.append(QString::fromLatin1(devengine::OptionShowAutonomyLower));
+    const devengine::SelectorKind kind = advanced  ? devengine::SelectorKind::Advanced
+                                         : modular ? devengine::SelectorKind::Modular
+                                                   : devengine::SelectorKind::Base;
+    request = devengine::RequestFor(kind, inputs, settings);
     return command;
 }
 
@@ -187,35 +278,36 @@ std::optional<QJsonObject> RunSizing(const SizeCommand& ACommand, QString& AErro
         }
         prices = devengine::PricesByModel(read).Prices;
     }
-    QJsonArray solutions;
-    for (const devengine::Solution& solution : devengine::FindSolutions(data, ACommand.Request, prices)) {
-        QJsonObject entry{
-            {"ups", solution.Ups},
-            {"units", solution.Units},
-            {"modules", solution.Modules ? QJsonValue(*solution.Modules) : QJsonValue()},
-            {"cabinets", solution.Cabinets > 0
-                             ? QJsonArray{QJsonObject{{"code", solution.Cabinet}, {"count", solution.Cabinets}}}
-                             : QJsonArray()},
-            {"strings", solution.Strings},
-            {"blocks_per_string", solution.BlocksPerString},
-            {"cells", solution.Cells},
-            {"watts_per_cell", Rounded(solution.WattsPerCell, 2)},
-            {"end_voltage", solution.EndVoltage},
-            {"minutes", solution.Minutes.Minutes ? QJsonValue(Rounded(*solution.Minutes.Minutes, 1)) : QJsonValue()},
-            {"beyond_table", solution.Minutes.BeyondTable},
-            {"loading_percent", Rounded(solution.LoadingPercent, 1)},
-            {"below_autonomy", solution.BelowAutonomy},
-            {"price", OrNull(solution.Price)},
-        };
-        if (ACommand.DebugTrace)
-            entry.insert("trace", QJsonObject{{"efficiency", Rounded(solution.Efficiency, 4)},
-                                              {"battery_watts", Rounded(solution.BatteryWatts, 1)},
-                                              {"table_watts_per_cell", Rounded(solution.TableWattsPerCell, 2)}});
-        solutions.append(entry);
+    const devengine::SizingRequest& request = ACommand.Request;
+    const devengine::EngineTexts english{QStringLiteral("ENG")};
+    const double endVoltage = request.Battery.EndVoltage;
+    if (endVoltage > 0) {
+        const auto range = data.CommonEndVoltageRange();
+        if (!range || endVoltage < range->first - 0.005 || endVoltage > range->second + 0.005) {
+            AError = range ? QStringLiteral("the battery tables cover end voltages from %1 to %2 V per cell")
+                                 .arg(range->first, 0, 'f', 2)
+                                 .arg(range->second, 0, 'f', 2)
+                           : QStringLiteral("the battery blocks share no range of end voltages");
+            return std::nullopt;
+        }
     }
-    return QJsonObject{{"load", QJsonObject{{"watts", Rounded(ACommand.Request.Watts, 1)},
-                                            {"volt_amperes", Rounded(ACommand.Request.VoltAmperes, 1)}}},
-                       {"solutions", solutions}};
+    // The screen's own refusal first, then the reason nothing fits.
+    const double longest = data.LongestMinutes(endVoltage);
+    if (request.AutonomyMinutes > longest) {
+        AError = english(devengine::TextId::AutonomyTooLong).arg(english.Number(longest));
+        return std::nullopt;
+    }
+    const QList<devengine::Solution> found = devengine::FindSolutions(data, request, prices);
+    if (found.isEmpty()) {
+        AError = devengine::NoSolutionText(devengine::WhyNoSolution(data, request), english);
+        return std::nullopt;
+    }
+    QJsonArray solutions;
+    for (const devengine::Solution& solution : found)
+        solutions.append(SolutionJson(solution, data, request, ACommand.DebugTrace));
+    return QJsonObject{
+        {"load", QJsonObject{{"watts", Rounded(request.Watts, 1)}, {"volt_amperes", Rounded(request.VoltAmperes, 1)}}},
+        {"solutions", solutions}};
 }
 
 } // namespace vantor::size

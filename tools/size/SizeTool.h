@@ -20,16 +20,18 @@ struct SizeCommand {
 };
 
 inline constexpr int ExitSuccess = 0;
-inline constexpr int ExitBadData = 1;
+inline constexpr int ExitBadData = 1; // also when nothing fits
 inline constexpr int ExitUsage = 2;
 
-// Nothing for a wrong command line or input that makes no sense (negative
-// loads, a power factor outside 0..1, an autonomy beyond the tables' reach
-// of 8 hours); AError then says what.
+// Nothing for a wrong command line or input the screens would not take
+// (loads above zero up to what the load field holds, a power factor from
+// 0.3 to 1, an autonomy from 1 minute to a day, ...); AError then says what.
+// What is not given is what the selector's screen starts with.
 std::optional<SizeCommand> ParseSizeArguments(const QStringList& AArguments, QString& AError);
 
 // Runs the sizing; nothing when the installation's data cannot be used
-// (AError names what is missing or damaged).
+// (AError names what is missing or damaged) or nothing fits (AError is the
+// reason the screen gives).
 std::optional<QJsonObject> RunSizing(const SizeCommand& ACommand, QString& AError);
 
 QString SizeUsage();

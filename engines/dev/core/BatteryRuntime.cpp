@@ -14,6 +14,29 @@ const DischargeCurve* BatteryBlock::CurveFor(double AEndVoltage) const
     return nullptr;
 }
 
+std::optional<std::pair<double, double>> BatteryBlock::EndVoltageRange() const
+{
+    if (Curves.isEmpty())
+        return std::nullopt;
+    double lowest = Curves.first().EndVoltage, highest = lowest;
+    for (const DischargeCurve& curve : Curves) {
+        lowest = std::min(lowest, curve.EndVoltage);
+        highest = std::max(highest, curve.EndVoltage);
+    }
+    return std::pair{lowest, highest};
+}
+
+bool BatteryBlock::Covers(double AEndVoltage) const
+{
+    const auto range = EndVoltageRange();
+    return range && AEndVoltage > range->first - 0.005 && AEndVoltage < range->second + 0.005;
+}
+
+QString ChemistryName(BatteryChemistry AChemistry)
+{
+    return AChemistry == BatteryChemistry::LithiumIon ? QStringLiteral("Li-ion") : QStringLiteral("VRLA");
+}
+
 namespace {
 
 // Between two points on log-log axes: y at x, where x lies from x0 to x1.
@@ -83,10 +106,61 @@ std::optional<double> WattsPerCellFor(const DischargeCurve& ACurve, double AMinu
     return points.first().WattsPerCell;
 }
 
-double CapacityFactor(const BatteryConditions& AConditions)
+EndVoltageReader::EndVoltageReader(const BatteryBlock& ABlock, double AEndVoltage)
+{
+    exact_ = ABlock.CurveFor(AEndVoltage);
+    if (exact_ != nullptr)
+        return;
+    // The nearest table below and above the end voltage.
+    for (const DischargeCurve& curve : ABlock.Curves) {
+        if (curve.EndVoltage < AEndVoltage && (below_ == nullptr || curve.EndVoltage > below_->EndVoltage))
+            below_ = &curve;
+        if (curve.EndVoltage > AEndVoltage && (above_ == nullptr || curve.EndVoltage < above_->EndVoltage))
+            above_ = &curve;
+    }
+    if (below_ != nullptr && above_ != nullptr)
+        t_ = (AEndVoltage - below_->EndVoltage) / (above_->EndVoltage - below_->EndVoltage);
+}
+
+Runtime EndVoltageReader::operator()(double AWattsPerCell) const
+{
+    if (exact_ != nullptr)
+        return MinutesAt(*exact_, AWattsPerCell);
+    if (below_ == nullptr || above_ == nullptr) {
+        Runtime unknown;
+        unknown.BeyondTable = true;
+        return unknown;
+    }
+    const Runtime low = MinutesAt(*below_, AWattsPerCell);
+    const Runtime high = MinutesAt(*above_, AWattsPerCell);
+    if (low.Minutes && high.Minutes) {
+        Runtime runtime;
+        runtime.Minutes = *low.Minutes + t_ * (*high.Minutes - *low.Minutes);
+        return runtime;
+    }
+    // One table has no answer: a lighter load than both tables reach lasts
+    // longer than the shorter of them; anything else is unknown.
+    Runtime edge;
+    edge.BeyondTable = true;
+    if (low.LongerThanTable && high.LongerThanTable) {
+        edge.LongerThanTable = true;
+        edge.TableEdgeMinutes = std::min(low.TableEdgeMinutes, high.TableEdgeMinutes);
+    } else {
+        edge.TableEdgeMinutes = std::max(low.LongerThanTable ? 0.0 : low.TableEdgeMinutes,
+                                         high.LongerThanTable ? 0.0 : high.TableEdgeMinutes);
+    }
+    return edge;
+}
+
+Runtime MinutesAt(const BatteryBlock& ABlock, double AEndVoltage, double AWattsPerCell)
+{
+    return EndVoltageReader(ABlock, AEndVoltage)(AWattsPerCell);
+}
+
+double CapacityFactor(const BatteryConditions& AConditions, double AColdDerating)
 {
     const double cold = std::max(0.0, 25.0 - AConditions.TemperatureC);
-    return std::max(0.0, 1.0 - 0.01 * cold) * AConditions.Ageing;
+    return std::max(0.0, 1.0 - AColdDerating * cold) * AConditions.Ageing;
 }
 
 double EfficiencyAt(const std::array<double, 4>& AEfficiency, double ALoadFraction)
@@ -98,9 +172,12 @@ double EfficiencyAt(const std::array<double, 4>& AEfficiency, double ALoadFracti
     return AEfficiency[below] + t * (AEfficiency[below + 1] - AEfficiency[below]);
 }
 
-BatteryDischarge Discharge(double ALoadWatts, double AEfficiency, int AStrings, int ABlocksPerString,
-                           const BatteryBlock& ABlock, const DischargeCurve& ACurve,
-                           const BatteryConditions& AConditions)
+namespace {
+
+// The arithmetic of both Discharge forms, with the table reading last.
+template <typename Read>
+BatteryDischarge DischargeWith(double ALoadWatts, double AEfficiency, int AStrings, int ABlocksPerString,
+                               const BatteryBlock& ABlock, const BatteryConditions& AConditions, Read ARead)
 {
     BatteryDischarge result;
     result.BatteryWatts = AEfficiency > 0 ? ALoadWatts / AEfficiency : 0;
@@ -110,11 +187,35 @@ BatteryDischarge Discharge(double ALoadWatts, double AEfficiency, int AStrings, 
         return result;
     }
     result.WattsPerCell = result.BatteryWatts / result.CellCount;
-    const double capacity = CapacityFactor(AConditions);
+    const double capacity = CapacityFactor(AConditions, ABlock.ColdDerating);
     // A battery with less capacity behaves as a full one asked for more watts.
     result.TableWattsPerCell = capacity > 0 ? result.WattsPerCell / capacity : INFINITY;
-    result.Minutes = MinutesAt(ACurve, result.TableWattsPerCell);
+    result.Minutes = ARead(result.TableWattsPerCell);
     return result;
+}
+
+} // namespace
+
+BatteryDischarge Discharge(double ALoadWatts, double AEfficiency, int AStrings, int ABlocksPerString,
+                           const BatteryBlock& ABlock, const DischargeCurve& ACurve,
+                           const BatteryConditions& AConditions)
+{
+    return DischargeWith(ALoadWatts, AEfficiency, AStrings, ABlocksPerString, ABlock, AConditions,
+                         [&](double AWattsPerCell) { return MinutesAt(ACurve, AWattsPerCell); });
+}
+
+BatteryDischarge Discharge(double ALoadWatts, double AEfficiency, int AStrings, int ABlocksPerString,
+                           const BatteryBlock& ABlock, double AEndVoltage, const BatteryConditions& AConditions)
+{
+    return Discharge(ALoadWatts, AEfficiency, AStrings, ABlocksPerString, ABlock, EndVoltageReader(ABlock, AEndVoltage),
+                     AConditions);
+}
+
+BatteryDischarge Discharge(double ALoadWatts, double AEfficiency, int AStrings, int ABlocksPerString,
+                           const BatteryBlock& ABlock, const EndVoltageReader& AReader,
+                           const BatteryConditions& AConditions)
+{
+    return DischargeWith(ALoadWatts, AEfficiency, AStrings, ABlocksPerString, ABlock, AConditions, AReader);
 }
 
 } // namespace vantor::devengine

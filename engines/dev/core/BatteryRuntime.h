@@ -9,6 +9,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace vantor::devengine {
 
@@ -25,17 +26,29 @@ struct DischargeCurve {
     QList<DischargePoint> Points;
 };
 
-// A battery block (a 12 V VRLA block has 6 cells).
+enum class BatteryChemistry { Vrla, LithiumIon };
+
+// A battery block (a 12 V VRLA block has 6 cells). Lithium-ion blocks are
+// described as the UPS's battery bus sees them: cells of the lead-acid
+// equivalent, with their tables at the UPS's end voltages per such cell.
 struct BatteryBlock {
     QString Code;
     double NominalVolts = 12;
     int Cells = 6;
     double AmpereHours = 0;
-    QList<DischargeCurve> Curves;
+    QList<DischargeCurve> Curves; // in order of rising end voltage
+    BatteryChemistry Kind = BatteryChemistry::Vrla;
+    double ColdDerating = 0.01; // capacity lost per °C below 25 °C
 
     // The table for this end voltage (within 5 mV), or none.
     const DischargeCurve* CurveFor(double AEndVoltage) const;
+    // The lowest and highest end voltage the tables are given for; none
+    // without tables.
+    std::optional<std::pair<double, double>> EndVoltageRange() const;
+    bool Covers(double AEndVoltage) const;
 };
+
+QString ChemistryName(BatteryChemistry AChemistry);
 
 // What the minutes at a load are. Outside the table the answer is unknown:
 // more watts per cell than its first point (the battery gives out sooner
@@ -56,18 +69,39 @@ Runtime MinutesAt(const DischargeCurve& ACurve, double AWattsPerCell);
 // or none outside the table.
 std::optional<double> WattsPerCellFor(const DischargeCurve& ACurve, double AMinutes);
 
-// Conditions of the battery: the end voltage the UPS stops at, the ambient
-// temperature and the end-of-life capacity the sizing allows for.
+// Minutes at AWattsPerCell down to AEndVoltage: read in each of the two
+// tables around it and interpolated linearly in the end voltage. Unknown
+// outside the range of end voltages the tables cover, and where either
+// table has no answer (then the edge reported is the nearer one's).
+Runtime MinutesAt(const BatteryBlock& ABlock, double AEndVoltage, double AWattsPerCell);
+
+// The same reading with the tables found once, for many loads at one end
+// voltage. Keeps pointers into the block, which must outlive it.
+class EndVoltageReader {
+public:
+    EndVoltageReader(const BatteryBlock& ABlock, double AEndVoltage);
+    Runtime operator()(double AWattsPerCell) const;
+
+private:
+    const DischargeCurve* exact_ = nullptr;
+    const DischargeCurve* below_ = nullptr;
+    const DischargeCurve* above_ = nullptr;
+    double t_ = 0; // the end voltage's place from below_ to above_
+};
+
+// Conditions of the battery: the end voltage the UPS stops at (0: the
+// UPS's own, by its load), the ambient temperature and the end-of-life
+// capacity the sizing allows for.
 struct BatteryConditions {
-    double EndVoltage = 1.67;
+    double EndVoltage = 0;
     double TemperatureC = 25;
     double Ageing = 0.8;
 };
 
 // The share of the table's capacity the battery has under these conditions:
-// 1 % less per degree below 25 °C (nothing gained above), times the ageing
-// factor.
-double CapacityFactor(const BatteryConditions& AConditions);
+// AColdDerating less per degree below 25 °C (1 % for VRLA; nothing gained
+// above), times the ageing factor.
+double CapacityFactor(const BatteryConditions& AConditions, double AColdDerating = 0.01);
 
 // Inverter efficiency at a fraction of the rating, from the efficiencies at
 // 25, 50, 75 and 100 % load: linear between them, flat outside.
@@ -84,6 +118,13 @@ struct BatteryDischarge {
 
 BatteryDischarge Discharge(double ALoadWatts, double AEfficiency, int AStrings, int ABlocksPerString,
                            const BatteryBlock& ABlock, const DischargeCurve& ACurve,
+                           const BatteryConditions& AConditions);
+// The same down to AEndVoltage, between the block's tables.
+BatteryDischarge Discharge(double ALoadWatts, double AEfficiency, int AStrings, int ABlocksPerString,
+                           const BatteryBlock& ABlock, double AEndVoltage, const BatteryConditions& AConditions);
+// The same with the tables already found.
+BatteryDischarge Discharge(double ALoadWatts, double AEfficiency, int AStrings, int ABlocksPerString,
+                           const BatteryBlock& ABlock, const EndVoltageReader& AReader,
                            const BatteryConditions& AConditions);
 
 } // namespace vantor::devengine

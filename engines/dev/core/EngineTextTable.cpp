@@ -1,10 +1,10 @@
-// The engine's texts: one row per TextId, in its order, with the texts in
-// the languages ENG, ITA, GER, FRA, ESP, POL, RUS, HUG, PBS.
+// The screens' texts: one row per TextId up to the sizing basis, in its order,
+// with the texts in the languages ENG, ITA, GER, FRA, ESP, POL, RUS, HUG, PBS.
 #include "dev/core/EngineTextTable.h"
 
 namespace vantor::devengine {
 
-const std::array<TextRow, TextRowCount> TextTable = {{
+const std::array<TextRow, SizingTextFirst> ScreenTextRows = {{
     {TextId::Language, {"Language", "Lingua", "Sprache", "Langue", "Idioma", "Język", "Язык", "Nyelv", "Idioma"}},
     {TextId::Catalogue,
      {"Catalogue", "Catalogo", "Katalog", "Catalogue", "Catálogo", "Katalog", "Каталог", "Katalógus", "Catálogo"}},

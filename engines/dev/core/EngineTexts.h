@@ -119,6 +119,47 @@ enum class TextId {
     SwitchRuntime,
     EngineBadge,       // the header's mark of the development engine
     PricesUnavailable, // %1 why the pricelist cannot be read
+    // Sizing basis (the first text of EngineSizingTextTable.cpp)
+    EndVoltageFromUps,
+    ColumnNew,
+    ColumnAllRunning,
+    BasisSummary, // %1 end-of-life capacity %, %2 °C, %3 end voltage
+    BasisOut,     // %1 redundant units or modules
+    BasisNew,
+    BasisAllRunning,
+    EndVoltageByLoad,
+    VoltsPerCell,       // %1 volts
+    EndVoltageOwn,      // %1 volts
+    EndVoltageChosen,   // %1 volts
+    TemperatureValue,   // %1 °C, %2 capacity %, %3 chemistry
+    RedundancyOutValue, // %1 redundant
+    RedundancyNoneValue,
+    RuntimeNew,
+    RuntimeEndOfLife,
+    AllRunningSuffix,
+    OutSuffix,        // %1 redundant
+    RuntimeNewAtLoad, // %1 runtime
+    // Details and installation data
+    DetailsButton,
+    DetailsTitle,
+    SizingBasis,
+    InstallationHeading,
+    HeatDissipation,
+    TotalWeight,
+    FloorArea,
+    OutputCurrent,
+    InputCurrent,
+    InputCurrentValue, // %1 A
+    InputCurrentFeeds, // %1 A, %2 inputs
+    InputBreaker,
+    BreakerEach,  // %1 A
+    BreakerAbove, // %1 A
+    RechargeTime,
+    HoursValue, // %1 hours
+    Close,
+    // No solution
+    NoModelCarriesLoad,
+    CabinetLimitTooLow,
     Count_
 };
 

@@ -5,9 +5,29 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace vantor::devengine {
+
+namespace {
+
+// A database of an older product data format lacks the newer columns; its
+// rows would read as zeros, so it is refused by name instead.
+void RequireColumns(const QString& AFile, const QString& ATable, const QList<QHash<QString, QString>>& ARows,
+                    std::initializer_list<const char*> AColumns)
+{
+    if (ARows.isEmpty())
+        return;
+    for (const char* column : AColumns) {
+        if (!ARows.first().contains(QLatin1String(column)))
+            throw Error(QStringLiteral("%1: the table %2 has no column %3 (product data of an older format)")
+                            .arg(AFile, ATable, QLatin1String(column)));
+    }
+}
+
+} // namespace
 
 bool LoadProductData(const QString& AFile, const QString& APassword, ProductData& AData, QString& AProblem)
 {
@@ -16,12 +36,18 @@ bool LoadProductData(const QString& AFile, const QString& APassword, ProductData
         db::DbConnection connection;
         SetUpReadOnly(connection, QStringLiteral("Data.vt4"), AFile, APassword);
 
-        for (const auto& row : Rows(connection, QStringLiteral("SELECT * FROM Blocks"))) {
+        const auto blocks = Rows(connection, QStringLiteral("SELECT * FROM Blocks"));
+        RequireColumns(AFile, QStringLiteral("Blocks"), blocks, {"Chemistry", "ColdDerating"});
+        for (const auto& row : blocks) {
             BatteryBlock block;
             block.Code = row.value(QStringLiteral("Code"));
             block.NominalVolts = row.value(QStringLiteral("Volts")).toDouble();
             block.Cells = row.value(QStringLiteral("Cells")).toInt();
             block.AmpereHours = row.value(QStringLiteral("AmpereHours")).toDouble();
+            block.Kind = row.value(QStringLiteral("Chemistry")) == QLatin1String("Li-ion")
+                             ? BatteryChemistry::LithiumIon
+                             : BatteryChemistry::Vrla;
+            block.ColdDerating = row.value(QStringLiteral("ColdDerating")).toDouble() / 100;
             AData.Blocks.append(block);
         }
         const QList<QHash<QString, QString>> points =
@@ -37,10 +63,20 @@ bool LoadProductData(const QString& AFile, const QString& APassword, ProductData
                                                    row.value(QStringLiteral("WattsPerCell")).toDouble()});
             }
         }
-        for (const auto& row : Rows(connection, QStringLiteral("SELECT * FROM Cabinets")))
+        const auto cabinets = Rows(connection, QStringLiteral("SELECT * FROM Cabinets"));
+        RequireColumns(AFile, QStringLiteral("Cabinets"), cabinets, {"WeightKg", "WidthMm", "DepthMm", "HeightMm"});
+        for (const auto& row : cabinets) {
+            const auto number = [&row](const char* AColumn) { return row.value(QLatin1String(AColumn)).toDouble(); };
             AData.Cabinets.append({row.value(QStringLiteral("Code")), row.value(QStringLiteral("Block")),
-                                   row.value(QStringLiteral("Strings")).toInt()});
-        for (const auto& row : Rows(connection, QStringLiteral("SELECT * FROM Models"))) {
+                                   row.value(QStringLiteral("Strings")).toInt(), number("WeightKg"), number("WidthMm"),
+                                   number("DepthMm"), number("HeightMm")});
+        }
+        const auto models = Rows(connection, QStringLiteral("SELECT * FROM Models"));
+        RequireColumns(AFile, QStringLiteral("Models"), models,
+                       {"MaxParallel", "EndVoltageFull", "EndVoltageLight", "ChargerAmps", "ChargerStrings",
+                        "OnlineEff25", "OnlineEff50", "OnlineEff75", "OnlineEff100", "NominalVolts", "WeightKg",
+                        "WidthMm", "DepthMm", "HeightMm"});
+        for (const auto& row : models) {
             UpsModel model;
             const auto number = [&row](const char* AColumn) { return row.value(QLatin1String(AColumn)).toDouble(); };
             const auto whole = [&row](const char* AColumn) { return row.value(QLatin1String(AColumn)).toInt(); };
@@ -60,6 +96,18 @@ bool LoadProductData(const QString& AFile, const QString& APassword, ProductData
             model.ModuleVA = number("ModuleVA");
             model.ModuleW = number("ModuleW");
             model.ModuleCode = row.value(QStringLiteral("Module"));
+            model.MaxParallel = std::max(1, whole("MaxParallel"));
+            model.EndVoltageFull = number("EndVoltageFull");
+            model.EndVoltageLight = number("EndVoltageLight");
+            model.ChargerAmps = number("ChargerAmps");
+            model.ChargerStrings = whole("ChargerStrings");
+            model.OnlineEfficiency = {number("OnlineEff25"), number("OnlineEff50"), number("OnlineEff75"),
+                                      number("OnlineEff100")};
+            model.NominalVolts = number("NominalVolts");
+            model.WeightKg = number("WeightKg");
+            model.WidthMm = number("WidthMm");
+            model.DepthMm = number("DepthMm");
+            model.HeightMm = number("HeightMm");
             AData.Models.append(model);
         }
     } catch (const Error& error) {

@@ -7,6 +7,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace vantor::devengine {
 
 namespace {
@@ -29,7 +31,10 @@ public:
             return false;
         Header();
         Facts();
+        Section(quote_.Texts.Basis, quote_.Basis);
+        Section(quote_.Texts.Runtimes, quote_.Runtimes);
         Lines();
+        Section(quote_.Texts.Installation, quote_.Installation);
         Curve();
         Footer();
         return painter_.end();
@@ -115,6 +120,30 @@ private:
         y_ += 10;
     }
 
+    // A heading and its rows in two columns, so that the page keeps room
+    // for the line items and the curve.
+    void Section(const QString& AHeading, const QList<LabelledValue>& ARows)
+    {
+        if (ARows.isEmpty())
+            return;
+        NewPageIfBelow(40);
+        Font(11, true);
+        y_ += Text(0, width_, AHeading) + 4;
+        const double column = (width_ - 12) / 2;
+        for (qsizetype i = 0; i < ARows.size(); i += 2) {
+            double rowHeight = 0;
+            for (qsizetype j = i; j < std::min(i + 2, ARows.size()); ++j) {
+                const double x = (j - i) * (column + 12);
+                Font(8.5, true);
+                const double label = Text(x, 118, ARows[j].Label);
+                Font(8.5);
+                rowHeight = std::max({rowHeight, label, Text(x + 122, column - 122, ARows[j].Value)});
+            }
+            y_ += rowHeight + 2;
+        }
+        y_ += 10;
+    }
+
     void Lines()
     {
         const QuoteTexts& texts = quote_.Texts;
@@ -177,7 +206,10 @@ private:
     {
         if (quote_.Curves.isEmpty())
             return;
-        const double curveHeight = std::min(300.0, width_ * 0.55);
+        // Squeezed a little rather than alone on a page of its own.
+        const double room = height_ - 30 - y_;
+        const double full = std::min(300.0, width_ * 0.55);
+        const double curveHeight = room < full && room >= 180 ? room : full;
         NewPageIfBelow(curveHeight);
         Font(8);
         PaintRuntimeCurves(painter_, QRectF(0, y_, width_, curveHeight), quote_.Curves, quote_.OperatingPoint,

@@ -1,7 +1,8 @@
 // A quote for the customer: the chosen solution with its line items, the
-// runtime at the load, the runtime curve, the branding, prices when they
-// are shown, and the customer and project fields the user typed; written
-// as PDF with Qt's own writer.
+// runtime at the load and the basis it was sized on, the installation data,
+// the runtime curve, the branding, prices when they are shown, and the
+// customer and project fields the user typed; written as PDF with Qt's own
+// writer.
 #pragma once
 
 #include "dev/core/RuntimeCurve.h"
@@ -14,6 +15,12 @@
 #include <optional>
 
 namespace vantor::devengine {
+
+// One row of a quote's facts: what it is and its value, both as printed.
+struct LabelledValue {
+    QString Label;
+    QString Value;
+};
 
 struct QuoteLine {
     QString Code;
@@ -40,6 +47,9 @@ struct QuoteTexts {
     QString Minutes = QStringLiteral("min");
     QString BeyondTable = QStringLiteral("beyond the battery tables");
     QString Page = QStringLiteral("Page %1 of %2");
+    QString Basis = QStringLiteral("Sizing basis");
+    QString Runtimes = QStringLiteral("Runtime");
+    QString Installation = QStringLiteral("Installation data");
     CurveTexts Curve;
 };
 
@@ -53,6 +63,11 @@ struct Quote {
     double LoadVoltAmperes = 0;
     double AutonomyMinutes = 0;
     Runtime RuntimeAtLoad;
+    // What the sizing assumed and the runtimes it gives; the data for the
+    // electrician. Printed under their headings when given.
+    QList<LabelledValue> Basis;
+    QList<LabelledValue> Runtimes;
+    QList<LabelledValue> Installation;
     QList<QuoteLine> Lines;
     bool ShowPrices = false;
     QString Currency; // after each amount when set

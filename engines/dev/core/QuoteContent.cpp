@@ -1,5 +1,7 @@
 #include "dev/core/QuoteContent.h"
 
+#include "dev/core/SolutionFacts.h"
+
 namespace vantor::devengine {
 
 namespace {
@@ -37,7 +39,16 @@ Quote QuoteFor(const Solution& ASolution, const SizingRequest& ARequest, const P
     quote.LoadWatts = ARequest.Watts;
     quote.LoadVoltAmperes = ARequest.VoltAmperes;
     quote.AutonomyMinutes = ARequest.AutonomyMinutes;
-    quote.RuntimeAtLoad = ASolution.Minutes;
+    // The figure the autonomy was sized with; the basis names it.
+    quote.RuntimeAtLoad = ASolution.GuaranteedMinutes();
+    const SolutionFacts facts = FactsFor(ASolution, ARequest, AData, ATexts);
+    // The load and the autonomy head the quote already.
+    for (const LabelledValue& fact : facts.Basis) {
+        if (fact.Label != ATexts(TextId::Load) && fact.Label != ATexts(TextId::RequiredAutonomy))
+            quote.Basis.append(fact);
+    }
+    quote.Runtimes = facts.Runtimes;
+    quote.Installation = facts.Installation;
     quote.ShowPrices = ARequest.ShowPrices;
     quote.Locale = ATexts.Locale();
 
@@ -50,8 +61,9 @@ Quote QuoteFor(const Solution& ASolution, const SizingRequest& ARequest, const P
 
     if (model != nullptr) {
         // Each unit of a parallel system has its own cabinets.
-        quote.Curves =
-            RuntimeCurves(*model, AData, ARequest.Battery, ASolution.Cabinets / ASolution.Units, ASolution.Units);
+        quote.Curves = RuntimeCurves(*model, AData, ARequest.Battery, ASolution.Cabinets / ASolution.Units,
+                                     ASolution.Units, 40, ASolution.Modules.value_or(0),
+                                     ARequest.VoltAmperes > 0 ? ARequest.Watts / ARequest.VoltAmperes : 1.0);
         quote.OperatingPoint = QPointF(ARequest.Watts, ASolution.Minutes.Minutes.value_or(0));
     }
 
@@ -62,7 +74,9 @@ Quote QuoteFor(const Solution& ASolution, const SizingRequest& ARequest, const P
     texts.Date = ATexts(TextId::Date);
     texts.Load = ATexts(TextId::Load);
     texts.Autonomy = ATexts(TextId::RequiredAutonomy);
-    texts.Runtime = ATexts(TextId::RuntimeHere);
+    texts.Runtime = ASolution.MinutesOut ? ATexts(TextId::RuntimeEndOfLife) + QStringLiteral(", ") +
+                                               ATexts(TextId::OutSuffix).arg(ASolution.Redundant)
+                                         : ATexts(TextId::RuntimeEndOfLife);
     texts.Code = ATexts(TextId::Code);
     texts.Description = ATexts(TextId::Description);
     texts.Quantity = ATexts(TextId::Quantity);
@@ -72,6 +86,9 @@ Quote QuoteFor(const Solution& ASolution, const SizingRequest& ARequest, const P
     texts.Minutes = ATexts(TextId::MinutesUnit);
     texts.BeyondTable = ATexts(TextId::BeyondTables);
     texts.Page = ATexts(TextId::PageOf);
+    texts.Basis = ATexts(TextId::SizingBasis);
+    texts.Runtimes = ATexts(TextId::ColumnRuntime);
+    texts.Installation = ATexts(TextId::InstallationHeading);
     texts.Curve = CurveTextsFor(ATexts);
     return quote;
 }

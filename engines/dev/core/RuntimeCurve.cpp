@@ -1,5 +1,7 @@
 #include "dev/core/RuntimeCurve.h"
 
+#include "dev/core/SystemDischarge.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,13 +12,18 @@
 namespace vantor::devengine {
 
 QList<CurveSeries> RuntimeCurves(const UpsModel& AModel, const ProductData& AData, const BatteryConditions& AConditions,
-                                 int ACabinets, int AUnits, int ASteps)
+                                 int ACabinets, int AUnits, int ASteps, int AModules, double APowerFactor)
 {
     QList<CurveSeries> result;
     const BatteryBlock* block = AData.Block(AModel.BlockType);
-    const DischargeCurve* curve = block ? block->CurveFor(AConditions.EndVoltage) : nullptr;
-    if (curve == nullptr || AModel.BlocksPerString <= 0 || AUnits < 1 || ASteps < 1)
+    if (block == nullptr || AModel.BlocksPerString <= 0 || AUnits < 1 || ASteps < 1)
         return result;
+    // A frame runs with the modules installed, not with every slot filled.
+    const int running = AModel.Modular ? (AModules > 0 ? AModules : AModel.Slots) : AUnits;
+    const double powerFactor = APowerFactor > 0 && APowerFactor <= 1 ? APowerFactor : 1.0;
+    // The watts where the first of the two ratings is reached.
+    const double rating = AModel.Modular ? std::min(AModel.ModuleW, AModel.ModuleVA * powerFactor) * running
+                                         : std::min(AModel.RatedW, AModel.RatedVA * powerFactor) * AUnits;
     const BatteryCabinet* cabinet = AData.CabinetFor(AModel);
     const int cabinetStrings = cabinet ? cabinet->Strings : 0;
     const int cabinets = cabinetStrings > 0 ? ACabinets : 0;
@@ -27,12 +34,11 @@ QList<CurveSeries> RuntimeCurves(const UpsModel& AModel, const ProductData& ADat
         CurveSeries series{count, {}};
         for (int step = 0; step <= ASteps; ++step) {
             const double fraction = 0.1 + 0.9 * step / ASteps;
-            const double load = AModel.RatedW * AUnits * fraction;
-            const double efficiency = EfficiencyAt(AModel.Efficiency, fraction);
-            const BatteryDischarge discharge =
-                Discharge(load / AUnits, efficiency, strings, AModel.BlocksPerString, *block, *curve, AConditions);
-            if (discharge.Minutes.Minutes)
-                series.Points.append({load, *discharge.Minutes.Minutes});
+            const double load = rating * fraction;
+            const OperatingCase::Reading reading =
+                OperatingCase(AModel, *block, load, load / powerFactor, running, AConditions).Read(strings);
+            if (reading.EndOfLife.Minutes.Minutes)
+                series.Points.append({load, *reading.EndOfLife.Minutes.Minutes});
         }
         result.append(series);
     }

@@ -21,10 +21,13 @@ struct CurveSeries {
     QList<QPointF> Points; // x: load in W, y: minutes; only where the table gives an answer
 };
 
-// The curves of AModel (AUnits in parallel) with 0..ACabinets cabinets, for
-// loads from 10 % to 100 % of the rating in ASteps steps.
+// The curves of AModel (AUnits in parallel, or a frame with AModules
+// modules, 0: every slot) with 0..ACabinets cabinets, for loads of
+// APowerFactor from 10 % to 100 % of the rating running in ASteps steps,
+// batteries at end of life.
 QList<CurveSeries> RuntimeCurves(const UpsModel& AModel, const ProductData& AData, const BatteryConditions& AConditions,
-                                 int ACabinets, int AUnits = 1, int ASteps = 40);
+                                 int ACabinets, int AUnits = 1, int ASteps = 40, int AModules = 0,
+                                 double APowerFactor = 1.0);
 
 struct CurveTexts {
     QString LoadAxis = QStringLiteral("Load (W)");

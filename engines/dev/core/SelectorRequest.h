@@ -23,8 +23,28 @@ struct SelectorInputs {
     BatteryConditions Battery;
 };
 
-// Parallel systems on the advanced selector have at most this many units.
-inline constexpr int MaxParallelUnits = 4;
+// Parallel systems on the advanced selector have at most this many units,
+// fewer where a model's capability is lower.
+inline constexpr int MaxParallelUnits = 8;
+
+// What the screens accept, and vantor-size with them.
+namespace InputLimit {
+inline constexpr double MaxLoad = 10'000'000; // W or VA
+inline constexpr double MinPowerFactor = 0.3;
+inline constexpr double MaxGrowthPercent = 200;
+inline constexpr double MinLoadingPercent = 30;
+inline constexpr double MinAutonomy = 1;
+inline constexpr double MaxAutonomy = 1440;
+inline constexpr int MaxRedundancy = 3;
+inline constexpr double MinTemperature = -20;
+inline constexpr double MaxTemperature = 50;
+inline constexpr double MinAgeingPercent = 50;
+} // namespace InputLimit
+
+// The screens' first answer: the loading limit of the advanced selector and
+// the redundant modules of the modular one.
+inline constexpr double AdvancedLoadingPercent = 90;
+inline constexpr int ModularRedundancy = 1;
 
 SizingRequest RequestFor(SelectorKind AKind, const SelectorInputs& AInputs, const EngineSettings& ASettings);
 

@@ -17,12 +17,12 @@ namespace {
 // The demo's first answer: a small server room.
 constexpr double FirstLoadWatts = 6000;
 constexpr double FirstRuntimeLoadWatts = 4000;
-constexpr int DefaultEndVoltage = 2; // 1.67 V per cell
 
 } // namespace
 
 RequirementForm::RequirementForm(SelectorKind AKind, const EngineTexts& ATexts, const QList<UpsModel>& AModels,
-                                 const QList<Device>& ADevices, QWidget* AParent)
+                                 const QList<Device>& ADevices,
+                                 const std::optional<std::pair<double, double>>& AEndVoltages, QWidget* AParent)
     : QWidget(AParent), kind_(AKind), texts_(ATexts), devices_(ADevices), form_(new QFormLayout(this))
 {
     setObjectName(QStringLiteral("RequirementForm"));
@@ -47,11 +47,13 @@ RequirementForm::RequirementForm(SelectorKind AKind, const EngineTexts& ATexts, 
         cabinets_ = AddWhole(texts_(TextId::Cabinets), 0, 0, 0, "CabinetsInput");
     }
 
-    load_ = AddNumber(texts_(TextId::Load), 0, 10'000'000, runtime ? FirstRuntimeLoadWatts : FirstLoadWatts, 0,
+    load_ = AddNumber(texts_(TextId::Load), 0, InputLimit::MaxLoad, runtime ? FirstRuntimeLoadWatts : FirstLoadWatts, 0,
                       QString(), 100, "LoadInput");
-    if (!runtime) {
+    if (!runtime)
         unit_ = AddChoice(texts_(TextId::LoadGivenIn), {QStringLiteral("W"), QStringLiteral("VA")}, 0, "UnitInput");
-        powerFactor_ = AddNumber(texts_(TextId::PowerFactor), 0.3, 1.0, 0.9, 2, QString(), 0.05, "PowerFactorInput");
+    powerFactor_ = AddNumber(texts_(TextId::PowerFactor), InputLimit::MinPowerFactor, 1.0, SelectorInputs{}.PowerFactor,
+                             2, QString(), 0.05, "PowerFactorInput");
+    if (!runtime) {
         if (!devices_.isEmpty()) {
             auto* inventory = new QPushButton(texts_(TextId::Inventory), this);
             inventory->setObjectName(QStringLiteral("InventoryButton"));
@@ -64,31 +66,36 @@ RequirementForm::RequirementForm(SelectorKind AKind, const EngineTexts& ATexts, 
         load_->setSuffix(QStringLiteral(" W"));
     }
     if (AKind == SelectorKind::Advanced || AKind == SelectorKind::Modular)
-        growth_ = AddNumber(texts_(TextId::Growth), 0, 200, 0, 0, QStringLiteral(" %"), 5, "GrowthInput");
+        growth_ = AddNumber(texts_(TextId::Growth), 0, InputLimit::MaxGrowthPercent, 0, 0, QStringLiteral(" %"), 5,
+                            "GrowthInput");
     if (AKind == SelectorKind::Advanced)
-        loadingLimit_ =
-            AddNumber(texts_(TextId::LoadingLimit), 30, 100, 90, 0, QStringLiteral(" %"), 5, "LoadingLimitInput");
+        loadingLimit_ = AddNumber(texts_(TextId::LoadingLimit), InputLimit::MinLoadingPercent, 100,
+                                  AdvancedLoadingPercent, 0, QStringLiteral(" %"), 5, "LoadingLimitInput");
     if (!runtime)
-        autonomy_ = AddNumber(texts_(TextId::Autonomy), 1, 1440, 15, 0,
+        autonomy_ = AddNumber(texts_(TextId::Autonomy), InputLimit::MinAutonomy, InputLimit::MaxAutonomy, 15, 0,
                               QStringLiteral(" ") + texts_(TextId::MinutesUnit), 5, "AutonomyInput");
     if (AKind == SelectorKind::Advanced || AKind == SelectorKind::Modular)
-        redundancy_ = AddWhole(texts_(TextId::Redundancy), 0, AKind == SelectorKind::Modular ? 3 : MaxParallelUnits - 1,
-                               AKind == SelectorKind::Modular ? 1 : 0, "RedundancyInput");
+        redundancy_ = AddWhole(texts_(TextId::Redundancy), 0, InputLimit::MaxRedundancy,
+                               AKind == SelectorKind::Modular ? ModularRedundancy : 0, "RedundancyInput");
     if (AKind == SelectorKind::Advanced)
         phases_ = AddChoice(texts_(TextId::OutputPhases),
                             {texts_(TextId::AnyPhases), QStringLiteral("1"), QStringLiteral("3")}, 0, "PhasesInput");
     if (AKind != SelectorKind::Base) {
         endVoltage_ = new QComboBox(this);
         endVoltage_->setObjectName(QStringLiteral("EndVoltageInput"));
-        for (double volts : EndVoltages)
-            endVoltage_->addItem(QStringLiteral("%1 V").arg(texts_.Number(volts, 2)), volts);
-        endVoltage_->setCurrentIndex(DefaultEndVoltage);
+        endVoltage_->addItem(texts_(TextId::EndVoltageFromUps), 0.0);
+        for (double volts : EndVoltages) {
+            if (AEndVoltages && volts > AEndVoltages->first - 0.005 && volts < AEndVoltages->second + 0.005)
+                endVoltage_->addItem(QStringLiteral("%1 V").arg(texts_.Number(volts, 2)), volts);
+        }
+        endVoltage_->setCurrentIndex(0);
         endVoltage_->setAccessibleName(texts_(TextId::EndVoltage));
         connect(endVoltage_, &QComboBox::currentIndexChanged, this, &RequirementForm::Changed);
         form_->addRow(texts_(TextId::EndVoltage), endVoltage_);
-        temperature_ = AddNumber(texts_(TextId::Temperature), -20, 50, 25, 0, QString::fromUtf8(" \u00B0C"), 1,
-                                 "TemperatureInput");
-        ageing_ = AddNumber(texts_(TextId::Ageing), 50, 100, 80, 0, QStringLiteral(" %"), 5, "AgeingInput");
+        temperature_ = AddNumber(texts_(TextId::Temperature), InputLimit::MinTemperature, InputLimit::MaxTemperature,
+                                 25, 0, QString::fromUtf8(" \u00B0C"), 1, "TemperatureInput");
+        ageing_ = AddNumber(texts_(TextId::Ageing), InputLimit::MinAgeingPercent, 100, 80, 0, QStringLiteral(" %"), 5,
+                            "AgeingInput");
     }
 }
 

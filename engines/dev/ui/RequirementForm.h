@@ -1,7 +1,9 @@
 // The inputs of a selector: the load, its power factor and the autonomy on
 // every selector; reserve, redundancy and phases on the advanced one;
 // redundant modules on the modular one; the UPS and its cabinets on the
-// runtime calculator; the battery conditions on all but the base one.
+// runtime calculator; the battery conditions on all but the base one, with
+// the end voltage the UPS's own unless another one within the tables is
+// chosen.
 #pragma once
 
 #include "dev/core/DeviceLibrary.h"
@@ -22,9 +24,11 @@ namespace vantor::devengine {
 class RequirementForm final : public QWidget {
     Q_OBJECT
 public:
-    // AModels: the UPS models the runtime calculator offers.
+    // AModels: the UPS models the runtime calculator offers; AEndVoltages:
+    // the range every block's tables cover, within which one may be chosen.
     RequirementForm(SelectorKind AKind, const EngineTexts& ATexts, const QList<UpsModel>& AModels,
-                    const QList<Device>& ADevices, QWidget* AParent);
+                    const QList<Device>& ADevices, const std::optional<std::pair<double, double>>& AEndVoltages,
+                    QWidget* AParent);
 
     SelectorInputs Inputs() const;
     // The runtime calculator's choice: model code and cabinets.
@@ -62,7 +66,8 @@ private:
     QDoubleSpinBox* ageing_ = nullptr;
 };
 
-// The end voltages the battery tables are given for.
-inline constexpr double EndVoltages[] = {1.60, 1.65, 1.67, 1.70, 1.75};
+// The end voltages that may be chosen instead of the UPS's own, where the
+// tables cover them.
+inline constexpr double EndVoltages[] = {1.60, 1.63, 1.65, 1.67, 1.70, 1.72, 1.75};
 
 } // namespace vantor::devengine

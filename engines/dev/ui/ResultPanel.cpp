@@ -1,5 +1,6 @@
 #include "dev/ui/ResultPanel.h"
 
+#include "dev/core/NoSolutionReason.h"
 #include "dev/core/QuoteContent.h"
 #include "dev/core/SelectorRequest.h"
 #include "dev/ui/CurveView.h"
@@ -87,9 +88,11 @@ void SolutionsPanel::Recalculate(RequirementForm& AForm)
     if (!problem.isEmpty())
         summary_->setText(problem);
     else if (solutions_.isEmpty())
-        summary_->setText(needs + QLatin1Char('\n') + texts(TextId::NoSolutions));
+        summary_->setText(needs + QLatin1Char('\n') +
+                          NoSolutionText(WhyNoSolution(context_.Products->Data, request_), texts));
     else
-        summary_->setText(needs + QStringLiteral("  \u00B7  ") + texts(TextId::SolutionCount).arg(solutions_.size()));
+        summary_->setText(needs + QStringLiteral("  \u00B7  ") + texts(TextId::SolutionCount).arg(solutions_.size()) +
+                          QLatin1Char('\n') + BasisSummaryText(request_, texts));
     MarkProblem(summary_, !problem.isEmpty() || solutions_.isEmpty());
     emit ChoiceChanged(table_->SelectedRow() >= 0);
 }
@@ -100,6 +103,14 @@ std::optional<Quote> SolutionsPanel::QuoteOfChoice() const
     if (row < 0 || row >= solutions_.size())
         return std::nullopt;
     return QuoteFor(solutions_[row], request_, context_.Products->Data, context_.Prices, context_.Texts);
+}
+
+std::optional<SolutionFacts> SolutionsPanel::FactsOfChoice() const
+{
+    const int row = table_->SelectedRow();
+    if (row < 0 || row >= solutions_.size())
+        return std::nullopt;
+    return FactsFor(solutions_[row], request_, context_.Products->Data, context_.Texts);
 }
 
 RuntimePanel::RuntimePanel(const ScreenContext& AContext, QWidget* AParent)
@@ -138,21 +149,24 @@ void RuntimePanel::Recalculate(RequirementForm& AForm)
     } else if (!(inputs.Load > 0)) {
         text = texts(TextId::LoadMissing);
     } else {
-        const bool cabinets = products.CabinetFor(*model) != nullptr;
-        AForm.SetCabinetLimit(!cabinets                    ? 0
-                              : request_.UnlimitedCabinets ? CabinetCeiling
-                                                           : std::min(model->MaxCabinets, CabinetCeiling));
+        AForm.SetCabinetLimit(products.CabinetLimit(*model, request_.UnlimitedCabinets));
         solution_ = ConfigurationOf(products, *model, AForm.ChosenCabinets(), request_, context_.Prices.Prices);
         if (!solution_) {
             text = texts(TextId::NoSolutions);
         } else {
+            // Which figure is which: the basis line says the first is at end of life.
             text =
                 texts(TextId::RuntimeAtLoad)
                     .arg(texts.Number(request_.Watts) + QStringLiteral(" W"), RuntimeText(solution_->Minutes, texts));
-            text += QStringLiteral("\n") + BatteryText(*solution_, texts);
+            text += QStringLiteral("  \u00B7  ") +
+                    texts(TextId::RuntimeNewAtLoad).arg(RuntimeText(solution_->MinutesNew, texts));
+            text += QStringLiteral("\n") + BatteryText(*solution_, texts) + QStringLiteral("  \u00B7  ") +
+                    texts(TextId::EndVoltage) + QStringLiteral(": ") +
+                    texts(TextId::VoltsPerCell).arg(texts.Number(solution_->EndVoltage, 2));
             if (context_.Settings.ShowPrices && solution_->Price)
                 text += QStringLiteral("  \u00B7  %1 %2")
                             .arg(texts(TextId::ColumnPrice), texts.Number(*solution_->Price, 2));
+            text += QStringLiteral("\n") + BasisSummaryText(request_, texts);
             if (context_.Settings.HasOption(OptionDebugMode))
                 text += QStringLiteral("\n") + TraceText(*solution_, texts);
         }
@@ -163,7 +177,9 @@ void RuntimePanel::Recalculate(RequirementForm& AForm)
         // A few cabinet counts even when none is chosen, so that the curve
         // shows what cabinets would add.
         const int shown = std::max(AForm.ChosenCabinets(), std::min(2, model->MaxCabinets));
-        curve_->Show(RuntimeCurves(*model, products, request_.Battery, products.CabinetFor(*model) ? shown : 0),
+        const double powerFactor = request_.VoltAmperes > 0 ? request_.Watts / request_.VoltAmperes : 1.0;
+        curve_->Show(RuntimeCurves(*model, products, request_.Battery, products.CabinetFor(*model) ? shown : 0, 1, 40,
+                                   solution_ ? solution_->Modules.value_or(0) : 0, powerFactor),
                      QPointF(request_.Watts, solution_ ? solution_->Minutes.Minutes.value_or(0) : 0));
     } else {
         curve_->Show({}, {});
@@ -177,6 +193,13 @@ std::optional<Quote> RuntimePanel::QuoteOfChoice() const
     if (!solution_)
         return std::nullopt;
     return QuoteFor(*solution_, request_, context_.Products->Data, context_.Prices, context_.Texts);
+}
+
+std::optional<SolutionFacts> RuntimePanel::FactsOfChoice() const
+{
+    if (!solution_)
+        return std::nullopt;
+    return FactsFor(*solution_, request_, context_.Products->Data, context_.Texts);
 }
 
 void RuntimePanel::SavePng()

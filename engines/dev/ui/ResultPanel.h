@@ -9,6 +9,7 @@
 #include "dev/core/Pricelist.h"
 #include "dev/core/Quote.h"
 #include "dev/core/SelectorTexts.h"
+#include "dev/core/SolutionFacts.h"
 
 #include <QWidget>
 
@@ -42,6 +43,9 @@ public:
     // The quote of the chosen solution, without the user's fields; none
     // when nothing is chosen.
     virtual std::optional<Quote> QuoteOfChoice() const = 0;
+    // What the details view shows of the chosen solution; none when nothing
+    // is chosen.
+    virtual std::optional<SolutionFacts> FactsOfChoice() const = 0;
 
 signals:
     void ChoiceChanged(bool AQuotable);
@@ -57,6 +61,7 @@ public:
 
     void Recalculate(RequirementForm& AForm) override;
     std::optional<Quote> QuoteOfChoice() const override;
+    std::optional<SolutionFacts> FactsOfChoice() const override;
 
 private:
     QLabel* summary_;
@@ -72,6 +77,7 @@ public:
 
     void Recalculate(RequirementForm& AForm) override;
     std::optional<Quote> QuoteOfChoice() const override;
+    std::optional<SolutionFacts> FactsOfChoice() const override;
 
 private:
     void SavePng();

@@ -35,6 +35,11 @@ QLabel#SettingName { color: #6B7785; }
 QLabel#SizingResult { color: #1F2933; }
 QLabel#PricelistProblem { color: #8A1C1C; background: #FDF1F0; border: 1px solid #F3C7C3; border-radius: 6px; padding: 14px; }
 QLabel#FooterNote, QLabel#EngineVersion { color: #6B7785; }
+QDialog#DetailsDialog { background: #FFFFFF; }
+QDialog#DetailsDialog QLabel { color: #1F2933; background: transparent; }
+QLabel#DetailsTitle { color: @primary; font-size: 15px; font-weight: 600; }
+QLabel#DetailsHeading { color: @primary; font-size: 13px; font-weight: 600; border-bottom: 2px solid @accent; padding-bottom: 2px; }
+QLabel#DetailsLabel { color: #6B7785; }
 QLabel#SolutionSummary, QLabel#RuntimeResult { color: #1F2933; }
 QLabel#SolutionSummary[problem="true"], QLabel#RuntimeResult[problem="true"] { color: #8A1C1C; }
 QComboBox {
@@ -49,6 +54,12 @@ QPushButton#QuoteButton {
 }
 QPushButton#QuoteButton:hover { background: @hover; }
 QPushButton#QuoteButton:disabled { color: #9AA4AD; border-color: #C9D1DB; }
+QPushButton#DetailsButton, QPushButton#CloseButton {
+    background: #FFFFFF; color: @primary; border: 1px solid #C9D1DB; border-radius: 6px; padding: 7px 16px;
+    min-height: 18px; font-size: 13px;
+}
+QPushButton#DetailsButton:hover, QPushButton#CloseButton:hover { background: @hover; }
+QPushButton#DetailsButton:disabled { color: #9AA4AD; }
 QLabel#CountBadge { color: @primary; background: @selection; border-radius: 9px; padding: 1px 8px; font-size: 11px; }
 QLineEdit, QDoubleSpinBox, QSpinBox {
     background: #FFFFFF; color: #1F2933; border: 1px solid #C9D1DB; border-radius: 5px; padding: 3px 6px;

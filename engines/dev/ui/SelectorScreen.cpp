@@ -3,6 +3,7 @@
 #include "dev/core/Branding.h"
 #include "dev/core/EmbeddedLogos.h"
 #include "dev/core/EngineVersion.h"
+#include "dev/ui/DetailsDialog.h"
 #include "dev/ui/HeaderBand.h"
 #include "dev/ui/QuoteDialog.h"
 #include "dev/ui/RequirementForm.h"
@@ -120,6 +121,7 @@ SelectorScreen::SelectorScreen(SelectorKind kind, const EngineSettings& settings
 
     connect(form_, &RequirementForm::Changed, this, [this] { result_->Recalculate(*form_); });
     connect(result_, &ResultPanel::ChoiceChanged, quote_, &QPushButton::setEnabled);
+    connect(result_, &ResultPanel::ChoiceChanged, details_, &QPushButton::setEnabled);
     result_->Recalculate(*form_);
 }
 
@@ -189,7 +191,7 @@ QWidget* SelectorScreen::BuildInputsCard()
     card->setFixedWidth(InputsColumnWidth);
     const bool usable = context_.Products->DataProblem.isEmpty();
     form_ = new RequirementForm(context_.Kind, context_.Texts, usable ? OfferedModels(context_) : QList<UpsModel>{},
-                                context_.Products->Devices, card);
+                                context_.Products->Devices, context_.Products->Data.CommonEndVoltageRange(), card);
     form_->setEnabled(usable);
     // The advanced selector's inputs need more height than a small window has.
     auto* scroll = new QScrollArea(card);
@@ -259,6 +261,15 @@ QWidget* SelectorScreen::BuildFooter()
     quote_->setEnabled(false);
     quote_->setToolTip(texts(TextId::SelectSolution));
     connect(quote_, &QPushButton::clicked, this, &SelectorScreen::MakeQuote);
+    details_ = new QPushButton(texts(TextId::DetailsButton), footer);
+    details_->setObjectName(QStringLiteral("DetailsButton"));
+    details_->setCursor(Qt::PointingHandCursor);
+    details_->setAutoDefault(false);
+    details_->setEnabled(false);
+    details_->setToolTip(texts(TextId::DetailsTitle));
+    connect(details_, &QPushButton::clicked, this, &SelectorScreen::ShowDetails);
+    layout->addWidget(details_);
+    layout->addSpacing(8);
     layout->addWidget(quote_);
     layout->addSpacing(8);
     auto* back = new QPushButton(QStringLiteral("\u2190  %1").arg(BackText(context_.Settings.LanguageId)), footer);
@@ -272,6 +283,16 @@ QWidget* SelectorScreen::BuildFooter()
     connect(escape, &QShortcut::activated, this, &SelectorScreen::BackRequested);
     layout->addWidget(back);
     return footer;
+}
+
+void SelectorScreen::ShowDetails()
+{
+    const std::optional<SolutionFacts> facts = result_->FactsOfChoice();
+    if (!facts)
+        return;
+    auto* dialog = new DetailsDialog(context_.Texts, *facts, this);
+    dialog->exec();
+    delete dialog;
 }
 
 void SelectorScreen::MakeQuote()

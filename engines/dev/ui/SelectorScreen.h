@@ -38,12 +38,14 @@ private:
     QWidget* BuildResultCard();
     QWidget* BuildFooter();
     void MakeQuote();
+    void ShowDetails();
 
     ScreenContext context_;
     const Branding& branding_;
     RequirementForm* form_ = nullptr;
     ResultPanel* result_ = nullptr;
     QPushButton* quote_ = nullptr;
+    QPushButton* details_ = nullptr;
     QLabel* status_ = nullptr;
     QString customer_;
     QString project_;

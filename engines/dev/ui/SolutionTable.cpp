@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 namespace vantor::devengine {
 
 QString ConfigurationText(const Solution& ASolution, int ARedundancy, const EngineTexts& ATexts)
@@ -25,16 +27,6 @@ QString BatteryText(const Solution& ASolution, const EngineTexts& ATexts)
            ATexts(TextId::StringsOfBlocks).arg(ASolution.Strings).arg(ASolution.BlocksPerString);
 }
 
-QString RuntimeText(const Runtime& ARuntime, const EngineTexts& ATexts)
-{
-    if (ARuntime.Minutes)
-        return ATexts(TextId::MinutesValue).arg(ATexts.Number(*ARuntime.Minutes, 1));
-    if (ARuntime.TableEdgeMinutes > 0)
-        return ATexts(ARuntime.LongerThanTable ? TextId::LongerThanTable : TextId::ShorterThanTable)
-            .arg(ATexts.Number(ARuntime.TableEdgeMinutes));
-    return ATexts(TextId::BeyondTables);
-}
-
 QString TraceText(const Solution& ASolution, const EngineTexts& ATexts)
 {
     return ATexts(TextId::Trace)
@@ -45,16 +37,21 @@ QString TraceText(const Solution& ASolution, const EngineTexts& ATexts)
 
 SolutionTable::SolutionTable(const EngineTexts& ATexts, bool AShowConfiguration, bool AShowPrices, bool AShowTrace,
                              QWidget* AParent)
-    : QTableWidget(AParent), texts_(ATexts), showPrices_(AShowPrices), showTrace_(AShowTrace)
+    : QTableWidget(AParent), texts_(ATexts), showConfiguration_(AShowConfiguration), showPrices_(AShowPrices),
+      showTrace_(AShowTrace)
 {
     setObjectName(QStringLiteral("SolutionTable"));
-    setColumnCount(TraceColumn + 1);
+    setColumnCount(AllRunningColumn + 1);
     setHorizontalHeaderLabels({texts_(TextId::ColumnUps), texts_(TextId::ColumnConfiguration),
                                texts_(TextId::ColumnBattery), texts_(TextId::ColumnRuntime),
-                               texts_(TextId::ColumnLoading), texts_(TextId::ColumnPrice),
-                               texts_(TextId::ColumnTrace)});
+                               texts_(TextId::ColumnLoading), texts_(TextId::ColumnPrice), texts_(TextId::ColumnTrace),
+                               texts_(TextId::ColumnNew), texts_(TextId::ColumnAllRunning)});
+    // The runtimes stand together; the columns keep their numbers.
+    horizontalHeader()->moveSection(NewColumn, RuntimeColumn + 1);
+    horizontalHeader()->moveSection(AllRunningColumn, RuntimeColumn + 2);
+    setColumnHidden(AllRunningColumn, true);
     setColumnHidden(PriceColumn, !showPrices_);
-    setColumnHidden(ConfigurationColumn, !AShowConfiguration);
+    setColumnHidden(ConfigurationColumn, !showConfiguration_);
     setColumnHidden(TraceColumn, !showTrace_);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -79,6 +76,15 @@ SolutionTable::SolutionTable(const EngineTexts& ATexts, bool AShowConfiguration,
 void SolutionTable::Show(const QList<Solution>& ASolutions, int ARedundancy, const ModelPrices& APrices)
 {
     clearContents();
+    // One runtime beside the one sized with: new batteries, or with
+    // redundancy every unit running; the details view has all four.
+    setColumnHidden(NewColumn, ARedundancy > 0);
+    setColumnHidden(AllRunningColumn, ARedundancy == 0);
+    // Parallel units say their count in the UPS cell, and their N+x is the
+    // same in every row: the room goes to the runtimes.
+    const bool frames = std::any_of(ASolutions.begin(), ASolutions.end(),
+                                    [](const Solution& ASolution) { return ASolution.Modules.has_value(); });
+    setColumnHidden(ConfigurationColumn, !showConfiguration_ || (ARedundancy > 0 && !frames));
     setRowCount(static_cast<int>(ASolutions.size()));
     for (int row = 0; row < ASolutions.size(); ++row) {
         const Solution& solution = ASolutions[row];
@@ -106,10 +112,20 @@ void SolutionTable::Show(const QList<Solution>& ASolutions, int ARedundancy, con
             cell(ConfigurationColumn, configuration);
         // The cabinets in the cell, the strings with them in the tip.
         cell(BatteryColumn, CabinetText(solution, texts_))->setToolTip(BatteryText(solution, texts_));
-        QString runtime = RuntimeText(solution.Minutes, texts_);
+        // The figure the autonomy is sized with, then the others.
+        QString runtime = RuntimeText(solution.GuaranteedMinutes(), texts_);
         if (solution.BelowAutonomy)
             runtime += QStringLiteral(" \u2013 ") + texts_(TextId::BelowAutonomy);
-        cell(RuntimeColumn, runtime, Qt::AlignRight);
+        cell(RuntimeColumn, runtime, Qt::AlignRight)
+            ->setToolTip(
+                texts_(TextId::RuntimeNewAtLoad)
+                    .arg(RuntimeText(solution.MinutesNewOut.value_or(solution.MinutesNew), texts_)) +
+                QStringLiteral(" \u00B7 ") + texts_(TextId::EndVoltage) + QStringLiteral(": ") +
+                texts_(TextId::VoltsPerCell)
+                    .arg(texts_.Number(solution.MinutesOut ? solution.EndVoltageOut : solution.EndVoltage, 2)));
+        cell(NewColumn, RuntimeText(solution.MinutesNewOut.value_or(solution.MinutesNew), texts_), Qt::AlignRight);
+        if (solution.MinutesOut)
+            cell(AllRunningColumn, RuntimeText(solution.Minutes, texts_), Qt::AlignRight);
         cell(LoadingColumn, texts_.Number(solution.LoadingPercent), Qt::AlignRight);
         if (showPrices_)
             cell(PriceColumn, solution.Price ? texts_.Number(*solution.Price, 2) : texts_(TextId::NoPrice),

@@ -1,10 +1,13 @@
 // The solutions of a selector, one row each in the order given: the UPS,
-// how it is configured, its battery, the runtime, the loading, the price
-// when prices are shown and the calculation in the debug mode.
+// how it is configured, its battery, the runtime at end of life and with
+// new batteries (with the redundant units out, and at end of life with all
+// running), the loading, the price when prices are shown and the
+// calculation in the debug mode.
 #pragma once
 
 #include "dev/core/EngineTexts.h"
 #include "dev/core/Pricelist.h"
+#include "dev/core/SolutionFacts.h"
 #include "dev/core/UpsSolutions.h"
 
 #include <QTableWidget>
@@ -30,11 +33,15 @@ public:
         RuntimeColumn,
         LoadingColumn,
         PriceColumn,
-        TraceColumn
+        TraceColumn,
+        // Shown beside the runtime.
+        NewColumn,
+        AllRunningColumn
     };
 
 private:
     const EngineTexts& texts_;
+    bool showConfiguration_;
     bool showPrices_;
     bool showTrace_;
 };
@@ -43,7 +50,6 @@ private:
 QString ConfigurationText(const Solution& ASolution, int ARedundancy, const EngineTexts& ATexts);
 QString CabinetText(const Solution& ASolution, const EngineTexts& ATexts);
 QString BatteryText(const Solution& ASolution, const EngineTexts& ATexts);
-QString RuntimeText(const Runtime& ARuntime, const EngineTexts& ATexts);
 QString TraceText(const Solution& ASolution, const EngineTexts& ATexts);
 
 } // namespace vantor::devengine
