@@ -7,10 +7,10 @@
 // lives in a temporary folder that is deleted again.
 //
 // Run: build/bench/bench_download [size in MB, default 500]
-#include "common/MessagePresenter.h"
 #include "update/FileDigest.h"
 #include "update/HttpClient.h"
-#include "update/dlgDownloader.h"
+#include "update_ui/dlgDownloader.h"
+#include "widgets/MessagePresenter.h"
 
 #include <QApplication>
 #include <QDir>

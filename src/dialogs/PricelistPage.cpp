@@ -3,8 +3,8 @@
 #include "data/DataModule.h"
 #include "dialogs/PricelistFind.h"
 #include "dialogs/PricelistModel.h"
-#include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
+#include "widgets/MessageDialogs.h"
 
 #include <QAction>
 #include <QEvent>

@@ -2,18 +2,18 @@
 
 #include "dialogs/PricelistPage.h"
 
-#include "common/BusyCursor.h"
-#include "common/ModalRun.h"
-#include "common/PngLogo.h"
 #include "common/TextHelpers.h"
-#include "common/WindowPlacement.h"
 #include "data/DataModule.h"
 #include "dialogs/LicenceResources.h"
 #include "dialogs/RtfReader.h"
-#include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
 #include "skins/VantorComponents.h"
 #include "support/OsFacts.h"
+#include "widgets/BusyCursor.h"
+#include "widgets/MessageDialogs.h"
+#include "widgets/ModalRun.h"
+#include "widgets/PngLogo.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QApplication>
 #include <QDesktopServices>

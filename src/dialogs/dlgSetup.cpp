@@ -1,12 +1,12 @@
 #include "dialogs/dlgSetup.h"
 
-#include "common/ModalRun.h"
-#include "common/WindowPlacement.h"
 #include "common/uConstants.h"
 #include "data/InstalledVersion.h"
-#include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
 #include "skins/VantorComponents.h"
+#include "widgets/MessageDialogs.h"
+#include "widgets/ModalRun.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QComboBox>

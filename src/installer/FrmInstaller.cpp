@@ -1,7 +1,7 @@
 #include "installer/FrmInstaller.h"
 
-#include "common/BusyCursor.h"
 #include "installer/InstallerTexts.h"
+#include "widgets/BusyCursor.h"
 
 #include <QApplication>
 #include <QLabel>

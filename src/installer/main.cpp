@@ -1,6 +1,5 @@
 // VantorSetup: installs the release it lies in for the current user,
 // upgrades an installation, or removes it (the Setup launcher starts it).
-#include "common/MessagePresenter.h"
 #include "common/TextHelpers.h"
 #include "common/uGlobals.h"
 #include "i18n/uLanguages.h"
@@ -12,6 +11,7 @@
 #include "support/FileSystem.h"
 #include "support/Process.h"
 #include "support/WindowChannel.h"
+#include "widgets/MessagePresenter.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,6 +1,5 @@
 #include "shell/dlgMain.h"
 
-#include "common/BusyCursor.h"
 #include "common/FileHelpers.h"
 #include "common/TextHelpers.h"
 #include "common/uConstants.h"
@@ -9,7 +8,6 @@
 #include "data/InstalledVersion.h"
 #include "dialogs/dlgAbout.h"
 #include "dialogs/dlgSetup.h"
-#include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
 #include "shell/ItemLabel.h"
 #include "shell/MainWindowLogic.h"
@@ -21,8 +19,10 @@
 #include "skins/SkinControls.h"
 #include "skins/SkinManager.h"
 #include "support/WindowChannel.h"
-#include "update/UpdateCheck.h"
 #include "update/UpdateKeys.h"
+#include "update_ui/UpdateCheck.h"
+#include "widgets/BusyCursor.h"
+#include "widgets/MessageDialogs.h"
 
 #include <QApplication>
 #include <QLabel>

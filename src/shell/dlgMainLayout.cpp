@@ -2,14 +2,14 @@
 // panel and the branding (title band and logo).
 #include "shell/dlgMain.h"
 
-#include "common/PngLogo.h"
-#include "common/WindowPlacement.h"
 #include "common/uGlobals.h"
 #include "data/InstalledVersion.h"
 #include "shell/ItemLabel.h"
 #include "shell/MainWindowLogic.h"
 #include "skins/CommandPanelStyle.h"
 #include "skins/SkinManager.h"
+#include "widgets/PngLogo.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

@@ -2,10 +2,10 @@
 // and restarts the main program after a success when the user closes it.
 #pragma once
 
-#include "common/BusyCursor.h"
 #include "support/CloseMainProgram.h"
 #include "support/SafeFolderCopy.h"
 #include "updater/StatusImages.h"
+#include "widgets/BusyCursor.h"
 
 #include <QDialog>
 

@@ -3,8 +3,8 @@
 // folder.
 #include "common/IniFile.h"
 #include "update/ManifestListing.h"
-#include "update/UpdateCheck.h"
 #include "update/UpdateManifest.h"
+#include "update/UpdatePlan.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // a queue of result codes (mrOk, or the first offered button, when empty).
 #pragma once
 
-#include "common/MessagePresenter.h"
+#include "widgets/MessagePresenter.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 // What the check marks and fetches, from a manifest and what is installed.
+#include "update/UpdatePlan.h"
 #include "i18n/uLanguages.h"
-#include "update/UpdateCheck.h"
 #include "update/UpdateHandoff.h"
 
 #include "common/FileHelpers.h"

@@ -1,16 +1,12 @@
-// The update check: fetch the manifest, compare it with what is installed,
-// ask once, download, and hand over to the updater or the installer.
+// What an update run fetches: the update server of an installation, the
+// offer compared with what is installed, and the list of downloads.
 #pragma once
 
 #include "data/InstalledVersion.h"
-#include "update/Minisign.h"
-#include "update/UpdateHandoff.h"
 #include "update/UpdateManifest.h"
 
 #include <QString>
 #include <QStringList>
-
-class QWidget;
 
 namespace vantor {
 
@@ -35,19 +31,5 @@ struct TUpdateDownloads {
     bool ProgramPackage = false;
 };
 TUpdateDownloads ListUpdateDownloads(const TUpdatedData& Data, const QString& StagingFolder);
-
-// The question "IDS_CONTAINER_14"; true when the user chose Yes.
-bool AskForUpdate();
-
-// The whole check. MainWindow parents the dialogs, gets the focus back at the
-// end, and is closed once the updater or the installer has started. While the
-// manifest is fetched MainWindow keeps painting but takes no input; when it
-// is closed meanwhile, the check ends at once. With
-// Keys (the program passes the compiled-in ones) only a manifest signed by
-// one of them counts, and only the files it lists, as listed, are installed.
-// Target is the installation, for the hand-off.
-void CheckForUpdates(QWidget* MainWindow, const QString& ServerHost, std::int32_t OemId,
-                     const TInstalledVersion& Installed, const minisign::TrustedKeys& Keys,
-                     const THandoffTarget& Target);
 
 } // namespace vantor

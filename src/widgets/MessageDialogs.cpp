@@ -1,4 +1,4 @@
-#include "i18n/MessageDialogs.h"
+#include "widgets/MessageDialogs.h"
 
 #include "i18n/uLanguages.h"
 

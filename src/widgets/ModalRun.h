@@ -5,7 +5,7 @@
 // the dialog again.
 #pragma once
 
-#include "common/WindowPlacement.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -2,9 +2,9 @@
 // kilobyte counter and a Cancel button. The work itself is TDownloadSession.
 #pragma once
 
-#include "common/BusyCursor.h"
 #include "update/DownloadProgress.h"
 #include "update/DownloadSession.h"
+#include "widgets/BusyCursor.h"
 
 #include <QDialog>
 #include <QStringList>

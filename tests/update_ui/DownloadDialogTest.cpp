@@ -4,7 +4,7 @@
 #include "testlib/RecordingPresenter.h"
 #include "testlib/TempFolder.h"
 #include "testlib/http/HttpTestServer.h"
-#include "update/dlgDownloader.h"
+#include "update_ui/dlgDownloader.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

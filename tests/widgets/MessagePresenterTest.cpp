@@ -1,6 +1,6 @@
 // The Qt presenter on the offscreen platform: real modal boxes, answered by
 // clicking their buttons or closing them.
-#include "common/MessagePresenter.h"
+#include "widgets/MessagePresenter.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "update/dlgDownloader.h"
+#include "update_ui/dlgDownloader.h"
 
-#include "common/ModalRun.h"
-#include "i18n/MessageDialogs.h"
 #include "i18n/uLanguages.h"
+#include "widgets/MessageDialogs.h"
+#include "widgets/ModalRun.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,6 +1,6 @@
 // The four message-box wrappers: kinds, buttons, translated default titles,
 // translated or literal texts, the beep, and the Yes/No answer.
-#include "i18n/MessageDialogs.h"
+#include "widgets/MessageDialogs.h"
 #include "i18n/TranslationFixture.h"
 #include "testlib/RecordingPresenter.h"
 

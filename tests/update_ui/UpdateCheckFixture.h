@@ -2,7 +2,7 @@
 // folder in a temporary folder of its own, and packages made by vantor-pack.
 #pragma once
 
-#include "update/UpdateCheck.h"
+#include "update_ui/UpdateCheck.h"
 
 #include "common/FileHelpers.h"
 #include "common/uGlobals.h"

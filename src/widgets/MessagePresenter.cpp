@@ -1,4 +1,4 @@
-#include "common/MessagePresenter.h"
+#include "widgets/MessagePresenter.h"
 
 #include <QApplication>
 #include <QCloseEvent>

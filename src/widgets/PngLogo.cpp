@@ -1,4 +1,4 @@
-#include "common/PngLogo.h"
+#include "widgets/PngLogo.h"
 
 #include <QIODevice>
 #include <QImageReader>

@@ -2,7 +2,7 @@
 // translations because their titles and texts may be translation identifiers.
 #pragma once
 
-#include "common/MessagePresenter.h"
+#include "widgets/MessagePresenter.h"
 
 #include <QString>
 

@@ -1,7 +1,6 @@
 // Installing staged folders all or nothing.
-#include "UpdaterTestSupport.h"
-
 #include "support/SafeFolderCopy.h"
+#include "testlib/FolderSnapshot.h"
 #include "testlib/TempFolder.h"
 
 #include <QFile>

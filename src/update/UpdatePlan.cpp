@@ -1,20 +1,7 @@
-#include "update/UpdateCheck.h"
+#include "update/UpdatePlan.h"
 
 #include "common/FileHelpers.h"
 #include "common/IniFile.h"
-#include "i18n/MessageDialogs.h"
-#include "i18n/uLanguages.h"
-#include "update/ManifestFetch.h"
-#include "update/ResponsiveWait.h"
-#include "update/UpdateHandoff.h"
-#include "update/dlgDownloader.h"
-
-#include <QPointer>
-#include <QWidget>
-
-#include <atomic>
-
-#include <cstdio>
 
 namespace vantor {
 
@@ -98,71 +85,6 @@ TUpdateDownloads ListUpdateDownloads(const TUpdatedData& Data, const QString& St
             add(FormatCatalogueUrl(Data.Catalogues.WebLinks.Pricelist, item.Code), folder);
     }
     return downloads;
-}
-
-bool AskForUpdate()
-{
-    return AskYesNo(QString(), GetText(QStringLiteral("IDS_CONTAINER_14")) + QStringLiteral("\r\n"), false);
-}
-
-void CheckForUpdates(QWidget* MainWindow, const QString& ServerHost, std::int32_t OemId,
-                     const TInstalledVersion& Installed, const minisign::TrustedKeys& Keys,
-                     const THandoffTarget& Target)
-{
-    const auto giveFocusBack = [MainWindow] {
-        if (MainWindow != nullptr && MainWindow->isVisible())
-            MainWindow->activateWindow();
-    };
-
-    const QString staging = GetTempWorkFolder(true);
-    // Whoever can enter the staging folder could swap what is installed: one
-    // that is not private to the user is not used (and reported once).
-    if (!IsTempWorkFolderUsable()) {
-        giveFocusBack();
-        return;
-    }
-    TFetchedManifest manifest;
-    QString why;
-    TManifestFetch fetch = TManifestFetch::Unavailable;
-    // The check holds the program until the manifest is in, but the window
-    // keeps painting and closing it ends the check at once.
-    std::atomic<bool> cancel{false};
-    const QPointer<QWidget> window(MainWindow);
-    RunWhileResponsive(
-        [&] { fetch = FetchUpdateManifest(ServerHost, OemId, staging, Keys, manifest, why, &cancel); },
-        [&window, MainWindow] { return MainWindow != nullptr && (window.isNull() || !window->isVisible()); },
-        [&cancel] { cancel = true; });
-    if (cancel)
-        return;
-    if (fetch != TManifestFetch::Fetched) {
-        // As silent as an unreachable server; the program keeps no log, so
-        // this one line tells an administrator why nothing was offered.
-        if (fetch == TManifestFetch::Refused)
-            std::fprintf(stderr, "Vantor: update check ignored the manifest: %s\n", qPrintable(why));
-        giveFocusBack();
-        return;
-    }
-    TUpdatedData& data = manifest.Data;
-    if (!MarkUpdates(data, Installed) || !AskForUpdate()) {
-        giveFocusBack();
-        return;
-    }
-
-    const TUpdateDownloads downloads = ListUpdateDownloads(data, staging);
-    bool failed = false;
-    if (!downloads.Remote.isEmpty() && RunDownloader(downloads.Remote, downloads.Local, MainWindow, manifest.Listed)) {
-        const auto closeMainWindow = [MainWindow] {
-            if (MainWindow != nullptr)
-                MainWindow->close();
-        };
-        if (downloads.ProgramPackage)
-            failed = !InstallProgramUpdate(downloads.Local.first(), Target, closeMainWindow);
-        else
-            failed = !StartUpdater(staging, Target, closeMainWindow);
-    }
-    if (failed)
-        ShowErrorMessage(QString(), QStringLiteral("IDS_UPDATER_03"), true);
-    giveFocusBack();
 }
 
 } // namespace vantor
