@@ -19,6 +19,9 @@ static_assert(offsetof(vantor::TInfoVersion, wBuild) == offsetof(::TInfoVersion,
 
 namespace {
 
+// The host whose OnPanel the engine's callback reaches.
+TEngineHost* PanelHost = nullptr;
+
 ::TInfoVersion* AtBoundary(vantor::TInfoVersion& version)
 {
     return reinterpret_cast<::TInfoVersion*>(&version);
@@ -93,6 +96,8 @@ TEngineHost::TEngineHost(const QString& programFolder) : programFolder_(programF
 TEngineHost::~TEngineHost()
 {
     UnloadEngine();
+    if (PanelHost == this)
+        PanelHost = nullptr;
 }
 
 void TEngineHost::LoadProcNames()
@@ -139,6 +144,11 @@ bool TEngineHost::InitializeEngine(const TGlobalSetupData& settings, const TEngi
     data.UsageType = static_cast<std::uint8_t>(settings.UsageType);
     data.ContainerPanel = binding.ContainerPanel;
     data.CallBack = binding.CallBack;
+    if (data.CallBack == nullptr && binding.OnPanel) {
+        onPanel_ = binding.OnPanel;
+        PanelHost = this;
+        data.CallBack = &TEngineHost::PanelCallback;
+    }
     data.ShowPrices = settings.ShowPrices ? -1 : 0;
     data.Reserved = reserved.c_str();
     data.LanguageId = languageId.c_str();
@@ -154,6 +164,13 @@ bool TEngineHost::InitializeEngine(const TGlobalSetupData& settings, const TEngi
         EngineInitialized = result == ENGINE_INIT_OK || result == ENGINE_INIT_OK_WITH_NOTICE;
     }
     return EngineInitialized;
+}
+
+void TEngineHost::PanelCallback(std::int32_t ShowWelcome, std::int32_t ShowContainer)
+{
+    // Booleans of one byte at the boundary: only the low byte counts.
+    if (PanelHost != nullptr && PanelHost->onPanel_)
+        PanelHost->onPanel_((ShowWelcome & 0xFF) != 0, (ShowContainer & 0xFF) != 0);
 }
 
 void TEngineHost::UninitializeEngine()

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace vantor {
 
@@ -31,11 +32,15 @@ void AddOption(bool Flag, const QString& Word, QString& Options);
 // The option words of the flags that are on, in their fixed order.
 QString BuildEngineOptions(const TGlobalSetupData& settings);
 
-// What the shell lends the engine for the whole run.
+// What the shell lends the engine for the whole run. The panel callback is
+// either a plain function (CallBack) or, when that is unset, OnPanel, which
+// the host calls from the function it hands the engine: the engine's callback
+// carries no context, and one engine is loaded per process.
 struct TEngineBinding {
     std::uintptr_t AppHandle = 0;
     void* ContainerPanel = nullptr;
     TEnginePanelCallback CallBack = nullptr;
+    std::function<void(bool ShowWelcome, bool ShowContainer)> OnPanel;
 };
 
 class TEngineHost {
@@ -73,7 +78,10 @@ public:
     const QString& LastLoadError() const { return library_.LastError(); }
 
 private:
+    static void PanelCallback(std::int32_t ShowWelcome, std::int32_t ShowContainer);
+
     bool EngineInitialized = false;
+    std::function<void(bool, bool)> onPanel_;
     QString programFolder_;
     platform::DynamicLibrary library_;
 };

@@ -4,8 +4,6 @@
 
 namespace vantor {
 
-TItemsCaption ItemsCaption;
-
 QString ComposeTitle(const QString& titleWindow, const QString& catalogueLabel, const QString& catalogueName,
                      const TGlobalSetupData& settings)
 {

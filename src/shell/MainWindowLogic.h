@@ -21,8 +21,6 @@ struct TItemsCaption {
     QString About;
 };
 
-extern TItemsCaption ItemsCaption;
-
 // "%s  [%s : %s]" of the branding part, the catalogue label and the catalogue
 // name (letters a to z upper-cased), then the markers of the options that have one.
 QString ComposeTitle(const QString& titleWindow, const QString& catalogueLabel, const QString& catalogueName,

@@ -1,49 +1,23 @@
 #include "shell/dlgMain.h"
 
-#include "common/FileHelpers.h"
-#include "common/TextHelpers.h"
-#include "common/uConstants.h"
 #include "common/uGlobals.h"
-#include "data/DataModule.h"
-#include "data/InstalledVersion.h"
 #include "dialogs/dlgAbout.h"
 #include "dialogs/dlgSetup.h"
-#include "i18n/uLanguages.h"
 #include "shell/ItemLabel.h"
-#include "shell/MainWindowLogic.h"
-#include "shell/SetupData.h"
-#include "shell/SetupFile.h"
-#include "shell/StartupData.h"
-#include "shell/StartupTexts.h"
-#include "shell/TDebugThread.h"
+#include "shell/ShellSession.h"
 #include "skins/SkinControls.h"
 #include "skins/SkinManager.h"
 #include "support/WindowChannel.h"
-#include "update/UpdateKeys.h"
-#include "update_ui/UpdateCheck.h"
-#include "widgets/BusyCursor.h"
-#include "widgets/MessageDialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <cstdio>
-
 namespace vantor {
 
 namespace {
-
-// The engine calls back through a plain function; it acts on the one main window.
-TFrmVantorMain* TheMainWindow = nullptr;
-TFrmVantorMain::IdleWork UpdateCheck;
-
-void PanelCallback(int32_t ShowWelcome, int32_t ShowContainer)
-{
-    if (TheMainWindow != nullptr)
-        TheMainWindow->EnginePanelCallback((ShowWelcome & 0xFF) != 0, (ShowContainer & 0xFF) != 0);
-}
 
 QFont PixelFont(const QString& family, int pixels, bool bold = false)
 {
@@ -56,15 +30,12 @@ QFont PixelFont(const QString& family, int pixels, bool bold = false)
 
 } // namespace
 
-TFrmVantorMain::TFrmVantorMain(const QString& programFolder, QWidget* parent)
-    : QMainWindow(parent), programFolder_(programFolder), engine_(programFolder)
+TFrmVantorMain::TFrmVantorMain(TShellSession& ASession, QWidget* AParent) : QMainWindow(AParent), session_(ASession)
 {
     // The updater finds the running program by this name.
     setObjectName(QStringLiteral("TFrmVantorMain"));
     setWindowTitle(QStringLiteral("Vantor"));
-    TheMainWindow = this;
     createControls();
-    FormCreate();
 }
 
 TFrmVantorMain::~TFrmVantorMain()
@@ -73,14 +44,6 @@ TFrmVantorMain::~TFrmVantorMain()
     // by then the entries' handlers would reach a half-destroyed window.
     for (auto* label : findChildren<TItemLabel*>())
         label->disconnect(this);
-    FormDestroy();
-    if (TheMainWindow == this)
-        TheMainWindow = nullptr;
-}
-
-void TFrmVantorMain::setUpdateCheck(IdleWork check)
-{
-    UpdateCheck = std::move(check);
 }
 
 void TFrmVantorMain::createControls()
@@ -157,12 +120,7 @@ void TFrmVantorMain::createControls()
     actSetup = makeAction("actSetup", "MinorItems");
     actAbout = makeAction("actAbout", "MinorItems");
 
-    const auto runSelector = [this](int index) {
-        return [this, index] {
-            if (index < engine_.EngineProcNames.size())
-                engine_.ExecuteEngineProc(engine_.EngineProcNames[index]);
-        };
-    };
+    const auto runSelector = [this](int index) { return [this, index] { session_.RunSelector(index); }; };
     connect(actUpsSelectorBase, &QAction::triggered, this, runSelector(2));
     connect(actUpsSelectorAdvanced, &QAction::triggered, this, runSelector(1));
     connect(actUpsSelectorModular, &QAction::triggered, this, runSelector(3));
@@ -203,120 +161,9 @@ void TFrmVantorMain::createControls()
     connect(windowChannel_, &platform::WindowChannel::QuitRequested, this, &QWidget::close);
 }
 
-void TFrmVantorMain::FormCreate()
+void TFrmVantorMain::ShowCaptions(const TItemsCaption& Captions)
 {
-    // The startup steps ran while Qt started (see main); their results decide here.
-    TStartupData startup = TakeStartupData(programFolder_);
-    dataModule_ = std::move(startup.DataModule);
-    DM = dataModule_.get();
-    if (!LoadConfiguration(startup))
-        return;
-    SetupLayout();
-    LoadCaptions();
-    ApplyOemData();
-    // The keyboard starts on the welcome panel itself: no entry shows
-    // highlighted before the user moves, and Tab reaches the first one.
-    pnlWelcome->setFocus(Qt::OtherFocusReason);
-    windowChannel_->Listen(objectName());
-    idlePending_ = true;
-}
-
-void TFrmVantorMain::FormDestroy()
-{
-    ReleaseResources();
-}
-
-void TFrmVantorMain::DeleteStagingFolder()
-{
-    DeleteTempWorkFolder();
-}
-
-int TFrmVantorMain::FindIndexOfInstalledCatalogue(const QString& ACode) const
-{
-    return vantor::FindIndexOfInstalledCatalogue(InstalledVersion, ACode);
-}
-
-bool TFrmVantorMain::LoadConfiguration(const TStartupData& Data)
-{
-    if (!Data.SetupRead) {
-        FatalError(QLatin1String(StartupTexts::ConfigurationError));
-        return false;
-    }
-
-    // Never stored: every run starts with them off.
-    GlobalSetupData.AdvancedOptions = TAdvancedOptions{};
-
-    if (!Data.TranslationsLoaded) {
-        FatalError(QString::fromLatin1(StartupTexts::LanguageFileNotFound).arg(QLatin1String(LanguageFileBareName)));
-        return false;
-    }
-
-    if (!Data.CataloguesFound) {
-        FatalError(QLatin1String(StartupTexts::CatalogueDatabaseError));
-        return false;
-    }
-
-    engine_.LoadProcNames();
-    return LoadEngine(true) && InitializeEngine(true);
-}
-
-TEngineBinding TFrmVantorMain::engineBinding()
-{
-    TEngineBinding binding;
-    binding.AppHandle = 0; // the native window exists only once the window is shown
-    binding.ContainerPanel = pnlContainer;
-    binding.CallBack = PanelCallback;
-    return binding;
-}
-
-bool TFrmVantorMain::LoadEngine(bool ShowError)
-{
-    const bool loaded = engine_.LoadEngine();
-    if (!loaded && ShowError)
-        FatalError(QLatin1String(StartupTexts::EngineLoadError));
-    return loaded;
-}
-
-bool TFrmVantorMain::InitializeEngine(bool ShowError)
-{
-    if (!engine_.IsEngineLoaded() && !LoadEngine(true))
-        return false;
-    const bool ready = engine_.InitializeEngine(GlobalSetupData, engineBinding(), InstalledVersion);
-    if (!ready && ShowError)
-        FatalError(QLatin1String(StartupTexts::EngineInitError));
-    return ready;
-}
-
-void TFrmVantorMain::ReinitializeEngine()
-{
-    engine_.UninitializeEngine();
-    InitializeEngine(true);
-}
-
-void TFrmVantorMain::FatalError(const QString& Text)
-{
-    fatalError_ = true;
-    ShowErrorMessage(QLatin1String(ProductCaption),
-                     Text + QStringLiteral("\r\n") + QLatin1String(StartupTexts::ImpossibleToContinue), false);
-    close();
-}
-
-void TFrmVantorMain::ReleaseResources()
-{
-    UnloadTranslations();
-    engine_.UnloadEngine();
-    if (DM == dataModule_.get())
-        DM = nullptr;
-}
-
-void TFrmVantorMain::LoadCaptions()
-{
-    ItemsCaption.UpsSelBase = GetText(QStringLiteral("IDS_WIZ_BASE_01"));
-    ItemsCaption.UpsSelAdvanced = GetText(QStringLiteral("IDS_WIZ_ADVANCED_01"));
-    ItemsCaption.UpsSelModular = GetText(QStringLiteral("IDS_WIZ_MODULAR_01"));
-    ItemsCaption.UpsSelRuntime = GetText(QStringLiteral("IDS_WIZ_RUNTIME_01"));
-    ItemsCaption.Setup = GetText(QStringLiteral("IDS_CONTAINER_02"));
-    ItemsCaption.About = GetText(QStringLiteral("IDS_CONTAINER_03"));
+    ItemsCaption = Captions;
     lblUpsSelectorBase->setText(ItemsCaption.UpsSelBase);
     lblUpsSelectorAdvanced->setText(ItemsCaption.UpsSelAdvanced);
     lblUpsSelectorModular->setText(ItemsCaption.UpsSelModular);
@@ -333,10 +180,18 @@ void TFrmVantorMain::LoadCaptions()
     lblAbout->setAccessibleName(ItemsCaption.About);
 }
 
-void TFrmVantorMain::UpdateTitle()
+void TFrmVantorMain::ShowTitle(const QString& Title)
 {
-    setWindowTitle(ComposeTitle(TitleWindow, GetText(QStringLiteral("IDS_CONTAINER_25")),
-                                GetCatalogueName(GlobalSetupData.CatalogueCode), GlobalSetupData));
+    setWindowTitle(Title);
+}
+
+void TFrmVantorMain::Ready()
+{
+    // The keyboard starts on the welcome panel itself: no entry shows
+    // highlighted before the user moves, and Tab reaches the first one.
+    pnlWelcome->setFocus(Qt::OtherFocusReason);
+    windowChannel_->Listen(objectName());
+    idlePending_ = true;
 }
 
 void TFrmVantorMain::HighlightItem(TItemLabel* Control, bool Main)
@@ -361,7 +216,7 @@ void TFrmVantorMain::RestoreItem(TItemLabel* Label, const QString& Caption, bool
     Label->setText(Caption);
 }
 
-void TFrmVantorMain::EnginePanelCallback(bool ShowWelcome, bool ShowContainer)
+void TFrmVantorMain::ShowPanels(bool ShowWelcome, bool ShowContainer)
 {
     pnlContainer->setVisible(ShowContainer);
     pnlWelcome->setVisible(ShowWelcome);
@@ -390,67 +245,21 @@ void TFrmVantorMain::showEvent(QShowEvent* event)
         // Qt has no application idle event: a zero-time timer queued once the
         // window is shown runs when the event queue is first empty.
         idlePending_ = false;
-        QTimer::singleShot(0, this, &TFrmVantorMain::MyIdleHandler);
+        QTimer::singleShot(0, this, [this] { session_.MyIdleHandler(); });
     }
-}
-
-void TFrmVantorMain::MyIdleHandler()
-{
-    if (GlobalSetupData.AutoCheckUpdates) {
-        BusyCursor busy;
-        if (UpdateCheck)
-            UpdateCheck();
-        else
-            CheckForUpdates();
-    }
-    // Closed during the check (or handed over to the updater): the run is ending.
-    if (isVisible())
-        new TDebugThread(GlobalSetupData.RootPath);
-}
-
-void TFrmVantorMain::CheckForUpdates()
-{
-    // Only the keys compiled into the program are trusted.
-    const TUpdateChannel& channel = CompiledUpdateChannel();
-    if (channel.Kind == TUpdateChannel::TKind::Refused) {
-        std::fprintf(stderr, "Vantor: updates are refused: %s\n", qPrintable(channel.Why));
-        return;
-    }
-    vantor::CheckForUpdates(this, UpdateServerHost(GlobalSetupData.SetupFile), GlobalSetupData.OemId, InstalledVersion,
-                            channel.Keys,
-                            {GlobalSetupData.RootPath, GlobalSetupData.LanguageId, GlobalSetupData.LanguageFile});
 }
 
 void TFrmVantorMain::actSetupExecute()
 {
-    if (!RunSetupDialog(this))
-        return;
-    bool saved = false;
-    {
-        BusyCursor busy;
-        TDM& dataModule = *dataModule_;
-        const PricelistCheck check = [&dataModule](const QString& folder, const QString& code, QString& version) {
-            return dataModule.CheckPricelistValidity(folder, code, version);
-        };
-        saved = ApplyConfirmedSettings(GlobalSetupData, programFolder_, check);
-        SetTextLanguage(GlobalSetupData.LanguageId);
-        LoadCaptions();
-        ReinitializeEngine();
-        if (fatalError_)
-            return;
-        UpdateTitle();
-    }
-    // Told in the new language, once the window shows it.
-    if (!saved)
-        ShowWarningMessage(
-            QString(), FormatPercentS(GetText(QStringLiteral("IDS_MESSAGES_43")), {GlobalSetupData.SetupFile}), false);
+    if (RunSetupDialog(this))
+        session_.ApplySettings();
 }
 
 void TFrmVantorMain::actAboutExecute()
 {
     RunAboutDialog(
-        this, [this](TOemData& AOemData, bool InfoLogo) { return LoadOemData(AOemData, InfoLogo); },
-        CompiledUpdateChannel().Kind == TUpdateChannel::TKind::Unsigned);
+        this, [this](TOemData& AOemData, bool InfoLogo) { return session_.LoadOemData(AOemData, InfoLogo); },
+        session_.UnsignedUpdates());
 }
 
 } // namespace vantor

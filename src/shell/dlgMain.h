@@ -1,62 +1,65 @@
-// The main window. Its creation runs the whole start-up sequence; the window
-// is shown, and the message loop run, only when the engine is ready.
+// The main window: draws the welcome panel and the engine's container,
+// forwards the user's actions to the session, and shows what the session
+// tells it (TShellView). The start-up itself is the session's.
 #pragma once
 
-#include "engine/EngineHost.h"
+#include "shell/MainWindowLogic.h"
+#include "shell/ShellView.h"
 
-#include <QAction>
 #include <QByteArray>
 #include <QMainWindow>
 #include <QMargins>
 #include <QString>
 
-#include <functional>
-#include <memory>
-
+class QAction;
 class QLabel;
 class QWidget;
 
 namespace vantor {
 
-class TDM;
-struct TStartupData;
 class TItemLabel;
+class TShellSession;
 class TSkinManager;
 namespace platform {
 class WindowChannel;
 }
 
-class TFrmVantorMain : public QMainWindow {
+class TFrmVantorMain : public QMainWindow, public TShellView {
     Q_OBJECT
 
 public:
-    // programFolder: the folder of the running program file (trailing "/").
-    explicit TFrmVantorMain(const QString& programFolder, QWidget* parent = nullptr);
+    explicit TFrmVantorMain(TShellSession& ASession, QWidget* AParent = nullptr);
     ~TFrmVantorMain() override;
 
-    bool IsEngineReady() const { return engine_.IsEngineReady(); }
-    // A fatal error closed the window (at start-up or later): the program
-    // ends with the exit status of a failed start.
-    bool endedWithFatalError() const { return fatalError_; }
-    bool LoadOemData(TOemData& AOemData, bool InfoLogo) { return engine_.LoadOemData(AOemData, InfoLogo); }
+    // TShellView
+    QWidget* Window() override { return this; }
+    void* ContainerPanel() override { return pnlContainer; }
+    void SetupLayout(bool DevicesAvailable) override;
+    void ShowCaptions(const TItemsCaption& Captions) override;
+    void ShowTitle(const QString& Title) override;
+    void ShowBranding(const QString& Product, const QByteArray& LogoPng) override;
+    void ShowPanels(bool ShowWelcome, bool ShowContainer) override;
+    void Ready() override;
+    bool IsOpen() const override { return isVisible(); }
+    void Close() override { close(); }
 
-    // Index of the installed catalogue with exactly this code, or -1.
-    int FindIndexOfInstalledCatalogue(const QString& ACode) const;
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
-    // Deletes the update staging folder with everything in it when it exists.
-    static void DeleteStagingFolder();
+private:
+    void createControls();
+    void SetWindowSize();
+    void adjustToFrame(int Attempt);
+    void placeWelcomeAndLogo();
+    void showLogo();
+    void HighlightItem(TItemLabel* Control, bool Main);
+    void RestoreItem(TItemLabel* Label, const QString& Caption, bool Main);
 
-    // Called by the engine: shows or hides the welcome panel and logo, and the container.
-    void EnginePanelCallback(bool ShowWelcome, bool ShowContainer);
+    void actSetupExecute();
+    void actAboutExecute();
 
-    // Fetches the update manifest and offers what is newer (first idle moment).
-    void CheckForUpdates();
-
-    // Replaces the update check of the first idle moment (tests).
-    using IdleWork = std::function<void()>;
-    static void setUpdateCheck(IdleWork check);
-
-    // The controls, for the engine and for tests.
+    TShellSession& session_;
     QWidget* pnlTitle = nullptr;
     QWidget* pnlContainer = nullptr;
     QWidget* pnlWelcome = nullptr;
@@ -74,46 +77,10 @@ public:
     QAction* actSetup = nullptr;
     QAction* actAbout = nullptr;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void createControls();
-    void FormCreate();
-    void FormDestroy();
-    bool LoadConfiguration(const TStartupData& Data);
-    bool LoadEngine(bool ShowError);
-    bool InitializeEngine(bool ShowError);
-    void ReinitializeEngine();
-    void FatalError(const QString& Text);
-    void ReleaseResources();
-
-    void SetupLayout();
-    void SetWindowSize();
-    void adjustToFrame(int Attempt);
-    void placeWelcomeAndLogo();
-    void LoadCaptions();
-    void ApplyOemData();
-    void showLogo();
-    void UpdateTitle();
-    void HighlightItem(TItemLabel* Control, bool Main);
-    void RestoreItem(TItemLabel* Label, const QString& Caption, bool Main);
-    void MyIdleHandler();
-
-    void actSetupExecute();
-    void actAboutExecute();
-
-    TEngineBinding engineBinding();
-
-    QString programFolder_;
-    QString TitleWindow;
-    std::unique_ptr<TDM> dataModule_;
-    TEngineHost engine_;
+    TItemsCaption ItemsCaption; // restored when a highlight ends
     TSkinManager* sSkinManager = nullptr;
     platform::WindowChannel* windowChannel_ = nullptr;
     bool idlePending_ = false;
-    bool fatalError_ = false;
     bool frameChecked_ = false;
     TItemLabel* lastItem_ = nullptr; // the entry last opened, for the focus on return
     QByteArray pendingLogo_;         // the branding logo until the window is up

@@ -20,11 +20,11 @@
 
 namespace vantor {
 
-void TFrmVantorMain::SetupLayout()
+void TFrmVantorMain::SetupLayout(bool DevicesAvailable)
 {
     lblUpsSelectorModular->hide();
     lblUpsSelectorRuntime->hide();
-    lblUpsSelectorModular->setEnabled(GlobalSetupData.Database.Devices.IsValid);
+    lblUpsSelectorModular->setEnabled(DevicesAvailable);
     ApplySkin(*sSkinManager, GlobalSetupData.UsageType, GlobalSetupData.RootPath);
     SetCommandPanelStyle(GlobalSetupData.UsageType);
     SetWindowSize();
@@ -99,22 +99,15 @@ void TFrmVantorMain::resizeEvent(QResizeEvent* event)
         placeWelcomeAndLogo();
 }
 
-void TFrmVantorMain::ApplyOemData()
+void TFrmVantorMain::ShowBranding(const QString& Product, const QByteArray& LogoPng)
 {
     imgLogo->hide();
-    TOemData oemData;
-    if (engine_.LoadOemData(oemData, false)) {
-        InstalledVersion.Product = oemData.Version;
-        TitleWindow = ComposeTitleWindow(oemData.sName, oemData.sProduct, oemData.Version);
-        UpdateTitle();
-        static_cast<QLabel*>(pnlTitle)->setText(' ' + oemData.sProduct);
-        // The logo need not be in the first frame: it is decoded once the
-        // window is up (showLogo), which brings the window up sooner.
-        pendingLogo_ = oemData.Logo ? oemData.Logo->readAll() : QByteArray();
-        if (isVisible())
-            showLogo();
-    }
-    // oemData releases the logo stream and the texts when it goes.
+    static_cast<QLabel*>(pnlTitle)->setText(' ' + Product);
+    // The logo need not be in the first frame: it is decoded once the
+    // window is up (showLogo), which brings the window up sooner.
+    pendingLogo_ = LogoPng;
+    if (isVisible())
+        showLogo();
 }
 
 void TFrmVantorMain::showLogo()

@@ -1,11 +1,14 @@
 // Entry of the main program.
 #include "common/uConstants.h"
+#include "shell/ShellSession.h"
 #include "shell/StartupData.h"
 #include "shell/dlgMain.h"
 #include "support/FileSystem.h"
 #include "support/NamedObject.h"
 
 #include <QApplication>
+
+#include <memory>
 
 int main(int argc, char** argv)
 {
@@ -25,16 +28,17 @@ int main(int argc, char** argv)
 
     int exitCode = 1;
     {
-        TFrmVantorMain mainWindow(platform::ProgramFolder());
+        TShellSession session(platform::ProgramFolder(),
+                              [](TShellSession& ASession) { return std::make_unique<TFrmVantorMain>(ASession); });
         // A failed start-up has shown its one fatal message already.
-        if (mainWindow.IsEngineReady()) {
-            mainWindow.show();
+        if (session.start()) {
+            session.View()->Window()->show();
             exitCode = QApplication::exec();
             // A fatal error later on ends the program as a failed start does.
-            if (mainWindow.endedWithFatalError())
+            if (session.endedWithFatalError())
                 exitCode = 1;
         }
-        // The named object goes before the window's resources are released.
+        // The named object goes before the session's resources are released.
         appMutex.Close();
     }
     return exitCode;

@@ -1,5 +1,6 @@
 // The main window's rules and its behaviour on a prepared installation with a
 // test engine (tests/mock/RecordingEngine.cpp).
+#include "ShellUnderTest.h"
 #include "catalogue/CatalogueBuilder.h"
 #include "common/uConstants.h"
 #include "common/uGlobals.h"
@@ -130,29 +131,29 @@ TEST_F(MainWindow, StartsWithCaptionsBrandingAndTheWelcomeView)
 {
     InstallEngine("result0");
     RecordingPresenter boxes;
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     ASSERT_TRUE(window.IsEngineReady());
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_EQ(window.windowTitle(), "Maker Product - 3.1.4  [Catalogue : ITALY]");
     EXPECT_EQ(InstalledVersion.Product, (vantor::TInfoVersion{3, 1, 4, 1}));
-    EXPECT_EQ(static_cast<QLabel*>(window.pnlTitle)->text(), " Product");
-    EXPECT_EQ(static_cast<QLabel*>(window.pnlTitle)->textFormat(), Qt::PlainText);
-    EXPECT_EQ(window.lblUpsSelectorBase->text(), "Base selection");
-    EXPECT_EQ(window.lblAbout->text(), "About");
-    EXPECT_TRUE(window.lblUpsSelectorModular->isHidden());
-    EXPECT_TRUE(window.lblUpsSelectorRuntime->isHidden());
-    EXPECT_FALSE(window.lblUpsSelectorModular->isEnabled()) << "no devices database";
-    EXPECT_TRUE(window.pnlContainer->isHidden());
-    EXPECT_FALSE(window.pnlWelcome->isHidden());
+    EXPECT_EQ(static_cast<QLabel*>(window.control<QWidget>("pnlTitle"))->text(), " Product");
+    EXPECT_EQ(static_cast<QLabel*>(window.control<QWidget>("pnlTitle"))->textFormat(), Qt::PlainText);
+    EXPECT_EQ(window.item("lblUpsSelectorBase")->text(), "Base selection");
+    EXPECT_EQ(window.item("lblAbout")->text(), "About");
+    EXPECT_TRUE(window.item("lblUpsSelectorModular")->isHidden());
+    EXPECT_TRUE(window.item("lblUpsSelectorRuntime")->isHidden());
+    EXPECT_FALSE(window.item("lblUpsSelectorModular")->isEnabled()) << "no devices database";
+    EXPECT_TRUE(window.control<QWidget>("pnlContainer")->isHidden());
+    EXPECT_FALSE(window.control<QWidget>("pnlWelcome")->isHidden());
     EXPECT_EQ(window.minimumSize(), window.size());
-    EXPECT_EQ(window.pnlWelcome->x(), CentredLeft(window.width(), 600));
+    EXPECT_EQ(window.control<QWidget>("pnlWelcome")->x(), CentredLeft(window.width(), 600));
 }
 
 TEST_F(MainWindow, DebugModeShowsItsMarker)
 {
     WriteSettings("1");
     InstallEngine("result0");
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     ASSERT_TRUE(window.IsEngineReady());
     EXPECT_TRUE(window.windowTitle().endsWith("  [DEBUG MODE]"));
 }
@@ -160,49 +161,50 @@ TEST_F(MainWindow, DebugModeShowsItsMarker)
 TEST_F(MainWindow, TheEnginesCallbackSwitchesBetweenWelcomeAndContainer)
 {
     InstallEngine("result0");
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     ASSERT_TRUE(window.IsEngineReady());
-    window.lblUpsSelectorBase->Clicked(); // the test engine's base selector calls back (0, 1)
-    EXPECT_FALSE(window.pnlContainer->isHidden());
-    EXPECT_TRUE(window.pnlWelcome->isHidden());
-    EXPECT_TRUE(window.imgLogo->isHidden());
+    window.item("lblUpsSelectorBase")->Clicked(); // the test engine's base selector calls back (0, 1)
+    EXPECT_FALSE(window.control<QWidget>("pnlContainer")->isHidden());
+    EXPECT_TRUE(window.control<QWidget>("pnlWelcome")->isHidden());
+    EXPECT_TRUE(window.control<QLabel>("imgLogo")->isHidden());
     window.EnginePanelCallback(true, false);
-    EXPECT_TRUE(window.pnlContainer->isHidden());
-    EXPECT_FALSE(window.pnlWelcome->isHidden());
+    EXPECT_TRUE(window.control<QWidget>("pnlContainer")->isHidden());
+    EXPECT_FALSE(window.control<QWidget>("pnlWelcome")->isHidden());
 }
 
 TEST_F(MainWindow, TheEntriesWorkFromTheKeyboardAndAreButtonsToScreenReaders)
 {
     InstallEngine("result0");
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     ASSERT_TRUE(window.IsEngineReady());
     window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    EXPECT_FALSE(window.lblUpsSelectorBase->hasFocus()) << "nothing is highlighted before the user moves";
+    QApplication::setActiveWindow(window.widget());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.widget()));
+    EXPECT_FALSE(window.item("lblUpsSelectorBase")->hasFocus()) << "nothing is highlighted before the user moves";
 
     // Tab reaches the first entry, which shows the focus as the hover does.
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_Tab);
-    ASSERT_TRUE(window.lblUpsSelectorBase->hasFocus());
-    EXPECT_EQ(window.lblUpsSelectorBase->text(), "BASE SELECTION");
-    QTest::keyClick(window.lblUpsSelectorBase, Qt::Key_Tab);
-    EXPECT_TRUE(window.lblUpsSelectorAdvanced->hasFocus());
-    EXPECT_EQ(window.lblUpsSelectorBase->text(), "Base selection");
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.widget(), Qt::Key_Tab);
+    ASSERT_TRUE(window.item("lblUpsSelectorBase")->hasFocus());
+    EXPECT_EQ(window.item("lblUpsSelectorBase")->text(), "BASE SELECTION");
+    QTest::keyClick(window.item("lblUpsSelectorBase"), Qt::Key_Tab);
+    EXPECT_TRUE(window.item("lblUpsSelectorAdvanced")->hasFocus());
+    EXPECT_EQ(window.item("lblUpsSelectorBase")->text(), "Base selection");
 
     // Space or Return opens it (the test engine's base selector shows the container).
-    QSignalSpy advanced(window.lblUpsSelectorAdvanced, &TItemLabel::Clicked);
-    QTest::keyClick(window.lblUpsSelectorAdvanced, Qt::Key_Space);
+    QSignalSpy advanced(window.item("lblUpsSelectorAdvanced"), &TItemLabel::Clicked);
+    QTest::keyClick(window.item("lblUpsSelectorAdvanced"), Qt::Key_Space);
     EXPECT_EQ(advanced.count(), 1);
-    QTest::keyClick(window.lblUpsSelectorAdvanced, Qt::Key_Backtab);
-    ASSERT_TRUE(window.lblUpsSelectorBase->hasFocus());
-    QTest::keyClick(window.lblUpsSelectorBase, Qt::Key_Return);
-    EXPECT_FALSE(window.pnlContainer->isHidden());
+    QTest::keyClick(window.item("lblUpsSelectorAdvanced"), Qt::Key_Backtab);
+    ASSERT_TRUE(window.item("lblUpsSelectorBase")->hasFocus());
+    QTest::keyClick(window.item("lblUpsSelectorBase"), Qt::Key_Return);
+    EXPECT_FALSE(window.control<QWidget>("pnlContainer")->isHidden());
 
-    for (TItemLabel* label : {window.lblUpsSelectorBase, window.lblSetup, window.lblAbout}) {
+    for (TItemLabel* label : {window.item("lblUpsSelectorBase"), window.item("lblSetup"), window.item("lblAbout")}) {
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(label);
         ASSERT_NE(accessible, nullptr);
         EXPECT_EQ(accessible->role(), QAccessible::Button);
-        EXPECT_EQ(accessible->text(QAccessible::Name), label == window.lblSetup ? "Setup" : label->accessibleName());
+        EXPECT_EQ(accessible->text(QAccessible::Name),
+                  label == window.item("lblSetup") ? "Setup" : label->accessibleName());
         EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty());
     }
 }
@@ -212,11 +214,11 @@ TEST_F(MainWindow, TheEntriesWorkFromTheKeyboardAndAreButtonsToScreenReaders)
 TEST_F(MainWindow, AClickedEntryLetsGoWhenThePointerMovesToAnother)
 {
     InstallEngine("result0");
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     ASSERT_TRUE(window.IsEngineReady());
     window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QApplication::setActiveWindow(window.widget());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.widget()));
     const auto highlighted = [&window] {
         QStringList names;
         for (const TItemLabel* label : window.findChildren<TItemLabel*>())
@@ -230,49 +232,49 @@ TEST_F(MainWindow, AClickedEntryLetsGoWhenThePointerMovesToAnother)
         if (QWidget* dialog = QApplication::activeModalWidget())
             QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    QTest::mouseMove(window.lblSetup, window.lblSetup->rect().center());
-    QTest::mouseClick(window.lblSetup, Qt::LeftButton, {}, window.lblSetup->rect().center());
+    QTest::mouseMove(window.item("lblSetup"), window.item("lblSetup")->rect().center());
+    QTest::mouseClick(window.item("lblSetup"), Qt::LeftButton, {}, window.item("lblSetup")->rect().center());
     ASSERT_EQ(QApplication::activeModalWidget(), nullptr);
     // Back from the dialog (the offscreen platform does not activate by itself).
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    EXPECT_TRUE(window.lblSetup->hasFocus()) << "the click gave it the focus";
+    QApplication::setActiveWindow(window.widget());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.widget()));
+    EXPECT_TRUE(window.item("lblSetup")->hasFocus()) << "the click gave it the focus";
 
-    QTest::mouseMove(window.lblAbout, window.lblAbout->rect().center());
-    EXPECT_EQ(window.lblSetup->text(), "Setup");
-    EXPECT_EQ(window.lblAbout->text(), "ABOUT");
+    QTest::mouseMove(window.item("lblAbout"), window.item("lblAbout")->rect().center());
+    EXPECT_EQ(window.item("lblSetup")->text(), "Setup");
+    EXPECT_EQ(window.item("lblAbout")->text(), "ABOUT");
     EXPECT_EQ(highlighted().join(", ").toStdString(), "lblAbout");
 
     // With the focus from the keyboard on one entry and the pointer on another, only one shows.
-    QTest::keyClick(window.lblSetup, Qt::Key_Backtab);
-    EXPECT_TRUE(window.lblUpsSelectorAdvanced->hasFocus() || window.lblUpsSelectorBase->hasFocus());
+    QTest::keyClick(window.item("lblSetup"), Qt::Key_Backtab);
+    EXPECT_TRUE(window.item("lblUpsSelectorAdvanced")->hasFocus() || window.item("lblUpsSelectorBase")->hasFocus());
     EXPECT_EQ(highlighted().size(), 1) << highlighted().join(", ").toStdString();
 }
 
 TEST_F(MainWindow, HoverEmphasisesEnabledItemsAndRestoresTheTranslatedCaption)
 {
     InstallEngine("result0");
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     ASSERT_TRUE(window.IsEngineReady());
 
-    window.lblSetup->MouseEnter();
-    EXPECT_EQ(window.lblSetup->text(), "SETUP");
-    EXPECT_TRUE(window.lblSetup->font().bold());
-    EXPECT_EQ(window.lblSetup->font().pointSize(), 12);
-    window.lblSetup->MouseLeave();
-    EXPECT_EQ(window.lblSetup->text(), "Setup");
-    EXPECT_FALSE(window.lblSetup->font().bold());
-    EXPECT_EQ(window.lblSetup->font().pointSize(), 12) << "stays at the hover size";
+    window.item("lblSetup")->MouseEnter();
+    EXPECT_EQ(window.item("lblSetup")->text(), "SETUP");
+    EXPECT_TRUE(window.item("lblSetup")->font().bold());
+    EXPECT_EQ(window.item("lblSetup")->font().pointSize(), 12);
+    window.item("lblSetup")->MouseLeave();
+    EXPECT_EQ(window.item("lblSetup")->text(), "Setup");
+    EXPECT_FALSE(window.item("lblSetup")->font().bold());
+    EXPECT_EQ(window.item("lblSetup")->font().pointSize(), 12) << "stays at the hover size";
 
-    window.lblUpsSelectorBase->MouseEnter();
-    EXPECT_EQ(window.lblUpsSelectorBase->font().pointSize(), 16);
+    window.item("lblUpsSelectorBase")->MouseEnter();
+    EXPECT_EQ(window.item("lblUpsSelectorBase")->font().pointSize(), 16);
 
-    const QString before = window.lblUpsSelectorModular->text();
-    const QFont fontBefore = window.lblUpsSelectorModular->font();
-    window.lblUpsSelectorModular->MouseEnter();
-    window.lblUpsSelectorModular->MouseLeave();
-    EXPECT_EQ(window.lblUpsSelectorModular->text(), before) << "disabled: nothing changes";
-    EXPECT_EQ(window.lblUpsSelectorModular->font(), fontBefore);
+    const QString before = window.item("lblUpsSelectorModular")->text();
+    const QFont fontBefore = window.item("lblUpsSelectorModular")->font();
+    window.item("lblUpsSelectorModular")->MouseEnter();
+    window.item("lblUpsSelectorModular")->MouseLeave();
+    EXPECT_EQ(window.item("lblUpsSelectorModular")->text(), before) << "disabled: nothing changes";
+    EXPECT_EQ(window.item("lblUpsSelectorModular")->font(), fontBefore);
 }
 
 TEST_F(MainWindow, EngineFailuresAreFatalWithTheirOwnText)
@@ -289,7 +291,7 @@ TEST_F(MainWindow, EngineFailuresAreFatalWithTheirOwnText)
         if (c.variant != nullptr)
             InstallEngine(c.variant);
         RecordingPresenter boxes;
-        TFrmVantorMain window(program.path());
+        TShellUnderTest window(program.path());
         EXPECT_FALSE(window.IsEngineReady()) << c.text;
         ASSERT_EQ(boxes.shown.size(), 1) << c.text;
         EXPECT_EQ(boxes.shown[0].Text, QString::fromLatin1(c.text) + "\r\nImpossible to continue.");
@@ -300,22 +302,22 @@ TEST_F(MainWindow, ResultSevenStartsAndMissingBrandingKeepsTheInitialCaption)
 {
     InstallEngine("result7");
     {
-        TFrmVantorMain window(program.path());
+        TShellUnderTest window(program.path());
         EXPECT_TRUE(window.IsEngineReady());
     }
     InstallEngine("nooem");
     RecordingPresenter boxes;
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     ASSERT_TRUE(window.IsEngineReady());
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_EQ(window.windowTitle(), "Vantor");
-    EXPECT_TRUE(window.imgLogo->isHidden());
+    EXPECT_TRUE(window.control<QLabel>("imgLogo")->isHidden());
 }
 
 TEST_F(MainWindow, AQuitRequestFromAnotherProcessClosesTheWindow)
 {
     InstallEngine("result0");
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     ASSERT_TRUE(window.IsEngineReady());
     window.show();
     ASSERT_GE(platform::WindowChannel::CountRunning("TFrmVantorMain"), 1);
@@ -336,9 +338,9 @@ TEST_F(MainWindow, FirstIdleWorkRunsOnceAndChecksForUpdatesOnlyWhenAsked)
 {
     InstallEngine("result0");
     int checks = 0;
-    TFrmVantorMain::setUpdateCheck([&checks] { ++checks; });
     {
-        TFrmVantorMain window(program.path()); // bAutoCheck=0
+        TShellUnderTest window(program.path()); // bAutoCheck=0
+        window.session().SetUpdateCheck([&checks] { ++checks; });
         ASSERT_TRUE(window.IsEngineReady());
         window.show();
         QCoreApplication::processEvents();
@@ -346,7 +348,8 @@ TEST_F(MainWindow, FirstIdleWorkRunsOnceAndChecksForUpdatesOnlyWhenAsked)
     }
     program.write("Vantor.ini", program.read("Vantor.ini").replace("bAutoCheck=0", "bAutoCheck=1"));
     {
-        TFrmVantorMain window(program.path());
+        TShellUnderTest window(program.path());
+        window.session().SetUpdateCheck([&checks] { ++checks; });
         ASSERT_TRUE(window.IsEngineReady());
         window.show();
         QCoreApplication::processEvents();
@@ -355,7 +358,6 @@ TEST_F(MainWindow, FirstIdleWorkRunsOnceAndChecksForUpdatesOnlyWhenAsked)
         QCoreApplication::processEvents();
         EXPECT_EQ(checks, 1) << "once per run";
     }
-    TFrmVantorMain::setUpdateCheck({});
 }
 
 TEST(CompanionPrograms, OnlyThosePresentAreStarted)

@@ -1,5 +1,6 @@
 // The setup entry of the main window end to end: the real dialog answered
 // programmatically, the configuration file, the captions and the engine.
+#include "ShellUnderTest.h"
 #include "catalogue/CatalogueBuilder.h"
 #include "common/uGlobals.h"
 #include "data/InstalledVersion.h"
@@ -96,7 +97,7 @@ protected:
 
 TEST_F(SetupAction, OkWithANewLanguageAndCatalogueAppliesThemAtOnce)
 {
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     ASSERT_TRUE(window.IsEngineReady());
     const QString engine = program.path() + "libEngine.so";
     const int callsBefore = static_cast<int>(EngineCalls(engine).size());
@@ -107,11 +108,11 @@ TEST_F(SetupAction, OkWithANewLanguageAndCatalogueAppliesThemAtOnce)
             dialog->cmbCatalogues->findText("France and countries with French standard"));
         dialog->btnOkClick();
     });
-    window.actSetup->trigger();
+    window.action("actSetup")->trigger();
 
     EXPECT_EQ(GlobalSetupData.LanguageId, "ITA");
     EXPECT_EQ(GlobalSetupData.CatalogueCode, "250");
-    EXPECT_EQ(window.lblSetup->text(), "Impostazioni");
+    EXPECT_EQ(window.item("lblSetup")->text(), "Impostazioni");
     EXPECT_TRUE(window.windowTitle().endsWith("[Catalogo : FRANCE AND COUNTRIES WITH FRENCH STANDARD]"))
         << window.windowTitle().toStdString();
     const QByteArray ini = program.read("Vantor.ini");
@@ -133,13 +134,13 @@ TEST_F(SetupAction, AFailedReinitialisationIsFatalAndEndsTheProgramAsAFailedStar
     ASSERT_TRUE(QFile::copy(QStringLiteral(VANTOR_TEST_ENGINES_DIR "/laterfails/libEngine.so"),
                             program.path() + "libEngine.so"));
     RecordingPresenter presenter;
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     ASSERT_TRUE(window.IsEngineReady());
     window.show();
     EXPECT_FALSE(window.endedWithFatalError());
 
     WhenSetupShows([](TFrmSetup* dialog) { dialog->btnOkClick(); });
-    window.actSetup->trigger();
+    window.action("actSetup")->trigger();
 
     ASSERT_EQ(presenter.shown.size(), 1);
     EXPECT_TRUE(presenter.shown[0].Text.endsWith("Impossible to continue.")) << presenter.shown[0].Text.toStdString();
@@ -149,7 +150,7 @@ TEST_F(SetupAction, AFailedReinitialisationIsFatalAndEndsTheProgramAsAFailedStar
 
 TEST_F(SetupAction, CancelWritesNothingAndLeavesTheEngineAlone)
 {
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     ASSERT_TRUE(window.IsEngineReady());
     const QString engine = program.path() + "libEngine.so";
     const int callsBefore = static_cast<int>(EngineCalls(engine).size());
@@ -159,7 +160,7 @@ TEST_F(SetupAction, CancelWritesNothingAndLeavesTheEngineAlone)
         dialog->cmbLanguages->setCurrentIndex(dialog->cmbLanguages->findText("Italiano"));
         dialog->reject();
     });
-    window.actSetup->trigger();
+    window.action("actSetup")->trigger();
 
     EXPECT_EQ(program.read("Vantor.ini"), before);
     EXPECT_EQ(GlobalSetupData.LanguageId, "ENG");
@@ -176,7 +177,7 @@ TEST_F(SetupAction, AFailedWriteIsToldAndKeepsTheNewSettingsForTheRun)
     <VALUE value_language="ENG" value_string="Not saved in %s."/><VALUE value_language="ITA" value_string="Non salvate in %s."/>
   </LST_VALUES></TRANSLATION>
 </LST_TRANSLATIONS>)"));
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     ASSERT_TRUE(window.IsEngineReady());
     const QString ini = program.path() + "Vantor.ini";
     ASSERT_TRUE(QFile::setPermissions(ini, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
@@ -191,7 +192,7 @@ TEST_F(SetupAction, AFailedWriteIsToldAndKeepsTheNewSettingsForTheRun)
             dialog->cmbCatalogues->findText("France and countries with French standard"));
         dialog->btnOkClick();
     });
-    window.actSetup->trigger();
+    window.action("actSetup")->trigger();
 
     ASSERT_EQ(presenter.shown.size(), 1);
     EXPECT_EQ(presenter.shown[0].Text, "Non salvate in " + ini + ".") << "in the new language, naming the file";
@@ -200,7 +201,7 @@ TEST_F(SetupAction, AFailedWriteIsToldAndKeepsTheNewSettingsForTheRun)
     EXPECT_EQ(GlobalSetupData.LanguageId, "ITA");
     EXPECT_EQ(GlobalSetupData.CatalogueCode, "250");
     EXPECT_EQ(GlobalSetupData.CataloguePath, program.path() + "Catalogues/250/");
-    EXPECT_EQ(window.lblSetup->text(), "Impostazioni");
+    EXPECT_EQ(window.item("lblSetup")->text(), "Impostazioni");
     const QStringList calls = EngineCalls(engine).mid(callsBefore);
     ASSERT_EQ(calls.size(), 2) << calls.join(" / ").toStdString();
     EXPECT_TRUE(calls[1].contains("lang='ITA'"));

@@ -1,5 +1,6 @@
 // The start-up sequence of the main window on prepared program folders: each
 // failure shows exactly one fatal box and keeps the message loop from running.
+#include "ShellUnderTest.h"
 #include "catalogue/CatalogueBuilder.h"
 #include "common/uConstants.h"
 #include "common/uGlobals.h"
@@ -90,7 +91,7 @@ TEST_F(Startup, MissingConfigurationIsFatal)
 {
     program.write("Lang/Languages.xml", MinimalTranslations);
     RecordingPresenter boxes;
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     ExpectOneFatalBox(boxes, "Error while loading the configuration.");
     EXPECT_FALSE(window.IsEngineReady());
     EXPECT_FALSE(window.isVisible());
@@ -100,7 +101,7 @@ TEST_F(Startup, OemIdOutsideTheAllowedSetIsFatal)
 {
     Install("1");
     RecordingPresenter boxes;
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     ExpectOneFatalBox(boxes, "Error while loading the configuration.");
     EXPECT_FALSE(window.IsEngineReady());
 }
@@ -111,14 +112,14 @@ TEST_F(Startup, MissingOrForeignTranslationFileIsFatalWithTheBareFileName)
     QFile::remove(program.path() + "Lang/Languages.xml");
     {
         RecordingPresenter boxes;
-        TFrmVantorMain window(program.path());
+        TShellUnderTest window(program.path());
         ExpectOneFatalBox(boxes, "Language file \"Languages.xml\" not found.");
         EXPECT_FALSE(window.IsEngineReady());
     }
     program.write("Lang/Languages.xml", "<lst_translations/>");
     {
         RecordingPresenter boxes;
-        TFrmVantorMain window(program.path());
+        TShellUnderTest window(program.path());
         ExpectOneFatalBox(boxes, "Language file \"Languages.xml\" not found.");
         EXPECT_FALSE(window.IsEngineReady());
     }
@@ -128,7 +129,7 @@ TEST_F(Startup, ACompleteInstallationStartsWithoutAnyMessage)
 {
     Install("3");
     RecordingPresenter boxes;
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_TRUE(window.IsEngineReady());
     EXPECT_EQ(GlobalSetupData.RootPath, program.path());
@@ -146,7 +147,7 @@ TEST_F(Startup, NoValidCatalogueIsFatal)
     Install();
     QFile::remove(program.path() + "Catalogues/380/Catalogue.vt4");
     RecordingPresenter boxes;
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     ExpectOneFatalBox(boxes, "Error while loading the Product Catalogue database.");
     EXPECT_FALSE(window.IsEngineReady());
 }
@@ -156,7 +157,7 @@ TEST_F(Startup, LeftoverStagingFolderIsGoneBeforeTheConfigurationIsRead)
     tmp.write("Vantor/Staging/Data/Data.vt4", "old download");
     QFile::setPermissions(tmp.path() + "Vantor/Staging", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     RecordingPresenter boxes; // the configuration is missing: start-up fails
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     EXPECT_FALSE(QFile::exists(tmp.path() + "Vantor/Staging"));
     EXPECT_EQ(boxes.shown.size(), 1);
 }
@@ -167,7 +168,7 @@ TEST_F(Startup, AdvancedOptionsStartOff)
     GlobalSetupData.AdvancedOptions.ShowAllConfigurations = true;
     GlobalSetupData.AdvancedOptions.HideThreePhaseUps = true;
     RecordingPresenter boxes;
-    TFrmVantorMain window(program.path());
+    TShellUnderTest window(program.path());
     ASSERT_TRUE(window.IsEngineReady());
     EXPECT_FALSE(GlobalSetupData.AdvancedOptions.ShowAllConfigurations);
     EXPECT_FALSE(GlobalSetupData.AdvancedOptions.HideThreePhaseUps);
