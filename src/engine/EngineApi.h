@@ -31,9 +31,20 @@ extern "C" {
 #define ENGINE_SELECTOR_MODULAR_PROC "UpsSelectorM_MaronelStandalone"
 #define ENGINE_SELECTOR_RUNTIME_PROC "UpsSelectorR_MaronelStandalone"
 
-/* Initialisation results that mean success. */
+/* Initialisation results that mean success; any other is a failure. */
 #define ENGINE_INIT_OK 0
 #define ENGINE_INIT_OK_WITH_NOTICE 7
+
+/* The option words of TEngineInitData.Options, in the order the shell
+ * writes them, joined by ENGINE_OPTION_SEPARATOR. The shell, the engines and
+ * the maker's tools take them from here alone. */
+#define ENGINE_OPTION_SEPARATOR "|"
+#define ENGINE_OPTION_DEBUG_MODE "DEBUG_MODE"
+#define ENGINE_OPTION_SHOW_ALL_CONFIGURATIONS "SHOW_ALLCFG"
+#define ENGINE_OPTION_UNLIMITED_BATTERY_CABINETS "UNLIMITED_BATTCAB"
+#define ENGINE_OPTION_SORT_BY_PRICE "SORT_BY_PRICE"
+#define ENGINE_OPTION_HIDE_THREE_PHASE "HIDE_3PH_UPS"
+#define ENGINE_OPTION_SHOW_AUTONOMY_LOWER "SHOW_AUTONOMY_LOWER"
 
 typedef struct TInfoVersion {
     int16_t wMajor;
@@ -50,7 +61,9 @@ typedef void (*TEnginePanelCallback)(int32_t ShowWelcome, int32_t ShowContainer)
 typedef struct TEngineInitData {
     uintptr_t AppHandle;           /* native id of the main window, or 0 */
     uint8_t UsageType;             /* branding variant, 0 to 6; the bytes after it are padding */
-    void* ContainerPanel;          /* the shell's QWidget* of its container panel; valid for the run */
+    void* ContainerPanel;          /* the shell's QWidget* of its container panel; valid for the run.
+                                    * A widget crosses the boundary: the engine must be
+                                    * built against the same Qt 6 (same ABI) as the shell. */
     TEnginePanelCallback CallBack; /* valid for the run */
     int32_t ShowPrices;            /* -1 (all bits) for true, 0 for false */
     const char16_t* Reserved;      /* always an empty text */

@@ -71,19 +71,19 @@ void AddOption(bool Flag, const QString& Word, QString& Options)
     if (Options.isEmpty())
         Options = Word;
     else
-        Options += '|' + Word;
+        Options += QLatin1String(ENGINE_OPTION_SEPARATOR) + Word;
 }
 
 QString BuildEngineOptions(const TGlobalSetupData& settings)
 {
     const TAdvancedOptions& advanced = settings.AdvancedOptions;
     QString options;
-    AddOption(settings.DebugMode, QStringLiteral("DEBUG_MODE"), options);
-    AddOption(advanced.ShowAllConfigurations, QStringLiteral("SHOW_ALLCFG"), options);
-    AddOption(advanced.UnlimitedBatteryCabs, QStringLiteral("UNLIMITED_BATTCAB"), options);
-    AddOption(advanced.SortSolutionsByPrice, QStringLiteral("SORT_BY_PRICE"), options);
-    AddOption(advanced.HideThreePhaseUps, QStringLiteral("HIDE_3PH_UPS"), options);
-    AddOption(advanced.ShowTechDataAutonomyLower, QStringLiteral("SHOW_AUTONOMY_LOWER"), options);
+    AddOption(settings.DebugMode, QStringLiteral(ENGINE_OPTION_DEBUG_MODE), options);
+    AddOption(advanced.ShowAllConfigurations, QStringLiteral(ENGINE_OPTION_SHOW_ALL_CONFIGURATIONS), options);
+    AddOption(advanced.UnlimitedBatteryCabs, QStringLiteral(ENGINE_OPTION_UNLIMITED_BATTERY_CABINETS), options);
+    AddOption(advanced.SortSolutionsByPrice, QStringLiteral(ENGINE_OPTION_SORT_BY_PRICE), options);
+    AddOption(advanced.HideThreePhaseUps, QStringLiteral(ENGINE_OPTION_HIDE_THREE_PHASE), options);
+    AddOption(advanced.ShowTechDataAutonomyLower, QStringLiteral(ENGINE_OPTION_SHOW_AUTONOMY_LOWER), options);
     return options;
 }
 

@@ -167,9 +167,8 @@ void TShellSession::ApplySettings()
     }
     // Told in the new language, once the window shows it.
     if (!saved)
-        ShowWarningMessage(QString(),
-                           FormatPercentS(GetText(QStringLiteral("IDS_MESSAGES_43")), {GlobalSetupData.SetupFile}),
-                           false);
+        ShowWarningMessage(
+            QString(), FormatPercentS(GetText(QStringLiteral("IDS_MESSAGES_43")), {GlobalSetupData.SetupFile}), false);
 }
 
 bool TShellSession::LoadOemData(TOemData& AOemData, bool InfoLogo)

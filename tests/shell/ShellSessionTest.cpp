@@ -1,9 +1,9 @@
 // The session without a main window: a view of the test's own records what
 // the session tells it, in order, beside what the test engine was asked.
+#include "shell/ShellSession.h"
 #include "catalogue/CatalogueBuilder.h"
 #include "common/uGlobals.h"
 #include "data/InstalledVersion.h"
-#include "shell/ShellSession.h"
 #include "testlib/RecordingPresenter.h"
 #include "testlib/TempFolder.h"
 

@@ -17,8 +17,7 @@ namespace vantor::test {
 class TShellUnderTest {
 public:
     explicit TShellUnderTest(const QString& AProgramFolder)
-        : session_(AProgramFolder,
-                   [](TShellSession& ASession) { return std::make_unique<TFrmVantorMain>(ASession); })
+        : session_(AProgramFolder, [](TShellSession& ASession) { return std::make_unique<TFrmVantorMain>(ASession); })
     {
         started_ = session_.start();
     }

@@ -6,6 +6,7 @@
 #include "dev/core/Pricelist.h"
 #include "dev/core/ProductDataFile.h"
 #include "dev/core/SelectorRequest.h"
+#include "engine/EngineApi.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -99,8 +100,9 @@ QString SizeUsage()
         "  Prints one JSON object: the load and the solutions in the order the selector shows them.\n"
         "  Defaults are the screen's: loading limit 90 % on the advanced selector, one redundant module\n"
         "  on the modular one, the end voltage of each UPS for its load.\n"
-        "  Options words: SHOW_ALLCFG, UNLIMITED_BATTCAB, SORT_BY_PRICE, HIDE_3PH_UPS,\n"
-        "  SHOW_AUTONOMY_LOWER, DEBUG_MODE (adds each solution's calculation).\n"
+        "  Options words: " ENGINE_OPTION_SHOW_ALL_CONFIGURATIONS ", " ENGINE_OPTION_UNLIMITED_BATTERY_CABINETS
+        ", " ENGINE_OPTION_SORT_BY_PRICE ", " ENGINE_OPTION_HIDE_THREE_PHASE ",\n"
+        "  " ENGINE_OPTION_SHOW_AUTONOMY_LOWER ", " ENGINE_OPTION_DEBUG_MODE " (adds each solution's calculation).\n"
         "  Exit status: 0, 1 for unusable data or when nothing fits (with the reason),\n"
         "  2 for a wrong command line.\n");
 }
@@ -190,17 +192,17 @@ std::optional<SizeCommand> ParseSizeArguments(const QStringList& AArguments, QSt
             request.ShowPrices = true;
         } else if (argument == QLatin1String("--option")) {
             const auto word = value();
-            if (word == QLatin1String("SHOW_ALLCFG"))
+            if (word == QLatin1String(ENGINE_OPTION_SHOW_ALL_CONFIGURATIONS))
                 request.AllConfigurations = true;
-            else if (word == QLatin1String("UNLIMITED_BATTCAB"))
+            else if (word == QLatin1String(ENGINE_OPTION_UNLIMITED_BATTERY_CABINETS))
                 request.UnlimitedCabinets = true;
-            else if (word == QLatin1String("SORT_BY_PRICE"))
+            else if (word == QLatin1String(ENGINE_OPTION_SORT_BY_PRICE))
                 request.Order = devengine::SolutionOrder::ByPrice;
-            else if (word == QLatin1String("HIDE_3PH_UPS"))
+            else if (word == QLatin1String(ENGINE_OPTION_HIDE_THREE_PHASE))
                 request.HideThreePhase = true;
-            else if (word == QLatin1String("SHOW_AUTONOMY_LOWER"))
+            else if (word == QLatin1String(ENGINE_OPTION_SHOW_AUTONOMY_LOWER))
                 request.IncludeShort = true;
-            else if (word == QLatin1String("DEBUG_MODE"))
+            else if (word == QLatin1String(ENGINE_OPTION_DEBUG_MODE))
                 command.DebugTrace = true;
             else
                 return fail(QStringLiteral("unknown option word \"%1\"").arg(word.value_or(QString())));

@@ -16,7 +16,7 @@ EngineSettings SettingsFromRecord(const TEngineInitData& record)
     if (!settings.CataloguePath.isEmpty() && !settings.CataloguePath.endsWith(u'/'))
         settings.CataloguePath += u'/';
     settings.Password = TextFromEngine(record.Password);
-    settings.Options = TextFromEngine(record.Options).split(u'|', Qt::SkipEmptyParts);
+    settings.Options = TextFromEngine(record.Options).split(QLatin1String(ENGINE_OPTION_SEPARATOR), Qt::SkipEmptyParts);
     settings.ShowPrices = record.ShowPrices != 0;
     return settings;
 }

@@ -9,13 +9,13 @@
 
 namespace vantor::devengine {
 
-// Option words the engine acts on.
-inline constexpr const char* OptionDebugMode = "DEBUG_MODE";
-inline constexpr const char* OptionShowAllConfigurations = "SHOW_ALLCFG";
-inline constexpr const char* OptionSortByPrice = "SORT_BY_PRICE";
-inline constexpr const char* OptionHideThreePhase = "HIDE_3PH_UPS";
-inline constexpr const char* OptionUnlimitedCabinets = "UNLIMITED_BATTCAB";
-inline constexpr const char* OptionShowAutonomyLower = "SHOW_AUTONOMY_LOWER";
+// Option words the engine acts on (spelled in engine/EngineApi.h).
+inline constexpr const char* OptionDebugMode = ENGINE_OPTION_DEBUG_MODE;
+inline constexpr const char* OptionShowAllConfigurations = ENGINE_OPTION_SHOW_ALL_CONFIGURATIONS;
+inline constexpr const char* OptionSortByPrice = ENGINE_OPTION_SORT_BY_PRICE;
+inline constexpr const char* OptionHideThreePhase = ENGINE_OPTION_HIDE_THREE_PHASE;
+inline constexpr const char* OptionUnlimitedCabinets = ENGINE_OPTION_UNLIMITED_BATTERY_CABINETS;
+inline constexpr const char* OptionShowAutonomyLower = ENGINE_OPTION_SHOW_AUTONOMY_LOWER;
 
 struct EngineSettings {
     int UsageType = 0;
