@@ -142,8 +142,7 @@ int main(int argc, char** argv)
             if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
                 return false;
             vantor::HttpClient http;
-            http.Get(url, file);
-            return true;
+            return http.Get(url, file).ok();
         },
         size);
 

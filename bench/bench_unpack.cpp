@@ -127,8 +127,11 @@ double Seconds(std::chrono::steady_clock::time_point start)
 
 void UnpackWithReader(const fs::path& package, const fs::path& destination)
 {
-    TZlibMultiple().DecompressFile(QString::fromStdString(package.string()),
-                                   QString::fromStdString(destination.string()), true, true);
+    Require(TZlibMultiple()
+                .DecompressFile(QString::fromStdString(package.string()), QString::fromStdString(destination.string()),
+                                true, true)
+                .ok(),
+            "the reader failed");
 }
 
 // The reference: each entry read whole, inflated in one call into a buffer of
@@ -140,7 +143,9 @@ void UnpackWithWholeBuffers(const fs::path& package, const fs::path& destination
     std::vector<unsigned char> compressed;
     std::vector<unsigned char> plain;
     while (file.pos() < file.size()) {
-        const package::EntryHeader header = package::ReadEntryHeader(file);
+        const auto read = package::ReadEntryHeader(file);
+        Require(read.ok(), "cannot read an entry's header");
+        const package::EntryHeader& header = *read;
         compressed.resize(std::size_t(header.CompressedSize));
         Require(file.read(reinterpret_cast<char*>(compressed.data()), header.CompressedSize) == header.CompressedSize,
                 "cannot read an entry");

@@ -6,8 +6,6 @@
 
 #include <QFile>
 
-#include <exception>
-
 namespace vantor {
 
 bool DownloadFile(const QString& Url, const QString& FileName, const TDownloadLimits& Limits)
@@ -20,11 +18,8 @@ bool DownloadFile(const QString& Url, const QString& FileName, const TDownloadLi
         QFile file(FileName);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
             return false;
-        try {
-            client.Get(Url, file, Limits.MaxBytes);
-        } catch (const std::exception&) {
+        if (!client.Get(Url, file, Limits.MaxBytes))
             return false;
-        }
     }
     // Cancelled, what has arrived is no file.
     return !client.Disconnected() && FileSizeOf(FileName) > 0;

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <exception>
 #include <limits>
+#include <system_error>
 
 namespace vantor {
 
@@ -65,7 +66,8 @@ void TDownloadSession::DownloadAll()
             if (!DownloadOne(i))
                 break;
         }
-    } catch (const std::exception&) {
+    } catch (const std::system_error&) {
+        // The hashing thread could not start (the standard library throws).
         exitValue_ = ExitFailed;
     }
 }
@@ -75,26 +77,25 @@ std::int64_t TDownloadSession::GetTotalSize()
     // Summed in 64 bits, so that more than 2 GiB in all still counts.
     std::int64_t total = 0;
     announced_.clear();
-    try {
-        for (const QString& url : remoteFileList_) {
-            if (downloadCanceled_)
-                return 0;
-            const std::int64_t length = client_.Head(url);
-            if (listed_ && length != listed_->value(url).Size) {
-                Refuse(QStringLiteral("%1 announces %2 bytes, the manifest lists %3")
-                           .arg(url)
-                           .arg(length)
-                           .arg(listed_->value(url).Size));
-                return 0;
-            }
-            announced_.push_back(length);
-            if (length > 0 && total > std::numeric_limits<std::int64_t>::max() - length)
-                total = std::numeric_limits<std::int64_t>::max();
-            else
-                total += length;
+    for (const QString& url : remoteFileList_) {
+        if (downloadCanceled_)
+            return 0;
+        const auto head = client_.Head(url);
+        if (!head)
+            return 0;
+        const std::int64_t length = *head;
+        if (listed_ && length != listed_->value(url).Size) {
+            Refuse(QStringLiteral("%1 announces %2 bytes, the manifest lists %3")
+                       .arg(url)
+                       .arg(length)
+                       .arg(listed_->value(url).Size));
+            return 0;
         }
-    } catch (const std::exception&) {
-        return 0;
+        announced_.push_back(length);
+        if (length > 0 && total > std::numeric_limits<std::int64_t>::max() - length)
+            total = std::numeric_limits<std::int64_t>::max();
+        else
+            total += length;
     }
     return total;
 }
@@ -117,11 +118,9 @@ bool TDownloadSession::DownloadOne(qsizetype Index)
     if (listed_)
         digest.emplace(localFile);
     digest_ = digest ? &*digest : nullptr;
-    try {
-        client_.Get(url, file, limit);
-        digest_ = nullptr;
-    } catch (const std::exception&) {
-        digest_ = nullptr;
+    const auto got = client_.Get(url, file, limit);
+    digest_ = nullptr;
+    if (!got) {
         // A failed transfer leaves no half file behind.
         file.close();
         file.remove();

@@ -122,10 +122,10 @@ void HttpClient::Disconnect()
     disconnected_ = true;
 }
 
-void HttpClient::Prepare(const QString& Url, void* HeaderList, char* ErrorBuffer)
+Result<void> HttpClient::Prepare(const QString& Url, void* HeaderList, char* ErrorBuffer)
 {
     if (curl_ == nullptr)
-        throw HttpError(QStringLiteral("HTTP client could not be initialised (libcurl.so.4 missing?)"));
+        return Failure(QStringLiteral("HTTP client could not be initialised (libcurl.so.4 missing?)"));
     CURL* curl = static_cast<CURL*>(curl_);
     // Reset keeps the open connection, so consecutive requests to one server reuse it.
     CurlApi()->easy_reset(curl);
@@ -145,7 +145,7 @@ void HttpClient::Prepare(const QString& Url, void* HeaderList, char* ErrorBuffer
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(*Deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0)
-            throw HttpError(Url + QStringLiteral(": no time left"));
+            return Failure(Url + QStringLiteral(": no time left"));
         CurlApi()->easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(left.count()));
     }
     // The progress callback watches for stalls (see TransferInfo) and for Disconnect.
@@ -155,48 +155,53 @@ void HttpClient::Prepare(const QString& Url, void* HeaderList, char* ErrorBuffer
     disconnected_ = false;
     stalled_ = false;
     lastBytes_ = -1;
+    return Ok();
 }
 
-void HttpClient::Fail(const QString& Url, int Code, const char* ErrorBuffer) const
+Error HttpClient::Failed(const QString& Url, int Code, const char* ErrorBuffer) const
 {
     if (stalled_)
-        throw HttpError(QStringLiteral("%1: no data for %2 seconds").arg(Url).arg(StallTimeout));
+        return Failure(QStringLiteral("%1: no data for %2 seconds").arg(Url).arg(StallTimeout));
     const QString reason = ErrorBuffer[0] != '\0'
                                ? QString::fromUtf8(ErrorBuffer)
                                : QString::fromUtf8(CurlApi()->easy_strerror(static_cast<CURLcode>(Code)));
-    throw HttpError(Url + QStringLiteral(": ") + reason);
+    return Failure(Url + QStringLiteral(": ") + reason);
 }
 
-void HttpClient::CheckStatus(const QString& Url) const
+Result<void> HttpClient::CheckStatus(const QString& Url) const
 {
     long status = 0;
     CurlApi()->easy_getinfo(static_cast<CURL*>(curl_), CURLINFO_RESPONSE_CODE, &status);
     if (!IsSuccessStatus(status))
-        throw HttpError(QStringLiteral("%1: HTTP status %2").arg(Url).arg(status));
+        return Failure(QStringLiteral("%1: HTTP status %2").arg(Url).arg(status));
+    return Ok();
 }
 
-std::int64_t HttpClient::Head(const QString& Url)
+Result<std::int64_t> HttpClient::Head(const QString& Url)
 {
     char errorBuffer[CURL_ERROR_SIZE];
     const CurlHeaderList headerList(headers_);
-    Prepare(Url, headerList.get(), errorBuffer);
+    if (auto prepared = Prepare(Url, headerList.get(), errorBuffer); !prepared)
+        return prepared.error();
     CURL* curl = static_cast<CURL*>(curl_);
     CurlApi()->easy_setopt(curl, CURLOPT_NOBODY, 1L);
 
     const CURLcode result = CurlApi()->easy_perform(curl);
     if (result != CURLE_OK)
-        Fail(Url, result, errorBuffer);
-    CheckStatus(Url);
+        return Failed(Url, result, errorBuffer);
+    if (auto status = CheckStatus(Url); !status)
+        return status.error();
     curl_off_t length = -1;
     CurlApi()->easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
-    return length;
+    return std::int64_t{length};
 }
 
-void HttpClient::Get(const QString& Url, QFile& File, std::int64_t MaxBytes)
+Result<void> HttpClient::Get(const QString& Url, QFile& File, std::int64_t MaxBytes)
 {
     char errorBuffer[CURL_ERROR_SIZE];
     const CurlHeaderList headerList(headers_);
-    Prepare(Url, headerList.get(), errorBuffer);
+    if (auto prepared = Prepare(Url, headerList.get(), errorBuffer); !prepared)
+        return prepared;
     CURL* curl = static_cast<CURL*>(curl_);
     Transfer transfer;
     transfer.Client = this;
@@ -208,15 +213,15 @@ void HttpClient::Get(const QString& Url, QFile& File, std::int64_t MaxBytes)
     const CURLcode result = CurlApi()->easy_perform(curl);
     // The transfer was ended on request; the file keeps what arrived.
     if (disconnected_)
-        return;
+        return Ok();
     if (transfer.WriteFailed)
-        throw HttpError(QStringLiteral("Cannot write %1: %2").arg(File.fileName(), File.errorString()));
+        return Failure(QStringLiteral("Cannot write %1: %2").arg(File.fileName(), File.errorString()));
     if (transfer.TooLong)
-        throw HttpError(QStringLiteral("%1: the body is longer than %2 bytes").arg(Url).arg(MaxBytes));
+        return Failure(QStringLiteral("%1: the body is longer than %2 bytes").arg(Url).arg(MaxBytes));
     // A body cut short of its announced length (CURLE_PARTIAL_FILE) fails too.
     if (result != CURLE_OK && !transfer.StatusRefused)
-        Fail(Url, result, errorBuffer);
-    CheckStatus(Url);
+        return Failed(Url, result, errorBuffer);
+    return CheckStatus(Url);
 }
 
 std::size_t HttpClient::WriteBody(char* Data, std::size_t Size, std::size_t Count, void* UserData)

@@ -3,7 +3,7 @@
 // called from inside that callback. Everything runs on the calling thread.
 #pragma once
 
-#include "support/Error.h"
+#include "support/Result.h"
 
 #include <QList>
 #include <QString>
@@ -17,13 +17,6 @@
 class QFile;
 
 namespace vantor {
-
-// Connection failures, time-outs, statuses that are no success (redirects
-// included: they are not followed) and file write errors.
-class HttpError : public Error {
-public:
-    using Error::Error;
-};
 
 // Time-outs every new client starts with (seconds); the build's values
 // unless changed. Tests of whole update runs shorten them.
@@ -65,15 +58,19 @@ public:
     // is true; it may be set from another thread.
     const std::atomic<bool>* CancelFlag = nullptr;
 
+    // Requests fail on connection failures, time-outs, statuses that are no
+    // success (redirects included: they are not followed) and file write
+    // errors; the message names the URL.
+
     // Content-Length of the response; -1 when the server sends none.
-    std::int64_t Head(const QString& Url);
+    Result<std::int64_t> Head(const QString& Url);
 
     // Writes the response body into File, which must be open for writing.
-    // After Disconnect (from OnWork or OnIdle) it returns normally with what
-    // has arrived. A body that ends before its own announced length fails, and
+    // After Disconnect (from OnWork or OnIdle) it succeeds with what has
+    // arrived. A body that ends before its own announced length fails, and
     // so does one announced or sent longer than MaxBytes (when not negative):
     // nothing beyond MaxBytes is written.
-    void Get(const QString& Url, QFile& File, std::int64_t MaxBytes = -1);
+    Result<void> Get(const QString& Url, QFile& File, std::int64_t MaxBytes = -1);
 
     // Ends the running transfer; see Get. A HEAD ended so fails.
     void Disconnect();
@@ -90,9 +87,9 @@ private:
     static std::size_t WriteBody(char* Data, std::size_t Size, std::size_t Count, void* UserData);
     static int TransferInfo(void* UserData, std::int64_t, std::int64_t, std::int64_t, std::int64_t);
 
-    void Prepare(const QString& Url, void* HeaderList, char* ErrorBuffer);
-    [[noreturn]] void Fail(const QString& Url, int Code, const char* ErrorBuffer) const;
-    void CheckStatus(const QString& Url) const;
+    Result<void> Prepare(const QString& Url, void* HeaderList, char* ErrorBuffer);
+    Error Failed(const QString& Url, int Code, const char* ErrorBuffer) const;
+    Result<void> CheckStatus(const QString& Url) const;
 
     void* curl_ = nullptr;
     QList<HttpHeader> headers_;

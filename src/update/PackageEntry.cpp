@@ -1,7 +1,5 @@
 #include "update/PackageEntry.h"
 
-#include "update/PackageError.h"
-
 #include <QIODevice>
 #include <QRegularExpression>
 
@@ -9,32 +7,39 @@ namespace vantor::package {
 
 namespace {
 
-QByteArray ReadExactly(QIODevice& stream, qint64 count, const char* what)
+Result<QByteArray> ReadExactly(QIODevice& stream, qint64 count, const char* what)
 {
     QByteArray bytes = stream.read(count);
     if (bytes.size() != count)
-        throw PackageError(QStringLiteral("the package ends inside an entry's %1 at offset %2")
-                               .arg(QLatin1String(what))
-                               .arg(stream.pos()));
+        return Failure(QStringLiteral("the package ends inside an entry's %1 at offset %2")
+                           .arg(QLatin1String(what))
+                           .arg(stream.pos()));
     return bytes;
 }
 
-QString ReadText(QIODevice& stream, const char* what)
+Result<QString> ReadText(QIODevice& stream, const char* what)
 {
-    const auto length = static_cast<unsigned char>(ReadExactly(stream, 1, what).at(0));
-    return QString::fromLatin1(ReadExactly(stream, length, what));
+    const auto length = ReadExactly(stream, 1, what);
+    if (!length)
+        return length.error();
+    const auto text = ReadExactly(stream, static_cast<unsigned char>(length->at(0)), what);
+    if (!text)
+        return text.error();
+    return QString::fromLatin1(*text);
 }
 
-qint64 ReadSize(QIODevice& stream, const char* what)
+Result<qint64> ReadSize(QIODevice& stream, const char* what)
 {
-    const QByteArray bytes = ReadExactly(stream, 4, what);
-    const auto byte = [&](int i) { return static_cast<quint32>(static_cast<unsigned char>(bytes.at(i))); };
+    const auto bytes = ReadExactly(stream, 4, what);
+    if (!bytes)
+        return bytes.error();
+    const auto byte = [&](int i) { return static_cast<quint32>(static_cast<unsigned char>(bytes->at(i))); };
     const quint32 value = byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
     // Written as signed 32-bit numbers: the top bit set means a negative size.
     if (value > 0x7FFFFFFFu)
-        throw PackageError(
+        return Failure(
             QStringLiteral("an entry's %1 is negative at offset %2").arg(QLatin1String(what)).arg(stream.pos() - 4));
-    return value;
+    return qint64{value};
 }
 
 const QRegularExpression& Separators()
@@ -54,35 +59,47 @@ bool IsDriveComponent(const QString& component)
            component.at(0).isLetter();
 }
 
-void Refuse(const EntryHeader& header, const char* reason)
+Error Refused(const EntryHeader& header, const char* reason)
 {
-    throw PackageError(
-        QStringLiteral("refused entry \"%1\": %2").arg(StoredRelativePath(header), QLatin1String(reason)));
+    return Failure(QStringLiteral("refused entry \"%1\": %2").arg(StoredRelativePath(header), QLatin1String(reason)));
 }
 
-void CheckPart(const EntryHeader& header, const QString& part)
+Result<void> CheckPart(const EntryHeader& header, const QString& part)
 {
     if (part.contains(QChar(u'\0')))
-        Refuse(header, "its path contains a NUL byte");
+        return Refused(header, "its path contains a NUL byte");
     if (!part.isEmpty() && IsSeparator(part.front()))
-        Refuse(header, "its path is absolute");
+        return Refused(header, "its path is absolute");
     for (const QString& component : part.split(Separators())) {
         if (component == u"..")
-            Refuse(header, "its path leads out of the destination folder");
+            return Refused(header, "its path leads out of the destination folder");
         if (IsDriveComponent(component))
-            Refuse(header, "its path names a drive");
+            return Refused(header, "its path names a drive");
     }
+    return Ok();
 }
 
 } // namespace
 
-EntryHeader ReadEntryHeader(QIODevice& stream)
+Result<EntryHeader> ReadEntryHeader(QIODevice& stream)
 {
     EntryHeader header;
-    header.Directory = ReadText(stream, "directory");
-    header.Name = ReadText(stream, "name");
-    header.UncompressedSize = ReadSize(stream, "uncompressed size");
-    header.CompressedSize = ReadSize(stream, "compressed size");
+    const auto directory = ReadText(stream, "directory");
+    if (!directory)
+        return directory.error();
+    const auto name = ReadText(stream, "name");
+    if (!name)
+        return name.error();
+    const auto uncompressed = ReadSize(stream, "uncompressed size");
+    if (!uncompressed)
+        return uncompressed.error();
+    const auto compressed = ReadSize(stream, "compressed size");
+    if (!compressed)
+        return compressed.error();
+    header.Directory = *directory;
+    header.Name = *name;
+    header.UncompressedSize = *uncompressed;
+    header.CompressedSize = *compressed;
     header.DataOffset = stream.pos();
     return header;
 }
@@ -99,15 +116,18 @@ QString StoredRelativePath(const EntryHeader& header)
     return StoredDirectory(header) + header.Name;
 }
 
-void CheckEntryPath(const EntryHeader& header)
+Result<void> CheckEntryPath(const EntryHeader& header)
 {
-    CheckPart(header, header.Directory);
-    CheckPart(header, header.Name);
+    if (auto directory = CheckPart(header, header.Directory); !directory)
+        return directory;
+    if (auto name = CheckPart(header, header.Name); !name)
+        return name;
     // A name that is empty or ends with a separator would make the target a
     // folder, and "." is the folder itself.
     const QString last = header.Name.section(Separators(), -1);
     if (last.isEmpty() || last == u".")
-        Refuse(header, "it names no file");
+        return Refused(header, "it names no file");
+    return Ok();
 }
 
 QString ToLocalSeparators(const QString& storedPath)

@@ -2,6 +2,8 @@
 // must meet before anything is written for it.
 #pragma once
 
+#include "support/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -19,9 +21,9 @@ struct EntryHeader {
 
 // Reads the header at the stream's position, leaving the position at the
 // data. Text fields carry no code page, so each byte is taken as Latin-1:
-// every byte stays one character and nothing is lost. Throws PackageError
-// when the header is cut short or a size is negative.
-EntryHeader ReadEntryHeader(QIODevice& stream);
+// every byte stays one character and nothing is lost. Fails when the header
+// is cut short or a size is negative.
+Result<EntryHeader> ReadEntryHeader(QIODevice& stream);
 
 // The directory with a trailing "\" when not empty, followed by the name.
 QString StoredRelativePath(const EntryHeader& header);
@@ -29,10 +31,10 @@ QString StoredRelativePath(const EntryHeader& header);
 // The directory with a trailing "\" when not empty.
 QString StoredDirectory(const EntryHeader& header);
 
-// Throws PackageError when the entry's path could reach outside the
-// destination folder (absolute, drive letter, ".." anywhere, "/" and "\"
-// both counting as separators), contains a NUL byte, or names no file.
-void CheckEntryPath(const EntryHeader& header);
+// Fails when the entry's path could reach outside the destination folder
+// (absolute, drive letter, ".." anywhere, "/" and "\" both counting as
+// separators), contains a NUL byte, or names no file.
+Result<void> CheckEntryPath(const EntryHeader& header);
 
 // A stored path with "/" between folders.
 QString ToLocalSeparators(const QString& storedPath);

@@ -14,20 +14,19 @@ bool IsPackageFile(const QString& FilePath)
     return dot >= 0 && name.mid(dot).compare(u".z", Qt::CaseInsensitive) == 0;
 }
 
-void ListPackageFiles(const QString& PackagePath, QStringList& FileList)
+Result<void> ListPackageFiles(const QString& PackagePath, QStringList& FileList)
 {
     FileList.clear();
-    TZlibMultiple().ListStoredFiles(PackagePath, FileList);
+    return TZlibMultiple().ListStoredFiles(PackagePath, FileList);
 }
 
 bool UnpackPackage(const QString& PackagePath)
 {
     bool unpacked = false;
     try {
-        TZlibMultiple().DecompressFile(PackagePath, QFileInfo(PackagePath).path(), true, true);
-        unpacked = true;
-    } catch (const std::exception&) {
-        // PackageError, or no memory for the buffers: the hand-off reports it.
+        unpacked = TZlibMultiple().DecompressFile(PackagePath, QFileInfo(PackagePath).path(), true, true).ok();
+    } catch (const std::bad_alloc&) {
+        // No memory for the buffers (the standard library throws): the hand-off reports it.
     }
     QFile::remove(PackagePath);
     return unpacked;

@@ -14,14 +14,9 @@ bool InstallProgramUpdate(const QString& PackageFile, const THandoffTarget& Targ
                           const CloseMainWindowFn& CloseMainWindow)
 {
     QString first;
-    try {
-        QStringList entries;
-        ListPackageFiles(PackageFile, entries);
-        if (!entries.isEmpty())
-            first = entries.first();
-    } catch (const std::exception&) {
-        first.clear();
-    }
+    QStringList entries;
+    if (ListPackageFiles(PackageFile, entries) && !entries.isEmpty())
+        first = entries.first();
     if (first.isEmpty())
         return false;
     if (!UnpackPackage(PackageFile))

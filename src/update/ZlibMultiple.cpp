@@ -22,16 +22,18 @@ namespace {
 constexpr qint64 InputChunk = 256 * 1024;
 constexpr qint64 OutputChunk = 256 * 1024;
 
-void OpenForReading(QFile& file)
+Result<void> OpenForReading(QFile& file)
 {
     if (!file.open(QIODevice::ReadOnly))
-        throw PackageError(QStringLiteral("cannot open the package %1: %2").arg(file.fileName(), file.errorString()));
+        return Failure(QStringLiteral("cannot open the package %1: %2").arg(file.fileName(), file.errorString()));
+    return Ok();
 }
 
-void SeekTo(QIODevice& stream, qint64 position)
+Result<void> SeekTo(QIODevice& stream, qint64 position)
 {
     if (!stream.seek(position))
-        throw PackageError(QStringLiteral("cannot move to offset %1 of the package").arg(position));
+        return Failure(QStringLiteral("cannot move to offset %1 of the package").arg(position));
+    return Ok();
 }
 
 qint64 BytesLeft(const QIODevice& stream)
@@ -41,20 +43,22 @@ qint64 BytesLeft(const QIODevice& stream)
 
 class Inflater {
 public:
-    Inflater()
+    // Window bits 15: the zlib wrapper only; raw deflate and gzip fail.
+    Inflater() : started_(inflateInit2(&stream_, 15) == Z_OK) {}
+    ~Inflater()
     {
-        // Window bits 15: the zlib wrapper only; raw deflate and gzip fail.
-        if (inflateInit2(&stream_, 15) != Z_OK)
-            throw PackageError(QStringLiteral("cannot start the decompressor"));
+        if (started_)
+            inflateEnd(&stream_);
     }
-    ~Inflater() { inflateEnd(&stream_); }
     Inflater(const Inflater&) = delete;
     Inflater& operator=(const Inflater&) = delete;
 
+    bool started() const { return started_; }
     z_stream& stream() { return stream_; }
 
 private:
     z_stream stream_{};
+    bool started_ = false;
 };
 
 struct Buffers {
@@ -66,11 +70,13 @@ struct Buffers {
 // chunk, and returns the number of bytes written. The stream must end within
 // the entry's data: a stream cut short is corrupt, not a shorter file; and it
 // may not inflate to more than the entry's recorded size.
-qint64 InflateEntry(QIODevice& package, const EntryHeader& header, QFile& target, Buffers& buffers,
-                    const std::function<void(qint64, qint64)>& onProgress)
+Result<qint64> InflateEntry(QIODevice& package, const EntryHeader& header, QFile& target, Buffers& buffers,
+                            const std::function<void(qint64, qint64)>& onProgress)
 {
     const QString path = package::StoredRelativePath(header);
     Inflater inflater;
+    if (!inflater.started())
+        return Failure(QStringLiteral("cannot start the decompressor"));
     z_stream& z = inflater.stream();
     qint64 compressedLeft = header.CompressedSize;
     qint64 written = 0;
@@ -78,7 +84,7 @@ qint64 InflateEntry(QIODevice& package, const EntryHeader& header, QFile& target
         if (z.avail_in == 0 && compressedLeft > 0) {
             const qint64 count = std::min(compressedLeft, InputChunk);
             if (package.read(buffers.input.data(), count) != count)
-                throw PackageError(QStringLiteral("cannot read the data of \"%1\"").arg(path));
+                return Failure(QStringLiteral("cannot read the data of \"%1\"").arg(path));
             compressedLeft -= count;
             z.next_in = reinterpret_cast<Bytef*>(buffers.input.data());
             z.avail_in = static_cast<uInt>(count);
@@ -92,17 +98,17 @@ qint64 InflateEntry(QIODevice& package, const EntryHeader& header, QFile& target
             const QString reason = result == Z_NEED_DICT ? QStringLiteral("needs a preset dictionary")
                                    : z.msg               ? QString::fromLatin1(z.msg)
                                                          : QStringLiteral("zlib error %1").arg(result);
-            throw PackageError(QStringLiteral("the compressed data of \"%1\" is corrupt: %2").arg(path, reason));
+            return Failure(QStringLiteral("the compressed data of \"%1\" is corrupt: %2").arg(path, reason));
         }
         const qint64 produced = OutputChunk - z.avail_out;
         // A small entry could otherwise fill the disk: the recorded size is a limit.
         if (produced > header.UncompressedSize - written)
-            throw PackageError(QStringLiteral("\"%1\" inflates to more than its recorded %2 bytes")
-                                   .arg(path)
-                                   .arg(header.UncompressedSize));
+            return Failure(QStringLiteral("\"%1\" inflates to more than its recorded %2 bytes")
+                               .arg(path)
+                               .arg(header.UncompressedSize));
         if (produced > 0) {
             if (target.write(buffers.output.data(), produced) != produced)
-                throw PackageError(QStringLiteral("cannot write %1: %2").arg(target.fileName(), target.errorString()));
+                return Failure(QStringLiteral("cannot write %1: %2").arg(target.fileName(), target.errorString()));
             written += produced;
             if (onProgress)
                 onProgress(written, header.UncompressedSize);
@@ -110,54 +116,66 @@ qint64 InflateEntry(QIODevice& package, const EntryHeader& header, QFile& target
         if (result == Z_STREAM_END)
             return written;
         if (produced == 0 && z.avail_in == 0 && compressedLeft == 0)
-            throw PackageError(QStringLiteral("the data of \"%1\" ends before its compressed stream").arg(path));
+            return Failure(QStringLiteral("the data of \"%1\" ends before its compressed stream").arg(path));
     }
 }
 
 } // namespace
 
-void TZlibMultiple::ListStoredFiles(const QString& FileName, QStringList& FileList) const
+Result<void> TZlibMultiple::ListStoredFiles(const QString& FileName, QStringList& FileList) const
 {
     QFile file(FileName);
-    OpenForReading(file);
+    if (auto opened = OpenForReading(file); !opened)
+        return opened;
     while (BytesLeft(file) > 0) {
-        const EntryHeader header = package::ReadEntryHeader(file);
-        FileList.append(package::StoredRelativePath(header));
+        const auto header = package::ReadEntryHeader(file);
+        if (!header)
+            return header.error();
+        FileList.append(package::StoredRelativePath(*header));
         // A final entry cut short is listed all the same; nothing follows it.
-        if (header.CompressedSize >= BytesLeft(file))
+        if (header->CompressedSize >= BytesLeft(file))
             break;
-        SeekTo(file, header.DataOffset + header.CompressedSize);
+        if (auto next = SeekTo(file, header->DataOffset + header->CompressedSize); !next)
+            return next;
     }
+    return Ok();
 }
 
-void TZlibMultiple::DecompressFile(const QString& FileName, const QString& Directory, bool Overwrite,
-                                   bool RelativePaths)
+Result<void> TZlibMultiple::DecompressFile(const QString& FileName, const QString& Directory, bool Overwrite,
+                                           bool RelativePaths)
 {
     QFile file(FileName);
-    OpenForReading(file);
-    DecompressStream(file, Directory, Overwrite, RelativePaths);
+    if (auto opened = OpenForReading(file); !opened)
+        return opened;
+    if (auto unpacked = DecompressStream(file, Directory, Overwrite, RelativePaths); !unpacked)
+        return unpacked;
     if (OnCompletedAction)
         OnCompletedAction();
+    return Ok();
 }
 
-void TZlibMultiple::DecompressStream(QIODevice& Stream, const QString& Directory, bool Overwrite, bool RelativePaths)
+Result<void> TZlibMultiple::DecompressStream(QIODevice& Stream, const QString& Directory, bool Overwrite,
+                                             bool RelativePaths)
 {
     if (Stream.isSequential())
-        throw PackageError(QStringLiteral("a package must be read from a file or a buffer"));
+        return Failure(QStringLiteral("a package must be read from a file or a buffer"));
     QString destination = Directory;
     if (!destination.isEmpty() && !destination.endsWith(u'/'))
         destination += u'/';
 
     Buffers buffers;
     while (BytesLeft(Stream) > 0) {
-        const EntryHeader header = package::ReadEntryHeader(Stream);
+        const auto read = package::ReadEntryHeader(Stream);
+        if (!read)
+            return read.error();
+        const EntryHeader& header = *read;
         const QString relative = package::StoredRelativePath(header);
         // Everything that can be known about the entry is checked before
         // anything of it is written.
         if (header.CompressedSize > BytesLeft(Stream))
-            throw PackageError(
-                QStringLiteral("the data of \"%1\" is cut short by the end of the package").arg(relative));
-        package::CheckEntryPath(header);
+            return Failure(QStringLiteral("the data of \"%1\" is cut short by the end of the package").arg(relative));
+        if (auto path = package::CheckEntryPath(header); !path)
+            return path;
 
         const QString directory = package::ToLocalSeparators(package::StoredDirectory(header));
         const QString target = destination + package::ToLocalSeparators(RelativePaths ? relative : header.Name);
@@ -169,27 +187,32 @@ void TZlibMultiple::DecompressStream(QIODevice& Stream, const QString& Directory
             const QString folders[] = {destination + directory, QFileInfo(target).path()};
             for (const QString& folder : folders) {
                 if (!folder.isEmpty() && !QDir().mkpath(folder))
-                    throw PackageError(QStringLiteral("cannot create the folder %1").arg(folder));
+                    return Failure(QStringLiteral("cannot create the folder %1").arg(folder));
             }
         }
         if ((!Overwrite && QFileInfo::exists(target)) ||
             (OnDecompressingFile && !OnDecompressingFile(target, header.UncompressedSize))) {
-            SeekTo(Stream, dataEnd);
+            if (auto next = SeekTo(Stream, dataEnd); !next)
+                return next;
             continue;
         }
 
         QFile output(target);
         if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-            throw PackageError(QStringLiteral("cannot create %1: %2").arg(target, output.errorString()));
-        const qint64 written = InflateEntry(Stream, header, output, buffers, OnProgress);
+            return Failure(QStringLiteral("cannot create %1: %2").arg(target, output.errorString()));
+        const auto written = InflateEntry(Stream, header, output, buffers, OnProgress);
+        if (!written)
+            return written.error();
         output.close();
         if (output.error() != QFileDevice::NoError)
-            throw PackageError(QStringLiteral("cannot write %1: %2").arg(target, output.errorString()));
+            return Failure(QStringLiteral("cannot write %1: %2").arg(target, output.errorString()));
         // Bytes after the end of the zlib stream belong to no file.
-        SeekTo(Stream, dataEnd);
+        if (auto next = SeekTo(Stream, dataEnd); !next)
+            return next;
         if (OnDecompressedFile)
-            OnDecompressedFile(target, written);
+            OnDecompressedFile(target, *written);
     }
+    return Ok();
 }
 
 } // namespace vantor

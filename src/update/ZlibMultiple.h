@@ -2,7 +2,7 @@
 // relative path, two sizes and one zlib stream. See docs/package-format.md.
 #pragma once
 
-#include "update/PackageError.h"
+#include "support/Result.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,17 +35,18 @@ public:
 
     // Appends the relative path of every entry, as stored ("\" between
     // folders), in package order. A final entry whose data is cut short is
-    // still listed. Throws PackageError.
-    void ListStoredFiles(const QString& FileName, QStringList& FileList) const;
+    // still listed. Fails on an unreadable or malformed package; the entries
+    // listed before stay in the list.
+    Result<void> ListStoredFiles(const QString& FileName, QStringList& FileList) const;
 
-    // Writes every entry below Directory. Throws PackageError (also for an
-    // entry that inflates past its recorded size); what was written before
-    // the error stays.
-    void DecompressFile(const QString& FileName, const QString& Directory, bool Overwrite, bool RelativePaths);
+    // Writes every entry below Directory. Fails on an unreadable, malformed
+    // or refused package (also for an entry that inflates past its recorded
+    // size); what was written before the failure stays.
+    Result<void> DecompressFile(const QString& FileName, const QString& Directory, bool Overwrite, bool RelativePaths);
 
     // The same from an open stream that allows seeking (a file or a buffer),
     // from its current position to its end.
-    void DecompressStream(QIODevice& Stream, const QString& Directory, bool Overwrite, bool RelativePaths);
+    Result<void> DecompressStream(QIODevice& Stream, const QString& Directory, bool Overwrite, bool RelativePaths);
 };
 
 } // namespace vantor

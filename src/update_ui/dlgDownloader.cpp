@@ -162,6 +162,8 @@ bool RunDownloader(const QStringList& ARemoteFiles, const QStringList& ALocalFil
         RunModal(new TFrmDownloader(ARemoteFiles, ALocalFiles, std::move(AListed), AOwner),
                  [&exitValue](TFrmDownloader& dialog, int) { exitValue = dialog.ExitValue(); });
     } catch (const std::exception&) {
+        // Qt or the standard library failed to make the dialog (no memory,
+        // no thread): as a failed download.
         ShowErrorMessage(QString(), QStringLiteral("IDS_CONTAINER_21"), true);
         return false;
     }

@@ -1,5 +1,5 @@
 // Arbitrary bytes as an update package: listing and unpacking must fail only
-// with PackageError, and every file written must lie below the destination.
+// with a failure, and every file written must lie below the destination.
 #include "update/ZlibMultiple.h"
 
 #include <QFile>
@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <string>
 
-using vantor::PackageError;
 using vantor::TZlibMultiple;
 
 namespace {
@@ -57,8 +56,8 @@ bool IsBelow(const std::filesystem::path& folder, const QString& file)
 void Unpack(TZlibMultiple& reader, const QString& package, const std::filesystem::path& destination, bool overwrite)
 {
     try {
-        reader.DecompressFile(package, QString::fromStdString(destination.string()), overwrite, true);
-    } catch (const PackageError&) {
+        // A failure is a fine outcome for random bytes; only a crash or a file outside is not.
+        (void)reader.DecompressFile(package, QString::fromStdString(destination.string()), overwrite, true);
     } catch (const TooLarge&) {
     }
 }
@@ -79,10 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     TZlibMultiple reader;
     QStringList listed;
-    try {
-        reader.ListStoredFiles(package, listed);
-    } catch (const PackageError&) {
-    }
+    (void)reader.ListStoredFiles(package, listed);
 
     const std::filesystem::path destination = folder.path() / "out";
     reader.OnDecompressingFile = [](const QString&, qint64 declared) { return declared <= MaxDeclaredSize; };

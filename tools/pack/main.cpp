@@ -71,7 +71,8 @@ int List(const QStringList& arguments)
     if (arguments.size() != 1)
         throw UsageError{};
     QStringList paths;
-    TZlibMultiple().ListStoredFiles(arguments.first(), paths);
+    if (const auto listed = TZlibMultiple().ListStoredFiles(arguments.first(), paths); !listed)
+        return Fail(listed.message());
     QTextStream out(stdout);
     for (const QString& path : paths)
         out << path << '\n';
@@ -84,7 +85,8 @@ int Unpack(const QStringList& arguments)
         throw UsageError{};
     const QString package = arguments.first();
     const QString destination = arguments.size() == 2 ? arguments.at(1) : QFileInfo(package).path();
-    TZlibMultiple().DecompressFile(package, destination, true, true);
+    if (const auto unpacked = TZlibMultiple().DecompressFile(package, destination, true, true); !unpacked)
+        return Fail(unpacked.message());
     return Success;
 }
 
@@ -112,8 +114,6 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << Usage;
         return BadUsage;
     } catch (const PackError& error) {
-        return Fail(error.message());
-    } catch (const PackageError& error) {
         return Fail(error.message());
     } catch (const std::exception& error) {
         return Fail(QString::fromLocal8Bit(error.what()));

@@ -47,12 +47,9 @@ QString Unpack(const QString& package, QTemporaryDir& scratch, int& counter)
 {
     const QString target = scratch.path() + QStringLiteral("/%1/").arg(++counter);
     QDir().mkpath(target);
-    try {
-        TZlibMultiple reader;
-        reader.DecompressFile(package, target, true, true);
-    } catch (const PackageError& error) {
-        throw PublishError(QStringLiteral("%1: %2").arg(package, error.message()));
-    }
+    TZlibMultiple reader;
+    if (const auto unpacked = reader.DecompressFile(package, target, true, true); !unpacked)
+        throw PublishError(QStringLiteral("%1: %2").arg(package, unpacked.message()));
     return target;
 }
 
@@ -110,11 +107,8 @@ QString DatabaseVersion(const ReleaseFile& file)
 QString ProgramVersion(const QString& releaseFolder, const QString& package, QTemporaryDir& scratch, int& counter)
 {
     QStringList entries;
-    try {
-        ListPackageFiles(releaseFolder + package, entries);
-    } catch (const PackageError& error) {
-        throw PublishError(QStringLiteral("%1: %2").arg(package, error.message()));
-    }
+    if (const auto listed = ListPackageFiles(releaseFolder + package, entries); !listed)
+        throw PublishError(QStringLiteral("%1: %2").arg(package, listed.message()));
     if (entries.isEmpty())
         throw PublishError(
             QStringLiteral("%1: the package is empty; its first entry must be the installer").arg(package));
