@@ -1,5 +1,7 @@
-// The base of the project's own exceptions: a message for people, kept as
-// QString so translated or file-name text survives; what() has it in UTF-8.
+// What a failed Result carries (support/Result.h): a message for people,
+// kept as QString so translated or file-name text survives; what() has it in
+// UTF-8. Code that still throws (the database wrapper, the maker's tools
+// while they move to Result) throws its subclasses.
 #pragma once
 
 #include <QString>
@@ -8,14 +10,20 @@
 
 namespace vantor {
 
+// A failure: the message for people, and a code for the few callers that
+// must tell kinds of failure apart (0 unless the failing function says).
 class Error : public std::runtime_error {
 public:
-    explicit Error(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit Error(const QString& message, int code = 0)
+        : std::runtime_error(message.toStdString()), message_(message), code_(code)
+    {}
 
     const QString& message() const { return message_; }
+    int code() const { return code_; }
 
 private:
     QString message_;
+    int code_ = 0;
 };
 
 } // namespace vantor

@@ -20,9 +20,9 @@
 namespace vantor {
 
 // The failure of a Result, made from a message ("return Failure(...)").
-inline Error Failure(const QString& AMessage)
+inline Error Failure(const QString& AMessage, int ACode = 0)
 {
-    return Error(AMessage);
+    return Error(AMessage, ACode);
 }
 
 template <typename T>
@@ -32,6 +32,7 @@ public:
     Result(Error AError) : state_(std::in_place_index<1>, std::move(AError)) {}
 
     bool ok() const { return state_.index() == 0; }
+    bool has_value() const { return ok(); }
     explicit operator bool() const { return ok(); }
 
     // Only when ok().

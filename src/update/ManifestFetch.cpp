@@ -28,11 +28,13 @@ QByteArray TakeFile(const QString& FileName, std::int64_t MaxBytes)
 
 } // namespace
 
-TManifestFetch FetchUpdateManifest(const QString& ServerHost, std::int32_t OemId, const QString& StagingFolder,
-                                   const minisign::TrustedKeys& Keys, TFetchedManifest& Manifest, QString& Why,
-                                   const std::atomic<bool>* Cancel)
+Result<TFetchedManifest> FetchUpdateManifest(const QString& ServerHost, std::int32_t OemId,
+                                             const QString& StagingFolder, const minisign::TrustedKeys& Keys,
+                                             const std::atomic<bool>* Cancel)
 {
-    Manifest = TFetchedManifest();
+    const auto unavailable = [](const QString& AWhy) { return Failure(AWhy, ManifestUnavailable); };
+    const auto refused = [](const QString& AWhy) { return Failure(AWhy, ManifestRefused); };
+    TFetchedManifest manifest;
     // One deadline for the manifest and its signature together.
     TDownloadLimits limits;
     limits.Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(DefaultHttpTimeouts().ManifestDeadline);
@@ -43,10 +45,8 @@ TManifestFetch FetchUpdateManifest(const QString& ServerHost, std::int32_t OemId
     const QString manifestUrl = UpdateManifestUrl(ServerHost, OemId);
     const bool fetched = DownloadFile(manifestUrl, manifestFile, limits);
     const QByteArray manifestBytes = TakeFile(manifestFile, MaxManifestBytes);
-    if (!fetched || manifestBytes.isEmpty()) {
-        Why = QStringLiteral("%1 could not be fetched").arg(manifestUrl);
-        return TManifestFetch::Unavailable;
-    }
+    if (!fetched || manifestBytes.isEmpty())
+        return unavailable(QStringLiteral("%1 could not be fetched").arg(manifestUrl));
 
     IniDocument ini;
     ini.loadBytes(manifestBytes);
@@ -57,43 +57,36 @@ TManifestFetch FetchUpdateManifest(const QString& ServerHost, std::int32_t OemId
         const bool signatureFetched = DownloadFile(signatureUrl, signatureFile, limits);
         const QByteArray signature = TakeFile(signatureFile, MaxSignatureBytes);
         if (!signatureFetched || signature.isEmpty()) {
-            Why = QStringLiteral("%1 could not be fetched").arg(signatureUrl);
+            const QString why = QStringLiteral("%1 could not be fetched").arg(signatureUrl);
             // Given up on by the user: as silent as a server that never answered.
-            return Cancel != nullptr && Cancel->load() ? TManifestFetch::Unavailable : TManifestFetch::Refused;
+            return Cancel != nullptr && Cancel->load() ? unavailable(why) : refused(why);
         }
-        const minisign::Verification verification = minisign::Verify(manifestBytes, signature, Keys);
-        if (!verification.Valid) {
-            Why = QStringLiteral("the manifest's signature does not hold: %1").arg(verification.Why);
-            return TManifestFetch::Refused;
-        }
+        const auto verified = minisign::Verify(manifestBytes, signature, Keys);
+        if (!verified)
+            return refused(QStringLiteral("the manifest's signature does not hold: %1").arg(verified.message()));
         // Without a date an attacker could serve an old signed manifest for ever.
-        TManifestListing listing;
-        if (!ReadManifestListing(ini, listing, Why)) {
-            Why = QStringLiteral("the signed manifest is not usable: %1").arg(Why);
-            return TManifestFetch::Refused;
-        }
-        if (listing.Channel != OemId) {
-            Why = QStringLiteral("the signed manifest is for channel %1, not %2").arg(listing.Channel).arg(OemId);
-            return TManifestFetch::Refused;
-        }
-        if (!IsListingCurrent(listing, QDateTime::currentDateTimeUtc().date())) {
-            Why = QStringLiteral("the signed manifest expired on %1").arg(listing.Expires.toString(Qt::ISODate));
-            return TManifestFetch::Refused;
-        }
+        const auto read = ReadManifestListing(ini);
+        if (!read)
+            return refused(QStringLiteral("the signed manifest is not usable: %1").arg(read.message()));
+        const TManifestListing& listing = *read;
+        if (listing.Channel != OemId)
+            return refused(
+                QStringLiteral("the signed manifest is for channel %1, not %2").arg(listing.Channel).arg(OemId));
+        if (!IsListingCurrent(listing, QDateTime::currentDateTimeUtc().date()))
+            return refused(
+                QStringLiteral("the signed manifest expired on %1").arg(listing.Expires.toString(Qt::ISODate)));
         const TAcceptedManifests accepted(AcceptedManifestsFile());
         const QDateTime newest = accepted.Newest(ServerHost, OemId);
-        if (newest.isValid() && listing.Issued < newest) {
-            Why = QStringLiteral("the signed manifest was issued %1, before the one accepted already (%2)")
-                      .arg(listing.Issued.toString(Qt::ISODate), newest.toString(Qt::ISODate));
-            return TManifestFetch::Refused;
-        }
+        if (newest.isValid() && listing.Issued < newest)
+            return refused(QStringLiteral("the signed manifest was issued %1, before the one accepted already (%2)")
+                               .arg(listing.Issued.toString(Qt::ISODate), newest.toString(Qt::ISODate)));
         if (!accepted.Remember(ServerHost, OemId, listing.Issued))
             std::fprintf(stderr, "Vantor: cannot record the update manifest's issue time in %s\n",
                          qPrintable(AcceptedManifestsFile()));
-        Manifest.Listed = listing.Files;
+        manifest.Listed = listing.Files;
     }
-    ReadUpdateManifest(ini, Manifest.Data);
-    return TManifestFetch::Fetched;
+    ReadUpdateManifest(ini, manifest.Data);
+    return manifest;
 }
 
 } // namespace vantor

@@ -21,10 +21,10 @@ namespace vantor {
 inline constexpr std::int64_t MaxManifestBytes = 1024 * 1024;
 inline constexpr std::int64_t MaxSignatureBytes = 4 * 1024;
 
-enum class TManifestFetch {
-    Fetched,
-    Unavailable, // no connection, an error status, nothing or too much sent, too slow
-    Refused,     // a signature or an expiry date that does not hold
+// What a failed fetch's error code says.
+enum TManifestFailure : int {
+    ManifestUnavailable = 1, // no connection, an error status, nothing or too much sent, too slow, cancelled
+    ManifestRefused = 2,     // a signature, channel or date that does not hold
 };
 
 struct TFetchedManifest {
@@ -34,11 +34,11 @@ struct TFetchedManifest {
 };
 
 // Fetches the manifest (and with Keys its signature) into the staging folder,
-// checks and reads it, and deletes the local copies. Why tells what was wrong
-// when the result is not Fetched. Safe to run on a thread of its own; Cancel
-// (set from any thread) makes it end soon as Unavailable.
-TManifestFetch FetchUpdateManifest(const QString& ServerHost, std::int32_t OemId, const QString& StagingFolder,
-                                   const minisign::TrustedKeys& Keys, TFetchedManifest& Manifest, QString& Why,
-                                   const std::atomic<bool>* Cancel = nullptr);
+// checks and reads it, and deletes the local copies. A failure says what was
+// wrong, its code a TManifestFailure. Safe to run on a thread of its own;
+// Cancel (set from any thread) makes it end soon as unavailable.
+Result<TFetchedManifest> FetchUpdateManifest(const QString& ServerHost, std::int32_t OemId,
+                                             const QString& StagingFolder, const minisign::TrustedKeys& Keys,
+                                             const std::atomic<bool>* Cancel = nullptr);
 
 } // namespace vantor

@@ -59,48 +59,38 @@ QString FormatIssued(const QDateTime& Issued)
     return Issued.toUTC().toString(QStringLiteral("yyyyMMddHHmmss"));
 }
 
-bool ReadManifestListing(const IniDocument& Manifest, TManifestListing& Listing, QString& Why)
+Result<TManifestListing> ReadManifestListing(const IniDocument& Manifest)
 {
-    Listing = TManifestListing();
+    TManifestListing listing;
     for (const auto& [key, value] : Manifest.entries(QStringLiteral("FILES"))) {
         QString url;
         TListedFile file;
-        if (!ParseEntry(value.trimmed(), url, file)) {
-            Why = QStringLiteral("the file list entry \"%1\" is malformed").arg(key);
-            return false;
-        }
-        const auto known = Listing.Files.constFind(url);
-        if (known != Listing.Files.constEnd() && (known->Sha256 != file.Sha256 || known->Size != file.Size)) {
-            Why = QStringLiteral("%1 is listed twice with different contents").arg(url);
-            return false;
-        }
-        Listing.Files.insert(url, file);
+        if (!ParseEntry(value.trimmed(), url, file))
+            return Failure(QStringLiteral("the file list entry \"%1\" is malformed").arg(key));
+        const auto known = listing.Files.constFind(url);
+        if (known != listing.Files.constEnd() && (known->Sha256 != file.Sha256 || known->Size != file.Size))
+            return Failure(QStringLiteral("%1 is listed twice with different contents").arg(url));
+        listing.Files.insert(url, file);
     }
     const QString main = QStringLiteral("MAIN");
     const QString expires = Manifest.readString(main, QStringLiteral("Expires")).trimmed();
-    Listing.Expires = QDate::fromString(expires, QStringLiteral("yyyyMMdd"));
-    if (expires.size() != 8 || !IsDigits(expires) || !Listing.Expires.isValid()) {
-        Why = expires.isEmpty() ? QStringLiteral("it carries no expiry date")
-                                : QStringLiteral("its expiry date \"%1\" is no date").arg(expires);
-        return false;
-    }
+    listing.Expires = QDate::fromString(expires, QStringLiteral("yyyyMMdd"));
+    if (expires.size() != 8 || !IsDigits(expires) || !listing.Expires.isValid())
+        return Failure(expires.isEmpty() ? QStringLiteral("it carries no expiry date")
+                                         : QStringLiteral("its expiry date \"%1\" is no date").arg(expires));
     // Without them a manifest signed for one channel would install on
     // another, and an old one could be served again until it expires.
     const QString channel = Manifest.readString(main, QStringLiteral("Channel")).trimmed();
-    if (!IsDigits(channel) || channel.size() > 9) {
-        Why = channel.isEmpty() ? QStringLiteral("it names no channel")
-                                : QStringLiteral("its channel \"%1\" is no number").arg(channel);
-        return false;
-    }
-    Listing.Channel = channel.toInt();
+    if (!IsDigits(channel) || channel.size() > 9)
+        return Failure(channel.isEmpty() ? QStringLiteral("it names no channel")
+                                         : QStringLiteral("its channel \"%1\" is no number").arg(channel));
+    listing.Channel = channel.toInt();
     const QString issued = Manifest.readString(main, QStringLiteral("Issued")).trimmed();
-    Listing.Issued = ParseIssued(issued);
-    if (issued.size() != 14 || !IsDigits(issued) || !Listing.Issued.isValid()) {
-        Why = issued.isEmpty() ? QStringLiteral("it carries no issue time")
-                               : QStringLiteral("its issue time \"%1\" is no time").arg(issued);
-        return false;
-    }
-    return true;
+    listing.Issued = ParseIssued(issued);
+    if (issued.size() != 14 || !IsDigits(issued) || !listing.Issued.isValid())
+        return Failure(issued.isEmpty() ? QStringLiteral("it carries no issue time")
+                                        : QStringLiteral("its issue time \"%1\" is no time").arg(issued));
+    return listing;
 }
 
 bool IsListingCurrent(const TManifestListing& Listing, const QDate& TodayUtc)

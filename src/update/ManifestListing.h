@@ -6,6 +6,8 @@
 // unaffected.
 #pragma once
 
+#include "support/Result.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
@@ -31,10 +33,10 @@ struct TManifestListing {
     QDateTime Issued; // UTC
 };
 
-// Reads "[FILES]", "Expires", "Channel" and "Issued". False, with the reason
-// in Why, when an entry of the list is malformed, one URL is listed with two
-// different contents, or one of the three values is missing or malformed.
-bool ReadManifestListing(const IniDocument& Manifest, TManifestListing& Listing, QString& Why);
+// Reads "[FILES]", "Expires", "Channel" and "Issued". Fails, saying why, when
+// an entry of the list is malformed, one URL is listed with two different
+// contents, or one of the three values is missing or malformed.
+Result<TManifestListing> ReadManifestListing(const IniDocument& Manifest);
 
 // True through the end of the expiry day in UTC.
 bool IsListingCurrent(const TManifestListing& Listing, const QDate& TodayUtc);

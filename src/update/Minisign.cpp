@@ -50,89 +50,72 @@ QByteArray StripLineEnd(QByteArray Line)
     return Line;
 }
 
-bool Fail(QString* Why, const char* Reason)
+Error Fail(const char* Reason)
 {
-    if (Why != nullptr)
-        *Why = QString::fromLatin1(Reason);
-    return false;
+    return Failure(QString::fromLatin1(Reason));
 }
 
 } // namespace
 
-std::optional<PublicKey> ParsePublicKey(const QByteArray& Base64Line)
+Result<PublicKey> ParsePublicKey(const QByteArray& Base64Line)
 {
     if (!InitialiseSodium())
-        return std::nullopt;
+        return Fail("the signature library cannot start");
     QByteArray raw;
     if (!DecodeExactly(Base64Line.trimmed(), 2 + 8 + 32, raw) || !raw.startsWith("Ed"))
-        return std::nullopt;
+        return Fail("not an Ed25519 minisign public key");
     PublicKey key;
     CopyBytes(raw, 2, key.KeyId);
     CopyBytes(raw, 10, key.Key);
     return key;
 }
 
-std::optional<Signature> ParseSignature(const QByteArray& Text, QString* Why)
+Result<Signature> ParseSignature(const QByteArray& Text)
 {
-    if (!InitialiseSodium()) {
-        Fail(Why, "the signature library cannot start");
-        return std::nullopt;
-    }
+    if (!InitialiseSodium())
+        return Fail("the signature library cannot start");
     QList<QByteArray> lines = Text.split('\n');
     // One line break after the last line is usual; nothing else may follow.
     if (lines.size() == 5 && lines.last().isEmpty())
         lines.removeLast();
-    if (lines.size() != 4) {
-        Fail(Why, "a signature file has four lines");
-        return std::nullopt;
-    }
+    if (lines.size() != 4)
+        return Fail("a signature file has four lines");
     for (QByteArray& line : lines)
         line = StripLineEnd(line);
-    if (!lines[0].startsWith(UntrustedPrefix) || !lines[2].startsWith(TrustedPrefix)) {
-        Fail(Why, "the signature file's comment lines are missing");
-        return std::nullopt;
-    }
+    if (!lines[0].startsWith(UntrustedPrefix) || !lines[2].startsWith(TrustedPrefix))
+        return Fail("the signature file's comment lines are missing");
 
     QByteArray raw;
-    if (!DecodeExactly(lines[1], 2 + 8 + 64, raw)) {
-        Fail(Why, "the signature line is not a signature");
-        return std::nullopt;
-    }
+    if (!DecodeExactly(lines[1], 2 + 8 + 64, raw))
+        return Fail("the signature line is not a signature");
     Signature signature;
     if (raw.startsWith("ED"))
         signature.Prehashed = true;
     else if (raw.startsWith("Ed"))
         signature.Prehashed = false;
-    else {
-        Fail(Why, "the signature uses an unknown algorithm");
-        return std::nullopt;
-    }
+    else
+        return Fail("the signature uses an unknown algorithm");
     CopyBytes(raw, 2, signature.KeyId);
     CopyBytes(raw, 10, signature.Value);
 
     signature.TrustedComment = lines[2].mid(static_cast<qsizetype>(std::strlen(TrustedPrefix)));
     QByteArray global;
-    if (!DecodeExactly(lines[3], 64, global)) {
-        Fail(Why, "the trusted comment's signature line is not a signature");
-        return std::nullopt;
-    }
+    if (!DecodeExactly(lines[3], 64, global))
+        return Fail("the trusted comment's signature line is not a signature");
     CopyBytes(global, 0, signature.GlobalValue);
     return signature;
 }
 
-Verification Verify(const QByteArray& Message, const QByteArray& SignatureText, const TrustedKeys& Keys)
+Result<QByteArray> Verify(const QByteArray& Message, const QByteArray& SignatureText, const TrustedKeys& Keys)
 {
-    Verification result;
-    const std::optional<Signature> signature = ParseSignature(SignatureText, &result.Why);
+    const auto signature = ParseSignature(SignatureText);
     if (!signature)
-        return result;
+        return signature.error();
 
     const auto key = std::find_if(Keys.begin(), Keys.end(),
                                   [&](const PublicKey& candidate) { return candidate.KeyId == signature->KeyId; });
-    if (key == Keys.end()) {
-        result.Why = QStringLiteral("signed with a key that is not trusted");
-        return result;
-    }
+    if (key == Keys.end())
+        return Fail("signed with a key that is not trusted");
 
     const auto* message = reinterpret_cast<const unsigned char*>(Message.constData());
     std::size_t messageLength = static_cast<std::size_t>(Message.size());
@@ -142,23 +125,17 @@ Verification Verify(const QByteArray& Message, const QByteArray& SignatureText, 
         message = hash.data();
         messageLength = hash.size();
     }
-    if (crypto_sign_verify_detached(signature->Value.data(), message, messageLength, key->Key.data()) != 0) {
-        result.Why = QStringLiteral("the signature does not match the file");
-        return result;
-    }
+    if (crypto_sign_verify_detached(signature->Value.data(), message, messageLength, key->Key.data()) != 0)
+        return Fail("the signature does not match the file");
 
     QByteArray global(reinterpret_cast<const char*>(signature->Value.data()),
                       static_cast<qsizetype>(signature->Value.size()));
     global += signature->TrustedComment;
     if (crypto_sign_verify_detached(signature->GlobalValue.data(),
                                     reinterpret_cast<const unsigned char*>(global.constData()),
-                                    static_cast<std::size_t>(global.size()), key->Key.data()) != 0) {
-        result.Why = QStringLiteral("the trusted comment does not match its signature");
-        return result;
-    }
-    result.Valid = true;
-    result.TrustedComment = signature->TrustedComment;
-    return result;
+                                    static_cast<std::size_t>(global.size()), key->Key.data()) != 0)
+        return Fail("the trusted comment does not match its signature");
+    return signature->TrustedComment;
 }
 
 } // namespace vantor::minisign

@@ -5,13 +5,14 @@
 // ("Ed", the file itself) algorithms are accepted.
 #pragma once
 
+#include "support/Result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
 namespace vantor::minisign {
 
@@ -23,9 +24,9 @@ struct PublicKey {
 // The keys a verification accepts; a signature by any of them is good.
 using TrustedKeys = QList<PublicKey>;
 
-// The base64 line of a public key (surrounding blanks ignored); nothing when
+// The base64 line of a public key (surrounding blanks ignored); fails when
 // it is not exactly an Ed25519 minisign key.
-std::optional<PublicKey> ParsePublicKey(const QByteArray& Base64Line);
+Result<PublicKey> ParsePublicKey(const QByteArray& Base64Line);
 
 struct Signature {
     bool Prehashed = false; // "ED": the signature covers the BLAKE2b-512 hash
@@ -35,18 +36,13 @@ struct Signature {
     std::array<std::uint8_t, 64> GlobalValue{}; // over Value + TrustedComment
 };
 
-// A ".minisig" text; nothing, with the reason in Why, when it is malformed.
-std::optional<Signature> ParseSignature(const QByteArray& Text, QString* Why = nullptr);
-
-struct Verification {
-    bool Valid = false;
-    QString Why;               // the reason when not valid
-    QByteArray TrustedComment; // when valid
-};
+// A ".minisig" text; fails, saying why, when it is malformed.
+Result<Signature> ParseSignature(const QByteArray& Text);
 
 // Checks SignatureText for Message against the trusted keys: well formed, made
 // by a key of the list (by key id), the signature right for the message, and
-// the trusted comment bound by the global signature.
-Verification Verify(const QByteArray& Message, const QByteArray& SignatureText, const TrustedKeys& Keys);
+// the trusted comment bound by the global signature. The trusted comment when
+// it holds; the reason when not.
+Result<QByteArray> Verify(const QByteArray& Message, const QByteArray& SignatureText, const TrustedKeys& Keys);
 
 } // namespace vantor::minisign

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <atomic>
+#include <optional>
 
 #include <cstdio>
 
@@ -39,27 +40,26 @@ void CheckForUpdates(QWidget* MainWindow, const QString& ServerHost, std::int32_
         giveFocusBack();
         return;
     }
-    TFetchedManifest manifest;
-    QString why;
-    TManifestFetch fetch = TManifestFetch::Unavailable;
+    std::optional<Result<TFetchedManifest>> fetched;
     // The check holds the program until the manifest is in, but the window
     // keeps painting and closing it ends the check at once.
     std::atomic<bool> cancel{false};
     const QPointer<QWidget> window(MainWindow);
     RunWhileResponsive(
-        [&] { fetch = FetchUpdateManifest(ServerHost, OemId, staging, Keys, manifest, why, &cancel); },
+        [&] { fetched = FetchUpdateManifest(ServerHost, OemId, staging, Keys, &cancel); },
         [&window, MainWindow] { return MainWindow != nullptr && (window.isNull() || !window->isVisible()); },
         [&cancel] { cancel = true; });
     if (cancel)
         return;
-    if (fetch != TManifestFetch::Fetched) {
+    if (!fetched || !*fetched) {
         // As silent as an unreachable server; the program keeps no log, so
         // this one line tells an administrator why nothing was offered.
-        if (fetch == TManifestFetch::Refused)
-            std::fprintf(stderr, "Vantor: update check ignored the manifest: %s\n", qPrintable(why));
+        if (fetched && fetched->error().code() == ManifestRefused)
+            std::fprintf(stderr, "Vantor: update check ignored the manifest: %s\n", qPrintable(fetched->message()));
         giveFocusBack();
         return;
     }
+    TFetchedManifest& manifest = fetched->value();
     TUpdatedData& data = manifest.Data;
     if (!MarkUpdates(data, Installed) || !AskForUpdate()) {
         giveFocusBack();

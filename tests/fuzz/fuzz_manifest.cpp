@@ -39,14 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     vantor::IniDocument ini;
     ini.loadBytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    vantor::TManifestListing listing;
-    QString why;
-    if (vantor::ReadManifestListing(ini, listing, why)) {
-        check(listing.Expires.isValid());
-        for (const vantor::TListedFile& listed : std::as_const(listing.Files))
+    if (const auto listing = vantor::ReadManifestListing(ini)) {
+        check(listing->Expires.isValid() && listing->Issued.isValid() && listing->Channel >= 0);
+        for (const vantor::TListedFile& listed : std::as_const(listing->Files))
             check(listed.Sha256.size() == 64 && listed.Size >= 0);
     } else {
-        check(!why.isEmpty());
+        check(!listing.message().isEmpty());
     }
 
     vantor::TInstalledVersion installed;

@@ -18,12 +18,12 @@ constexpr char FixedKey[] = "RWSSzE4+6IrmAR8FnBP0oijwnoMgl1g5oyC0tuj3Xyq/iKTTfAc
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    vantor::minisign::ParsePublicKey(bytes);
-    vantor::minisign::ParseSignature(bytes);
+    (void)vantor::minisign::ParsePublicKey(bytes);
+    (void)vantor::minisign::ParseSignature(bytes);
 
     static const vantor::minisign::TrustedKeys keys = {*vantor::minisign::ParsePublicKey(FixedKey)};
     const auto result = vantor::minisign::Verify(QByteArrayLiteral("[MAIN]\r\nProgramVersion=9.9\r\n"), bytes, keys);
-    if (result.Valid)
+    if (result.ok())
         std::abort();
     return 0;
 }

@@ -133,7 +133,9 @@ TEST_F(PublishTool, ListsEveryLinkedFileWithItsSizeAndHashAndSignsWithMinisign)
     ini.loadBytes(manifest);
     TManifestListing listing;
     QString why;
-    ASSERT_TRUE(ReadManifestListing(ini, listing, why)) << why.toStdString();
+    const auto read = ReadManifestListing(ini);
+    ASSERT_TRUE(read.ok()) << read.message().toStdString();
+    listing = *read;
     EXPECT_EQ(listing.Expires, QDate(2030, 12, 31));
     const QStringList served = {"Data/Devices.vt4", "Catalogues/380/Catalogue.Z", "Catalogues/380/Pricelist.Z"};
     EXPECT_EQ(listing.Files.size(), served.size());
@@ -146,7 +148,7 @@ TEST_F(PublishTool, ListsEveryLinkedFileWithItsSizeAndHashAndSignsWithMinisign)
     }
     // The tool's signature, by the key given, over the manifest as written.
     const QByteArray signature = release.read("VersionControl.txt.minisig");
-    EXPECT_TRUE(minisign::Verify(manifest, signature, {*minisign::ParsePublicKey(key.PublicKeyLine())}).Valid);
+    EXPECT_TRUE(minisign::Verify(manifest, signature, {*minisign::ParsePublicKey(key.PublicKeyLine())}).ok());
     EXPECT_TRUE(
         test::RunMinisign({"-V", "-q", "-P", key.PublicKeyLine(), "-m", release.path() + "VersionControl.txt"}));
 
@@ -155,7 +157,9 @@ TEST_F(PublishTool, ListsEveryLinkedFileWithItsSizeAndHashAndSignsWithMinisign)
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
     EXPECT_FALSE(QFile::exists(release.path() + "VersionControl.txt.minisig"));
     ini.loadFile(release.path() + "VersionControl.txt");
-    ASSERT_TRUE(ReadManifestListing(ini, listing, why));
+    const auto again = ReadManifestListing(ini);
+    ASSERT_TRUE(again.ok());
+    listing = *again;
     EXPECT_EQ(listing.Expires, QDate::currentDate().addDays(30));
 }
 
@@ -167,7 +171,10 @@ TEST_F(PublishTool, BindsTheManifestToItsChannelAndItsTime)
         ini.loadFile(release.path() + "VersionControl.txt");
         TManifestListing listing;
         QString why;
-        EXPECT_TRUE(ReadManifestListing(ini, listing, why)) << why.toStdString();
+        const auto read = ReadManifestListing(ini);
+        EXPECT_TRUE(read.ok()) << (read ? std::string() : read.message().toStdString());
+        if (read)
+            listing = *read;
         return listing;
     };
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-1);

@@ -15,7 +15,10 @@ bool Read(const QByteArray& AText, TManifestListing& AListing, QString& AWhy)
 {
     IniDocument ini;
     ini.loadBytes(AText);
-    return ReadManifestListing(ini, AListing, AWhy);
+    const auto read = ReadManifestListing(ini);
+    AListing = read.valueOr({});
+    AWhy = read ? QString() : read.message();
+    return read.ok();
 }
 
 TEST(ManifestListing, ReadsEveryEntryByUrlAndTheExpiryDate)
