@@ -25,8 +25,10 @@ BENCHMARK(BM_LoadTranslations)->Unit(benchmark::kMicrosecond);
 // The first and the last identifier of the file, in the last language of each entry.
 void BM_GetText(benchmark::State& state, const char* id)
 {
-    LoadTranslations(LanguageFile);
+    if (!LoadTranslations(LanguageFile))
+        state.SkipWithError("no translation file");
     GlobalSetupData.LanguageId = QStringLiteral("PBS");
+    SetTextLanguage(GlobalSetupData.LanguageId);
     const QString key = QString::fromLatin1(id);
     for (auto _ : state)
         benchmark::DoNotOptimize(GetText(key));

@@ -42,7 +42,7 @@ QString GetTempWorkFolder(bool Create)
 {
     const QString folder = platform::UserCacheFolder() + QLatin1Char('/') + QLatin1String(StagingFolderName);
     if (Create)
-        platform::CreatePrivateFolder(folder);
+        (void)platform::CreatePrivateFolder(folder); // users check IsTempWorkFolderUsable
     return folder;
 }
 
@@ -65,7 +65,7 @@ void DeleteTempWorkFolder()
     const QString folder = GetTempWorkFolder(false);
     // Nothing there is the usual case and says nothing.
     if (SomethingAt(folder.chopped(1)) && IsTempWorkFolderUsable())
-        platform::DeleteFolderTree(folder);
+        (void)platform::DeleteFolderTree(folder); // a leftover; the next start tries again
 }
 
 bool GetFileVersion(const QString& FileName, TInfoVersion& Version)

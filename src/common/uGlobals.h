@@ -20,10 +20,6 @@ enum class TUsageType : std::uint8_t {
     utWebMaronel,
 };
 
-enum class TConfigurationType : std::uint8_t { ctBase, ctAdvanced, ctModular, ctRuntime };
-
-enum class TDllStatus : std::uint8_t { dsUninitialized, dsInitializing, dsInitialized };
-
 struct TInfoVersion {
     std::int16_t wMajor = 0;
     std::int16_t wMinor = 0;
@@ -49,7 +45,6 @@ struct TDatabaseData {
 };
 
 struct TDatabaseCollection {
-    TDatabaseData Ups;
     TDatabaseData Devices;
     TDatabaseData Pricelist;
     TDatabaseData Catalogue;
@@ -71,28 +66,16 @@ struct TGlobalSetupData {
     QString SetupFile;
     std::int32_t OemId = 0;
     TAdvancedOptions AdvancedOptions;
-    TConfigurationType ConfigurationType = TConfigurationType::ctBase; // never set
-    bool ShowWizard = false;                                           // never set
-    QString RootPath;                                                  // program folder, trailing separator
+    QString RootPath;      // program folder, trailing separator
     QString CataloguePath; // configured path + code, each with a trailing separator
     QString LanguageId;
     QString LanguageFile;
     QString CatalogueCode;
     bool DebugMode = false;
-    TDllStatus DllStatus = TDllStatus::dsUninitialized; // never set
     bool ShowPrices = false;
     bool AsPlugin = false;
     TUsageType UsageType = TUsageType::utMaronel;
-    void* ContainerPanel = nullptr; // never set: the engine gets the panel directly
-    void* FCallBack = nullptr;      // never set
-    QString ProductName;            // never set
-    QString OwnerProgramName;       // never set
     TDatabaseCollection Database;
-    QString MoneySymbol;           // never set
-    QString MoneyFormat;           // never set
-    bool NewConfiguration = false; // never set
-    QString LastConfigSavePath;    // never set
-    QString LastPictureSavePath;   // never set
 };
 
 // The one settings record of the process.

@@ -20,14 +20,16 @@ public:
 
     // True when the catalogue database of that code opens and has a version;
     // AVersion receives it, or is emptied.
-    bool CheckCatalogueValidity(const QString& ADatabasePath, const QString& ACountryCode, QString& AVersion);
+    [[nodiscard]] bool CheckCatalogueValidity(const QString& ADatabasePath, const QString& ACountryCode,
+                                              QString& AVersion);
     // True when the pricelist of that code opens and its "Info" record has the
     // right key and code and a validity; AVersion receives the validity date,
     // "-1" when it is no date, or is emptied.
-    bool CheckPricelistValidity(const QString& ADatabasePath, const QString& ACountryCode, QString& AVersion);
+    [[nodiscard]] bool CheckPricelistValidity(const QString& ADatabasePath, const QString& ACountryCode,
+                                              QString& AVersion);
     // Runs the pricelist query and leaves it open; true when it has rows.
     // Engine errors reach the caller.
-    bool OpenPricelistToShow(const QString& ADatabasePath, const QString& ACountryCode);
+    [[nodiscard]] bool OpenPricelistToShow(const QString& ADatabasePath, const QString& ACountryCode);
     void ClosePricelistDatabase();
 
     // Password requests are always declined: a file that needs another
@@ -43,8 +45,8 @@ public:
     db::DbQuery SqlPricelist;
 
 private:
-    bool AssignDatabaseFile(db::DbConnection& ADatabase, const QString& ACountryCode, const QString& AFolder,
-                            const QString& AFileName, const QString& APassword);
+    [[nodiscard]] bool AssignDatabaseFile(db::DbConnection& ADatabase, const QString& ACountryCode,
+                                          const QString& AFolder, const QString& AFileName, const QString& APassword);
 
     QString pricelistPassword_;
 };

@@ -34,10 +34,10 @@ extern TInstalledVersion InstalledVersion;
 // the order the file system lists the folders, then checks their pricelists
 // and sets settings.Database.Pricelist.IsValid for the selected catalogue.
 // True when at least one catalogue was appended.
-bool LoadInstalledCatalogues(TDM& dataModule, const QString& cataloguesFolder, TGlobalSetupData& settings,
-                             TInstalledVersion& installed);
+[[nodiscard]] bool LoadInstalledCatalogues(TDM& dataModule, const QString& cataloguesFolder, TGlobalSetupData& settings,
+                                           TInstalledVersion& installed);
 
 // Index of the first catalogue whose code equals ACode exactly, or -1.
-int FindIndexOfInstalledCatalogue(const TInstalledVersion& installed, const QString& ACode);
+[[nodiscard]] int FindIndexOfInstalledCatalogue(const TInstalledVersion& installed, const QString& ACode);
 
 } // namespace vantor

@@ -9,10 +9,10 @@
 namespace vantor {
 
 // Names of the licence documents the program carries.
-QStringList LicenceResourceNames();
+[[nodiscard]] QStringList LicenceResourceNames();
 
 // The document named AName, matched without regard to letter case; empty
 // when the program carries none of that name.
-QByteArray LoadLicenceResource(const QString& AName);
+[[nodiscard]] QByteArray LoadLicenceResource(const QString& AName);
 
 } // namespace vantor

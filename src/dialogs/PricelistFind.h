@@ -16,13 +16,13 @@ inline constexpr char PricelistFindInitialEntry[] = "310";
 // characters of the entry exactly as typed: letter case and blanks are kept
 // and later characters are ignored. An entry shorter than six characters
 // stands for no product (nothing beyond the entry is read).
-std::optional<QString> PricelistKeyOfEntry(const QString& AEntry);
+[[nodiscard]] std::optional<QString> PricelistKeyOfEntry(const QString& AEntry);
 
 // The prompt's caption is the menu caption without its accelerator mark:
 // only the first "&" goes, so a doubled "&&" leaves one behind.
-QString PricelistFindCaption(const QString& AMenuCaption);
+[[nodiscard]] QString PricelistFindCaption(const QString& AMenuCaption);
 
 // The warning when no product has the code: the entry as typed, quoted.
-QString PricelistNotFoundText(const QString& AEntry);
+[[nodiscard]] QString PricelistNotFoundText(const QString& AEntry);
 
 } // namespace vantor

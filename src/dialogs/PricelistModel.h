@@ -45,7 +45,7 @@ public:
     // The query field shown in a column.
     static QString ColumnField(int AColumn);
 
-    QString Title(int AColumn) const;
+    [[nodiscard]] QString Title(int AColumn) const;
     void SetTitle(int AColumn, const QString& ATitle);
 
     // Marks shown in the titles. They never reorder the rows, which keep
@@ -56,7 +56,7 @@ public:
 
     // Price as the user's locale writes a number: its decimal separator,
     // no grouping, as many decimals as the stored value has.
-    QString PriceText(const QString& AStoredText) const;
+    [[nodiscard]] QString PriceText(const QString& AStoredText) const;
 
 signals:
     // Reading more rows failed; the rows read so far stay.

@@ -175,7 +175,7 @@ void TPricelistPage::mnuPricelistFindClick()
     QString entry = QLatin1String(PricelistFindInitialEntry);
     if (!prompt_ || !prompt_(this, caption, prompt, entry))
         return;
-    FindProduct(entry);
+    (void)FindProduct(entry); // the page shows what it found, or the message
 }
 
 bool TPricelistPage::FindProduct(const QString& AEntry)

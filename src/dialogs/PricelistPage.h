@@ -30,9 +30,9 @@ class PricelistModel;
 
 // Whether the dialog shows the page: debug mode, a valid pricelist, and
 // three-phase systems not hidden.
-bool ShouldShowPricelistPage(const TGlobalSetupData& ASetup);
+[[nodiscard]] bool ShouldShowPricelistPage(const TGlobalSetupData& ASetup);
 // Whether the dialog runs the pricelist query: debug mode and a valid pricelist.
-bool ShouldOpenPricelist(const TGlobalSetupData& ASetup);
+[[nodiscard]] bool ShouldOpenPricelist(const TGlobalSetupData& ASetup);
 
 // A modal prompt for one line of text: true when OK was chosen, AValue then
 // holding the edited text.
@@ -53,12 +53,12 @@ public:
 
     // Page, column and menu captions in the current language.
     void LoadCaptions();
-    QString PageCaption() const;
+    [[nodiscard]] QString PageCaption() const;
 
     // Runs the pricelist query when ShouldOpenPricelist allows it and binds
     // the grid to it in every case; true when the query found rows. Errors of
     // the database engine reach the caller (the grid then stays empty).
-    bool Open();
+    [[nodiscard]] bool Open();
     // Closes the pricelist connection and empties the grid.
     void ClosePricelist();
 
@@ -71,7 +71,7 @@ public:
     void mnuPricelistFindClick();
     // Selects the first row whose product code the entry stands for, reading
     // further rows as needed; otherwise warns and leaves the selection alone.
-    bool FindProduct(const QString& AEntry);
+    [[nodiscard]] bool FindProduct(const QString& AEntry);
     // A click on a column title: toggles the column's sort mark.
     void GridPricelistTitleClick(int AColumn);
 

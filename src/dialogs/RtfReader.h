@@ -23,7 +23,7 @@ struct TRtfRun {
     bool Underline = false;
     int HalfPoints = 24; // font size in half points, as RTF writes it
 
-    bool SameFormat(const TRtfRun& AOther) const
+    [[nodiscard]] bool SameFormat(const TRtfRun& AOther) const
     {
         return Bold == AOther.Bold && Italic == AOther.Italic && Underline == AOther.Underline &&
                HalfPoints == AOther.HalfPoints;
@@ -34,15 +34,15 @@ struct TRtfParagraph {
     QList<TRtfRun> Runs;
     TRtfAlignment Alignment = TRtfAlignment::Left;
 
-    QString PlainText() const;
+    [[nodiscard]] QString PlainText() const;
 };
 
 struct TRtfDocument {
     QList<TRtfParagraph> Paragraphs;
 
-    bool IsEmpty() const;
+    [[nodiscard]] bool IsEmpty() const;
     // The paragraphs' texts joined by "\n".
-    QString PlainText() const;
+    [[nodiscard]] QString PlainText() const;
 };
 
 // Groups deeper than this are dropped with their content, so that hostile
@@ -52,7 +52,7 @@ inline constexpr int RtfMaxGroupDepth = 64;
 TRtfDocument ReadRtf(const QByteArray& ARtf);
 
 // HTML for a read-only rich-text view; the empty text for an empty document.
-QString RtfToHtml(const TRtfDocument& ADocument);
+[[nodiscard]] QString RtfToHtml(const TRtfDocument& ADocument);
 
 // The characters 0x80 to 0x9F of code page 1252 differ from Latin-1.
 QChar Cp1252ToUnicode(std::uint8_t AByte);

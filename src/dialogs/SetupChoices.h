@@ -15,19 +15,19 @@ namespace vantor {
 // Names of the installed catalogues whose codes are in the country table, in
 // list order. A catalogue with any other code is not offered: it could not be
 // named, nor its name turned back into a code.
-QStringList InstalledCatalogueNames(const TInstalledCataloguesArray& ACatalogues);
+[[nodiscard]] QStringList InstalledCatalogueNames(const TInstalledCataloguesArray& ACatalogues);
 
 // Alphabetical order without regard to letter case; equal names keep their order.
 void SortCatalogueNames(QStringList& ANames);
 
 // Code of the first table row named exactly AName; empty when there is none.
-QString GetCatalogueCode(const QString& AName);
+[[nodiscard]] QString GetCatalogueCode(const QString& AName);
 
 // Position of the catalogue ACode in ANames; -1 when it is not offered.
-int IndexOfCatalogue(const QStringList& ANames, const QString& ACode);
+[[nodiscard]] int IndexOfCatalogue(const QStringList& ANames, const QString& ACode);
 
 // Names of AvailableLanguages, in list order.
-QStringList AvailableLanguageNames();
+[[nodiscard]] QStringList AvailableLanguageNames();
 
 // The state of the dialog's controls. An empty optional is a list without a
 // selection.
@@ -58,11 +58,11 @@ inline constexpr char LanguageMissingTextId[] = "IDS_MESSAGES_42";
 
 // The translated note for AMissing (catalogue first, as in the dialog); empty
 // for mcNone.
-QString MissingChoiceText(unsigned AMissing);
+[[nodiscard]] QString MissingChoiceText(unsigned AMissing);
 
 // Writes the choices into ASettings and returns true; when a choice is
 // missing returns false and leaves ASettings as it was. HideThreePhaseUps
 // and every field the dialog does not show stay untouched.
-bool StoreSetupChoices(const TSetupChoices& AChoices, TGlobalSetupData& ASettings);
+[[nodiscard]] bool StoreSetupChoices(const TSetupChoices& AChoices, TGlobalSetupData& ASettings);
 
 } // namespace vantor

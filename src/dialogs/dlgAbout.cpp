@@ -238,7 +238,9 @@ void TFrmAbout::ShowProductInfo()
     try {
         loaded = loadOemData_ && loadOemData_(oemData, true);
     } catch (...) {
-        loaded = false; // a raising query counts as a failed one
+        // The loader reaches into the engine, outside our code: whatever it
+        // raises counts as a failed query and goes no further.
+        loaded = false;
     }
     if (!loaded)
         return; // oemData, and its logo stream with it, is released here all the same
@@ -287,7 +289,7 @@ void TFrmAbout::FinishLayout()
         label->adjustSize();
     CentreAboutLabels();
     pnlCommands->ArrangeButtons(true);
-    pnlCommands->ShowSingleButton();
+    pnlCommands->ShowSingleButton(GlobalSetupData.UsageType);
     pnlCommands->ApplyLabelColors();
     PageControl->setTabVisible(PageControl->indexOf(tabNotes), false);
 }
@@ -337,7 +339,7 @@ void TFrmAbout::OpenPricelist()
     pricelistPage_->LoadCaptions();
     // Opens only in debug mode with a valid pricelist; one the query cannot
     // read leaves the page empty.
-    pricelistPage_->Open();
+    (void)pricelistPage_->Open();
 }
 
 void TFrmAbout::AddPricelistPage()
@@ -355,7 +357,8 @@ void RunAboutDialog(QWidget* AOwner, TOemDataLoader ALoadOemData, bool AUnsigned
     try {
         RunModal(new TFrmAbout(AOwner, std::move(ALoadOemData), AUnsignedUpdates), [](TFrmAbout&, int) {});
     } catch (...) {
-        // Whatever went wrong, also outside the standard exceptions.
+        // A boundary: nothing may pass through Qt's event loop; whatever the
+        // dialog raised, also outside the standard exceptions, is one message.
         ShowErrorMessage(QStringLiteral("Vantorix"), QStringLiteral("IDS_MESSAGES_11"), true);
     }
 }

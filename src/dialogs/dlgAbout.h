@@ -30,11 +30,11 @@ class TSkinLabel;
 using TOemDataLoader = std::function<bool(TOemData& AOemData, bool InfoLogo)>;
 
 // "%s (Build %d)", or with a service pack "%s (Build %d; Service Pack %d)".
-QString FormatOsInfo(const QString& AName, int ABuild, int AServicePack);
+[[nodiscard]] QString FormatOsInfo(const QString& AName, int ABuild, int AServicePack);
 // Kilobytes of ABytes, rounded and grouped by thousands with ALocale's separator.
-QString FormatMemoryKilobytes(std::uint64_t ABytes, const QLocale& ALocale = QLocale());
+[[nodiscard]] QString FormatMemoryKilobytes(std::uint64_t ABytes, const QLocale& ALocale = QLocale());
 // The first "%s" of ATemplate replaced by AValue, "%%" by "%".
-QString FormatOneString(const QString& ATemplate, const QString& AValue);
+[[nodiscard]] QString FormatOneString(const QString& ATemplate, const QString& AValue);
 
 class TFrmAbout : public QDialog {
     Q_OBJECT
@@ -67,7 +67,7 @@ public:
     TSkinLabel* lblOsMemory = nullptr;
 
     // Link target of lblHomePage.
-    QString HomePage() const { return homePage_; }
+    [[nodiscard]] QString HomePage() const { return homePage_; }
 
 protected:
     bool eventFilter(QObject* AWatched, QEvent* AEvent) override;

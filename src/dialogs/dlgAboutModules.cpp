@@ -35,7 +35,7 @@ void TFrmAbout::FillModulesList()
     const QString catalogue = GlobalSetupData.CataloguePath;
 
     TInfoVersion own;
-    GetFileVersion(QCoreApplication::applicationFilePath(), own);
+    (void)GetFileVersion(QCoreApplication::applicationFilePath(), own); // unreadable: shown as 0.0.0.0
     AddModuleVersionRow(root + QStringLiteral("Vantor"), own);
     if (unsignedUpdates_ && lvModules->rowCount() > 0) {
         // Whoever reads this list should see that any server on the way decides what this build installs.
@@ -43,7 +43,7 @@ void TFrmAbout::FillModulesList()
         version->setText(version->text() + QStringLiteral(", unsigned updates"));
     }
     TInfoVersion updater;
-    GetFileVersion(root + QStringLiteral("Updater"), updater);
+    (void)GetFileVersion(root + QStringLiteral("Updater"), updater);
     AddModuleVersionRow(root + QStringLiteral("Updater"), updater);
     AddModuleVersionRow(root + QStringLiteral("libEngine.so"), InstalledVersion.Engine);
     AddModuleVersionRow(root + QStringLiteral("Data/Data.vt4"), InstalledVersion.DbMain);

@@ -81,6 +81,8 @@ bool RunSetupDialog(QWidget* AOwner)
         });
         return accepted;
     } catch (...) {
+        // A boundary: nothing may pass through Qt's event loop, and whatever
+        // the dialog raised (ours, Qt's, an engine's) ends as one message.
         ShowErrorMessage(QString::fromLatin1(ProductCaption), QStringLiteral("IDS_MESSAGES_11"), true);
         return false;
     }
@@ -261,7 +263,7 @@ void TFrmSetup::StoreChoices()
         (missing & mcCatalogue ? cmbCatalogues : cmbLanguages)->setFocus();
         return;
     }
-    StoreSetupChoices(choices, GlobalSetupData);
+    (void)StoreSetupChoices(choices, GlobalSetupData); // complete: checked above
     accept();
 }
 
@@ -277,6 +279,8 @@ void TFrmSetup::RunGuarded(const std::function<void()>& AStep)
     try {
         AStep();
     } catch (...) {
+        // Inside an event handler nothing may escape into Qt's event loop;
+        // RunSetupDialog reports it once the dialog is closed.
         if (!failure_)
             failure_ = std::current_exception();
         // Queued: a dialog closed while it is being shown would leave exec()

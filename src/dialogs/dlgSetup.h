@@ -29,7 +29,7 @@ class TCommandPanelEx;
 // After true the caller applies the settings, in this order: WriteSetupFile,
 // LoadSetupData (reads the file again), LoadCaptions (the language may have
 // changed), ReinitializeEngine, UpdateTitle. After false it does none of them.
-bool RunSetupDialog(QWidget* AOwner);
+[[nodiscard]] bool RunSetupDialog(QWidget* AOwner);
 
 class TFrmSetup : public QDialog {
     Q_OBJECT
@@ -57,7 +57,7 @@ public:
     TCommandPanelEx* pnlCommands = nullptr;
 
     // Whether the advanced page is offered (debug mode only).
-    bool AdvancedPageShown() const;
+    [[nodiscard]] bool AdvancedPageShown() const;
     // The controls' current state.
     TSetupChoices Choices() const;
 

@@ -30,7 +30,7 @@ inline constexpr std::array<const char*, 5> ENGINE_PROC_NAMES = {
 // Appends Word to Options ("|" between words) when Flag is on.
 void AddOption(bool Flag, const QString& Word, QString& Options);
 // The option words of the flags that are on, in their fixed order.
-QString BuildEngineOptions(const TGlobalSetupData& settings);
+[[nodiscard]] QString BuildEngineOptions(const TGlobalSetupData& settings);
 
 // What the shell lends the engine for the whole run. The panel callback is
 // either a plain function (CallBack) or, when that is unset, OnPanel, which
@@ -55,17 +55,17 @@ public:
 
     // Loads the library from the program folder, else by plain name through
     // the system's library search. True when loaded (also when it already was).
-    bool LoadEngine();
-    bool IsEngineLoaded() const { return library_.IsLoaded(); }
-    bool IsEngineReady() const { return IsEngineLoaded() && EngineInitialized; }
+    [[nodiscard]] bool LoadEngine();
+    [[nodiscard]] bool IsEngineLoaded() const { return library_.IsLoaded(); }
+    [[nodiscard]] bool IsEngineReady() const { return IsEngineLoaded() && EngineInitialized; }
 
     // Calls the initialisation export with the settings; the engine writes
     // its three versions into installed. True when the engine is ready.
-    bool InitializeEngine(const TGlobalSetupData& settings, const TEngineBinding& binding,
-                          TInstalledVersion& installed);
+    [[nodiscard]] bool InitializeEngine(const TGlobalSetupData& settings, const TEngineBinding& binding,
+                                        TInstalledVersion& installed);
     void UninitializeEngine();
-    bool ReinitializeEngine(const TGlobalSetupData& settings, const TEngineBinding& binding,
-                            TInstalledVersion& installed);
+    [[nodiscard]] bool ReinitializeEngine(const TGlobalSetupData& settings, const TEngineBinding& binding,
+                                          TInstalledVersion& installed);
     void UnloadEngine();
 
     // Calls a selector export when the engine is ready; a missing one does nothing.
@@ -73,7 +73,7 @@ public:
 
     // Asks the engine for its branding; whatever it hands back is copied into
     // AOemData and released, also when the call failed.
-    bool LoadOemData(TOemData& AOemData, bool InfoLogo);
+    [[nodiscard]] bool LoadOemData(TOemData& AOemData, bool InfoLogo);
 
     const QString& LastLoadError() const { return library_.LastError(); }
 

@@ -11,6 +11,6 @@ namespace vantor {
 // XML declaration or a byte-order mark says otherwise). True when it parsed
 // and its root element is exactly "LST_TRANSLATIONS"; a document with another
 // root stays loaded, one that failed to parse leaves an empty dictionary.
-bool LoadTranslationsFromMemory(const void* Data, std::size_t Size);
+[[nodiscard]] bool LoadTranslationsFromMemory(const void* Data, std::size_t Size);
 
 } // namespace vantor

@@ -11,7 +11,7 @@
 namespace vantor::xml {
 
 // True when the UTF-8 text equals Text, ignoring letter case.
-bool SameText(const char* Utf8, const QString& Text);
+[[nodiscard]] bool SameText(const char* Utf8, const QString& Text);
 
 // First direct child element named Name.
 pugi::xml_node FirstChildElement(pugi::xml_node Parent, const QString& Name);
@@ -30,6 +30,6 @@ pugi::xml_node NextSiblingElement(pugi::xml_node Node);
 
 // Value of the first attribute whose name matches Name ignoring letter case;
 // empty when there is none.
-QString AttributeText(pugi::xml_node Element, const QString& Name);
+[[nodiscard]] QString AttributeText(pugi::xml_node Element, const QString& Name);
 
 } // namespace vantor::xml

@@ -19,7 +19,7 @@ extern TAvailableLanguages AvailableLanguages;
 
 // True when the file exists, parses, and its root element is exactly
 // "LST_TRANSLATIONS". A parsed document with another root stays loaded.
-bool LoadTranslations(const QString& FileName);
+[[nodiscard]] bool LoadTranslations(const QString& FileName);
 void UnloadTranslations();
 
 // The language GetText reads: whoever owns the settings sets it (the shell
@@ -29,11 +29,11 @@ void SetTextLanguage(const QString& LanguageId);
 const QString& TextLanguage();
 
 // Text of Id in the text language; empty when missing.
-QString GetText(const QString& Id);
-QString GetTextForLanguage(const QString& LanguageId, const QString& Id);
+[[nodiscard]] QString GetText(const QString& Id);
+[[nodiscard]] QString GetTextForLanguage(const QString& LanguageId, const QString& Id);
 
-bool BuildLanguageList(bool IncludeReference);
-int IndexOfLanguageById(const QString& IdRef);
-int IndexOfLanguageByDesc(const QString& Desc);
+[[nodiscard]] bool BuildLanguageList(bool IncludeReference);
+[[nodiscard]] int IndexOfLanguageById(const QString& IdRef);
+[[nodiscard]] int IndexOfLanguageByDesc(const QString& Desc);
 
 } // namespace vantor

@@ -21,9 +21,9 @@ struct TDesktopFile {
 QList<TDesktopFile> MakeDesktopFiles(const QString& AProgramFile, const QString& AVersion);
 
 // The icon drawn at ASize × ASize pixels, as PNG.
-QByteArray DrawIconPng(int ASize);
+[[nodiscard]] QByteArray DrawIconPng(int ASize);
 
 // The same icon as SVG text.
-QByteArray IconSvg();
+[[nodiscard]] QByteArray IconSvg();
 
 } // namespace vantor::installer

@@ -24,7 +24,7 @@ public:
 
     TFrmInstaller(const QString& AActionText, TWork AWork, std::uint64_t AReleaseVersion, QWidget* AParent = nullptr);
 
-    bool Finished() const { return finished_; }
+    [[nodiscard]] bool Finished() const { return finished_; }
     const TInstallResult& Result() const { return result_; }
 
 protected:

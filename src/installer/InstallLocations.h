@@ -13,8 +13,8 @@ struct TInstallLocations {
     // From the XDG variables and the home folder.
     static TInstallLocations ForUser();
 
-    QString DefaultFolder() const { return DataHome + QStringLiteral("/Vantor"); }
-    QString RecordFile() const { return ConfigHome + QStringLiteral("/Vantor/installation.ini"); }
+    [[nodiscard]] QString DefaultFolder() const { return DataHome + QStringLiteral("/Vantor"); }
+    [[nodiscard]] QString RecordFile() const { return ConfigHome + QStringLiteral("/Vantor/installation.ini"); }
 };
 
 // What the installer put where: read back for upgrades and the uninstall.
@@ -27,7 +27,7 @@ struct TInstallRecord {
 };
 
 // False when there is no record or it names no folder.
-bool ReadInstallRecord(const QString& AFile, TInstallRecord& ARecord);
-QByteArray InstallRecordBytes(const TInstallRecord& ARecord);
+[[nodiscard]] bool ReadInstallRecord(const QString& AFile, TInstallRecord& ARecord);
+[[nodiscard]] QByteArray InstallRecordBytes(const TInstallRecord& ARecord);
 
 } // namespace vantor::installer

@@ -22,7 +22,7 @@ struct TRelease {
 };
 
 // The four parts of a version, "a.b.c.d".
-QString VersionText(std::uint64_t AVersion);
+[[nodiscard]] QString VersionText(std::uint64_t AVersion);
 
 // The version note of AFolder's Vantor; 0 when there is none.
 std::uint64_t InstalledVersionOf(const QString& AFolder);
@@ -31,7 +31,7 @@ std::uint64_t InstalledVersionOf(const QString& AFolder);
 // ([Release] sCode, iOemId), the defaults for new users (without it: the
 // first catalogue folder and branding 0). False when no Vantor with a
 // version note lies there.
-bool ReadRelease(const QString& AFolder, TRelease& ARelease);
+[[nodiscard]] bool ReadRelease(const QString& AFolder, TRelease& ARelease);
 
 enum class TInstallStatus {
     Installed, // a fresh installation
@@ -53,7 +53,7 @@ struct TInstallResult {
     QString Folder;
     QString Detail; // a path, where one is at fault
 
-    bool Ok() const
+    [[nodiscard]] bool Ok() const
     {
         return Status == TInstallStatus::Installed || Status == TInstallStatus::Upgraded ||
                Status == TInstallStatus::Uninstalled;
@@ -75,7 +75,7 @@ public:
 
     // The folder an install or upgrade goes to: the hand-off's, else the
     // user's choice, else the recorded installation, else the default.
-    QString ChooseFolder(const QString& AHandOffFolder, const QString& AChosenFolder) const;
+    [[nodiscard]] QString ChooseFolder(const QString& AHandOffFolder, const QString& AChosenFolder) const;
 
     // A folder with a Vantor that carries a version note is upgraded (its
     // Vantor.ini kept, databases newer than the shipped ones kept); a missing
@@ -86,9 +86,9 @@ public:
     TInstallResult Install(const QString& AFolder, const QString& ALanguageId);
 
 private:
-    bool LinkInTheWay(const QString& AFolder, const QStringList& ARelativeFiles, QString& AAt) const;
-    bool KeepInstalled(const QString& AFolder, const QString& ARelative) const;
-    QByteArray NewSettings(const QString& AFolder, const QString& ALanguageId) const;
+    [[nodiscard]] bool LinkInTheWay(const QString& AFolder, const QStringList& ARelativeFiles, QString& AAt) const;
+    [[nodiscard]] bool KeepInstalled(const QString& AFolder, const QString& ARelative) const;
+    [[nodiscard]] QByteArray NewSettings(const QString& AFolder, const QString& ALanguageId) const;
 
     TInstallLocations locations_;
     TRelease release_;
@@ -99,11 +99,11 @@ private:
 
 // True when AFolder's name holds a control character (a line break, a tab):
 // such a name would break the desktop entry and the messages that name it.
-bool HasControlCharacter(const QString& AFolder);
+[[nodiscard]] bool HasControlCharacter(const QString& AFolder);
 
 // AFolder with every control character written as an escape ("\n", "\x1b"),
 // for messages.
-QString PrintableFolder(const QString& AFolder);
+[[nodiscard]] QString PrintableFolder(const QString& AFolder);
 
 // Removes what the record lists: program files, menu entry, icons,
 // metainfo and the record itself; with APurge also the settings, databases

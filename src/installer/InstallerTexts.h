@@ -9,13 +9,13 @@
 namespace vantor::installer {
 
 // The outcome of an install, upgrade or uninstall, for people.
-QString OutcomeText(const TInstallResult& AResult, std::uint64_t AReleaseVersion);
+[[nodiscard]] QString OutcomeText(const TInstallResult& AResult, std::uint64_t AReleaseVersion);
 
 // What the window shows while it works.
-QString InstallingText(const QString& AFolder, std::uint64_t AReleaseVersion);
-QString UninstallingText(const QString& AFolder);
+[[nodiscard]] QString InstallingText(const QString& AFolder, std::uint64_t AReleaseVersion);
+[[nodiscard]] QString UninstallingText(const QString& AFolder);
 
 // A text by id, or AEnglish when the translation file has none.
-QString Text(const char* AId, const char* AEnglish);
+[[nodiscard]] QString Text(const char* AId, const char* AEnglish);
 
 } // namespace vantor::installer

@@ -28,8 +28,9 @@ inline constexpr int ExitUsage = 2;
 // Nothing for a wrong command line (an unknown option, a missing or empty
 // value, --purge without --uninstall, --force with it); Error then says what
 // is wrong.
-std::optional<TSetupArguments> ParseSetupArguments(const QStringList& AArguments, QString* AError = nullptr);
+[[nodiscard]] std::optional<TSetupArguments> ParseSetupArguments(const QStringList& AArguments,
+                                                                 QString* AError = nullptr);
 
-QString SetupUsage();
+[[nodiscard]] QString SetupUsage();
 
 } // namespace vantor::installer

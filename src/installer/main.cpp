@@ -88,7 +88,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Vantor Setup"));
 
     const QString releaseFolder = platform::ProgramFolder().chopped(1);
-    LoadTranslations(releaseFolder + QStringLiteral("/Lang/Languages.xml"));
+    (void)LoadTranslations(releaseFolder + QStringLiteral("/Lang/Languages.xml"));
     SetTextLanguage(options.LanguageId.isEmpty() ? QStringLiteral("ENG") : options.LanguageId);
     const TInstallLocations locations = TInstallLocations::ForUser();
 
@@ -143,7 +143,7 @@ int main(int argc, char** argv)
         // An upgrade brings the user back to the program; a scripted one only
         // when the program itself handed over.
         if (result.Status == TInstallStatus::Upgraded && (!options.Quiet || !options.HandOffFolder.isEmpty()))
-            platform::StartDetachedArguments({folder + QStringLiteral("/Vantor")});
+            (void)platform::StartDetachedArguments({folder + QStringLiteral("/Vantor")});
     }
     if (options.Quiet)
         Print(result.Ok() ? stdout : stderr, OutcomeText(result, release.Version));

@@ -18,7 +18,7 @@ public:
     explicit TItemLabel(QWidget* parent = nullptr);
 
     // The mouse is over it, or it has a focus that came from the keyboard.
-    bool IsHighlighted() const { return highlighted_; }
+    [[nodiscard]] bool IsHighlighted() const { return highlighted_; }
     // Ends its highlight because another entry is highlighted now: until the
     // mouse enters it again or the keyboard brings the focus back.
     void DropHighlight();

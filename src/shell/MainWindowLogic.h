@@ -23,11 +23,11 @@ struct TItemsCaption {
 
 // "%s  [%s : %s]" of the branding part, the catalogue label and the catalogue
 // name (letters a to z upper-cased), then the markers of the options that have one.
-QString ComposeTitle(const QString& titleWindow, const QString& catalogueLabel, const QString& catalogueName,
-                     const TGlobalSetupData& settings);
+[[nodiscard]] QString ComposeTitle(const QString& titleWindow, const QString& catalogueLabel,
+                                   const QString& catalogueName, const TGlobalSetupData& settings);
 
 // "%s %s - %d.%d.%d" of the branding: the build number is not shown.
-QString ComposeTitleWindow(const QString& name, const QString& product, const TInfoVersion& version);
+[[nodiscard]] QString ComposeTitleWindow(const QString& name, const QString& product, const TInfoVersion& version);
 
 inline constexpr QSize DesignedClientSize{672, 467};
 

@@ -28,7 +28,7 @@ constexpr bool IsAllowedOemId(int oemId)
 // The selected catalogue's folder: the file's "Catalogue"/"sPath" (default
 // "-1") with a trailing "/", then the code with one. A file that cannot be
 // read gives the default's.
-QString ReadCataloguePath(const QString& setupFile, const QString& catalogueCode);
+[[nodiscard]] QString ReadCataloguePath(const QString& setupFile, const QString& catalogueCode);
 
 // Writes the five settings the user can change (automatic check, language,
 // catalogue code, OEM identifier, price display) into data.SetupFile, leaving

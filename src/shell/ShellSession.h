@@ -36,7 +36,7 @@ public:
     // one message was shown, and no window was shown or is left.
     [[nodiscard]] bool start();
 
-    bool IsEngineReady() const { return engine_.IsEngineReady(); }
+    [[nodiscard]] bool IsEngineReady() const { return engine_.IsEngineReady(); }
     // A fatal error ended the run (at start-up or later): the program ends
     // with the exit status of a failed start.
     bool endedWithFatalError() const { return fatalError_; }
@@ -50,20 +50,20 @@ public:
     // says so), the captions, the engine re-initialised (a failure is
     // fatal), the title.
     void ApplySettings();
-    bool LoadOemData(TOemData& AOemData, bool InfoLogo);
+    [[nodiscard]] bool LoadOemData(TOemData& AOemData, bool InfoLogo);
     // The first idle moment: the update check when it is on, then the companion programs.
     void MyIdleHandler();
     // The build reads unsigned update manifests (the about dialog says so).
-    bool UnsignedUpdates() const;
+    [[nodiscard]] bool UnsignedUpdates() const;
     // Index of the installed catalogue with exactly this code, or -1.
-    int FindIndexOfInstalledCatalogue(const QString& ACode) const;
+    [[nodiscard]] int FindIndexOfInstalledCatalogue(const QString& ACode) const;
 
     // Replaces the update check of the first idle moment (tests).
     void SetUpdateCheck(TIdleWork ACheck) { updateCheck_ = std::move(ACheck); }
 
 private:
-    bool LoadConfiguration(const TStartupData& AData);
-    bool InitializeEngine();
+    [[nodiscard]] bool LoadConfiguration(const TStartupData& AData);
+    [[nodiscard]] bool InitializeEngine();
     void FatalError(const QString& AText);
     void LoadCaptions();
     void ApplyOemData();

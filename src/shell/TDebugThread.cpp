@@ -19,7 +19,7 @@ void TDebugThread::StartCompanion(const QString& rootPath, const QString& FileNa
     const QString path = rootPath + FileName;
     if (!QFileInfo(path).isFile())
         return;
-    platform::StartDetachedArguments({path});
+    (void)platform::StartDetachedArguments({path}); // a debugging aid: nothing to tell
 }
 
 void TDebugThread::run()

@@ -190,7 +190,8 @@ void TFrmVantorMain::Ready()
     // The keyboard starts on the welcome panel itself: no entry shows
     // highlighted before the user moves, and Tab reaches the first one.
     pnlWelcome->setFocus(Qt::OtherFocusReason);
-    windowChannel_->Listen(objectName());
+    // Without the channel the program runs on; only an update cannot close it.
+    (void)windowChannel_->Listen(objectName());
     idlePending_ = true;
 }
 

@@ -40,7 +40,7 @@ public:
     void ShowBranding(const QString& Product, const QByteArray& LogoPng) override;
     void ShowPanels(bool ShowWelcome, bool ShowContainer) override;
     void Ready() override;
-    bool IsOpen() const override { return isVisible(); }
+    [[nodiscard]] bool IsOpen() const override { return isVisible(); }
     void Close() override { close(); }
 
 protected:

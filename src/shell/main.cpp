@@ -17,7 +17,7 @@ int main(int argc, char** argv)
     // Marks the program as running for this user; a second copy opens the
     // same object and starts normally.
     platform::NamedObject appMutex;
-    appMutex.Open(QLatin1String(AppMutexName));
+    (void)appMutex.Open(QLatin1String(AppMutexName));
 
     // The configuration, translations and catalogue checks need no window:
     // they run while Qt starts, and the main window takes their results.

@@ -37,9 +37,9 @@ inline constexpr int CommandButtonRightMargin = 10; // Cancel to the panel's rig
 inline constexpr int CommandButtonGap = 5;          // between OK and Cancel
 
 // Top of the buttons in a freshly built panel: centred, one pixel lower.
-int InitialButtonTop(int APanelHeight, int AButtonHeight);
+[[nodiscard]] int InitialButtonTop(int APanelHeight, int AButtonHeight);
 // Top after ArrangeButtons: 2 + half the free height, rounded up.
-int ArrangedButtonTop(int APanelHeight, int AButtonHeight);
+[[nodiscard]] int ArrangedButtonTop(int APanelHeight, int AButtonHeight);
 
 struct TButtonOrder {
     int OkLeft = 0;
@@ -51,6 +51,6 @@ struct TButtonOrder {
 TButtonOrder OrderButtons(int AOkLeft, int ACancelLeft, bool AOkLeftOfCancel);
 
 // Which button a single-button panel keeps: OK for Porvik and Sandel, Cancel otherwise.
-bool SingleButtonIsCancel(TUsageType AUsageType);
+[[nodiscard]] bool SingleButtonIsCancel(TUsageType AUsageType);
 
 } // namespace vantor

@@ -23,7 +23,7 @@ inline constexpr char SkinSectionProperty[] = "skinSection";
 // Sets the section the style sheet selects on and re-polishes the widget so
 // that a changed section takes effect at once.
 void SetSkinSection(QWidget* AWidget, const QString& ASection);
-QString SkinSection(const QWidget* AWidget);
+[[nodiscard]] QString SkinSection(const QWidget* AWidget);
 
 // Push button whose focus rectangle can be switched off. The keyboard focus
 // still shows: the property "skinFocus" is "true" while it has the focus, for
@@ -35,7 +35,7 @@ class TSkinButton : public QPushButton {
 public:
     explicit TSkinButton(QWidget* AParent = nullptr);
 
-    bool ShowFocusRect() const { return showFocusRect_; }
+    [[nodiscard]] bool ShowFocusRect() const { return showFocusRect_; }
     void SetShowFocusRect(bool AShow);
 
 protected:
@@ -56,7 +56,7 @@ public:
     explicit TSkinLabel(QWidget* AParent = nullptr);
     explicit TSkinLabel(const QString& AText, QWidget* AParent = nullptr);
 
-    bool UseSkinColor() const { return useSkinColor_; }
+    [[nodiscard]] bool UseSkinColor() const { return useSkinColor_; }
     void SetUseSkinColor(bool AUse);
     QColor FontColor() const { return fontColor_; }
     void SetFontColor(const QColor& AColor);

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+
 #include <QPointer>
+#include <exception>
 
 namespace vantor {
 
@@ -122,8 +124,9 @@ void ApplySkin(TSkinManager& AManager, TUsageType AUsageType, const QString& ARo
         AManager.SetSkinName(name);
         if (QFileInfo(AManager.SkinFile()).isFile())
             AManager.SetActive(true);
-    } catch (...) {
-        // A skin is decoration: whatever went wrong, the program runs plain.
+    } catch (const std::exception&) {
+        // A skin is decoration: should Qt's style machinery throw (memory),
+        // the program runs plain.
     }
 }
 

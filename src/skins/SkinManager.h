@@ -20,28 +20,28 @@ public:
 
     void MakeDefault();
 
-    bool Active() const { return active_; }
+    [[nodiscard]] bool Active() const { return active_; }
     // Switching on reads the skin file and applies it; when it cannot be read
     // the manager stays inactive and the application keeps its plain look.
     void SetActive(bool AActive);
 
-    QString SkinFolder() const { return skinFolder_; }
+    [[nodiscard]] QString SkinFolder() const { return skinFolder_; }
     void SetSkinFolder(const QString& AFolder);
-    QString SkinName() const { return skinName_; }
+    [[nodiscard]] QString SkinName() const { return skinName_; }
     void SetSkinName(const QString& AName);
-    QString SkinFile() const;
+    [[nodiscard]] QString SkinFile() const;
 
     // Window frames belong to the window manager under Qt; the switch is
     // kept so that callers can state their wish.
-    bool ExtendedBorders() const { return extendedBorders_; }
+    [[nodiscard]] bool ExtendedBorders() const { return extendedBorders_; }
     void SetExtendedBorders(bool AOn) { extendedBorders_ = AOn; }
 
     // Widget classes that should wear the skin's tree look.
-    QStringList TreeClassNames() const { return treeClassNames_; }
+    [[nodiscard]] QStringList TreeClassNames() const { return treeClassNames_; }
     void AddTreeClassName(const QString& AClassName);
 
 private:
-    bool Load();
+    [[nodiscard]] bool Load();
     void Unload();
 
     bool active_ = false;
@@ -59,7 +59,7 @@ TSkinManager* DefaultSkinManager();
 inline constexpr char EngineTreeClassName[] = "TEngineTreeView";
 
 // Skin name of a branding variant; values outside the table give "Maronel".
-QString GetSkinName(TUsageType AUsageType);
+[[nodiscard]] QString GetSkinName(TUsageType AUsageType);
 
 // Chooses the skin of AUsageType from ARootPath + "Skins/" on AManager, made
 // the default, and activates it when its file exists. Never fails loudly: a

@@ -66,9 +66,9 @@ void TCommandPanelEx::ArrangeButtons(bool AHighlightOk)
     }
 }
 
-void TCommandPanelEx::ShowSingleButton()
+void TCommandPanelEx::ShowSingleButton(TUsageType AUsage)
 {
-    const bool cancel = SingleButtonIsCancel(GlobalSetupData.UsageType);
+    const bool cancel = SingleButtonIsCancel(AUsage);
     buttonCancel_->setVisible(cancel);
     buttonOk_->setVisible(!cancel);
     // The one button left is what Return presses.

@@ -32,14 +32,14 @@ public:
     // Must not run before SetCommandPanelStyle.
     void ArrangeButtons(bool AHighlightOk);
     // Shows only OK (Porvik, Sandel) or only Cancel (every other variant).
-    void ShowSingleButton();
+    void ShowSingleButton(TUsageType AUsage);
     // Colours the skinned labels placed directly on the panel.
     void ApplyLabelColors();
 
     // Gives both buttons this width, keeping Cancel's right margin and the gap.
     void SetButtonWidth(int AWidth);
     // Whether OK comes before Cancel when tabbing through the panel.
-    bool OkFirstInTabOrder() const;
+    [[nodiscard]] bool OkFirstInTabOrder() const;
     // Use this rather than QWidget::setTabOrder for the two buttons: Qt
     // ignores setTabOrder when its first widget ends the window's focus chain,
     // which the buttons of a panel at the foot of a dialog usually do.

@@ -14,9 +14,9 @@ public:
 
     // Loads a library by path (with "/") or by plain name through the system's
     // library search. False, with LastError() set, when it cannot be loaded.
-    bool Load(const QString& fileName);
+    [[nodiscard]] bool Load(const QString& fileName);
     void Unload();
-    bool IsLoaded() const { return handle_ != nullptr; }
+    [[nodiscard]] bool IsLoaded() const { return handle_ != nullptr; }
 
     // The export of that name, looked up now; nullptr when missing.
     void* Symbol(const char* name) const;

@@ -55,7 +55,8 @@ QByteArray Native(const QString& APath)
 
 void FileDescriptor::Reset(int AFd)
 {
-    Close();
+    // Replacing a descriptor drops it; callers that care close it first.
+    (void)Close();
     fd_ = AFd;
 }
 

@@ -10,25 +10,25 @@
 
 namespace vantor::platform::filesteps {
 
-QString WithSlash(const QString& AFolder);
-QString WithoutSlash(const QString& AFolder);
-QString ParentOf(const QString& APath);
-QString NameOf(const QString& APath);
-QByteArray Native(const QString& APath);
+[[nodiscard]] QString WithSlash(const QString& AFolder);
+[[nodiscard]] QString WithoutSlash(const QString& AFolder);
+[[nodiscard]] QString ParentOf(const QString& APath);
+[[nodiscard]] QString NameOf(const QString& APath);
+[[nodiscard]] QByteArray Native(const QString& APath);
 
 // Owns one open descriptor.
 class FileDescriptor {
 public:
     explicit FileDescriptor(int AFd = -1) : fd_(AFd) {}
-    ~FileDescriptor() { Close(); }
+    ~FileDescriptor() { (void)Close(); } // unchecked: whoever wrote through it closed it first
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
 
     void Reset(int AFd);
-    int Get() const { return fd_; }
-    bool IsOpen() const { return fd_ >= 0; }
+    [[nodiscard]] int Get() const { return fd_; }
+    [[nodiscard]] bool IsOpen() const { return fd_ >= 0; }
     // A failed close can be the first news of a failed write.
-    bool Close();
+    [[nodiscard]] bool Close();
 
 private:
     int fd_;
@@ -38,13 +38,14 @@ private:
 mode_t DefaultFileMode();
 
 // Copies everything readable from AFrom to ATo.
-bool CopyContent(int AFrom, int ATo);
+[[nodiscard]] bool CopyContent(int AFrom, int ATo);
 
 // Flushes a folder's entries (renames, new names) to disk; errors are ignored.
 void SyncFolder(const QString& AFolder);
 
 // A fresh, unused name "." + name + ASuffix + six characters beside APath,
 // held by an empty file (mode 0600) that is left open in AFd.
-bool ReserveNameBeside(const QString& APath, const char* ASuffix, QString& AReserved, FileDescriptor& AFd);
+[[nodiscard]] bool ReserveNameBeside(const QString& APath, const char* ASuffix, QString& AReserved,
+                                     FileDescriptor& AFd);
 
 } // namespace vantor::platform::filesteps

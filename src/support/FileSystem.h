@@ -9,7 +9,7 @@
 namespace vantor::platform {
 
 // Size in bytes; 0 for a folder; -1 when the entry cannot be examined.
-std::int64_t FileSize(const QString& path);
+[[nodiscard]] std::int64_t FileSize(const QString& path);
 
 enum class EntryKind { Files, Folders };
 
@@ -17,28 +17,28 @@ enum class EntryKind { Files, Folders };
 // returns them. Folders: "." and "..", and hidden ones (a leading dot) are left
 // out; a link to a folder counts as a folder. Files: everything else, hidden
 // ones included. Missing or unreadable folders give an empty list.
-QStringList ListEntries(const QString& folder, EntryKind kind);
+[[nodiscard]] QStringList ListEntries(const QString& folder, EntryKind kind);
 
 // The system's temporary folder: $TMPDIR when set, else /tmp; with a trailing "/".
-QString SystemTempFolder();
+[[nodiscard]] QString SystemTempFolder();
 
 // True when path is a real folder (not a link) owned by the current user.
 // Folders in shared places are used and deleted only when this holds.
-bool IsOwnFolder(const QString& path);
+[[nodiscard]] bool IsOwnFolder(const QString& path);
 
 // IsOwnFolder, and nobody else may enter it, read it or write in it.
-bool IsPrivateFolder(const QString& path);
+[[nodiscard]] bool IsPrivateFolder(const QString& path);
 
 // Creates path (and missing parents) with mode 0700 for the last part.
 // True when afterwards it is a folder owned by the current user.
-bool CreatePrivateFolder(const QString& path);
+[[nodiscard]] bool CreatePrivateFolder(const QString& path);
 
 // Deletes a folder with everything in it without ever following a link:
 // links inside are removed as links. A path that is itself a link or belongs
 // to another user is left alone. True when nothing is left.
-bool DeleteFolderTree(const QString& path);
+[[nodiscard]] bool DeleteFolderTree(const QString& path);
 
 // Folder of the running program file, with a trailing "/".
-QString ProgramFolder();
+[[nodiscard]] QString ProgramFolder();
 
 } // namespace vantor::platform

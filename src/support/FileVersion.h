@@ -18,9 +18,9 @@ struct FileVersionWords {
 
 // Reads the version note of a file; nothing when the file is unreadable, is
 // no ELF file, or carries no version note.
-std::optional<FileVersionWords> ReadFileVersion(const QString& fileName);
+[[nodiscard]] std::optional<FileVersionWords> ReadFileVersion(const QString& fileName);
 
 // The same on a file's bytes in memory.
-std::optional<FileVersionWords> ParseFileVersion(const QByteArray& bytes);
+[[nodiscard]] std::optional<FileVersionWords> ParseFileVersion(const QByteArray& bytes);
 
 } // namespace vantor::platform

@@ -26,7 +26,7 @@ QString RuntimeFolder()
         return runtime.endsWith('/') ? runtime : runtime + '/';
     for (const QString& fallback : {SystemTempFolder() + QStringLiteral("vantor-run-%1/").arg(::geteuid()),
                                     UserCacheFolder() + QStringLiteral("/Vantor/Run/")}) {
-        CreatePrivateFolder(fallback);
+        (void)CreatePrivateFolder(fallback); // checked next
         if (IsPrivateFolder(fallback))
             return fallback;
     }

@@ -16,9 +16,9 @@ public:
     NamedObject& operator=(const NamedObject&) = delete;
 
     // Creates the object or opens the existing one; never refuses a second holder.
-    bool Open(const QString& name);
+    [[nodiscard]] bool Open(const QString& name);
     void Close();
-    bool IsOpen() const { return fd_ >= 0; }
+    [[nodiscard]] bool IsOpen() const { return fd_ >= 0; }
 
     // Where the object of that name lives for the current user.
     static QString PathFor(const QString& name);

@@ -19,15 +19,15 @@ struct OsFacts {
 // when present, else NAME followed by a blank and VERSION_ID (when known),
 // else "Linux". Values may be quoted with single or double quotes; in double
 // quotes a backslash escapes the next character.
-QString ProductNameFromOsRelease(const QByteArray& osRelease);
+[[nodiscard]] QString ProductNameFromOsRelease(const QByteArray& osRelease);
 
 // The build of a kernel release text: the first number that follows the
 // "major.minor.patch" part, e.g. 18 from "6.1.0-18-amd64" or 91 from
 // "5.15.0-91-generic"; 0 when the release carries none ("6.8.12").
-int BuildFromKernelRelease(const QString& release);
+[[nodiscard]] int BuildFromKernelRelease(const QString& release);
 
 // The running kernel's release (uname), empty when it cannot be read.
-QString KernelRelease();
+[[nodiscard]] QString KernelRelease();
 
 // Name from osReleasePath (the system's "/etc/os-release", falling back to
 // "/usr/lib/os-release", when empty), build from the running kernel.

@@ -45,6 +45,7 @@ bool StartDetached(const QString& commandLine) noexcept
     try {
         return StartDetachedArguments(SplitCommandLine(commandLine));
     } catch (...) {
+        // noexcept: splitting can run out of memory; then nothing started.
         return false;
     }
 }

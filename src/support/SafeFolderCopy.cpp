@@ -190,7 +190,7 @@ bool Installation::MoveIntoPlace(Entry& AEntry)
         FileDescriptor placeholder;
         if (!ReserveNameBeside(AEntry.Destination, ".vantor-old-", backup, placeholder))
             return false;
-        placeholder.Close();
+        (void)placeholder.Close(); // empty: nothing written that could be lost
         if (::rename(Native(AEntry.Destination).constData(), Native(backup).constData()) != 0) {
             ::unlink(Native(backup).constData());
             return false;

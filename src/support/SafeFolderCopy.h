@@ -47,7 +47,7 @@ public:
     // Installs every added folder, in the order added. True when everything
     // is in place (also when there was nothing to install); false when
     // anything failed, and then the destinations are as they were.
-    bool Run();
+    [[nodiscard]] bool Run();
 
 private:
     struct Pair {
@@ -61,6 +61,6 @@ private:
 };
 
 // One folder alone.
-bool CopyFolder(const QString& AFrom, const QString& ATo);
+[[nodiscard]] bool CopyFolder(const QString& AFrom, const QString& ATo);
 
 } // namespace vantor::platform

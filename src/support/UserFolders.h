@@ -8,15 +8,15 @@
 namespace vantor::platform {
 
 // $XDG_DATA_HOME, else ~/.local/share (no trailing "/").
-QString UserDataFolder();
+[[nodiscard]] QString UserDataFolder();
 
 // $XDG_CONFIG_HOME, else ~/.config (no trailing "/").
-QString UserConfigFolder();
+[[nodiscard]] QString UserConfigFolder();
 
 // $XDG_CACHE_HOME, else ~/.cache (no trailing "/").
-QString UserCacheFolder();
+[[nodiscard]] QString UserCacheFolder();
 
 // $XDG_STATE_HOME, else ~/.local/state (no trailing "/").
-QString UserStateFolder();
+[[nodiscard]] QString UserStateFolder();
 
 } // namespace vantor::platform

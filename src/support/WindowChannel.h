@@ -18,7 +18,7 @@ public:
     ~WindowChannel() override;
 
     // Starts listening for the window of that class name in this process.
-    bool Listen(const QString& className);
+    [[nodiscard]] bool Listen(const QString& className);
 
     // Asks every window of that class name of the current user to quit;
     // returns how many were asked. Leftovers of ended processes are removed.

@@ -11,7 +11,7 @@
 namespace vantor {
 
 // $XDG_STATE_HOME/Vantor/AcceptedManifests.ini (default ~/.local/state).
-QString AcceptedManifestsFile();
+[[nodiscard]] QString AcceptedManifestsFile();
 
 class TAcceptedManifests {
 public:
@@ -23,7 +23,7 @@ public:
 
     // Records AIssued when it is newer than what is recorded. The file is
     // replaced all or nothing; false when it could not be written.
-    bool Remember(const QString& AServer, int AChannel, const QDateTime& AIssued) const;
+    [[nodiscard]] bool Remember(const QString& AServer, int AChannel, const QDateTime& AIssued) const;
 
 private:
     QString file_;

@@ -23,6 +23,6 @@ struct TDownloadLimits {
 // True when the file was written and is not empty. Connection failures,
 // error statuses, bodies cut short or over the limit, a cancelled request and
 // file errors give false without a message; the local file is left as it is.
-bool DownloadFile(const QString& Url, const QString& FileName, const TDownloadLimits& Limits = {});
+[[nodiscard]] bool DownloadFile(const QString& Url, const QString& FileName, const TDownloadLimits& Limits = {});
 
 } // namespace vantor

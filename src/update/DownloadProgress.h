@@ -8,20 +8,20 @@
 namespace vantor {
 
 // Whole kilobytes, rounded toward zero.
-std::int64_t KilobytesOf(std::int64_t Bytes);
+[[nodiscard]] std::int64_t KilobytesOf(std::int64_t Bytes);
 
 // AFormat with its first "%s" replaced by the kilobytes of ADone and its
 // second by those of ATotal; "%%" stands for "%".
-QString FormatDownloadProgress(const QString& AFormat, std::int64_t ADone, std::int64_t ATotal);
+[[nodiscard]] QString FormatDownloadProgress(const QString& AFormat, std::int64_t ADone, std::int64_t ATotal);
 
 // A progress bar counts in int: totals beyond its range are scaled down by a
 // power of two, so that bar maximum and position keep their proportion.
 class ProgressScale {
 public:
     explicit ProgressScale(std::int64_t ATotal = 0);
-    int Maximum() const;
+    [[nodiscard]] int Maximum() const;
     // Position for AValue, kept within 0 .. Maximum().
-    int Position(std::int64_t AValue) const;
+    [[nodiscard]] int Position(std::int64_t AValue) const;
 
 private:
     std::int64_t total_ = 0;

@@ -46,17 +46,17 @@ public:
     // it are not fetched.
     void Cancel();
 
-    int ExitValue() const { return exitValue_; }
-    std::int64_t TotalWorkCount() const { return totalWorkCount_; }
-    std::int64_t DoneWorkCount() const { return doneWorkCount_; }
-    bool DownloadCanceled() const { return downloadCanceled_; }
+    [[nodiscard]] int ExitValue() const { return exitValue_; }
+    [[nodiscard]] std::int64_t TotalWorkCount() const { return totalWorkCount_; }
+    [[nodiscard]] std::int64_t DoneWorkCount() const { return doneWorkCount_; }
+    [[nodiscard]] bool DownloadCanceled() const { return downloadCanceled_; }
     HttpClient& Client() { return client_; }
 
 private:
     // Sum of the announced lengths (each also kept for its GET); 0 or less
     // when a query fails.
-    std::int64_t GetTotalSize();
-    bool DownloadOne(qsizetype Index);
+    [[nodiscard]] std::int64_t GetTotalSize();
+    [[nodiscard]] bool DownloadOne(qsizetype Index);
     bool Refuse(const QString& Why);
     void HttpClientWork(std::int64_t WorkCount);
 

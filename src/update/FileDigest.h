@@ -23,7 +23,7 @@ public:
     void Add(const char* Data, std::int64_t Size);
     // Lower-case hex of everything added; empty when hashing failed. Ends the
     // stream.
-    QByteArray Finish();
+    [[nodiscard]] QByteArray Finish();
 
 private:
     struct Context;
@@ -32,7 +32,7 @@ private:
 };
 
 // Lower-case hex SHA-256 of the file's content; empty when it cannot be read.
-QByteArray Sha256OfFile(const QString& FileName);
+[[nodiscard]] QByteArray Sha256OfFile(const QString& FileName);
 
 // Hashes a file while another part of the program writes it: a thread of its
 // own reads what has been written so far and hashes it, so that a download
@@ -49,7 +49,7 @@ public:
     void Written(std::int64_t Count);
     // Waits until the first Count bytes are hashed; their lower-case hex
     // SHA-256, empty when the file could not be read that far.
-    QByteArray Finish(std::int64_t Count);
+    [[nodiscard]] QByteArray Finish(std::int64_t Count);
 
 private:
     void Work();

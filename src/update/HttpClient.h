@@ -44,7 +44,7 @@ public:
     // Sets a request header, replacing one of the same name (names match
     // without regard to case). An empty value removes the header.
     void SetRequestHeader(const QString& Name, const QString& Value);
-    QString RequestHeader(const QString& Name) const;
+    [[nodiscard]] QString RequestHeader(const QString& Name) const;
     const QList<HttpHeader>& RequestHeaders() const { return headers_; }
 
     // Seconds allowed to connect, and seconds a transfer may go without a
@@ -74,7 +74,7 @@ public:
 
     // Ends the running transfer; see Get. A HEAD ended so fails.
     void Disconnect();
-    bool Disconnected() const { return disconnected_; }
+    [[nodiscard]] bool Disconnected() const { return disconnected_; }
 
     // Running byte count of the current GET, after each chunk is written.
     std::function<void(std::int64_t Count)> OnWork;

@@ -39,13 +39,13 @@ struct TManifestListing {
 Result<TManifestListing> ReadManifestListing(const IniDocument& Manifest);
 
 // True through the end of the expiry day in UTC.
-bool IsListingCurrent(const TManifestListing& Listing, const QDate& TodayUtc);
+[[nodiscard]] bool IsListingCurrent(const TManifestListing& Listing, const QDate& TodayUtc);
 
 // "Issued" as read (invalid for anything but 14 digits of a UTC time) and written.
 QDateTime ParseIssued(const QString& Text);
-QString FormatIssued(const QDateTime& Issued);
+[[nodiscard]] QString FormatIssued(const QDateTime& Issued);
 
 // One value of "[FILES]", as the maker's tools write it.
-QString FormatListedFile(const QString& Url, const TListedFile& File);
+[[nodiscard]] QString FormatListedFile(const QString& Url, const TListedFile& File);
 
 } // namespace vantor

@@ -26,10 +26,10 @@ struct EntryHeader {
 Result<EntryHeader> ReadEntryHeader(QIODevice& stream);
 
 // The directory with a trailing "\" when not empty, followed by the name.
-QString StoredRelativePath(const EntryHeader& header);
+[[nodiscard]] QString StoredRelativePath(const EntryHeader& header);
 
 // The directory with a trailing "\" when not empty.
-QString StoredDirectory(const EntryHeader& header);
+[[nodiscard]] QString StoredDirectory(const EntryHeader& header);
 
 // Fails when the entry's path could reach outside the destination folder
 // (absolute, drive letter, ".." anywhere, "/" and "\" both counting as
@@ -37,6 +37,6 @@ QString StoredDirectory(const EntryHeader& header);
 Result<void> CheckEntryPath(const EntryHeader& header);
 
 // A stored path with "/" between folders.
-QString ToLocalSeparators(const QString& storedPath);
+[[nodiscard]] QString ToLocalSeparators(const QString& storedPath);
 
 } // namespace vantor::package

@@ -25,20 +25,21 @@ inline constexpr const char* UpdaterProgramName = "Updater";
 
 // Unpacks the program package and starts its first entry with
 // "/LANG=" + LanguageId; true when it started (the main window is then closing).
-bool InstallProgramUpdate(const QString& PackageFile, const THandoffTarget& Target,
-                          const CloseMainWindowFn& CloseMainWindow);
+[[nodiscard]] bool InstallProgramUpdate(const QString& PackageFile, const THandoffTarget& Target,
+                                        const CloseMainWindowFn& CloseMainWindow);
 
 // Unpacks the staged packages and starts the updater; true when it started
 // (the main window is then closing).
-bool StartUpdater(const QString& StagingFolder, const THandoffTarget& Target, const CloseMainWindowFn& CloseMainWindow);
+[[nodiscard]] bool StartUpdater(const QString& StagingFolder, const THandoffTarget& Target,
+                                const CloseMainWindowFn& CloseMainWindow);
 
 // Unpacks a staged package beside itself; other files stay as downloaded.
 // False when unpacking failed; the whole staging folder is then deleted.
-bool UnpackStagedFile(const QString& FileName);
+[[nodiscard]] bool UnpackStagedFile(const QString& FileName);
 
 // The updater's five parameters, one argument each (no quotes, never split
 // again): /SP=<staging> /DP=<root>Data/ /CP=<root>Catalogues/
 // /LF=<language file> /LI=<language id>.
-QStringList BuildUpdaterArguments(const QString& StagingFolder, const THandoffTarget& Target);
+[[nodiscard]] QStringList BuildUpdaterArguments(const QString& StagingFolder, const THandoffTarget& Target);
 
 } // namespace vantor

@@ -53,7 +53,8 @@ inline constexpr const char* ManifestSignatureFileName = "VersionControl.txt.min
 
 // "http://" + host + "/Updates/Vantorix/<oemId>/" + fileName. The server may
 // name its scheme ("https://host[:port]"); without one it is "http://".
-QString UpdateManifestUrl(const QString& host, std::int32_t oemId, const QString& fileName = ManifestFileName);
+[[nodiscard]] QString UpdateManifestUrl(const QString& host, std::int32_t oemId,
+                                        const QString& fileName = ManifestFileName);
 
 // Fills Data from the local manifest file; an unreadable file leaves it empty.
 void ReadUpdateManifest(const QString& FileName, TUpdatedData& Data);
@@ -63,15 +64,15 @@ void ReadUpdateManifest(const IniDocument& Manifest, TUpdatedData& Data);
 // "2.1" gives 2.1.0.0; parts that are no integer count as 0; each part keeps
 // its low 16 bits.
 TInfoVersion StrToInfoVersion(const QString& Text);
-bool IsVersionSet(const TInfoVersion& Version);
+[[nodiscard]] bool IsVersionSet(const TInfoVersion& Version);
 // Major, minor and release decide; the build number takes no part.
-bool IsNewerVersion(const TInfoVersion& Installed, const TInfoVersion& Offered);
-bool IsNewerCatalogueVersion(const QString& Installed, const QString& Offered);
+[[nodiscard]] bool IsNewerVersion(const TInfoVersion& Installed, const TInfoVersion& Offered);
+[[nodiscard]] bool IsNewerCatalogueVersion(const QString& Installed, const QString& Offered);
 
 // The text after the last "/" (the whole text without one).
-QString FileNameFromUrl(const QString& Url);
+[[nodiscard]] QString FileNameFromUrl(const QString& Url);
 
 // The URL template with its "%s" replaced by the code and "%%" by "%".
-QString FormatCatalogueUrl(const QString& Template, const QString& Code);
+[[nodiscard]] QString FormatCatalogueUrl(const QString& Template, const QString& Code);
 
 } // namespace vantor

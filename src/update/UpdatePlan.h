@@ -17,11 +17,11 @@ inline constexpr const char* UpdateServerKey = "sServer";
 // The update server of this installation: the key above in the configuration
 // file, else the host the program was built with. It may name its scheme,
 // "https://host[:port]"; without one it is plain HTTP.
-QString UpdateServerHost(const QString& SetupFile);
+[[nodiscard]] QString UpdateServerHost(const QString& SetupFile);
 
 // Sets the ToUpdate flags of Data from what is installed; true when anything
 // is to be fetched.
-bool MarkUpdates(TUpdatedData& Data, const TInstalledVersion& Installed);
+[[nodiscard]] bool MarkUpdates(TUpdatedData& Data, const TInstalledVersion& Installed);
 
 // What one run fetches: remote URLs and the parallel local paths below the
 // staging folder. A newer program is fetched alone.

@@ -16,7 +16,7 @@ class QWidget;
 namespace vantor {
 
 // The question "IDS_CONTAINER_14"; true when the user chose Yes.
-bool AskForUpdate();
+[[nodiscard]] bool AskForUpdate();
 
 // The whole check. MainWindow parents the dialogs, gets the focus back at the
 // end, and is closed once the updater or the installer has started. While the

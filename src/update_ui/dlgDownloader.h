@@ -30,7 +30,7 @@ public:
     ~TFrmDownloader() override;
 
     // The session's outcome once the dialog has closed.
-    int ExitValue() const { return session_.ExitValue(); }
+    [[nodiscard]] int ExitValue() const { return session_.ExitValue(); }
     TDownloadSession& Session() { return session_; }
 
     // Ends the dialog only through the work itself; Escape acts as Cancel.
@@ -65,7 +65,7 @@ private:
 // Shows the dialog modally over AOwner for the parallel lists of URLs and
 // local paths and reports a failure or a cancellation itself. True only when
 // every file arrived (and, with AListed, matched the signed manifest).
-bool RunDownloader(const QStringList& ARemoteFiles, const QStringList& ALocalFiles, QWidget* AOwner = nullptr,
-                   std::optional<TListedFiles> AListed = std::nullopt);
+[[nodiscard]] bool RunDownloader(const QStringList& ARemoteFiles, const QStringList& ALocalFiles,
+                                 QWidget* AOwner = nullptr, std::optional<TListedFiles> AListed = std::nullopt);
 
 } // namespace vantor

@@ -100,7 +100,7 @@ void TFrmUpdater::showEvent(QShowEvent* AEvent)
 
 void TFrmUpdater::FormShow()
 {
-    LoadTranslations(GlobalSetupData.LanguageFile); // without it every text is empty
+    (void)LoadTranslations(GlobalSetupData.LanguageFile); // without it every text is empty
     btnOk->setText(GetText(QStringLiteral("IDS_COMMON_20")));
 }
 

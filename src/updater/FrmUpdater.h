@@ -37,7 +37,7 @@ public:
     void SetProgramStarter(TProgramStarter AStarter);
     void SetCloseLimit(std::chrono::milliseconds ALimit);
 
-    bool UpdateOk() const { return fUpdateOk; }
+    [[nodiscard]] bool UpdateOk() const { return fUpdateOk; }
 
 protected:
     void showEvent(QShowEvent* AEvent) override;
@@ -50,7 +50,7 @@ private:
     void FormShow();
     void FormIdleHandler();
     void FinishIdleWork();
-    bool DoUpdate();
+    [[nodiscard]] bool DoUpdate();
     void btnOkClick();
     void FormClose();
     void ShowStatus(TStatusImage AImage, const QString& AText);

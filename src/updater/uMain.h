@@ -27,7 +27,7 @@ void ParseParameter(const QString& AParameter, TPaths& APaths = Paths, TGlobalSe
 // Parses every parameter (the program name is not among them) and tells
 // whether the set is usable: the translation file exists, the language is
 // given, and the three folders exist.
-bool ReadInputParameters(const QStringList& AParameters, TPaths& APaths = Paths,
-                         TGlobalSetupData& ASetup = GlobalSetupData);
+[[nodiscard]] bool ReadInputParameters(const QStringList& AParameters, TPaths& APaths = Paths,
+                                       TGlobalSetupData& ASetup = GlobalSetupData);
 
 } // namespace vantor

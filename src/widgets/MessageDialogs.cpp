@@ -29,17 +29,18 @@ int ShowMessageDialog(const QString& Msg, const QString& Caption, TMsgDlgType Ki
 
 void ShowInfoMessage(const QString& Caption, const QString& Msg, bool TranslateMsg)
 {
-    ShowMessageDialog(Msg, TitleOr(Caption, "IDS_COMMON_49"), TMsgDlgType::mtInformation, mbOK, TranslateMsg, true);
+    (void)ShowMessageDialog(Msg, TitleOr(Caption, "IDS_COMMON_49"), TMsgDlgType::mtInformation, mbOK, TranslateMsg,
+                            true);
 }
 
 void ShowWarningMessage(const QString& Caption, const QString& Msg, bool TranslateMsg)
 {
-    ShowMessageDialog(Msg, TitleOr(Caption, "IDS_COMMON_50"), TMsgDlgType::mtWarning, mbOK, TranslateMsg, true);
+    (void)ShowMessageDialog(Msg, TitleOr(Caption, "IDS_COMMON_50"), TMsgDlgType::mtWarning, mbOK, TranslateMsg, true);
 }
 
 void ShowErrorMessage(const QString& Caption, const QString& Msg, bool TranslateMsg)
 {
-    ShowMessageDialog(Msg, TitleOr(Caption, "IDS_COMMON_51"), TMsgDlgType::mtError, mbOK, TranslateMsg, true);
+    (void)ShowMessageDialog(Msg, TitleOr(Caption, "IDS_COMMON_51"), TMsgDlgType::mtError, mbOK, TranslateMsg, true);
 }
 
 bool AskYesNo(const QString& Caption, const QString& Msg, bool TranslateMsg)

@@ -8,13 +8,13 @@
 
 namespace vantor {
 
-int ShowMessageDialog(const QString& Msg, const QString& Caption, TMsgDlgType Kind, TMsgDlgButtons Buttons,
-                      bool TranslateMsg, bool Beep);
+[[nodiscard]] int ShowMessageDialog(const QString& Msg, const QString& Caption, TMsgDlgType Kind,
+                                    TMsgDlgButtons Buttons, bool TranslateMsg, bool Beep);
 
 void ShowInfoMessage(const QString& Caption, const QString& Msg, bool TranslateMsg);
 void ShowWarningMessage(const QString& Caption, const QString& Msg, bool TranslateMsg);
 void ShowErrorMessage(const QString& Caption, const QString& Msg, bool TranslateMsg);
 // True only when Yes was pressed.
-bool AskYesNo(const QString& Caption, const QString& Msg, bool TranslateMsg);
+[[nodiscard]] bool AskYesNo(const QString& Caption, const QString& Msg, bool TranslateMsg);
 
 } // namespace vantor

@@ -44,7 +44,7 @@ public:
 class QtMessagePresenter final : public MessagePresenter {
 public:
     void Beep() override;
-    int ShowMessage(const MessageBoxRequest& request) override;
+    [[nodiscard]] int ShowMessage(const MessageBoxRequest& request) override;
 };
 
 MessagePresenter& CurrentMessagePresenter();

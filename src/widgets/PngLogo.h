@@ -10,6 +10,6 @@ namespace vantor {
 // Decodes a PNG from the stream's current position into Bitmap. Returns false
 // and leaves Bitmap untouched when there is no stream, no picture or the data
 // cannot be decoded.
-bool LoadPngIntoBitmap(QIODevice* Stream, QImage& Bitmap);
+[[nodiscard]] bool LoadPngIntoBitmap(QIODevice* Stream, QImage& Bitmap);
 
 } // namespace vantor

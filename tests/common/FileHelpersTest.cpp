@@ -72,7 +72,7 @@ TEST(StagingFolder, LivesInTheUsersCacheFolderAndIsDeletedWithItsContent)
     EXPECT_FALSE(QFile::exists(cache.path() + "Vantor/Staging"));
     EXPECT_FALSE(IsTempWorkFolderUsable());
 
-    GetTempWorkFolder(true);
+    (void)GetTempWorkFolder(true);
     const QFile::Permissions others =
         QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     EXPECT_FALSE(QFileInfo(cache.path() + "Vantor/Staging").permissions() & others) << "nobody else may enter it";
@@ -98,7 +98,7 @@ TEST(StagingFolder, OneThatOthersMayEnterOrALinkIsNeverUsedNorDeletedThrough)
     TempFolder elsewhere;
     elsewhere.write("keep.txt", "kept");
     ASSERT_TRUE(QFile::link(elsewhere.path(), staging));
-    GetTempWorkFolder(true);
+    (void)GetTempWorkFolder(true);
     EXPECT_FALSE(IsTempWorkFolderUsable()) << "a link, even to a private folder";
     DeleteTempWorkFolder();
     EXPECT_EQ(elsewhere.read("keep.txt"), "kept");
@@ -106,7 +106,7 @@ TEST(StagingFolder, OneThatOthersMayEnterOrALinkIsNeverUsedNorDeletedThrough)
 
     if (::geteuid() == 0) { // another user's folder, private as it may be
         ASSERT_TRUE(QFile::remove(staging));
-        GetTempWorkFolder(true);
+        (void)GetTempWorkFolder(true);
         cache.write("Vantor/Staging/Data/Data.vt4", "planted");
         ASSERT_EQ(::chown(QFile::encodeName(staging).constData(), 65534, 65534), 0);
         EXPECT_FALSE(IsTempWorkFolderUsable());

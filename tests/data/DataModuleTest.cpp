@@ -217,7 +217,7 @@ TEST_F(DataModule, PricelistWithoutPricedItemsLeavesTheConnectionClosed)
 TEST_F(DataModule, PricelistQueryLetsEngineErrorsThrough)
 {
     WritePricelist("380", InfoOnly({{"Key", "Rimbel_Ostavar"}, {"Code", "380"}, {"Validity", "20240101"}})); // no Items
-    EXPECT_THROW(dm.OpenPricelistToShow(Catalogues(), "380"), db::DbError);
+    EXPECT_THROW((void)dm.OpenPricelistToShow(Catalogues(), "380"), db::DbError);
     dm.ClosePricelistDatabase();
     EXPECT_FALSE(dm.DbPricelist.Connected());
 }

@@ -50,7 +50,7 @@ protected:
         GlobalSetupData.LanguageId = "ENG";
         SetTextLanguage(GlobalSetupData.LanguageId);
         CataloguesFolder = folder.path();
-        LoadTranslations(VANTOR_SOURCE_DIR "/demo/Lang/Languages.xml");
+        ASSERT_TRUE(LoadTranslations(VANTOR_SOURCE_DIR "/demo/Lang/Languages.xml"));
         tools::WriteDatabase(folder.path() + "380/Pricelist.vt4", QLatin1String(DatabasePassword),
                              tools::PricelistContent("380", "20241231", ShowcaseItems()), true);
         skins.SetSkinFolder(QStringLiteral(VANTOR_SOURCE_DIR "/demo/Skins/"));

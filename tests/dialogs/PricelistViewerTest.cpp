@@ -56,7 +56,7 @@ protected:
         GlobalSetupData.LanguageId = "ENG";
         SetTextLanguage(GlobalSetupData.LanguageId);
         CataloguesFolder = folder.path();
-        LoadTranslations(VANTOR_SOURCE_DIR "/demo/Lang/Languages.xml");
+        ASSERT_TRUE(LoadTranslations(VANTOR_SOURCE_DIR "/demo/Lang/Languages.xml"));
         QLocale::setDefault(QLocale::c());
     }
     void TearDown() override

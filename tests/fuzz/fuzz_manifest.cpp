@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     installed.DbMain = installed.Product;
     installed.DbDevices = installed.Product;
     installed.Catalogues = {{QStringLiteral("380"), QStringLiteral("20240101"), QStringLiteral("-1")}};
-    vantor::MarkUpdates(manifest, installed);
+    (void)vantor::MarkUpdates(manifest, installed);
 
     const QString staging = QStringLiteral("/staging/Vantor/");
     const vantor::TUpdateDownloads downloads = vantor::ListUpdateDownloads(manifest, staging);

@@ -11,17 +11,17 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace vantor;
-    LoadTranslationsFromMemory(data, size);
+    (void)LoadTranslationsFromMemory(data, size);
     for (const char* Language : {"REF", "eng", "GER"}) {
         for (const char* Id : {"IDS_COMMON_01", "ids_common_20", " IDS_COMMON_20", "IDS_CONTAINER_13"})
-            GetTextForLanguage(QString::fromLatin1(Language), QString::fromLatin1(Id));
+            (void)GetTextForLanguage(QString::fromLatin1(Language), QString::fromLatin1(Id));
     }
     for (bool IncludeReference : {false, true}) {
         BuildLanguageList(IncludeReference);
         for (const TLanguage& Language : AvailableLanguages) {
-            IndexOfLanguageById(Language.IdRef);
-            IndexOfLanguageByDesc(Language.Desc);
-            GetTextForLanguage(Language.IdRef, QStringLiteral("IDS_COMMON_01"));
+            (void)IndexOfLanguageById(Language.IdRef);
+            (void)IndexOfLanguageByDesc(Language.Desc);
+            (void)GetTextForLanguage(Language.IdRef, QStringLiteral("IDS_COMMON_01"));
         }
     }
     UnloadTranslations();

@@ -189,9 +189,8 @@ TEST_F(CommandPanelTest, ShowSingleButtonKeepsOkOnlyForPorvikAndSandel)
     for (TUsageType usage : {TUsageType::utMaronel, TUsageType::utKelvra, TUsageType::utPorvik, TUsageType::utSandel,
                              TUsageType::utQuillon, TUsageType::utGeneric, TUsageType::utWebMaronel}) {
         SCOPED_TRACE(static_cast<int>(usage));
-        GlobalSetupData.UsageType = usage;
         TCommandPanelEx panel;
-        panel.ShowSingleButton();
+        panel.ShowSingleButton(usage);
         const bool okOnly = usage == TUsageType::utPorvik || usage == TUsageType::utSandel;
         EXPECT_EQ(panel.ButtonOk()->isVisibleTo(&panel), okOnly);
         EXPECT_EQ(panel.ButtonCancel()->isVisibleTo(&panel), !okOnly);

@@ -32,7 +32,7 @@ class UpdateCheck : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        LoadTranslations(QStringLiteral(VANTOR_SOURCE_DIR "/demo/Lang/Languages.xml"));
+        ASSERT_TRUE(LoadTranslations(QStringLiteral(VANTOR_SOURCE_DIR "/demo/Lang/Languages.xml")));
         GlobalSetupData.LanguageId = "ENG";
         SetTextLanguage(GlobalSetupData.LanguageId);
         GlobalSetupData.RootPath = folder.makeFolder("root") + "/";

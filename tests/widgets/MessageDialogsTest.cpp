@@ -38,7 +38,7 @@ TEST_F(MessageDialogs, WrappersUseTheirKindButtonsAndTranslatedDefaultTitle)
     ShowInfoMessage("", "literal", false);
     ShowWarningMessage("", "literal", false);
     ShowErrorMessage("", "literal", false);
-    AskYesNo("", "literal", false);
+    (void)AskYesNo("", "literal", false);
 
     ASSERT_EQ(boxes.shown.size(), 4);
     EXPECT_EQ(boxes.beeps, 4);
@@ -86,6 +86,6 @@ TEST_F(MessageDialogs, ShowMessageDialogBeepsOnlyWhenAskedAndReturnsTheAnswer)
     boxes.answers = {mrNo};
     EXPECT_EQ(ShowMessageDialog("text", "title", TMsgDlgType::mtConfirmation, mbYes | mbNo, false, false), mrNo);
     EXPECT_EQ(boxes.beeps, 0);
-    ShowMessageDialog("text", "title", TMsgDlgType::mtWarning, mbOK, false, true);
+    (void)ShowMessageDialog("text", "title", TMsgDlgType::mtWarning, mbOK, false, true);
     EXPECT_EQ(boxes.beeps, 1);
 }
