@@ -11,7 +11,7 @@ set -euo pipefail
 # Needed to build and run the programs.
 BUILD_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools
+  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools
   libpugixml-dev zlib1g-dev
   libsqlcipher-dev libssl-dev
   libcurl4-openssl-dev libcpp-httplib-dev
@@ -41,6 +41,7 @@ USED_PROGRAMS=(
   Xvfb xdotool xwd xprop xwininfo openbox
   openssl /usr/bin/time minisign
   pdftotext desktop-file-validate appstreamcli
+  /usr/lib/qt6/bin/lrelease /usr/lib/qt6/bin/lupdate
 )
 
 setup_main() {

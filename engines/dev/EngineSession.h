@@ -5,7 +5,7 @@
 
 #include "dev/core/EngineProducts.h"
 #include "dev/core/EngineSettings.h"
-#include "dev/core/SelectorTexts.h"
+#include "dev/core/SelectorKind.h"
 #include "engine/EngineApi.h"
 
 #include <QList>

@@ -1,17 +1,15 @@
 // What the selector screens hand to the sizing, priced and quoted with the
-// demo installation's product data, and the engine's text table.
+// demo installation's product data.
 #include "dev/core/SelectorRequest.h"
 #include "catalogue/CatalogueTool.h"
 #include "common/uConstants.h"
 #include "dev/core/DeviceLibrary.h"
-#include "dev/core/EngineTextTable.h"
 #include "dev/core/Pricelist.h"
 #include "dev/core/ProductDataFile.h"
 #include "dev/core/QuoteContent.h"
 #include "testlib/TempFolder.h"
 
 #include <QFile>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -193,30 +191,6 @@ TEST_F(DemoData, ReadingsBeyondTheTableNameTheEdgeTheyPassed)
     EXPECT_TRUE(light.BeyondTable && light.LongerThanTable);
     EXPECT_EQ(light.TableEdgeMinutes, curve->Points.last().Minutes);
     EXPECT_EQ(data.LongestMinutes(1.67), 480);
-}
-
-TEST(EngineTextTable, EveryTextIsTranslatedWithTheSamePlaceholders)
-{
-    static const QRegularExpression placeholder("%[1-9]");
-    const auto placeholders = [](const QString& AText) {
-        QStringList found;
-        for (const QRegularExpressionMatch& match : placeholder.globalMatch(AText))
-            found.append(match.captured());
-        found.sort();
-        return found;
-    };
-    for (std::size_t row = 0; row < TextTable.size(); ++row) {
-        ASSERT_EQ(static_cast<std::size_t>(TextTable[row].Id), row) << "rows in the order of their ids";
-        const QString english = QString::fromUtf8(TextTable[row].Texts[0]);
-        for (int language = 0; language < EngineLanguageCount; ++language) {
-            const QString text = QString::fromUtf8(TextTable[row].Texts[static_cast<std::size_t>(language)]);
-            EXPECT_FALSE(text.isEmpty()) << row << " " << language;
-            EXPECT_EQ(placeholders(text), placeholders(english)) << text.toStdString();
-        }
-    }
-    EXPECT_EQ(EngineTexts("POL")(TextId::Total), QString::fromUtf8(TextTable[std::size_t(TextId::Total)].Texts[5]));
-    EXPECT_EQ(EngineTexts("XYZ")(TextId::Total), "Total");
-    EXPECT_EQ(EngineTexts("RUS").Number(6666.5, 1), QLocale(QLocale::Russian).toString(6666.5, 'f', 1));
 }
 
 } // namespace

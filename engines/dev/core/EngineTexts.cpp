@@ -1,17 +1,30 @@
 #include "dev/core/EngineTexts.h"
 
-#include "dev/core/EngineTextTable.h"
-#include "dev/core/SelectorTexts.h"
+#include "dev/core/EngineLanguages.h"
+#include "dev/core/EngineTextSources.h"
+#include "dev/core/EngineTranslations.h"
+
+#include <QTranslator>
 
 namespace vantor::devengine {
 
 EngineTexts::EngineTexts(const QString& languageId)
-    : language_(EngineLanguageIndex(languageId)), locale_(LocaleForLanguage(languageId))
+    : translator_(EngineTranslator(EngineLanguageIndex(languageId))), locale_(LocaleForLanguage(languageId))
 {}
 
 QString EngineTexts::operator()(TextId id) const
 {
-    return EngineText(id, language_);
+    const auto row = static_cast<std::size_t>(id);
+    if (row >= TextCount)
+        return {};
+    const TextSource& text = TextSources()[row];
+    if (translator_ != nullptr) {
+        QString translated = translator_->translate(text.Context, text.Source.Text, text.Source.Disambiguation);
+        // An untranslated text reads English rather than nothing.
+        if (!translated.isEmpty())
+            return translated;
+    }
+    return QString::fromUtf8(text.Source.Text);
 }
 
 QString EngineTexts::Number(double value, int decimals) const
@@ -21,15 +34,9 @@ QString EngineTexts::Number(double value, int decimals) const
 
 QString EngineText(TextId id, int languageIndex)
 {
-    // The rows stand in the order of their ids (checked by the tests).
-    const auto row = static_cast<std::size_t>(id);
-    if (row >= TextRowCount || languageIndex < 0 || languageIndex >= EngineLanguageCount)
+    if (languageIndex < 0 || languageIndex >= EngineLanguageCount)
         return {};
-    const char* text = TextTable[row].Texts[static_cast<std::size_t>(languageIndex)];
-    // An untranslated text reads English rather than nothing.
-    if (text == nullptr || *text == '\0')
-        text = TextTable[row].Texts[0];
-    return QString::fromUtf8(text);
+    return EngineTexts(QLatin1String(EngineLanguages()[static_cast<std::size_t>(languageIndex)].Id))(id);
 }
 
 } // namespace vantor::devengine

@@ -1,14 +1,18 @@
 // Every text of the engine's screens, its quote and its runtime curve, in
-// the nine languages of the engine (the selector names and "Back" are in
-// SelectorTexts). Any other language identifier reads English.
+// the nine languages of the engine. Any other language identifier reads
+// English.
 #pragma once
 
 #include <QLocale>
 #include <QString>
 
+class QTranslator;
+
 namespace vantor::devengine {
 
-// Placeholders %1, %2, ... are filled with QString::arg.
+// Placeholders %1, %2, ... are filled with QString::arg. Each id stands for
+// an English text with a translation context (EngineTextSources.cpp); the
+// translations are in translations/engine_*.ts.
 enum class TextId {
     // Settings strip
     Language,
@@ -111,6 +115,12 @@ enum class TextId {
     InventoryTotal, // %1 W, %2 VA
     UseLoad,
     DevicesProblem, // %1 what is wrong
+    // The selectors' names and the way back
+    SelectorAdvanced,
+    SelectorBase,
+    SelectorModular,
+    SelectorRuntime,
+    Back,
     // Footer
     FooterNote, // %1 engine version
     SwitchBase, // short selector names for the switch between them
@@ -119,7 +129,7 @@ enum class TextId {
     SwitchRuntime,
     EngineBadge,       // the header's mark of the development engine
     PricesUnavailable, // %1 why the pricelist cannot be read
-    // Sizing basis (the first text of EngineSizingTextTable.cpp)
+    // Sizing basis
     EndVoltageFromUps,
     ColumnNew,
     ColumnAllRunning,
@@ -163,6 +173,7 @@ enum class TextId {
     Count_
 };
 
+// The texts in one language; cheap to copy.
 class EngineTexts {
 public:
     explicit EngineTexts(const QString& languageId);
@@ -174,12 +185,11 @@ public:
     QString Number(double value, int decimals = 0) const;
 
 private:
-    int language_ = 0;
+    const QTranslator* translator_ = nullptr; // none for English
     QLocale locale_;
 };
 
-// For tests: the text in the language at index 0..8 (ENG first).
+// For tests: the text in the language at index 0..8 of EngineLanguages().
 QString EngineText(TextId id, int languageIndex);
-inline constexpr int EngineLanguageCount = 9;
 
 } // namespace vantor::devengine

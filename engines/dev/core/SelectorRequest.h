@@ -4,7 +4,7 @@
 
 #include "dev/core/EngineSettings.h"
 #include "dev/core/EngineTexts.h"
-#include "dev/core/SelectorTexts.h"
+#include "dev/core/SelectorKind.h"
 #include "dev/core/UpsSolutions.h"
 
 #include <optional>

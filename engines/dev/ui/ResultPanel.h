@@ -8,7 +8,7 @@
 #include "dev/core/EngineTexts.h"
 #include "dev/core/Pricelist.h"
 #include "dev/core/Quote.h"
-#include "dev/core/SelectorTexts.h"
+#include "dev/core/SelectorKind.h"
 #include "dev/core/SolutionFacts.h"
 
 #include <QWidget>

@@ -2,6 +2,7 @@
 
 #include "dev/core/Branding.h"
 #include "dev/core/EmbeddedLogos.h"
+#include "dev/core/EngineLanguages.h"
 #include "dev/core/EngineVersion.h"
 #include "dev/ui/DetailsDialog.h"
 #include "dev/ui/HeaderBand.h"
@@ -105,7 +106,7 @@ SelectorScreen::SelectorScreen(SelectorKind kind, const EngineSettings& settings
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(
-        new HeaderBand(branding_, SelectorTitle(kind, settings.LanguageId), context_.Texts(TextId::EngineBadge), this));
+        new HeaderBand(branding_, context_.Texts(SelectorTitleId(kind)), context_.Texts(TextId::EngineBadge), this));
     layout->addWidget(BuildSettingsStrip(pricelist));
     layout->addLayout(body, 1);
     layout->addWidget(BuildFooter());
@@ -240,7 +241,7 @@ QWidget* SelectorScreen::BuildFooter()
     QButtonGroup* group = MakeSegmentRow(switcher, names, static_cast<int>(current), QString());
     for (int i = 0; i < names.size(); ++i) {
         QAbstractButton* button = group->button(i);
-        button->setAccessibleName(SelectorTitle(kinds[i], context_.Settings.LanguageId));
+        button->setAccessibleName(context_.Texts(SelectorTitleId(kinds[i])));
         button->setToolTip(button->accessibleName());
     }
     connect(group, &QButtonGroup::idClicked, this, [this, kinds](int AId) {
@@ -272,7 +273,7 @@ QWidget* SelectorScreen::BuildFooter()
     layout->addSpacing(8);
     layout->addWidget(quote_);
     layout->addSpacing(8);
-    auto* back = new QPushButton(QStringLiteral("\u2190  %1").arg(BackText(context_.Settings.LanguageId)), footer);
+    auto* back = new QPushButton(QStringLiteral("\u2190  %1").arg(context_.Texts(TextId::Back)), footer);
     back->setObjectName(QStringLiteral("BackButton"));
     back->setCursor(Qt::PointingHandCursor);
     back->setAutoDefault(false);

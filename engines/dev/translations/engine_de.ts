@@ -1,0 +1,621 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_GB">
+<context>
+    <name>LoadInventory</name>
+    <message>
+        <source>Load inventory</source>
+        <translation>Lastaufstellung</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <translation>Watt</translation>
+    </message>
+    <message>
+        <source>Total: %1 W, %2 VA</source>
+        <translation>Gesamt: %1 W, %2 VA</translation>
+    </message>
+    <message>
+        <source>Use this load</source>
+        <translation>Diese Last übernehmen</translation>
+    </message>
+    <message>
+        <source>The device library cannot be read: %1</source>
+        <translation>Die Gerätebibliothek kann nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoSolution</name>
+    <message>
+        <source>No UPS in the product data carries this load, not even in parallel.</source>
+        <translation>Keine USV in den Produktdaten trägt diese Last, auch nicht parallel.</translation>
+    </message>
+    <message>
+        <source>No UPS reaches this autonomy with the cabinets it takes; the option UNLIMITED_BATTCAB lifts the limits.</source>
+        <translation>Keine USV erreicht diese Überbrückungszeit mit den Schränken, die sie aufnimmt; die Option UNLIMITED_BATTCAB hebt die Grenzen auf.</translation>
+    </message>
+</context>
+<context>
+    <name>Quote</name>
+    <message>
+        <source>Quote…</source>
+        <translation>Angebot…</translation>
+    </message>
+    <message>
+        <source>Quote for the customer</source>
+        <translation>Angebot für den Kunden</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>PDF erstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The quote is saved as %1.</source>
+        <translation>Das Angebot wurde als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Select a solution to quote it.</source>
+        <translation>Wählen Sie eine Lösung, um ein Angebot zu erstellen.</translation>
+    </message>
+    <message>
+        <source>Quotation</source>
+        <translation>Angebot</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Required autonomy</source>
+        <translation>Geforderte Überbrückungszeit</translation>
+    </message>
+    <message>
+        <source>Runtime at this load</source>
+        <translation>Überbrückungszeit bei dieser Last</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Art.-Nr.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>Einzelpreis</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <comment>minutes</comment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>beyond the battery tables</source>
+        <translation>außerhalb der Batterietabellen</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>Requirements</name>
+    <message>
+        <source>Load</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Load given in</source>
+        <translation>Last angegeben in</translation>
+    </message>
+    <message>
+        <source>Power factor</source>
+        <translation>Leistungsfaktor</translation>
+    </message>
+    <message>
+        <source>Room for growth</source>
+        <translation>Erweiterungsreserve</translation>
+    </message>
+    <message>
+        <source>Loading limit</source>
+        <translation>Auslastungsgrenze</translation>
+    </message>
+    <message>
+        <source>Autonomy</source>
+        <translation>Überbrückungszeit</translation>
+    </message>
+    <message>
+        <source>End voltage</source>
+        <translation>Entladeschlussspannung</translation>
+    </message>
+    <message>
+        <source>Ambient temperature</source>
+        <translation>Umgebungstemperatur</translation>
+    </message>
+    <message>
+        <source>Capacity at end of life</source>
+        <translation>Kapazität am Lebensdauerende</translation>
+    </message>
+    <message>
+        <source>Redundant units</source>
+        <translation>Redundante Einheiten</translation>
+    </message>
+    <message>
+        <source>Output phases</source>
+        <translation>Ausgangsphasen</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <comment>output phases</comment>
+        <translation>beliebig</translation>
+    </message>
+    <message>
+        <source>Load inventory…</source>
+        <translation>Lastaufstellung…</translation>
+    </message>
+    <message>
+        <source>UPS</source>
+        <translation>USV</translation>
+    </message>
+    <message>
+        <source>Battery cabinets</source>
+        <translation>Batterieschränke</translation>
+    </message>
+    <message>
+        <source>Enter a load above zero to see the solutions.</source>
+        <translation>Geben Sie eine Last größer als null ein, um die Lösungen zu sehen.</translation>
+    </message>
+    <message>
+        <source>The battery tables reach at most %1 minutes; ask for less autonomy.</source>
+        <translation>Die Batterietabellen reichen höchstens bis %1 Minuten; wählen Sie eine kürzere Überbrückungszeit.</translation>
+    </message>
+    <message>
+        <source>The product data holds no UPS for this selector.</source>
+        <translation>Die Produktdaten enthalten keine USV für diese Auswahl.</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeCurve</name>
+    <message>
+        <source>Load (W)</source>
+        <translation>Last (W)</translation>
+    </message>
+    <message>
+        <source>Runtime (min)</source>
+        <translation>Überbrückungszeit (min)</translation>
+    </message>
+    <message>
+        <source>%1 cabinets</source>
+        <translation>%1 Schränke</translation>
+    </message>
+    <message>
+        <source>1 cabinet</source>
+        <translation>1 Schrank</translation>
+    </message>
+    <message>
+        <source>UPS alone</source>
+        <translation>Nur USV</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeSelector</name>
+    <message>
+        <source>Runtime at %1: %2</source>
+        <translation>Überbrückungszeit bei %1: %2</translation>
+    </message>
+    <message>
+        <source>Save as PNG…</source>
+        <translation>Als PNG speichern…</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Gespeichert unter %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectorScreen</name>
+    <message>
+        <source>Requirements</source>
+        <translation>Anforderungen</translation>
+    </message>
+    <message>
+        <source>Solutions</source>
+        <translation>Lösungen</translation>
+    </message>
+    <message>
+        <source>Runtime curve</source>
+        <translation>Überbrückungszeitkurve</translation>
+    </message>
+    <message>
+        <source>Advanced UPS selector</source>
+        <translation>USV-Auswahl Erweitert</translation>
+    </message>
+    <message>
+        <source>Base UPS selector</source>
+        <translation>USV-Auswahl Basis</translation>
+    </message>
+    <message>
+        <source>Modular UPS selector</source>
+        <translation>Modulare USV-Auswahl</translation>
+    </message>
+    <message>
+        <source>Runtime calculator</source>
+        <translation>Überbrückungszeit berechnen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Development engine %1</source>
+        <translation>Entwicklungs-Engine %1</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <comment>selector</comment>
+        <translation>Basis</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <comment>selector</comment>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>Modular</source>
+        <comment>selector</comment>
+        <translation>Modular</translation>
+    </message>
+    <message>
+        <source>Runtime</source>
+        <comment>selector</comment>
+        <translation>Überbrückung</translation>
+    </message>
+    <message>
+        <source>Development engine</source>
+        <translation>Entwicklungs-Engine</translation>
+    </message>
+    <message>
+        <source>No prices can be shown: %1</source>
+        <translation>Preise können nicht angezeigt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStrip</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Catalogue</source>
+        <translation>Katalog</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Prices</source>
+        <translation>Preise</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <comment>prices</comment>
+        <translation>angezeigt</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <comment>prices</comment>
+        <translation>ausgeblendet</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no options set</comment>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>(English texts)</source>
+        <translation>(englische Texte)</translation>
+    </message>
+    <message>
+        <source>Pricelist</source>
+        <translation>Preisliste</translation>
+    </message>
+    <message>
+        <source>%1 priced items</source>
+        <translation>%1 Artikel mit Preis</translation>
+    </message>
+    <message>
+        <source>not readable</source>
+        <translation>nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>SizingBasis</name>
+    <message>
+        <source>From the UPS</source>
+        <translation>Von der USV</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>runtime with new batteries</comment>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>All running</source>
+        <comment>runtime with every unit running</comment>
+        <translation>Alle in Betrieb</translation>
+    </message>
+    <message>
+        <source>Runtime at end of life (%1 % capacity) at %2 °C, end voltage %3</source>
+        <translation>Überbrückungszeit am Lebensdauerende (Kapazität %1 %) bei %2 °C, Entladeschlussspannung %3</translation>
+    </message>
+    <message>
+        <source>with %1 redundant out</source>
+        <translation>mit %1 redundanten außer Betrieb</translation>
+    </message>
+    <message>
+        <source>“New”: with new batteries</source>
+        <translation>„Neu“: mit neuen Batterien</translation>
+    </message>
+    <message>
+        <source>“All running”: no unit out</source>
+        <translation>„Alle in Betrieb“: keine Einheit außer Betrieb</translation>
+    </message>
+    <message>
+        <source>set by each UPS for its load</source>
+        <translation>von jeder USV je nach Last</translation>
+    </message>
+    <message>
+        <source>%1 V/cell</source>
+        <translation>%1 V/Zelle</translation>
+    </message>
+    <message>
+        <source>%1 V/cell, the UPS&apos;s own at this load</source>
+        <translation>%1 V/Zelle, die der USV bei dieser Last</translation>
+    </message>
+    <message>
+        <source>%1 V/cell, as chosen</source>
+        <translation>%1 V/Zelle, wie gewählt</translation>
+    </message>
+    <message>
+        <source>%1 °C: %2 % of the capacity (%3)</source>
+        <translation>%1 °C: %2 % der Kapazität (%3)</translation>
+    </message>
+    <message>
+        <source>N+%1: the runtime holds with %1 out</source>
+        <translation>N+%1: die Überbrückungszeit gilt mit %1 außer Betrieb</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no redundant units</comment>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Runtime, new batteries</source>
+        <translation>Überbrückungszeit, neue Batterien</translation>
+    </message>
+    <message>
+        <source>Runtime at end of life</source>
+        <translation>Überbrückungszeit am Lebensdauerende</translation>
+    </message>
+    <message>
+        <source>all running</source>
+        <translation>alle in Betrieb</translation>
+    </message>
+    <message>
+        <source>%1 out</source>
+        <translation>%1 außer Betrieb</translation>
+    </message>
+    <message>
+        <source>with new batteries: %1</source>
+        <translation>mit neuen Batterien: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionDetails</name>
+    <message>
+        <source>Details…</source>
+        <translation>Details…</translation>
+    </message>
+    <message>
+        <source>Details of the solution</source>
+        <translation>Details der Lösung</translation>
+    </message>
+    <message>
+        <source>Sizing basis</source>
+        <translation>Auslegungsgrundlage</translation>
+    </message>
+    <message>
+        <source>Installation data</source>
+        <translation>Installationsdaten</translation>
+    </message>
+    <message>
+        <source>Heat dissipation</source>
+        <translation>Wärmeabgabe</translation>
+    </message>
+    <message>
+        <source>Total weight</source>
+        <translation>Gesamtgewicht</translation>
+    </message>
+    <message>
+        <source>Floor area</source>
+        <translation>Stellfläche</translation>
+    </message>
+    <message>
+        <source>Output current</source>
+        <translation>Ausgangsstrom</translation>
+    </message>
+    <message>
+        <source>Input current, recharging</source>
+        <translation>Eingangsstrom beim Laden</translation>
+    </message>
+    <message>
+        <source>%1 A per phase</source>
+        <translation>%1 A je Phase</translation>
+    </message>
+    <message>
+        <source>%1 A per phase on each of %2 inputs</source>
+        <translation>%1 A je Phase an jedem der %2 Eingänge</translation>
+    </message>
+    <message>
+        <source>Input protective device</source>
+        <translation>Eingangsabsicherung</translation>
+    </message>
+    <message>
+        <source>%1 A on each input</source>
+        <translation>%1 A an jedem Eingang</translation>
+    </message>
+    <message>
+        <source>above %1 A: to be sized by the electrician</source>
+        <translation>über %1 A: vom Elektroplaner auszulegen</translation>
+    </message>
+    <message>
+        <source>Recharge to 90 %</source>
+        <translation>Wiederaufladung auf 90 %</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionList</name>
+    <message>
+        <source>Needs %1 W / %2 VA for %3 min</source>
+        <translation>Bedarf: %1 W / %2 VA für %3 min</translation>
+    </message>
+    <message>
+        <source>solutions: %1</source>
+        <translation>%1 Lösungen</translation>
+    </message>
+    <message>
+        <source>No UPS in the product data carries this load for this long.</source>
+        <translation>Keine USV in den Produktdaten trägt diese Last so lange.</translation>
+    </message>
+    <message>
+        <source>UPS</source>
+        <translation>USV</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Aufbau</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batterie</translation>
+    </message>
+    <message>
+        <source>Runtime</source>
+        <translation>Laufzeit</translation>
+    </message>
+    <message>
+        <source>Load %</source>
+        <translation>Last %</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation>Berechnung</translation>
+    </message>
+    <message>
+        <source>single unit</source>
+        <translation>Einzelgerät</translation>
+    </message>
+    <message>
+        <source>%1 units in parallel (N+%2)</source>
+        <translation>%1 Geräte parallel (N+%2)</translation>
+    </message>
+    <message>
+        <source>%1 modules (N+%2)</source>
+        <translation>%1 Module (N+%2)</translation>
+    </message>
+    <message>
+        <source>internal batteries</source>
+        <translation>interne Batterien</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 blocks</source>
+        <translation>%1 Stränge zu je %2 Blöcken</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>over %1 min</source>
+        <translation>über %1 min</translation>
+    </message>
+    <message>
+        <source>under %1 min</source>
+        <translation>unter %1 min</translation>
+    </message>
+    <message>
+        <source>short of the autonomy</source>
+        <translation>Überbrückungszeit nicht erreicht</translation>
+    </message>
+    <message>
+        <source>efficiency %1 % · battery %2 W · %3 cells · %4 W/cell · table %5 W/cell</source>
+        <translation>Wirkungsgrad %1 % · Batterie %2 W · %3 Zellen · %4 W/Zelle · Tabelle %5 W/Zelle</translation>
+    </message>
+    <message>
+        <source>no price</source>
+        <translation>kein Preis</translation>
+    </message>
+    <message>
+        <source>The product data cannot be used: %1</source>
+        <translation>Die Produktdaten sind nicht verwendbar: %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,621 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="en_GB">
+<context>
+    <name>LoadInventory</name>
+    <message>
+        <source>Load inventory</source>
+        <translation>Inventario carichi</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <translation>Watt</translation>
+    </message>
+    <message>
+        <source>Total: %1 W, %2 VA</source>
+        <translation>Totale: %1 W, %2 VA</translation>
+    </message>
+    <message>
+        <source>Use this load</source>
+        <translation>Usa questo carico</translation>
+    </message>
+    <message>
+        <source>The device library cannot be read: %1</source>
+        <translation>Impossibile leggere la libreria dispositivi: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoSolution</name>
+    <message>
+        <source>No UPS in the product data carries this load, not even in parallel.</source>
+        <translation>Nessun UPS nei dati di prodotto sostiene questo carico, nemmeno in parallelo.</translation>
+    </message>
+    <message>
+        <source>No UPS reaches this autonomy with the cabinets it takes; the option UNLIMITED_BATTCAB lifts the limits.</source>
+        <translation>Nessun UPS raggiunge questa autonomia con gli armadi che accetta; l&apos;opzione UNLIMITED_BATTCAB toglie i limiti.</translation>
+    </message>
+</context>
+<context>
+    <name>Quote</name>
+    <message>
+        <source>Quote…</source>
+        <translation>Offerta…</translation>
+    </message>
+    <message>
+        <source>Quote for the customer</source>
+        <translation>Offerta per il cliente</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Progetto</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>Crea PDF</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The quote is saved as %1.</source>
+        <translation>L&apos;offerta è stata salvata come %1.</translation>
+    </message>
+    <message>
+        <source>Select a solution to quote it.</source>
+        <translation>Selezionare una soluzione per creare l&apos;offerta.</translation>
+    </message>
+    <message>
+        <source>Quotation</source>
+        <translation>Offerta</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Required autonomy</source>
+        <translation>Autonomia richiesta</translation>
+    </message>
+    <message>
+        <source>Runtime at this load</source>
+        <translation>Autonomia con questo carico</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Q.tà</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>Prezzo unitario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importo</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <comment>minutes</comment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>beyond the battery tables</source>
+        <translation>oltre le tabelle batterie</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>Requirements</name>
+    <message>
+        <source>Load</source>
+        <translation>Carico</translation>
+    </message>
+    <message>
+        <source>Load given in</source>
+        <translation>Carico espresso in</translation>
+    </message>
+    <message>
+        <source>Power factor</source>
+        <translation>Fattore di potenza</translation>
+    </message>
+    <message>
+        <source>Room for growth</source>
+        <translation>Riserva per ampliamenti</translation>
+    </message>
+    <message>
+        <source>Loading limit</source>
+        <translation>Limite di carico</translation>
+    </message>
+    <message>
+        <source>Autonomy</source>
+        <translation>Autonomia</translation>
+    </message>
+    <message>
+        <source>End voltage</source>
+        <translation>Tensione di fine scarica</translation>
+    </message>
+    <message>
+        <source>Ambient temperature</source>
+        <translation>Temperatura ambiente</translation>
+    </message>
+    <message>
+        <source>Capacity at end of life</source>
+        <translation>Capacità a fine vita</translation>
+    </message>
+    <message>
+        <source>Redundant units</source>
+        <translation>Unità ridondanti</translation>
+    </message>
+    <message>
+        <source>Output phases</source>
+        <translation>Fasi in uscita</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <comment>output phases</comment>
+        <translation>qualsiasi</translation>
+    </message>
+    <message>
+        <source>Load inventory…</source>
+        <translation>Inventario carichi…</translation>
+    </message>
+    <message>
+        <source>UPS</source>
+        <translation>UPS</translation>
+    </message>
+    <message>
+        <source>Battery cabinets</source>
+        <translation>Armadi batterie</translation>
+    </message>
+    <message>
+        <source>Enter a load above zero to see the solutions.</source>
+        <translation>Inserire un carico maggiore di zero per vedere le soluzioni.</translation>
+    </message>
+    <message>
+        <source>The battery tables reach at most %1 minutes; ask for less autonomy.</source>
+        <translation>Le tabelle delle batterie arrivano al massimo a %1 minuti; richiedere un&apos;autonomia minore.</translation>
+    </message>
+    <message>
+        <source>The product data holds no UPS for this selector.</source>
+        <translation>I dati di prodotto non contengono UPS per questo selettore.</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeCurve</name>
+    <message>
+        <source>Load (W)</source>
+        <translation>Carico (W)</translation>
+    </message>
+    <message>
+        <source>Runtime (min)</source>
+        <translation>Autonomia (min)</translation>
+    </message>
+    <message>
+        <source>%1 cabinets</source>
+        <translation>%1 armadi</translation>
+    </message>
+    <message>
+        <source>1 cabinet</source>
+        <translation>1 armadio</translation>
+    </message>
+    <message>
+        <source>UPS alone</source>
+        <translation>Solo UPS</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeSelector</name>
+    <message>
+        <source>Runtime at %1: %2</source>
+        <translation>Autonomia con %1: %2</translation>
+    </message>
+    <message>
+        <source>Save as PNG…</source>
+        <translation>Salva come PNG…</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Salvato in %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Impossibile scrivere il file %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectorScreen</name>
+    <message>
+        <source>Requirements</source>
+        <translation>Requisiti</translation>
+    </message>
+    <message>
+        <source>Solutions</source>
+        <translation>Soluzioni</translation>
+    </message>
+    <message>
+        <source>Runtime curve</source>
+        <translation>Curva di autonomia</translation>
+    </message>
+    <message>
+        <source>Advanced UPS selector</source>
+        <translation>Selettore UPS avanzato</translation>
+    </message>
+    <message>
+        <source>Base UPS selector</source>
+        <translation>Selettore UPS base</translation>
+    </message>
+    <message>
+        <source>Modular UPS selector</source>
+        <translation>Selettore UPS modulare</translation>
+    </message>
+    <message>
+        <source>Runtime calculator</source>
+        <translation>Calcolo autonomia</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Development engine %1</source>
+        <translation>Motore di sviluppo %1</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <comment>selector</comment>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <comment>selector</comment>
+        <translation>Avanzato</translation>
+    </message>
+    <message>
+        <source>Modular</source>
+        <comment>selector</comment>
+        <translation>Modulare</translation>
+    </message>
+    <message>
+        <source>Runtime</source>
+        <comment>selector</comment>
+        <translation>Autonomia</translation>
+    </message>
+    <message>
+        <source>Development engine</source>
+        <translation>Motore di sviluppo</translation>
+    </message>
+    <message>
+        <source>No prices can be shown: %1</source>
+        <translation>Impossibile mostrare i prezzi: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStrip</name>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Catalogue</source>
+        <translation>Catalogo</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Prices</source>
+        <translation>Prezzi</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <comment>prices</comment>
+        <translation>visibili</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <comment>prices</comment>
+        <translation>nascosti</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no options set</comment>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>(English texts)</source>
+        <translation>(testi in inglese)</translation>
+    </message>
+    <message>
+        <source>Pricelist</source>
+        <translation>Listino prezzi</translation>
+    </message>
+    <message>
+        <source>%1 priced items</source>
+        <translation>%1 articoli con prezzo</translation>
+    </message>
+    <message>
+        <source>not readable</source>
+        <translation>non leggibile</translation>
+    </message>
+</context>
+<context>
+    <name>SizingBasis</name>
+    <message>
+        <source>From the UPS</source>
+        <translation>Dall&apos;UPS</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>runtime with new batteries</comment>
+        <translation>Nuove</translation>
+    </message>
+    <message>
+        <source>All running</source>
+        <comment>runtime with every unit running</comment>
+        <translation>Tutte attive</translation>
+    </message>
+    <message>
+        <source>Runtime at end of life (%1 % capacity) at %2 °C, end voltage %3</source>
+        <translation>Autonomia a fine vita (capacità %1 %) a %2 °C, tensione di fine scarica %3</translation>
+    </message>
+    <message>
+        <source>with %1 redundant out</source>
+        <translation>con %1 ridondanti fuori servizio</translation>
+    </message>
+    <message>
+        <source>“New”: with new batteries</source>
+        <translation>«Nuove»: con batterie nuove</translation>
+    </message>
+    <message>
+        <source>“All running”: no unit out</source>
+        <translation>«Tutte attive»: nessuna unità fuori servizio</translation>
+    </message>
+    <message>
+        <source>set by each UPS for its load</source>
+        <translation>impostata da ogni UPS secondo il carico</translation>
+    </message>
+    <message>
+        <source>%1 V/cell</source>
+        <translation>%1 V/cella</translation>
+    </message>
+    <message>
+        <source>%1 V/cell, the UPS&apos;s own at this load</source>
+        <translation>%1 V/cella, quella dell&apos;UPS con questo carico</translation>
+    </message>
+    <message>
+        <source>%1 V/cell, as chosen</source>
+        <translation>%1 V/cella, come scelto</translation>
+    </message>
+    <message>
+        <source>%1 °C: %2 % of the capacity (%3)</source>
+        <translation>%1 °C: %2 % della capacità (%3)</translation>
+    </message>
+    <message>
+        <source>N+%1: the runtime holds with %1 out</source>
+        <translation>N+%1: l&apos;autonomia è garantita con %1 fuori servizio</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no redundant units</comment>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>Runtime, new batteries</source>
+        <translation>Autonomia, batterie nuove</translation>
+    </message>
+    <message>
+        <source>Runtime at end of life</source>
+        <translation>Autonomia a fine vita</translation>
+    </message>
+    <message>
+        <source>all running</source>
+        <translation>tutte attive</translation>
+    </message>
+    <message>
+        <source>%1 out</source>
+        <translation>%1 fuori servizio</translation>
+    </message>
+    <message>
+        <source>with new batteries: %1</source>
+        <translation>con batterie nuove: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionDetails</name>
+    <message>
+        <source>Details…</source>
+        <translation>Dettagli…</translation>
+    </message>
+    <message>
+        <source>Details of the solution</source>
+        <translation>Dettagli della soluzione</translation>
+    </message>
+    <message>
+        <source>Sizing basis</source>
+        <translation>Base del dimensionamento</translation>
+    </message>
+    <message>
+        <source>Installation data</source>
+        <translation>Dati di installazione</translation>
+    </message>
+    <message>
+        <source>Heat dissipation</source>
+        <translation>Dissipazione termica</translation>
+    </message>
+    <message>
+        <source>Total weight</source>
+        <translation>Peso totale</translation>
+    </message>
+    <message>
+        <source>Floor area</source>
+        <translation>Ingombro a pavimento</translation>
+    </message>
+    <message>
+        <source>Output current</source>
+        <translation>Corrente di uscita</translation>
+    </message>
+    <message>
+        <source>Input current, recharging</source>
+        <translation>Corrente di ingresso in ricarica</translation>
+    </message>
+    <message>
+        <source>%1 A per phase</source>
+        <translation>%1 A per fase</translation>
+    </message>
+    <message>
+        <source>%1 A per phase on each of %2 inputs</source>
+        <translation>%1 A per fase su ciascuno dei %2 ingressi</translation>
+    </message>
+    <message>
+        <source>Input protective device</source>
+        <translation>Protezione in ingresso</translation>
+    </message>
+    <message>
+        <source>%1 A on each input</source>
+        <translation>%1 A su ogni ingresso</translation>
+    </message>
+    <message>
+        <source>above %1 A: to be sized by the electrician</source>
+        <translation>oltre %1 A: da dimensionare a cura dell&apos;elettricista</translation>
+    </message>
+    <message>
+        <source>Recharge to 90 %</source>
+        <translation>Ricarica al 90 %</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionList</name>
+    <message>
+        <source>Needs %1 W / %2 VA for %3 min</source>
+        <translation>Richiesti %1 W / %2 VA per %3 min</translation>
+    </message>
+    <message>
+        <source>solutions: %1</source>
+        <translation>%1 soluzioni</translation>
+    </message>
+    <message>
+        <source>No UPS in the product data carries this load for this long.</source>
+        <translation>Nessun UPS nei dati di prodotto sostiene questo carico così a lungo.</translation>
+    </message>
+    <message>
+        <source>UPS</source>
+        <translation>UPS</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Config.</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batteria</translation>
+    </message>
+    <message>
+        <source>Runtime</source>
+        <translation>Autonomia</translation>
+    </message>
+    <message>
+        <source>Load %</source>
+        <translation>Carico %</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prezzo</translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation>Calcolo</translation>
+    </message>
+    <message>
+        <source>single unit</source>
+        <translation>unità singola</translation>
+    </message>
+    <message>
+        <source>%1 units in parallel (N+%2)</source>
+        <translation>%1 unità in parallelo (N+%2)</translation>
+    </message>
+    <message>
+        <source>%1 modules (N+%2)</source>
+        <translation>%1 moduli (N+%2)</translation>
+    </message>
+    <message>
+        <source>internal batteries</source>
+        <translation>batterie interne</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 blocks</source>
+        <translation>%1 stringhe da %2 blocchi</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>over %1 min</source>
+        <translation>oltre %1 min</translation>
+    </message>
+    <message>
+        <source>under %1 min</source>
+        <translation>meno di %1 min</translation>
+    </message>
+    <message>
+        <source>short of the autonomy</source>
+        <translation>autonomia insufficiente</translation>
+    </message>
+    <message>
+        <source>efficiency %1 % · battery %2 W · %3 cells · %4 W/cell · table %5 W/cell</source>
+        <translation>rendimento %1 % · batteria %2 W · %3 celle · %4 W/cella · tabella %5 W/cella</translation>
+    </message>
+    <message>
+        <source>no price</source>
+        <translation>senza prezzo</translation>
+    </message>
+    <message>
+        <source>The product data cannot be used: %1</source>
+        <translation>I dati di prodotto non sono utilizzabili: %1</translation>
+    </message>
+</context>
+</TS>
