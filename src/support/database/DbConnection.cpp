@@ -83,6 +83,7 @@ Result<void> DbConnection::OpenHandle()
     }
     handle_ = handle;
     sqlite3_extended_result_codes(handle_, 1);
+    sqlite3_busy_timeout(handle_, BusyTimeout);
     return Ok();
 }
 

@@ -30,10 +30,13 @@ public:
     bool Exclusive = false; // never used: other programs may read the file too
     bool MultiUser = true;  // shared access: other readers are welcome
     int MaxConnections = 500;
+    // Milliseconds a statement waits for another connection's write lock to
+    // go before it fails with "database is locked".
+    int BusyTimeout = 1000;
 
     // Asked when the file needs a password that is missing or wrong. Setting
-    // Continue to false fails the open; leaving it true retries with the
-    // (possibly changed) Password.
+    // Continue to true retries with the (possibly changed) Password; left
+    // false, as it comes, the open fails.
     std::function<void(DbConnection& sender, bool& Continue)> OnPassword;
 
     // Opens the file; fails when it is missing, is no database, or cannot be
