@@ -61,8 +61,13 @@ Result<bool> DbConnection::TryUnlock()
         if (sqlite3_exec(handle_, pragma.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
             return false;
     }
-    // The first read proves the key: a wrong or missing one reads as no database.
-    const int rc = sqlite3_exec(handle_, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr);
+    // The first read proves the key: a wrong or missing one reads as no
+    // database. Compiling a statement on the schema reads it, and the
+    // first statement of the caller then finds it loaded; running this one
+    // as well would only cost another read transaction.
+    sqlite3_stmt* probe = nullptr;
+    const int rc = sqlite3_prepare_v2(handle_, "SELECT 1 FROM sqlite_master", -1, &probe, nullptr);
+    sqlite3_finalize(probe);
     if (rc == SQLITE_OK)
         return true;
     if ((rc & 0xFF) != SQLITE_NOTADB)
