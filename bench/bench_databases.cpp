@@ -43,8 +43,7 @@ void BM_CheckPricelist(benchmark::State& state, bool protectedFile)
     const QString password = protectedFile ? QLatin1String(DatabasePassword) : QString();
     tools::WriteDatabase(folder + "380/Pricelist.vt4", password, tools::PricelistContent("380", "20240201", Items(200)),
                          true);
-    GlobalSetupData.Database.Pricelist.sPassword = password;
-    TDM dm;
+    TDM dm{password};
     QString version;
     if (!dm.CheckPricelistValidity(folder, "380", version)) // also derives the key once
         state.SkipWithError("the pricelist does not pass its check");

@@ -98,7 +98,8 @@ void BM_OpenPricelistToShowOnly(benchmark::State& state)
     SharedPricelist();
     TDM dm;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(dm.OpenPricelistToShow(CataloguesFolder, QLatin1String(Code)));
+        if (!dm.OpenPricelistToShow(CataloguesFolder, QLatin1String(Code)).valueOr(false))
+            state.SkipWithError("the pricelist query found no rows");
         dm.ClosePricelistDatabase();
     }
 }
@@ -115,7 +116,8 @@ void BM_FindMissingCode(benchmark::State& state)
         state.SkipWithError("the pricelist did not open");
     int fetched = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(dm.SqlPricelist.FindFirst(QStringLiteral("ProductCode"), QStringLiteral("Z 999 99")));
+        if (dm.SqlPricelist.FindFirst(QStringLiteral("ProductCode"), QStringLiteral("Z 999 99")).valueOr(0) != -1)
+            state.SkipWithError("the missing code was found");
         fetched = dm.SqlPricelist.FetchedCount();
     }
     state.counters["rows_read"] = fetched;
@@ -132,11 +134,12 @@ void BM_QueryAllRowsReference(benchmark::State& state)
         db::DbConnection connection;
         connection.FileName = pricelist.folder + Code + "/Pricelist.vt4";
         connection.Password = QLatin1String(DatabasePassword);
-        connection.Open();
-        db::DbStatement statement(connection, QLatin1String(Sql));
         rows = 0;
-        while (statement.Step())
-            ++rows;
+        if (connection.Open()) {
+            Result<db::DbStatement> statement = db::DbStatement::Prepare(connection, QLatin1String(Sql));
+            while (statement && statement->Step().valueOr(false))
+                ++rows;
+        }
         connection.Close();
     }
     if (rows != ItemCount)

@@ -5,7 +5,7 @@
 
 #include <QFileInfo>
 
-#include <exception>
+#include <utility>
 
 namespace vantor {
 
@@ -66,20 +66,13 @@ bool TDM::CheckCatalogueValidity(const QString& ADatabasePath, const QString& AC
     if (!AssignDatabaseFile(DbCatalogue, ACountryCode, ADatabasePath, QLatin1String(CatalogueDatabaseName), {}))
         return false;
     QString version;
-    try {
-        DbCatalogue.Open();
-        if (DbCatalogue.Connected()) {
-            TableCatalogue.TableName = InfoTable;
-            TableCatalogue.Open();
-            if (TableCatalogue.Active()) {
-                // The code must be there, though its value is not compared.
-                (void)TableCatalogue.FieldAsText(QStringLiteral("Code"));
-                version = TableCatalogue.FieldAsText(QStringLiteral("Version"));
-                TableCatalogue.Close();
-            }
-        }
-    } catch (const std::exception&) {
-        // A damaged or foreign file is simply not a valid catalogue.
+    // A damaged or foreign file is simply not a valid catalogue.
+    TableCatalogue.TableName = InfoTable;
+    if (DbCatalogue.Open() && TableCatalogue.Open()) {
+        // The code must be there, though its value is not compared.
+        if (TableCatalogue.FieldAsText(QStringLiteral("Code")))
+            version = TableCatalogue.FieldAsText(QStringLiteral("Version")).valueOr(QString());
+        TableCatalogue.Close();
     }
     DbCatalogue.Close();
     if (version.isEmpty())
@@ -97,19 +90,16 @@ bool TDM::CheckPricelistValidity(const QString& ADatabasePath, const QString& AC
     QString key;
     QString code;
     QString validity;
-    try {
-        TablePricelist.TableName = InfoTable;
-        DbPricelist.Open();
-        if (DbPricelist.Connected()) {
-            TablePricelist.Open();
-            if (TablePricelist.Active()) {
-                key = TablePricelist.FieldAsText(QStringLiteral("Key"));
-                code = TablePricelist.FieldAsText(QStringLiteral("Code"));
-                validity = TablePricelist.FieldAsText(QStringLiteral("Validity"));
-            }
+    TablePricelist.TableName = InfoTable;
+    if (DbPricelist.Open() && TablePricelist.Open()) {
+        // What was read before a failure decides.
+        const std::pair<const char*, QString*> fields[] = {{"Key", &key}, {"Code", &code}, {"Validity", &validity}};
+        for (const auto& [field, value] : fields) {
+            const Result<QString> text = TablePricelist.FieldAsText(QLatin1String(field));
+            if (!text)
+                break;
+            *value = *text;
         }
-    } catch (const std::exception&) {
-        // What was read before the error decides.
     }
     DbPricelist.Close();
     const bool valid = key == PricelistKey && code == ACountryCode && !validity.isEmpty();
@@ -118,7 +108,7 @@ bool TDM::CheckPricelistValidity(const QString& ADatabasePath, const QString& AC
     return valid;
 }
 
-bool TDM::OpenPricelistToShow(const QString& ADatabasePath, const QString& ACountryCode)
+Result<bool> TDM::OpenPricelistToShow(const QString& ADatabasePath, const QString& ACountryCode)
 {
     if (!AssignDatabaseFile(DbPricelist, ACountryCode, ADatabasePath, QLatin1String(PricelistDatabaseName),
                             pricelistPassword_))
@@ -128,7 +118,8 @@ bool TDM::OpenPricelistToShow(const QString& ADatabasePath, const QString& ACoun
         JoinStrings({QStringLiteral("ProductCode"), QStringLiteral("Description"), QStringLiteral("Price")});
     SqlPricelist.Sql = QStringLiteral("SELECT %1 FROM %2 WHERE (%3) ORDER BY %4")
                            .arg(columns, QStringLiteral("Items"), condition, QStringLiteral("ProductCode"));
-    SqlPricelist.Open();
+    if (const Result<void> opened = SqlPricelist.Open(); !opened)
+        return opened.error();
     // Opening has read the first row already; counting all of them would sort
     // the whole result a second time.
     const bool hasRows = SqlPricelist.FetchedCount() > 0;

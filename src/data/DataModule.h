@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/uConstants.h"
+#include "support/Result.h"
 #include "support/database/DbConnection.h"
 #include "support/database/DbQuery.h"
 #include "support/database/DbTable.h"
@@ -27,9 +28,9 @@ public:
     // "-1" when it is no date, or is emptied.
     [[nodiscard]] bool CheckPricelistValidity(const QString& ADatabasePath, const QString& ACountryCode,
                                               QString& AVersion);
-    // Runs the pricelist query and leaves it open; true when it has rows.
-    // Engine errors reach the caller.
-    [[nodiscard]] bool OpenPricelistToShow(const QString& ADatabasePath, const QString& ACountryCode);
+    // Runs the pricelist query and leaves it open; true when it has rows. A
+    // failure of the engine is returned (ClosePricelistDatabase then closes).
+    [[nodiscard]] Result<bool> OpenPricelistToShow(const QString& ADatabasePath, const QString& ACountryCode);
     void ClosePricelistDatabase();
 
     // Password requests are always declined: a file that needs another

@@ -85,13 +85,10 @@ void PricelistModel::fetchMore(const QModelIndex& AParent)
 {
     if (!canFetchMore(AParent))
         return;
-    // Errors must not leave through the view's event handling; the grid keeps
-    // what it has and the owner tells the user.
-    try {
-        query_.FetchMore(FetchChunk);
-    } catch (const db::DbError& error) {
+    // The grid keeps what it has and the owner tells the user.
+    if (const Result<int> fetched = query_.FetchMore(FetchChunk); !fetched) {
         failed_ = true;
-        emit FetchFailed(error.message());
+        emit FetchFailed(fetched.message());
     }
     CatchUp();
 }

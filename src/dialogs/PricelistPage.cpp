@@ -16,7 +16,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <exception>
 
 namespace vantor {
 
@@ -133,14 +132,13 @@ QString TPricelistPage::PageCaption() const
 bool TPricelistPage::Open()
 {
     bool hasRows = false;
-    try {
-        if (ShouldOpenPricelist(GlobalSetupData))
-            hasRows = dataModule_.OpenPricelistToShow(CataloguesFolder, GlobalSetupData.CatalogueCode);
-    } catch (const std::exception&) {
+    if (ShouldOpenPricelist(GlobalSetupData)) {
+        const Result<bool> opened = dataModule_.OpenPricelistToShow(CataloguesFolder, GlobalSetupData.CatalogueCode);
+        hasRows = opened.valueOr(false);
         // A pricelist the query cannot read (its items table broken, say):
         // the page stays empty and the rest of the about dialog opens.
-        dataModule_.ClosePricelistDatabase();
-        hasRows = false;
+        if (!opened)
+            dataModule_.ClosePricelistDatabase();
     }
     model_->Reload();
     return hasRows;
@@ -185,13 +183,13 @@ bool TPricelistPage::FindProduct(const QString& AEntry)
     int row = -1;
     // A closed query (no rows, or no pricelist) simply finds nothing.
     if (key && query.Active()) {
-        try {
-            row = query.FindFirst(PricelistModel::ColumnField(PricelistModel::ColProductCode), *key);
-        } catch (const db::DbError& error) {
+        const Result<int> found = query.FindFirst(PricelistModel::ColumnField(PricelistModel::ColProductCode), *key);
+        if (!found) {
             model_->CatchUp();
-            ShowErrorMessage(QString(), error.message(), false);
+            ShowErrorMessage(QString(), found.message(), false);
             return false;
         }
+        row = *found;
     }
     model_->CatchUp();
     if (row < 0) {

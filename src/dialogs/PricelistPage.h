@@ -5,7 +5,7 @@
 // Embedding (the dialog owns the page and the data module outlives it):
 //   auto* page = new TPricelistPage(*DM, pageControl);
 //   page->LoadCaptions();                  // with the dialog's other captions
-//   page->Open();                          // may raise db::DbError
+//   page->Open();                          // true when the grid has rows
 //   tabIndex = pageControl->addTab(page, page->PageCaption());
 //   pageControl->setTabVisible(tabIndex, ShouldShowPricelistPage(GlobalSetupData));
 //   ...
@@ -56,8 +56,8 @@ public:
     [[nodiscard]] QString PageCaption() const;
 
     // Runs the pricelist query when ShouldOpenPricelist allows it and binds
-    // the grid to it in every case; true when the query found rows. Errors of
-    // the database engine reach the caller (the grid then stays empty).
+    // the grid to it in every case; true when the query found rows. When the
+    // engine cannot run it, the pricelist closes and the grid stays empty.
     [[nodiscard]] bool Open();
     // Closes the pricelist connection and empties the grid.
     void ClosePricelist();

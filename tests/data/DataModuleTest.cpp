@@ -3,7 +3,6 @@
 #include "catalogue/CatalogueBuilder.h"
 #include "common/uConstants.h"
 #include "common/uGlobals.h"
-#include "support/database/DbError.h"
 #include "testlib/TempFolder.h"
 
 #include <QFile>
@@ -187,19 +186,19 @@ TEST_F(DataModule, DamagedPricelistIsInvalid)
 TEST_F(DataModule, PricelistQueryListsPricedItemsByCodeAndStaysOpen)
 {
     WritePricelist("380", PricelistContent("380", "20141231", SomeItems()));
-    ASSERT_TRUE(dm.OpenPricelistToShow(Catalogues(), "380"));
+    ASSERT_TRUE(dm.OpenPricelistToShow(Catalogues(), "380").valueOr(false));
     EXPECT_EQ(dm.SqlPricelist.Sql,
               "SELECT ProductCode, Description, Price FROM Items WHERE ((Price > 0)) ORDER BY ProductCode");
     EXPECT_TRUE(dm.DbPricelist.Connected());
-    EXPECT_EQ(dm.SqlPricelist.RecordCount(), 3);
+    EXPECT_EQ(dm.SqlPricelist.RecordCount().valueOr(-1), 3);
     EXPECT_EQ(dm.SqlPricelist.FieldNames(), (QStringList{"ProductCode", "Description", "Price"}));
-    dm.SqlPricelist.FetchMore(10);
+    ASSERT_TRUE(dm.SqlPricelist.FetchMore(10));
     EXPECT_EQ(dm.SqlPricelist.Value(0, 0), "A 1K0 IT");
     EXPECT_EQ(dm.SqlPricelist.Value(1, 0), "B 3K0 IT");
     EXPECT_EQ(dm.SqlPricelist.Value(2, 0), "C 010 IT");
     EXPECT_EQ(dm.SqlPricelist.Value(0, 2).toDouble(), 349.5);
-    EXPECT_EQ(dm.SqlPricelist.FindFirst("ProductCode", "C 010 IT"), 2);
-    EXPECT_EQ(dm.SqlPricelist.FindFirst("ProductCode", "c 010 it"), -1);
+    EXPECT_EQ(dm.SqlPricelist.FindFirst("ProductCode", "C 010 IT").valueOr(-2), 2);
+    EXPECT_EQ(dm.SqlPricelist.FindFirst("ProductCode", "c 010 it").valueOr(-2), -1);
 
     dm.ClosePricelistDatabase();
     EXPECT_FALSE(dm.DbPricelist.Connected());
@@ -209,15 +208,17 @@ TEST_F(DataModule, PricelistQueryListsPricedItemsByCodeAndStaysOpen)
 TEST_F(DataModule, PricelistWithoutPricedItemsLeavesTheConnectionClosed)
 {
     WritePricelist("380", PricelistContent("380", "20141231", {{"Z 000 IT", "Free", 0}, {"Z 001 IT", "Credit", -5}}));
-    EXPECT_FALSE(dm.OpenPricelistToShow(Catalogues(), "380"));
+    EXPECT_FALSE(dm.OpenPricelistToShow(Catalogues(), "380").valueOr(true));
     EXPECT_FALSE(dm.DbPricelist.Connected());
-    EXPECT_FALSE(dm.OpenPricelistToShow(Catalogues(), "250")) << "no file";
+    EXPECT_FALSE(dm.OpenPricelistToShow(Catalogues(), "250").valueOr(true)) << "no file";
 }
 
-TEST_F(DataModule, PricelistQueryLetsEngineErrorsThrough)
+TEST_F(DataModule, PricelistQueryReturnsEngineErrors)
 {
     WritePricelist("380", InfoOnly({{"Key", "Rimbel_Ostavar"}, {"Code", "380"}, {"Validity", "20240101"}})); // no Items
-    EXPECT_THROW((void)dm.OpenPricelistToShow(Catalogues(), "380"), db::DbError);
+    const Result<bool> opened = dm.OpenPricelistToShow(Catalogues(), "380");
+    ASSERT_FALSE(opened.ok());
+    EXPECT_TRUE(opened.message().contains("no such table: Items")) << opened.message().toStdString();
     dm.ClosePricelistDatabase();
     EXPECT_FALSE(dm.DbPricelist.Connected());
 }
@@ -225,7 +226,7 @@ TEST_F(DataModule, PricelistQueryLetsEngineErrorsThrough)
 TEST_F(DataModule, AChecksClosesAnOpenPricelistFirst)
 {
     WritePricelist("380", PricelistContent("380", "20141231", SomeItems()));
-    ASSERT_TRUE(dm.OpenPricelistToShow(Catalogues(), "380"));
+    ASSERT_TRUE(dm.OpenPricelistToShow(Catalogues(), "380").valueOr(false));
     QString version;
     EXPECT_TRUE(PricelistValid("380", version));
     EXPECT_FALSE(dm.SqlPricelist.Active());

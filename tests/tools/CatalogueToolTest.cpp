@@ -116,8 +116,8 @@ TEST(CatalogueTool, BuildsACatalogueAndAnEngineDatabase)
     connection.Password = QString::fromLatin1(DatabasePassword);
     db::DbTable info(connection);
     info.TableName = "Info";
-    info.Open();
-    EXPECT_EQ(info.FieldAsText("Validity"), "20241101");
+    ASSERT_TRUE(info.Open());
+    EXPECT_EQ(info.FieldAsText("Validity").valueOr("failed"), "20241101");
     connection.Close();
 
     run = RunTool(

@@ -38,9 +38,20 @@ void CheckNames(const DatabaseContent& content)
     }
 }
 
-void WriteTables(db::DbConnection& connection, const DatabaseContent& content)
+// Inserts the bound row and readies the statement for the next one.
+Result<void> InsertRow(db::DbStatement& insert)
 {
-    connection.Execute(QStringLiteral("BEGIN IMMEDIATE"));
+    const Result<bool> done = insert.Step();
+    insert.Reset();
+    if (!done)
+        return done.error();
+    return Ok();
+}
+
+Result<void> WriteTables(db::DbConnection& connection, const DatabaseContent& content)
+{
+    if (const Result<void> begun = connection.Execute(QStringLiteral("BEGIN IMMEDIATE")); !begun)
+        return begun;
 
     QStringList columns;
     QStringList placeholders;
@@ -48,26 +59,43 @@ void WriteTables(db::DbConnection& connection, const DatabaseContent& content)
         columns << QuoteName(content.Info[i].first) + QStringLiteral(" TEXT");
         placeholders << QStringLiteral("?%1").arg(i + 1);
     }
-    connection.Execute(QStringLiteral("CREATE TABLE \"Info\" (%1)").arg(columns.join(QStringLiteral(", "))));
+    if (const Result<void> created =
+            connection.Execute(QStringLiteral("CREATE TABLE \"Info\" (%1)").arg(columns.join(QStringLiteral(", "))));
+        !created)
+        return created;
     if (content.InfoHasRecord) {
-        db::DbStatement insert(
+        Result<db::DbStatement> insert = db::DbStatement::Prepare(
             connection,
             QStringLiteral("INSERT INTO \"Info\" VALUES (%1)").arg(placeholders.join(QStringLiteral(", "))));
-        for (qsizetype i = 0; i < content.Info.size(); ++i)
-            insert.BindText(static_cast<int>(i + 1), content.Info[i].second);
-        insert.Step();
+        if (!insert)
+            return insert.error();
+        for (qsizetype i = 0; i < content.Info.size(); ++i) {
+            if (const Result<void> bound = insert->BindText(static_cast<int>(i + 1), content.Info[i].second); !bound)
+                return bound;
+        }
+        if (const Result<void> inserted = InsertRow(*insert); !inserted)
+            return inserted;
     }
 
     if (content.HasItems) {
-        connection.Execute(
-            QStringLiteral("CREATE TABLE \"Items\" (\"ProductCode\" TEXT, \"Description\" TEXT, \"Price\" REAL)"));
-        db::DbStatement insert(connection, QStringLiteral("INSERT INTO \"Items\" VALUES (?1, ?2, ?3)"));
+        if (const Result<void> created = connection.Execute(
+                QStringLiteral("CREATE TABLE \"Items\" (\"ProductCode\" TEXT, \"Description\" TEXT, \"Price\" REAL)"));
+            !created)
+            return created;
+        Result<db::DbStatement> insert =
+            db::DbStatement::Prepare(connection, QStringLiteral("INSERT INTO \"Items\" VALUES (?1, ?2, ?3)"));
+        if (!insert)
+            return insert.error();
         for (const PricelistItem& item : content.Items) {
-            insert.BindText(1, item.ProductCode);
-            insert.BindText(2, item.Description);
-            insert.BindDouble(3, item.Price);
-            insert.Step();
-            insert.Reset();
+            Result<void> row = insert->BindText(1, item.ProductCode);
+            if (row)
+                row = insert->BindText(2, item.Description);
+            if (row)
+                row = insert->BindDouble(3, item.Price);
+            if (row)
+                row = InsertRow(*insert);
+            if (!row)
+                return row;
         }
     }
 
@@ -78,19 +106,27 @@ void WriteTables(db::DbConnection& connection, const DatabaseContent& content)
             definitions << QuoteName(table.Columns[i].first) + QLatin1Char(' ') + table.Columns[i].second;
             markers << QStringLiteral("?%1").arg(i + 1);
         }
-        connection.Execute(
-            QStringLiteral("CREATE TABLE %1 (%2)").arg(QuoteName(table.Name), definitions.join(QStringLiteral(", "))));
-        db::DbStatement insert(connection, QStringLiteral("INSERT INTO %1 VALUES (%2)")
-                                               .arg(QuoteName(table.Name), markers.join(QStringLiteral(", "))));
+        if (const Result<void> created =
+                connection.Execute(QStringLiteral("CREATE TABLE %1 (%2)")
+                                       .arg(QuoteName(table.Name), definitions.join(QStringLiteral(", "))));
+            !created)
+            return created;
+        Result<db::DbStatement> insert =
+            db::DbStatement::Prepare(connection, QStringLiteral("INSERT INTO %1 VALUES (%2)")
+                                                     .arg(QuoteName(table.Name), markers.join(QStringLiteral(", "))));
+        if (!insert)
+            return insert.error();
         for (const QStringList& row : table.Rows) {
-            for (qsizetype i = 0; i < row.size() && i < table.Columns.size(); ++i)
-                insert.BindText(static_cast<int>(i + 1), row[i]);
-            insert.Step();
-            insert.Reset();
+            for (qsizetype i = 0; i < row.size() && i < table.Columns.size(); ++i) {
+                if (const Result<void> bound = insert->BindText(static_cast<int>(i + 1), row[i]); !bound)
+                    return bound;
+            }
+            if (const Result<void> inserted = InsertRow(*insert); !inserted)
+                return inserted;
         }
     }
 
-    connection.Execute(QStringLiteral("COMMIT"));
+    return connection.Execute(QStringLiteral("COMMIT"));
 }
 
 // Removes the temporary file (and a journal the engine may have left) unless
@@ -138,19 +174,18 @@ void WriteDatabase(const QString& file, const QString& password, const DatabaseC
     reserved.close();
     TemporaryGuard guard(temporary);
 
-    try {
-        InitialiseDatabaseFile(temporary, password);
-        db::DbConnection connection;
-        connection.DatabaseName = target.fileName();
-        connection.FileName = temporary;
-        connection.Password = password;
-        connection.ReadOnly = false;
-        connection.Open();
-        WriteTables(connection, content);
-        connection.Close();
-    } catch (const db::DbError& error) {
-        throw BuildError(QStringLiteral("%1: %2").arg(file, error.message()));
-    }
+    InitialiseDatabaseFile(temporary, password);
+    db::DbConnection connection;
+    connection.DatabaseName = target.fileName();
+    connection.FileName = temporary;
+    connection.Password = password;
+    connection.ReadOnly = false;
+    Result<void> written = connection.Open();
+    if (written)
+        written = WriteTables(connection, content);
+    connection.Close();
+    if (!written)
+        throw BuildError(QStringLiteral("%1: %2").arg(file, written.message()));
 
     // Installed files are read by every user of the machine.
     QFile::setPermissions(temporary, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |

@@ -80,23 +80,19 @@ std::optional<ReleaseFile> Find(const QString& releaseFolder, const QString& rel
 
 QString DatabaseVersion(const ReleaseFile& file)
 {
-    QString text;
-    try {
-        db::DbConnection connection;
-        connection.FileName = file.content;
-        connection.Password = QLatin1String(DatabasePassword);
-        connection.ReadOnly = true;
-        connection.OnPassword = [](db::DbConnection&, bool& Continue) { Continue = false; };
-        db::DbTable info(connection);
-        info.TableName = QStringLiteral("Info");
-        info.Open();
-        text = info.FieldAsText(QStringLiteral("Version"));
-        info.Close();
-        connection.Close();
-    } catch (const std::exception& error) {
-        throw PublishError(
-            QStringLiteral("%1: cannot read its version (%2)").arg(file.served, QString::fromUtf8(error.what())));
-    }
+    db::DbConnection connection;
+    connection.FileName = file.content;
+    connection.Password = QLatin1String(DatabasePassword);
+    connection.ReadOnly = true;
+    connection.OnPassword = [](db::DbConnection&, bool& Continue) { Continue = false; };
+    db::DbTable info(connection);
+    info.TableName = QStringLiteral("Info");
+    const Result<void> opened = info.Open();
+    const Result<QString> version = opened ? info.FieldAsText(QStringLiteral("Version")) : opened.error();
+    connection.Close();
+    if (!version)
+        throw PublishError(QStringLiteral("%1: cannot read its version (%2)").arg(file.served, version.message()));
+    const QString text = *version;
     // The engine reports the date YYYYMMDD as the version year.month.day.0.
     const QDate date = QDate::fromString(text, QStringLiteral("yyyyMMdd"));
     if (text.size() != 8 || !date.isValid())

@@ -6,8 +6,6 @@
 #include <QDate>
 #include <QFileInfo>
 
-#include <exception>
-
 namespace vantor::devengine {
 
 std::optional<QString> ReadDatabaseVersionText(const QString& file, const QString& password)
@@ -16,19 +14,18 @@ std::optional<QString> ReadDatabaseVersionText(const QString& file, const QStrin
     // attempt at all.
     if (!QFileInfo(file).isFile())
         return std::nullopt;
-    try {
-        db::DbConnection connection;
-        SetUpReadOnly(connection, QStringLiteral("EngineData"), file, password);
-        db::DbTable info(connection);
-        info.TableName = QStringLiteral("Info");
-        info.Open();
-        QString version = info.FieldAsText(QStringLiteral("Version"));
-        info.Close();
-        connection.Close();
-        return version;
-    } catch (const std::exception&) {
+    db::DbConnection connection;
+    SetUpReadOnly(connection, QStringLiteral("EngineData"), file, password);
+    db::DbTable info(connection);
+    info.TableName = QStringLiteral("Info");
+    if (!info.Open())
         return std::nullopt;
-    }
+    const Result<QString> version = info.FieldAsText(QStringLiteral("Version"));
+    info.Close();
+    connection.Close();
+    if (!version)
+        return std::nullopt;
+    return *version;
 }
 
 std::optional<TInfoVersion> VersionFromDateText(const QString& text)

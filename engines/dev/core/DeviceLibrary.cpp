@@ -1,7 +1,6 @@
 #include "dev/core/DeviceLibrary.h"
 
 #include "dev/core/EngineDatabase.h"
-#include "support/Error.h"
 
 #include <cmath>
 
@@ -10,23 +9,23 @@ namespace vantor::devengine {
 bool LoadDevices(const QString& AFile, const QString& APassword, QList<Device>& ADevices, QString& AProblem)
 {
     ADevices.clear();
-    try {
-        db::DbConnection connection;
-        SetUpReadOnly(connection, QStringLiteral("Devices.vt4"), AFile, APassword);
-        for (const auto& row : Rows(connection, QStringLiteral("SELECT * FROM Devices ORDER BY Category, Name"))) {
-            Device device{row.value(QStringLiteral("Name")), row.value(QStringLiteral("Category")),
-                          row.value(QStringLiteral("Watts")).toDouble(),
-                          row.value(QStringLiteral("PowerFactor")).toDouble()};
-            // A damaged row is left out rather than let into the sums.
-            if (device.Name.isEmpty() || !(device.Watts > 0) || !std::isfinite(device.Watts) ||
-                !(device.PowerFactor > 0) || device.PowerFactor > 1)
-                continue;
-            ADevices.append(device);
-        }
-    } catch (const Error& error) {
-        AProblem = error.message();
-        ADevices.clear();
+    db::DbConnection connection;
+    SetUpReadOnly(connection, QStringLiteral("Devices.vt4"), AFile, APassword);
+    const Result<QList<TableRow>> rows =
+        Rows(connection, QStringLiteral("SELECT * FROM Devices ORDER BY Category, Name"));
+    if (!rows) {
+        AProblem = rows.message();
         return false;
+    }
+    for (const TableRow& row : *rows) {
+        Device device{row.value(QStringLiteral("Name")), row.value(QStringLiteral("Category")),
+                      row.value(QStringLiteral("Watts")).toDouble(),
+                      row.value(QStringLiteral("PowerFactor")).toDouble()};
+        // A damaged row is left out rather than let into the sums.
+        if (device.Name.isEmpty() || !(device.Watts > 0) || !std::isfinite(device.Watts) || !(device.PowerFactor > 0) ||
+            device.PowerFactor > 1)
+            continue;
+        ADevices.append(device);
     }
     if (ADevices.isEmpty()) {
         AProblem = QStringLiteral("%1 holds no devices").arg(AFile);

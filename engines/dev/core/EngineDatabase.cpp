@@ -13,17 +13,22 @@ void SetUpReadOnly(db::DbConnection& AConnection, const QString& AName, const QS
     AConnection.OnPassword = [](db::DbConnection&, bool& AContinue) { AContinue = false; };
 }
 
-QList<QHash<QString, QString>> Rows(db::DbConnection& AConnection, const QString& ASql)
+Result<QList<TableRow>> Rows(db::DbConnection& AConnection, const QString& ASql)
 {
     db::DbQuery query(AConnection);
     query.Sql = ASql;
-    query.Open();
-    while (query.CanFetchMore())
-        if (query.FetchMore(1000) == 0)
+    if (const Result<void> opened = query.Open(); !opened)
+        return opened.error();
+    while (query.CanFetchMore()) {
+        const Result<int> fetched = query.FetchMore(1000);
+        if (!fetched)
+            return fetched.error();
+        if (*fetched == 0)
             break;
-    QList<QHash<QString, QString>> rows;
+    }
+    QList<TableRow> rows;
     for (int row = 0; row < query.FetchedCount(); ++row) {
-        QHash<QString, QString> values;
+        TableRow values;
         for (int field = 0; field < query.FieldCount(); ++field)
             values.insert(query.FieldNames().at(field), query.Value(row, field));
         rows.append(values);

@@ -2,6 +2,7 @@
 // password the shell handed over, and every row fetched at once.
 #pragma once
 
+#include "support/Result.h"
 #include "support/database/DbConnection.h"
 
 #include <QHash>
@@ -14,8 +15,10 @@ namespace vantor::devengine {
 // there is: no other is asked for.
 void SetUpReadOnly(db::DbConnection& AConnection, const QString& AName, const QString& AFile, const QString& APassword);
 
-// Every row of a query as text, by column name. Raises the database
-// layer's errors.
-QList<QHash<QString, QString>> Rows(db::DbConnection& AConnection, const QString& ASql);
+// A row as text, by column name.
+using TableRow = QHash<QString, QString>;
+
+// Every row of a query, or the database layer's failure.
+[[nodiscard]] Result<QList<TableRow>> Rows(db::DbConnection& AConnection, const QString& ASql);
 
 } // namespace vantor::devengine

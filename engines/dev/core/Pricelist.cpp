@@ -1,12 +1,9 @@
 #include "dev/core/Pricelist.h"
 
 #include "dev/core/EngineDatabase.h"
-#include "support/database/DbError.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
-
-#include <exception>
 
 namespace vantor::devengine {
 
@@ -18,25 +15,19 @@ Pricelist ReadPricelist(const QString& cataloguePath, const QString& password)
         pricelist.Problem = QStringLiteral("This catalogue has no pricelist.");
         return pricelist;
     }
-    try {
-        db::DbConnection connection;
-        SetUpReadOnly(connection, QStringLiteral("Pricelist"), pricelist.File, password);
-        const auto rows = Rows(connection, QStringLiteral("SELECT ProductCode, Description, Price FROM Items "
-                                                          "WHERE (Price > 0) ORDER BY ProductCode"));
-        for (const auto& row : rows)
-            pricelist.Items.append({row.value(QStringLiteral("ProductCode")), row.value(QStringLiteral("Description")),
-                                    row.value(QStringLiteral("Price")).toDouble()});
-        connection.Close();
-    } catch (const db::DbError& error) {
-        pricelist.Items.clear();
-        pricelist.Problem = QStringLiteral("The pricelist cannot be read: %1").arg(error.message());
-        return pricelist;
-    } catch (const std::exception& error) {
-        pricelist.Items.clear();
-        pricelist.Problem =
-            QStringLiteral("The pricelist cannot be read: %1").arg(QString::fromLocal8Bit(error.what()));
+    db::DbConnection connection;
+    SetUpReadOnly(connection, QStringLiteral("Pricelist"), pricelist.File, password);
+    const Result<QList<TableRow>> rows =
+        Rows(connection, QStringLiteral("SELECT ProductCode, Description, Price FROM Items "
+                                        "WHERE (Price > 0) ORDER BY ProductCode"));
+    connection.Close();
+    if (!rows) {
+        pricelist.Problem = QStringLiteral("The pricelist cannot be read: %1").arg(rows.message());
         return pricelist;
     }
+    for (const TableRow& row : *rows)
+        pricelist.Items.append({row.value(QStringLiteral("ProductCode")), row.value(QStringLiteral("Description")),
+                                row.value(QStringLiteral("Price")).toDouble()});
     pricelist.Readable = true;
     if (pricelist.Items.isEmpty())
         pricelist.Problem = QStringLiteral("The pricelist lists no priced products.");

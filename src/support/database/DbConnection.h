@@ -2,7 +2,7 @@
 // on it close with it.
 #pragma once
 
-#include "support/database/DbError.h"
+#include "support/Result.h"
 
 #include <QList>
 #include <QString>
@@ -30,32 +30,36 @@ public:
     bool Exclusive = false; // never used: other programs may read the file too
     bool MultiUser = true;  // shared access: other readers are welcome
     int MaxConnections = 500;
+    // Milliseconds a statement waits for another connection's write lock to
+    // go before it fails with "database is locked".
+    int BusyTimeout = 1000;
 
     // Asked when the file needs a password that is missing or wrong. Setting
-    // Continue to false fails the open; leaving it true retries with the
-    // (possibly changed) Password.
+    // Continue to true retries with the (possibly changed) Password; left
+    // false, as it comes, the open fails.
     std::function<void(DbConnection& sender, bool& Continue)> OnPassword;
 
-    // Opens the file; raises DbError when it is missing, is no database, or
-    // cannot be unlocked with the password.
-    void Open();
+    // Opens the file; fails when it is missing, is no database, or cannot be
+    // unlocked with the password. A failed open leaves the connection closed.
+    [[nodiscard]] Result<void> Open();
     // Closes every table and query on the connection, then the connection.
     void Close();
     bool Connected() const { return handle_ != nullptr; }
 
     // Runs statements that return no rows (the maker's tools write with it).
-    void Execute(const QString& sql);
+    [[nodiscard]] Result<void> Execute(const QString& sql);
 
     sqlite3* Handle() const { return handle_; }
-    // A DbError carrying the engine's last message for this connection.
-    [[noreturn]] void Fail(const QString& what) const;
+    // The failure "<name>: <what>: <the engine's last message>".
+    [[nodiscard]] Error LastError(const QString& what) const;
 
 private:
     friend class DbDataSet;
     void Attach(DbDataSet* dataSet);
     void Detach(DbDataSet* dataSet);
-    void OpenHandle();
-    bool TryUnlock();
+    [[nodiscard]] Result<void> OpenHandle();
+    void CloseHandle();
+    [[nodiscard]] Result<bool> TryUnlock();
 
     sqlite3* handle_ = nullptr;
     QList<DbDataSet*> dataSets_;

@@ -1,7 +1,5 @@
 #include "support/database/DbQuery.h"
 
-#include "support/database/DbStatement.h"
-
 #include <algorithm>
 
 namespace vantor::db {
@@ -14,21 +12,26 @@ DbQuery::~DbQuery()
     Close();
 }
 
-void DbQuery::Open()
+Result<void> DbQuery::Open()
 {
     if (Active())
-        return;
-    Connection().Open();
-    statement_ = std::make_unique<DbStatement>(Connection(), Sql);
-    fieldNames_.clear();
+        return Ok();
+    if (const Result<void> connected = Connection().Open(); !connected)
+        return connected;
+    Result<DbStatement> prepared = DbStatement::Prepare(Connection(), Sql);
+    if (!prepared)
+        return prepared.error();
+    Close();
+    statement_.emplace(std::move(*prepared));
     for (int i = 0; i < statement_->ColumnCount(); ++i)
         fieldNames_.append(statement_->ColumnName(i));
-    rows_.clear();
-    atEnd_ = false;
-    recordCount_ = -1;
     // The first row proves the statement runs, and a current row exists when the result has any.
-    FetchMore(1);
+    if (const Result<int> first = FetchMore(1); !first) {
+        Close();
+        return first.error();
+    }
     currentRow_ = rows_.isEmpty() ? -1 : 0;
+    return Ok();
 }
 
 void DbQuery::Close()
@@ -37,38 +40,53 @@ void DbQuery::Close()
     fieldNames_.clear();
     rows_.clear();
     atEnd_ = false;
+    failure_.reset();
     recordCount_ = -1;
     currentRow_ = -1;
 }
 
-int DbQuery::RecordCount()
+Result<int> DbQuery::RecordCount()
 {
     if (!Active())
-        throw DbError(QStringLiteral("%1: the query is not open").arg(Connection().DatabaseName));
+        return Failure(QStringLiteral("%1: the query is not open").arg(Connection().DatabaseName));
     if (recordCount_ < 0) {
         if (atEnd_) {
             recordCount_ = static_cast<int>(rows_.size());
         } else {
-            DbStatement count(Connection(), QStringLiteral("SELECT count(*) FROM (%1)").arg(Sql));
-            recordCount_ = count.Step() ? count.ColumnText(0).toInt() : 0;
+            Result<DbStatement> count =
+                DbStatement::Prepare(Connection(), QStringLiteral("SELECT count(*) FROM (%1)").arg(Sql));
+            if (!count)
+                return count.error();
+            const Result<bool> row = count->Step();
+            if (!row)
+                return row.error();
+            recordCount_ = *row ? count->ColumnText(0).toInt() : 0;
         }
     }
     return recordCount_;
 }
 
-int DbQuery::FetchMore(int count)
+Result<int> DbQuery::FetchMore(int count)
 {
+    if (failure_)
+        return *failure_;
     int fetched = 0;
     while (fetched < count && CanFetchMore()) {
-        if (!statement_->Step()) {
+        const Result<bool> row = statement_->Step();
+        if (!row) {
+            // Stepping again would start the result over from its first row.
+            failure_ = row.error();
+            return row.error();
+        }
+        if (!*row) {
             atEnd_ = true;
             break;
         }
-        QStringList row;
-        row.reserve(fieldNames_.size());
+        QStringList values;
+        values.reserve(fieldNames_.size());
         for (int i = 0; i < fieldNames_.size(); ++i)
-            row.append(statement_->ColumnText(i));
-        rows_.append(std::move(row));
+            values.append(statement_->ColumnText(i));
+        rows_.append(std::move(values));
         ++fetched;
     }
     return fetched;
@@ -81,7 +99,7 @@ QString DbQuery::Value(int row, int field) const
     return rows_.at(row).at(field);
 }
 
-int DbQuery::FindFirst(const QString& fieldName, const QString& text)
+Result<int> DbQuery::FindFirst(const QString& fieldName, const QString& text)
 {
     int field = -1;
     for (int i = 0; i < fieldNames_.size() && field < 0; ++i) {
@@ -89,7 +107,7 @@ int DbQuery::FindFirst(const QString& fieldName, const QString& text)
             field = i;
     }
     if (field < 0)
-        throw DbError(QStringLiteral("%1: field \"%2\" not found").arg(Connection().DatabaseName, fieldName));
+        return Failure(QStringLiteral("%1: field \"%2\" not found").arg(Connection().DatabaseName, fieldName));
     // The engine answers whether the text is there at all without handing
     // over a row: a miss on a large result would otherwise read all of it
     // into memory first. Column text compares as Value() shows it.
@@ -98,16 +116,27 @@ int DbQuery::FindFirst(const QString& fieldName, const QString& text)
     if (!seen && CanFetchMore()) {
         QString quoted = fieldNames_.at(field);
         quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-        DbStatement exists(
+        Result<DbStatement> exists = DbStatement::Prepare(
             Connection(),
             QStringLiteral("SELECT 1 FROM (%1) WHERE CAST(\"%2\" AS TEXT) = ?1 LIMIT 1").arg(Sql, quoted));
-        exists.BindText(1, text);
-        if (!exists.Step())
+        if (!exists)
+            return exists.error();
+        if (const Result<void> bound = exists->BindText(1, text); !bound)
+            return bound.error();
+        const Result<bool> found = exists->Step();
+        if (!found)
+            return found.error();
+        if (!*found)
             return -1;
     }
     for (int row = 0;; ++row) {
-        if (row >= rows_.size() && FetchMore(256) == 0)
-            return -1;
+        if (row >= rows_.size()) {
+            const Result<int> more = FetchMore(256);
+            if (!more)
+                return more.error();
+            if (*more == 0)
+                return -1;
+        }
         if (rows_.at(row).at(field) == text) {
             currentRow_ = row;
             return row;

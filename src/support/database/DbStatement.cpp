@@ -2,56 +2,66 @@
 
 #include <sqlite3.h>
 
+#include <utility>
+
 namespace vantor::db {
 
-DbStatement::DbStatement(DbConnection& connection, const QString& sql) : connection_(connection)
+Result<DbStatement> DbStatement::Prepare(DbConnection& connection, const QString& sql)
 {
     if (!connection.Connected())
-        throw DbError(QStringLiteral("%1: not connected").arg(connection.DatabaseName));
+        return Failure(QStringLiteral("%1: not connected").arg(connection.DatabaseName));
     const QByteArray text = sql.toUtf8();
-    if (sqlite3_prepare_v2(connection.Handle(), text.constData(), static_cast<int>(text.size()), &statement_,
-                           nullptr) != SQLITE_OK) {
-        sqlite3_finalize(statement_);
-        statement_ = nullptr;
-        connection.Fail(QStringLiteral("cannot run \"%1\"").arg(sql));
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(connection.Handle(), text.constData(), static_cast<int>(text.size()), &statement, nullptr) !=
+        SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return connection.LastError(QStringLiteral("cannot run \"%1\"").arg(sql));
     }
-    if (statement_ == nullptr)
-        throw DbError(QStringLiteral("%1: empty statement").arg(connection.DatabaseName));
+    if (statement == nullptr)
+        return Failure(QStringLiteral("%1: empty statement").arg(connection.DatabaseName));
+    return DbStatement(connection, statement);
 }
+
+DbStatement::DbStatement(DbStatement&& other) noexcept
+    : connection_(other.connection_), statement_(std::exchange(other.statement_, nullptr))
+{}
 
 DbStatement::~DbStatement()
 {
     sqlite3_finalize(statement_);
 }
 
-void DbStatement::BindText(int index, const QString& value)
+Result<void> DbStatement::BindText(int index, const QString& value)
 {
     const QByteArray text = value.toUtf8();
     if (sqlite3_bind_text(statement_, index, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT) !=
         SQLITE_OK)
-        connection_.Fail(QStringLiteral("cannot bind a value"));
+        return connection_->LastError(QStringLiteral("cannot bind a value"));
+    return Ok();
 }
 
-void DbStatement::BindDouble(int index, double value)
+Result<void> DbStatement::BindDouble(int index, double value)
 {
     if (sqlite3_bind_double(statement_, index, value) != SQLITE_OK)
-        connection_.Fail(QStringLiteral("cannot bind a value"));
+        return connection_->LastError(QStringLiteral("cannot bind a value"));
+    return Ok();
 }
 
-void DbStatement::BindInt(int index, long long value)
+Result<void> DbStatement::BindInt(int index, long long value)
 {
     if (sqlite3_bind_int64(statement_, index, value) != SQLITE_OK)
-        connection_.Fail(QStringLiteral("cannot bind a value"));
+        return connection_->LastError(QStringLiteral("cannot bind a value"));
+    return Ok();
 }
 
-bool DbStatement::Step()
+Result<bool> DbStatement::Step()
 {
     const int rc = sqlite3_step(statement_);
     if (rc == SQLITE_ROW)
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    connection_.Fail(QStringLiteral("cannot read"));
+    return connection_->LastError(QStringLiteral("cannot read"));
 }
 
 void DbStatement::Reset()

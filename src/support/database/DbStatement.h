@@ -1,6 +1,7 @@
 // One prepared statement, finalised with its owner.
 #pragma once
 
+#include "support/Result.h"
 #include "support/database/DbConnection.h"
 
 #include <QString>
@@ -11,19 +12,22 @@ namespace vantor::db {
 
 class DbStatement {
 public:
-    // Prepares sql; raises DbError when it does not compile.
-    DbStatement(DbConnection& connection, const QString& sql);
+    // Prepares sql on an open connection; fails when it does not compile.
+    [[nodiscard]] static Result<DbStatement> Prepare(DbConnection& connection, const QString& sql);
     ~DbStatement();
+    DbStatement(DbStatement&& other) noexcept;
     DbStatement(const DbStatement&) = delete;
     DbStatement& operator=(const DbStatement&) = delete;
+    DbStatement& operator=(DbStatement&&) = delete;
 
     // Binds text or numbers to ?1, ?2 ... (1-based).
-    void BindText(int index, const QString& value);
-    void BindDouble(int index, double value);
-    void BindInt(int index, long long value);
+    [[nodiscard]] Result<void> BindText(int index, const QString& value);
+    [[nodiscard]] Result<void> BindDouble(int index, double value);
+    [[nodiscard]] Result<void> BindInt(int index, long long value);
 
-    // Advances to the next row; false when there is none. Raises DbError on failure.
-    bool Step();
+    // Advances to the next row: true when there is one, false at the end
+    // (both ok), or the engine's failure.
+    [[nodiscard]] Result<bool> Step();
     void Reset();
 
     int ColumnCount() const;
@@ -31,7 +35,9 @@ public:
     QString ColumnText(int column) const;
 
 private:
-    DbConnection& connection_;
+    DbStatement(DbConnection& connection, sqlite3_stmt* statement) : connection_(&connection), statement_(statement) {}
+
+    DbConnection* connection_;
     sqlite3_stmt* statement_ = nullptr;
 };
 

@@ -2,6 +2,7 @@
 // by name as text.
 #pragma once
 
+#include "support/Result.h"
 #include "support/database/DbConnection.h"
 
 #include <QHash>
@@ -18,15 +19,15 @@ public:
     bool ReadOnly = true;
     bool Exclusive = false;
 
-    // Opens the connection when needed and reads the first record. Raises
-    // DbError when the table is missing.
-    void Open();
+    // Opens the connection when needed and reads the first record; fails
+    // when the table is missing.
+    [[nodiscard]] Result<void> Open();
     void Close() override;
     bool Active() const override { return active_; }
 
     // Text of a field of the first record; empty when the table has no
-    // records. Raises DbError for a field the table lacks.
-    QString FieldAsText(const QString& fieldName) const;
+    // records. Fails for a field the table lacks.
+    [[nodiscard]] Result<QString> FieldAsText(const QString& fieldName) const;
 
 private:
     bool active_ = false;
