@@ -22,7 +22,7 @@ BUILD_PACKAGES=(
 TEST_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils x11-apps xauth libx11-dev openbox
-  clang libclang-rt-dev gcc-multilib clang-format
+  clang libclang-rt-dev gcc-multilib clang-format clang-tidy
   fonts-dejavu-core
   curl openssl time
   desktop-file-utils appstream poppler-utils
@@ -37,7 +37,7 @@ MAKER_PACKAGES=(
 # runs. The setup_packages test checks that each comes from a package of the
 # lists above (or one they depend on): a new machine has nothing else.
 USED_PROGRAMS=(
-  cmake ctest cpack ninja pkg-config cc clang clang++ clang-format readelf
+  cmake ctest cpack ninja pkg-config cc clang clang++ clang-format clang-tidy readelf
   Xvfb xdotool xwd xprop xwininfo openbox
   openssl /usr/bin/time minisign
   pdftotext desktop-file-validate appstreamcli

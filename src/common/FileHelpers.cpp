@@ -40,7 +40,7 @@ QString GetTempFolder()
 
 QString GetTempWorkFolder(bool Create)
 {
-    const QString folder = platform::UserCacheFolder() + QLatin1Char('/') + QLatin1String(StagingFolderName);
+    QString folder = platform::UserCacheFolder() + QLatin1Char('/') + QLatin1String(StagingFolderName);
     if (Create)
         (void)platform::CreatePrivateFolder(folder); // users check IsTempWorkFolderUsable
     return folder;

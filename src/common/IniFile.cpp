@@ -90,8 +90,8 @@ bool parseDecimal(const QString& text, int& result)
 // counts as read-only, since that is what its owner asked for.
 bool mayWrite(const QFileInfo& info)
 {
-    constexpr auto anyWriteBit = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return info.isWritable() && (info.permissions() & anyWriteBit);
+    constexpr auto AnyWriteBit = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return info.isWritable() && (info.permissions() & AnyWriteBit);
 }
 
 // Follows a chain of symbolic links to the file they finally name (which need

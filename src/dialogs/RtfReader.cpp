@@ -223,9 +223,7 @@ private:
         } else if (AWord == "par" || AWord == "sect" || AWord == "page") {
             if (!Dropped())
                 EndParagraph();
-        } else if (AWord == "pard") {
-            alignment_ = TRtfAlignment::Left;
-        } else if (AWord == "ql") {
+        } else if (AWord == "pard" || AWord == "ql") { // a reset returns to the left
             alignment_ = TRtfAlignment::Left;
         } else if (AWord == "qc") {
             alignment_ = TRtfAlignment::Centre;

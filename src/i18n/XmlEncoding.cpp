@@ -44,14 +44,15 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+    // iconv_open reports failure as (iconv_t)-1.
+    bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); } // NOLINT(performance-no-int-to-ptr)
 
     bool Convert(const char* Data, std::size_t Size, QByteArray& Out)
     {
         Out.clear();
         char* in = const_cast<char*>(Data);
         std::size_t inLeft = Size;
-        QByteArray chunk(64 * 1024, '\0');
+        QByteArray chunk(qsizetype{64} * 1024, '\0');
         while (inLeft > 0) {
             char* out = chunk.data();
             std::size_t outLeft = static_cast<std::size_t>(chunk.size());

@@ -13,8 +13,8 @@ char AsciiLower(char C)
 
 bool IsAscii(const QString& Text)
 {
-    for (QChar C : Text)
-        if (C.unicode() >= 0x80)
+    for (QChar c : Text)
+        if (c.unicode() >= 0x80)
             return false;
     return true;
 }
@@ -30,16 +30,16 @@ bool SameText(const char* Utf8, const QString& Text)
 {
     // Names and identifiers are almost always plain ASCII: compare bytes and
     // skip the conversion. Anything else goes through Unicode case folding.
-    const std::size_t Length = std::strlen(Utf8);
-    bool BothAscii = IsAscii(Text);
-    for (std::size_t I = 0; BothAscii && I < Length; ++I)
-        if (static_cast<unsigned char>(Utf8[I]) >= 0x80)
-            BothAscii = false;
-    if (BothAscii) {
-        if (Length != static_cast<std::size_t>(Text.size()))
+    const std::size_t length = std::strlen(Utf8);
+    bool bothAscii = IsAscii(Text);
+    for (std::size_t i = 0; bothAscii && i < length; ++i)
+        if (static_cast<unsigned char>(Utf8[i]) >= 0x80)
+            bothAscii = false;
+    if (bothAscii) {
+        if (length != static_cast<std::size_t>(Text.size()))
             return false;
-        for (std::size_t I = 0; I < Length; ++I)
-            if (AsciiLower(Utf8[I]) != AsciiLower(static_cast<char>(Text[I].unicode())))
+        for (std::size_t i = 0; i < length; ++i)
+            if (AsciiLower(Utf8[i]) != AsciiLower(static_cast<char>(Text[static_cast<qsizetype>(i)].unicode())))
                 return false;
         return true;
     }
@@ -48,27 +48,27 @@ bool SameText(const char* Utf8, const QString& Text)
 
 pugi::xml_node FirstChildElement(pugi::xml_node Parent, const QString& Name)
 {
-    for (pugi::xml_node Child = Parent.first_child(); Child; Child = Child.next_sibling())
-        if (IsElement(Child) && SameText(Child.name(), Name))
-            return Child;
+    for (pugi::xml_node child = Parent.first_child(); child; child = child.next_sibling())
+        if (IsElement(child) && SameText(child.name(), Name))
+            return child;
     return {};
 }
 
 pugi::xml_node FirstDescendantElement(pugi::xml_node Parent, const QString& Name)
 {
     // Iterative walk: a hostile file may nest deeper than the stack allows.
-    pugi::xml_node Node = Parent.first_child();
-    while (Node && Node != Parent) {
-        if (IsElement(Node) && SameText(Node.name(), Name))
-            return Node;
-        if (Node.first_child()) {
-            Node = Node.first_child();
+    pugi::xml_node node = Parent.first_child();
+    while (node && node != Parent) {
+        if (IsElement(node) && SameText(node.name(), Name))
+            return node;
+        if (node.first_child()) {
+            node = node.first_child();
             continue;
         }
-        while (Node != Parent && !Node.next_sibling())
-            Node = Node.parent();
-        if (Node != Parent)
-            Node = Node.next_sibling();
+        while (node != Parent && !node.next_sibling())
+            node = node.parent();
+        if (node != Parent)
+            node = node.next_sibling();
     }
     return {};
 }
@@ -76,29 +76,29 @@ pugi::xml_node FirstDescendantElement(pugi::xml_node Parent, const QString& Name
 pugi::xml_node FirstChildWithAttribute(pugi::xml_node Parent, const QString& Name, const char* AttributeName,
                                        const QString& Value)
 {
-    for (pugi::xml_node Child = Parent.first_child(); Child; Child = Child.next_sibling()) {
-        if (!IsElement(Child) || !SameText(Child.name(), Name))
+    for (pugi::xml_node child = Parent.first_child(); child; child = child.next_sibling()) {
+        if (!IsElement(child) || !SameText(child.name(), Name))
             continue;
-        const pugi::xml_attribute Attribute = Child.attribute(AttributeName);
-        if (Attribute && SameText(Attribute.value(), Value))
-            return Child;
+        const pugi::xml_attribute attribute = child.attribute(AttributeName);
+        if (attribute && SameText(attribute.value(), Value))
+            return child;
     }
     return {};
 }
 
 pugi::xml_node NextSiblingElement(pugi::xml_node Node)
 {
-    for (pugi::xml_node Next = Node.next_sibling(); Next; Next = Next.next_sibling())
-        if (IsElement(Next))
-            return Next;
+    for (pugi::xml_node next = Node.next_sibling(); next; next = next.next_sibling())
+        if (IsElement(next))
+            return next;
     return {};
 }
 
 QString AttributeText(pugi::xml_node Element, const QString& Name)
 {
-    for (pugi::xml_attribute Attribute = Element.first_attribute(); Attribute; Attribute = Attribute.next_attribute())
-        if (SameText(Attribute.name(), Name))
-            return QString::fromUtf8(Attribute.value());
+    for (pugi::xml_attribute attribute = Element.first_attribute(); attribute; attribute = attribute.next_attribute())
+        if (SameText(attribute.name(), Name))
+            return QString::fromUtf8(attribute.value());
     return {};
 }
 

@@ -42,13 +42,13 @@ bool IsBlankOrControl(QChar C)
 
 QString TrimBlanksAndControls(const QString& Text)
 {
-    qsizetype First = 0;
-    qsizetype Last = Text.size();
-    while (First < Last && IsBlankOrControl(Text[First]))
-        ++First;
-    while (Last > First && IsBlankOrControl(Text[Last - 1]))
-        --Last;
-    return Text.mid(First, Last - First);
+    qsizetype first = 0;
+    qsizetype last = Text.size();
+    while (first < last && IsBlankOrControl(Text[first]))
+        ++first;
+    while (last > first && IsBlankOrControl(Text[last - 1]))
+        --last;
+    return Text.mid(first, last - first);
 }
 
 pugi::xml_node RootElement()
@@ -63,17 +63,17 @@ pugi::xml_node FindTranslation(const QString& Id)
 
 QString ReadTranslationValue(pugi::xml_node Translation, const QString& LanguageId, bool ExpandLineBreaks)
 {
-    const pugi::xml_node Values = xml::FirstDescendantElement(Translation, ValuesElement);
-    if (!Values)
+    const pugi::xml_node values = xml::FirstDescendantElement(Translation, ValuesElement);
+    if (!values)
         return {};
-    const pugi::xml_node Value = xml::FirstChildWithAttribute(Values, ValueElement, LanguageAttribute, LanguageId);
-    if (!Value)
+    const pugi::xml_node value = xml::FirstChildWithAttribute(values, ValueElement, LanguageAttribute, LanguageId);
+    if (!value)
         return {};
-    QString Text = TrimBlanksAndControls(xml::AttributeText(Value, QString::fromLatin1(StringAttribute)));
+    QString text = TrimBlanksAndControls(xml::AttributeText(value, QString::fromLatin1(StringAttribute)));
     // "@" is the file's only way to write a line break.
     if (ExpandLineBreaks)
-        Text.replace(QLatin1Char('@'), QStringLiteral("\r\n"));
-    return Text;
+        text.replace(QLatin1Char('@'), QStringLiteral("\r\n"));
+    return text;
 }
 
 } // namespace
@@ -82,14 +82,14 @@ bool LoadTranslationsFromMemory(const void* Data, std::size_t Size)
 {
     Dictionary = std::make_unique<pugi::xml_document>();
     QByteArray converted;
-    pugi::xml_parse_result Result;
+    pugi::xml_parse_result result;
     switch (ConvertDeclaredEncoding(static_cast<const char*>(Data), Size, converted)) {
     case TXmlEncoding::AsIs:
-        Result = Dictionary->load_buffer(Data, Size, pugi::parse_default, pugi::encoding_auto);
+        result = Dictionary->load_buffer(Data, Size, pugi::parse_default, pugi::encoding_auto);
         break;
     case TXmlEncoding::Converted:
         // The declaration still names the old encoding; the bytes are UTF-8 now.
-        Result = Dictionary->load_buffer(converted.constData(), static_cast<std::size_t>(converted.size()),
+        result = Dictionary->load_buffer(converted.constData(), static_cast<std::size_t>(converted.size()),
                                          pugi::parse_default, pugi::encoding_utf8);
         break;
     case TXmlEncoding::Unusable:
@@ -97,30 +97,30 @@ bool LoadTranslationsFromMemory(const void* Data, std::size_t Size)
         Dictionary->reset();
         return false;
     }
-    if (!Result) {
+    if (!result) {
         // The parser keeps what it read before the error; a broken file must
         // not yield half of its texts.
         Dictionary->reset();
         return false;
     }
-    const pugi::xml_node Root = Dictionary->document_element();
-    return Root && std::strcmp(Root.name(), RootName) == 0;
+    const pugi::xml_node root = Dictionary->document_element();
+    return root && std::strcmp(root.name(), RootName) == 0;
 }
 
 bool LoadTranslations(const QString& FileName)
 {
-    const QFileInfo Info(FileName);
-    if (!Info.isFile()) {
+    const QFileInfo info(FileName);
+    if (!info.isFile()) {
         Dictionary.reset();
         return false;
     }
-    QFile File(FileName);
-    if (!File.open(QIODevice::ReadOnly)) {
+    QFile file(FileName);
+    if (!file.open(QIODevice::ReadOnly)) {
         Dictionary = std::make_unique<pugi::xml_document>();
         return false;
     }
-    const QByteArray Content = File.readAll();
-    return LoadTranslationsFromMemory(Content.constData(), static_cast<std::size_t>(Content.size()));
+    const QByteArray content = file.readAll();
+    return LoadTranslationsFromMemory(content.constData(), static_cast<std::size_t>(content.size()));
 }
 
 void UnloadTranslations()
@@ -158,24 +158,24 @@ QString GetTextForLanguage(const QString& LanguageId, const QString& Id)
     // The check trims, the search does not: " IDS_X" is a different identifier.
     if (TrimBlanksAndControls(Id).isEmpty())
         return {};
-    const pugi::xml_node Translation = FindTranslation(Id);
-    if (!Translation)
+    const pugi::xml_node translation = FindTranslation(Id);
+    if (!translation)
         return {};
-    return ReadTranslationValue(Translation, LanguageId, true);
+    return ReadTranslationValue(translation, LanguageId, true);
 }
 
 bool BuildLanguageList(bool IncludeReference)
 {
     AvailableLanguages.clear();
-    const pugi::xml_node Values = xml::FirstChildElement(FindTranslation(LanguageListId), ValuesElement);
-    if (!Values)
+    const pugi::xml_node values = xml::FirstChildElement(FindTranslation(LanguageListId), ValuesElement);
+    if (!values)
         return false;
-    for (pugi::xml_node Value = xml::FirstDescendantElement(Values, ValueElement); Value;
-         Value = xml::NextSiblingElement(Value)) {
-        const QString IdRef = xml::AttributeText(Value, QString::fromLatin1(LanguageAttribute));
-        if (!IncludeReference && IdRef == ReferenceLanguage)
+    for (pugi::xml_node value = xml::FirstDescendantElement(values, ValueElement); value;
+         value = xml::NextSiblingElement(value)) {
+        const QString idRef = xml::AttributeText(value, QString::fromLatin1(LanguageAttribute));
+        if (!IncludeReference && idRef == ReferenceLanguage)
             continue;
-        AvailableLanguages.append({IdRef, xml::AttributeText(Value, QString::fromLatin1(StringAttribute))});
+        AvailableLanguages.append({idRef, xml::AttributeText(value, QString::fromLatin1(StringAttribute))});
     }
     // Plain code-unit order, stable for equal names: upper case before lower
     // case, accented letters after all unaccented ones.
@@ -188,17 +188,17 @@ bool BuildLanguageList(bool IncludeReference)
 
 int IndexOfLanguageById(const QString& IdRef)
 {
-    for (qsizetype I = 0; I < AvailableLanguages.size(); ++I)
-        if (AvailableLanguages[I].IdRef == IdRef)
-            return static_cast<int>(I);
+    for (qsizetype i = 0; i < AvailableLanguages.size(); ++i)
+        if (AvailableLanguages[i].IdRef == IdRef)
+            return static_cast<int>(i);
     return -1;
 }
 
 int IndexOfLanguageByDesc(const QString& Desc)
 {
-    for (qsizetype I = 0; I < AvailableLanguages.size(); ++I)
-        if (AvailableLanguages[I].Desc == Desc)
-            return static_cast<int>(I);
+    for (qsizetype i = 0; i < AvailableLanguages.size(); ++i)
+        if (AvailableLanguages[i].Desc == Desc)
+            return static_cast<int>(i);
     return -1;
 }
 

@@ -16,7 +16,7 @@ namespace {
 // Long names are cut in the reserved names so that these stay within the
 // file system's name limit.
 constexpr qsizetype MaxNameInReserved = 100;
-constexpr qsizetype CopyBufferSize = 256 * 1024;
+constexpr qsizetype CopyBufferSize = qsizetype{256} * 1024;
 
 } // namespace
 

@@ -13,7 +13,7 @@ namespace {
 // One value of a shell-style assignment as os-release writes it.
 QString UnquoteValue(const QString& raw)
 {
-    const QString value = raw.trimmed();
+    QString value = raw.trimmed();
     if (value.size() >= 2 && value.front() == QLatin1Char('\'') && value.back() == QLatin1Char('\''))
         return value.mid(1, value.size() - 2);
     if (value.size() >= 2 && value.front() == QLatin1Char('"') && value.back() == QLatin1Char('"')) {
@@ -49,7 +49,7 @@ QByteArray ReadSmallFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return file.read(64 * 1024);
+    return file.read(qint64{64} * 1024);
 }
 
 } // namespace
@@ -57,7 +57,7 @@ QByteArray ReadSmallFile(const QString& path)
 QString ProductNameFromOsRelease(const QByteArray& osRelease)
 {
     const QHash<QString, QString> values = ParseAssignments(osRelease);
-    const QString pretty = values.value(QStringLiteral("PRETTY_NAME")).simplified();
+    QString pretty = values.value(QStringLiteral("PRETTY_NAME")).simplified();
     if (!pretty.isEmpty())
         return pretty;
     const QString name = values.value(QStringLiteral("NAME")).simplified();

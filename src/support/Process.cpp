@@ -79,6 +79,7 @@ bool Spawn(const QStringList& parts)
     for (const QString& part : parts)
         encoded.push_back(QFile::encodeName(part));
     std::vector<char*> argv;
+    argv.reserve(encoded.size() + 1);
     for (QByteArray& bytes : encoded)
         argv.push_back(bytes.data());
     argv.push_back(nullptr);

@@ -16,7 +16,7 @@ namespace vantor {
 namespace {
 
 // Large enough that reading costs little beside hashing.
-constexpr std::int64_t ReadChunk = 1024 * 1024;
+constexpr std::int64_t ReadChunk = std::int64_t{1024} * 1024;
 
 } // namespace
 

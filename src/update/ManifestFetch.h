@@ -18,8 +18,8 @@
 namespace vantor {
 
 // Larger manifests and signatures are not read.
-inline constexpr std::int64_t MaxManifestBytes = 1024 * 1024;
-inline constexpr std::int64_t MaxSignatureBytes = 4 * 1024;
+inline constexpr std::int64_t MaxManifestBytes = std::int64_t{1024} * 1024;
+inline constexpr std::int64_t MaxSignatureBytes = std::int64_t{4} * 1024;
 
 // What a failed fetch's error code says.
 enum TManifestFailure : int {

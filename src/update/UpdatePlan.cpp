@@ -26,7 +26,7 @@ QString UpdateServerHost(const QString& SetupFile)
 {
     IniDocument ini;
     if (!SetupFile.isEmpty() && ini.loadFile(SetupFile)) {
-        const QString host = ini.readString(QStringLiteral("Updates"), QLatin1String(UpdateServerKey)).trimmed();
+        QString host = ini.readString(QStringLiteral("Updates"), QLatin1String(UpdateServerKey)).trimmed();
         if (!host.isEmpty())
             return host;
     }

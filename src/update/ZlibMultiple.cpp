@@ -19,8 +19,8 @@ namespace {
 
 // Entries are streamed through fixed buffers, so memory does not grow with
 // their size.
-constexpr qint64 InputChunk = 256 * 1024;
-constexpr qint64 OutputChunk = 256 * 1024;
+constexpr qint64 InputChunk = qint64{256} * 1024;
+constexpr qint64 OutputChunk = qint64{256} * 1024;
 
 Result<void> OpenForReading(QFile& file)
 {

@@ -73,13 +73,13 @@ int QtMessagePresenter::ShowMessage(const MessageBoxRequest& request)
         QMessageBox::StandardButton button;
         int result;
     };
-    static constexpr Mapping mappings[] = {
+    static constexpr Mapping Mappings[] = {
         {mbYes, QMessageBox::Yes, mrYes},
         {mbNo, QMessageBox::No, mrNo},
         {mbOK, QMessageBox::Ok, mrOk},
         {mbCancel, QMessageBox::Cancel, mrCancel},
     };
-    for (const auto& m : mappings) {
+    for (const auto& m : Mappings) {
         if (request.Buttons & m.flag)
             box.addButton(m.button);
     }
@@ -88,7 +88,7 @@ int QtMessagePresenter::ShowMessage(const MessageBoxRequest& request)
     if (box.closedWithoutButton || clicked == nullptr)
         return mrCancel;
     const auto standard = box.standardButton(const_cast<QAbstractButton*>(clicked));
-    for (const auto& m : mappings) {
+    for (const auto& m : Mappings) {
         if (standard == m.button)
             return m.result;
     }

@@ -133,7 +133,7 @@ private:
         for (qsizetype i = 0; i < ARows.size(); i += 2) {
             double rowHeight = 0;
             for (qsizetype j = i; j < std::min(i + 2, ARows.size()); ++j) {
-                const double x = (j - i) * (column + 12);
+                const double x = static_cast<double>(j - i) * (column + 12);
                 Font(8.5, true);
                 const double label = Text(x, 118, ARows[j].Label);
                 Font(8.5);

@@ -158,7 +158,7 @@ void PaintRuntimeCurves(QPainter& APainter, const QRectF& AArea, const QList<Cur
     }
     APainter.setClipping(false);
     for (qsizetype i = 0; i < ASeries.size(); ++i) {
-        const double y = plot.top() + 4 + i * (metrics.height() + 4);
+        const double y = plot.top() + 4 + static_cast<double>(i) * (metrics.height() + 4);
         APainter.setPen(QPen(SeriesColours[i % std::size(SeriesColours)], 3));
         APainter.drawLine(QPointF(plot.right() + 12, y + metrics.height() / 2),
                           QPointF(plot.right() + 32, y + metrics.height() / 2));

@@ -73,7 +73,7 @@ QList<UpsModel> OfferedModels(const ScreenContext& AContext)
 // Where quotes go: the user's documents folder, or the home folder.
 QString QuoteFolder()
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QDir().mkpath(documents))
         return documents;
     return QDir::homePath();

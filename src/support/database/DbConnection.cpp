@@ -36,7 +36,7 @@ Result<void> DbConnection::Open()
 
     // Ask again for as long as the owner lets the open go on.
     for (;;) {
-        if (const Result<void> opened = OpenHandle(); !opened)
+        if (Result<void> opened = OpenHandle(); !opened)
             return opened;
         const Result<bool> unlocked = TryUnlock();
         if (unlocked && *unlocked)

@@ -16,7 +16,7 @@ Result<void> DbQuery::Open()
 {
     if (Active())
         return Ok();
-    if (const Result<void> connected = Connection().Open(); !connected)
+    if (Result<void> connected = Connection().Open(); !connected)
         return connected;
     Result<DbStatement> prepared = DbStatement::Prepare(Connection(), Sql);
     if (!prepared)

@@ -9,7 +9,7 @@ Result<void> DbTable::Open()
     if (active_)
         return Ok();
     DbConnection& connection = Connection();
-    if (const Result<void> connected = connection.Open(); !connected)
+    if (Result<void> connected = connection.Open(); !connected)
         return connected;
     QString quoted = TableName;
     quoted.replace('"', QStringLiteral("\"\""));
