@@ -16,6 +16,13 @@ using namespace vantor;
 
 namespace {
 
+// The benchmarks measure real files; one that cannot be written ends the run.
+void Written(const Result<void>& AWritten)
+{
+    if (!AWritten)
+        qFatal("%s", qPrintable(AWritten.message()));
+}
+
 QList<tools::PricelistItem> Items(int count)
 {
     QList<tools::PricelistItem> items;
@@ -30,9 +37,10 @@ void MakeCatalogues(const QString& folder, int count)
 {
     for (int i = 0; i < count; ++i) {
         const QString code = QStringLiteral("%1").arg(100 + i);
-        tools::WriteDatabase(folder + code + "/Catalogue.vt4", {}, tools::CatalogueContent(code, "20240115"), true);
-        tools::WriteDatabase(folder + code + "/Pricelist.vt4", QLatin1String(DatabasePassword),
-                             tools::PricelistContent(code, "20240201", Items(200)), true);
+        Written(tools::WriteDatabase(folder + code + "/Catalogue.vt4", {}, tools::CatalogueContent(code, "20240115"),
+                                     true));
+        Written(tools::WriteDatabase(folder + code + "/Pricelist.vt4", QLatin1String(DatabasePassword),
+                                     tools::PricelistContent(code, "20240201", Items(200)), true));
     }
 }
 
@@ -41,8 +49,8 @@ void BM_CheckPricelist(benchmark::State& state, bool protectedFile)
     QTemporaryDir dir;
     const QString folder = dir.path() + '/';
     const QString password = protectedFile ? QLatin1String(DatabasePassword) : QString();
-    tools::WriteDatabase(folder + "380/Pricelist.vt4", password, tools::PricelistContent("380", "20240201", Items(200)),
-                         true);
+    Written(tools::WriteDatabase(folder + "380/Pricelist.vt4", password,
+                                 tools::PricelistContent("380", "20240201", Items(200)), true));
     TDM dm{password};
     QString version;
     if (!dm.CheckPricelistValidity(folder, "380", version)) // also derives the key once

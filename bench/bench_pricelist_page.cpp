@@ -22,6 +22,13 @@ using namespace vantor;
 
 namespace {
 
+// The benchmarks measure real files; one that cannot be written ends the run.
+void Written(const Result<void>& AWritten)
+{
+    if (!AWritten)
+        qFatal("%s", qPrintable(AWritten.message()));
+}
+
 constexpr int ItemCount = 200000;
 const char* const Code = "380";
 const char* const Sql = "SELECT ProductCode, Description, Price FROM Items WHERE ((Price > 0)) ORDER BY ProductCode";
@@ -50,8 +57,8 @@ struct Pricelist {
     Pricelist()
     {
         folder = dir.path() + '/';
-        tools::WriteDatabase(folder + Code + "/Pricelist.vt4", QLatin1String(DatabasePassword),
-                             tools::PricelistContent(Code, "20241231", Items()), true);
+        Written(tools::WriteDatabase(folder + Code + "/Pricelist.vt4", QLatin1String(DatabasePassword),
+                                     tools::PricelistContent(Code, "20241231", Items()), true));
         CataloguesFolder = folder;
         GlobalSetupData.Database.Pricelist.sPassword = QLatin1String(DatabasePassword);
         GlobalSetupData.Database.Pricelist.IsValid = true;

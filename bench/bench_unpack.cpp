@@ -115,9 +115,10 @@ qsizetype Pack(const fs::path& root, const fs::path& package)
 {
     const QString rootText = QString::fromStdString(root.string());
     const QString packageText = QString::fromStdString(package.string());
-    const QList<pack::PackageInput> inputs = pack::CollectInputs(rootText, {rootText}, packageText);
-    pack::WritePackage(packageText, inputs);
-    return inputs.size();
+    const Result<QList<pack::PackageInput>> inputs = pack::CollectInputs(rootText, {rootText}, packageText);
+    Require(inputs.has_value(), "cannot collect the files to pack");
+    Require(pack::WritePackage(packageText, *inputs).ok(), "cannot write the package");
+    return inputs->size();
 }
 
 double Seconds(std::chrono::steady_clock::time_point start)

@@ -1,7 +1,6 @@
 // What a failed Result carries (support/Result.h): a message for people,
 // kept as QString so translated or file-name text survives; what() has it in
-// UTF-8. Code that still throws (the maker's tools while they move to
-// Result) throws its subclasses.
+// UTF-8.
 #pragma once
 
 #include <QString>

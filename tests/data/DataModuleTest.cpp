@@ -3,6 +3,7 @@
 #include "catalogue/CatalogueBuilder.h"
 #include "common/uConstants.h"
 #include "common/uGlobals.h"
+#include "testlib/ResultChecks.h"
 #include "testlib/TempFolder.h"
 
 #include <QFile>
@@ -50,12 +51,12 @@ protected:
 
     void WriteCatalogue(const QString& code, const tools::DatabaseContent& content)
     {
-        WriteDatabase(FileOf(code, "Catalogue.vt4"), {}, content, true);
+        vantor::test::ExpectOk(WriteDatabase(FileOf(code, "Catalogue.vt4"), {}, content, true));
     }
     void WritePricelist(const QString& code, const tools::DatabaseContent& content,
                         const QString& password = QLatin1String(DatabasePassword))
     {
-        WriteDatabase(FileOf(code, "Pricelist.vt4"), password, content, true);
+        vantor::test::ExpectOk(WriteDatabase(FileOf(code, "Pricelist.vt4"), password, content, true));
     }
 
     bool CatalogueValid(const QString& code, QString& version)

@@ -4,6 +4,7 @@
 #include "common/FileHelpers.h"
 #include "common/uConstants.h"
 #include "data/DataModule.h"
+#include "testlib/ResultChecks.h"
 #include "testlib/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -27,12 +28,13 @@ protected:
 
     void AddCatalogue(const QString& code, const QString& version)
     {
-        WriteDatabase(folder.path() + code + "/Catalogue.vt4", {}, CatalogueContent(code, version), true);
+        vantor::test::ExpectOk(
+            WriteDatabase(folder.path() + code + "/Catalogue.vt4", {}, CatalogueContent(code, version), true));
     }
     void AddPricelist(const QString& code, const QString& validity)
     {
-        WriteDatabase(folder.path() + code + "/Pricelist.vt4", QLatin1String(DatabasePassword),
-                      PricelistContent(code, validity, {{"A 1K0 XX", "UPS", 100}}), true);
+        vantor::test::ExpectOk(WriteDatabase(folder.path() + code + "/Pricelist.vt4", QLatin1String(DatabasePassword),
+                                             PricelistContent(code, validity, {{"A 1K0 XX", "UPS", 100}}), true));
     }
     bool Load() { return LoadInstalledCatalogues(dm, folder.path(), settings, installed); }
 

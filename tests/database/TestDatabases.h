@@ -4,6 +4,7 @@
 
 #include "catalogue/CatalogueBuilder.h"
 #include "support/database/DbConnection.h"
+#include "testlib/ResultChecks.h"
 #include "testlib/TempFolder.h"
 
 namespace vantor::test {
@@ -20,7 +21,8 @@ inline QString WritePricelist(const TempFolder& AFolder, const QString& AName, c
         items.append({QStringLiteral("A %1 XX").arg(i, 3, 10, QChar('0')),
                       QStringLiteral("Item %1, described at some length").arg(i), 10.0 + i});
     const QString file = AFolder.path() + AName;
-    tools::WriteDatabase(file, APassword, tools::PricelistContent("380", "20240201", items), true);
+    vantor::test::ExpectOk(
+        tools::WriteDatabase(file, APassword, tools::PricelistContent("380", "20240201", items), true));
     return file;
 }
 

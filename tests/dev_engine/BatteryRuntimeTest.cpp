@@ -2,12 +2,12 @@
 // search on a small product range.
 #include "dev/core/BatteryRuntime.h"
 #include "catalogue/CatalogueTool.h"
-#include "catalogue/SourceError.h"
 #include "common/uConstants.h"
 #include "dev/core/ProductDataFile.h"
 #include "dev/core/Quote.h"
 #include "dev/core/RuntimeCurve.h"
 #include "dev/core/UpsSolutions.h"
+#include "testlib/ResultChecks.h"
 #include "testlib/TempFolder.h"
 
 #include <QFile>
@@ -198,7 +198,8 @@ TEST(ProductData, TheDemoSourcesBuildIntoDataVt4AndSizeASixKilowattLoad)
 {
     TempFolder folder;
     const QString file = folder.path() + "Data.vt4";
-    tools::BuildEngineDatabase("Data.vt4", "20241101", file, false, VANTOR_SOURCE_DIR "/demo/engine-data");
+    vantor::test::ExpectOk(
+        tools::BuildEngineDatabase("Data.vt4", "20241101", file, false, VANTOR_SOURCE_DIR "/demo/engine-data"));
     ProductData data;
     QString problem;
     ASSERT_TRUE(LoadProductData(file, QString::fromLatin1(DatabasePassword), data, problem)) << problem.toStdString();
@@ -230,12 +231,13 @@ TEST(ProductData, TheDemoSourcesBuildIntoDataVt4AndSizeASixKilowattLoad)
     ASSERT_TRUE(discharge.open(QIODevice::Append));
     discharge.write("B9,1.67,960,2.5\n");
     discharge.close();
-    try {
-        tools::BuildEngineDatabase("Data.vt4", "20241101", folder.path() + "Bad.vt4", false, source);
+    const auto error = vantor::test::SourceFaultOf(
+        tools::BuildEngineDatabase("Data.vt4", "20241101", folder.path() + "Bad.vt4", false, source));
+    if (!error) {
         ADD_FAILURE() << "a rising table was accepted";
-    } catch (const tools::SourceError& error) {
-        EXPECT_TRUE(error.File().endsWith("discharge.csv"));
-        EXPECT_EQ(error.Line(), appendedLine);
+    } else {
+        EXPECT_TRUE(error->File.endsWith("discharge.csv"));
+        EXPECT_EQ(error->Line, appendedLine);
     }
     EXPECT_FALSE(QFile::exists(folder.path() + "Bad.vt4"));
 }
@@ -320,13 +322,14 @@ TEST(ProductData, FaultsInTheSourcesAreNamedByFileAndLine)
             ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
             copy.write(bytes);
         }
-        try {
-            tools::BuildEngineDatabase("Data.vt4", "20241101", source + "/Data.vt4", false, source);
+        const auto error = vantor::test::SourceFaultOf(
+            tools::BuildEngineDatabase("Data.vt4", "20241101", source + "/Data.vt4", false, source));
+        if (!error) {
             ADD_FAILURE() << "accepted: " << fault.replace;
-        } catch (const tools::SourceError& error) {
-            EXPECT_TRUE(error.File().endsWith(fault.file)) << error.message().toStdString();
-            EXPECT_EQ(error.Line(), fault.line) << error.message().toStdString();
-            EXPECT_TRUE(error.Text().contains(fault.says)) << error.message().toStdString();
+        } else {
+            EXPECT_TRUE(error->File.endsWith(fault.file)) << error->Message.toStdString();
+            EXPECT_EQ(error->Line, fault.line) << error->Message.toStdString();
+            EXPECT_TRUE(error->Text.contains(fault.says)) << error->Message.toStdString();
         }
         EXPECT_FALSE(QFile::exists(source + "/Data.vt4"));
     }

@@ -3,6 +3,7 @@
 // tree, the test copies this test program into a scratch folder, writes the
 // databases beside the copy and runs the copy's child test there.
 #include "EngineHarness.h"
+#include "testlib/ResultChecks.h"
 
 #include "catalogue/CatalogueBuilder.h"
 #include "testlib/TempFolder.h"
@@ -52,25 +53,26 @@ TEST(EngineDataFolderChild, VersionsFollowTheFilesInData)
         return engine.Initialize(record.Get(), &engineVersion, &main, &devices);
     };
 
-    tools::WriteDatabase(data + QStringLiteral("Data.vt4"), record.Password, EngineDatabase(QStringLiteral("20241101")),
-                         true);
-    tools::WriteDatabase(data + QStringLiteral("Devices.vt4"), record.Password,
-                         EngineDatabase(QStringLiteral("20230615")), true);
+    vantor::test::ExpectOk(tools::WriteDatabase(data + QStringLiteral("Data.vt4"), record.Password,
+                                                EngineDatabase(QStringLiteral("20241101")), true));
+    vantor::test::ExpectOk(tools::WriteDatabase(data + QStringLiteral("Devices.vt4"), record.Password,
+                                                EngineDatabase(QStringLiteral("20230615")), true));
     EXPECT_EQ(initialize(), ENGINE_INIT_OK);
     EXPECT_EQ(engineVersion, ProjectVersion);
     EXPECT_EQ(main, (TInfoVersion{2024, 11, 1, 0}));
     EXPECT_EQ(devices, (TInfoVersion{2023, 6, 15, 0}));
 
     // Another password than the one received: unreadable, not fatal.
-    tools::WriteDatabase(data + QStringLiteral("Devices.vt4"), QStringLiteral("not the password"),
-                         EngineDatabase(QStringLiteral("20230615")), true);
+    vantor::test::ExpectOk(tools::WriteDatabase(data + QStringLiteral("Devices.vt4"),
+                                                QStringLiteral("not the password"),
+                                                EngineDatabase(QStringLiteral("20230615")), true));
     EXPECT_EQ(initialize(), ENGINE_INIT_OK_WITH_NOTICE);
     EXPECT_EQ(main, (TInfoVersion{2024, 11, 1, 0}));
     EXPECT_EQ(devices, (TInfoVersion{0, 0, 0, 0}));
 
     // A version that is no date, and a devices database that is not there.
-    tools::WriteDatabase(data + QStringLiteral("Data.vt4"), record.Password,
-                         EngineDatabase(QStringLiteral("2024-11-01")), true);
+    vantor::test::ExpectOk(tools::WriteDatabase(data + QStringLiteral("Data.vt4"), record.Password,
+                                                EngineDatabase(QStringLiteral("2024-11-01")), true));
     QFile::remove(data + QStringLiteral("Devices.vt4"));
     EXPECT_EQ(initialize(), ENGINE_INIT_OK_WITH_NOTICE);
     EXPECT_EQ(main, (TInfoVersion{0, 0, 0, 0}));

@@ -2,6 +2,7 @@
 // the branding colours, also under the host's dark skin. With VANTOR_ENGINE_SCREENSHOTS set to a folder, the
 // rendered screens are saved there as engine-<variant>.png.
 #include "EngineHarness.h"
+#include "testlib/ResultChecks.h"
 
 #include "catalogue/CatalogueBuilder.h"
 #include "catalogue/CatalogueSource.h"
@@ -80,9 +81,9 @@ TEST_P(EngineLook, RendersTheScreenInTheBrandingColours)
     record.LanguageId = QString::fromLatin1(variant.Language);
     record.CataloguePath = folder.makeFolder(QStringLiteral("Catalogues/826")) + u'/';
     const tools::CatalogueSource demo =
-        tools::ReadCatalogueSource(QStringLiteral(VANTOR_SOURCE_DIR "/demo/catalogues/826"));
-    tools::WriteDatabase(record.CataloguePath + QStringLiteral("Pricelist.vt4"), record.Password,
-                         tools::PricelistContent(demo.Code, demo.Validity, demo.Items), true);
+        vantor::test::ValueOf(tools::ReadCatalogueSource(QStringLiteral(VANTOR_SOURCE_DIR "/demo/catalogues/826")));
+    vantor::test::ExpectOk(tools::WriteDatabase(record.CataloguePath + QStringLiteral("Pricelist.vt4"), record.Password,
+                                                tools::PricelistContent(demo.Code, demo.Validity, demo.Items), true));
     TInfoVersion version{};
     engine.Initialize(record.Get(), &version, &version, &version);
     variant.Open(engine);

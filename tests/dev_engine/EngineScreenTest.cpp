@@ -1,5 +1,6 @@
 // The selector screens the engine builds inside the host's container.
 #include "EngineHarness.h"
+#include "testlib/ResultChecks.h"
 
 #include "catalogue/CatalogueBuilder.h"
 #include "catalogue/CatalogueSource.h"
@@ -42,8 +43,9 @@ protected:
 
     void WritePricelist(const QList<tools::PricelistItem>& items, const QString& password)
     {
-        tools::WriteDatabase(record.CataloguePath + QStringLiteral("Pricelist.vt4"), password,
-                             tools::PricelistContent(QStringLiteral("826"), QStringLiteral("20241101"), items), true);
+        vantor::test::ExpectOk(tools::WriteDatabase(
+            record.CataloguePath + QStringLiteral("Pricelist.vt4"), password,
+            tools::PricelistContent(QStringLiteral("826"), QStringLiteral("20241101"), items), true));
     }
 
     void Initialize()

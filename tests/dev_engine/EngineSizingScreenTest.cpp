@@ -3,6 +3,7 @@
 // Data/ beside the running program, so these run in a scratch copy of this
 // test program (see RunInScratchCopy).
 #include "EngineHarness.h"
+#include "testlib/ResultChecks.h"
 
 #include "catalogue/CatalogueBuilder.h"
 #include "catalogue/CatalogueSource.h"
@@ -72,9 +73,10 @@ protected:
         record.Password = QString::fromLatin1(DatabasePassword);
         record.CataloguePath = folder.makeFolder(QStringLiteral("Catalogues/826")) + u'/';
         const tools::CatalogueSource demo =
-            tools::ReadCatalogueSource(QStringLiteral(VANTOR_SOURCE_DIR "/demo/catalogues/826"));
-        tools::WriteDatabase(record.CataloguePath + QStringLiteral("Pricelist.vt4"), record.Password,
-                             tools::PricelistContent(demo.Code, demo.Validity, demo.Items), true);
+            vantor::test::ValueOf(tools::ReadCatalogueSource(QStringLiteral(VANTOR_SOURCE_DIR "/demo/catalogues/826")));
+        vantor::test::ExpectOk(
+            tools::WriteDatabase(record.CataloguePath + QStringLiteral("Pricelist.vt4"), record.Password,
+                                 tools::PricelistContent(demo.Code, demo.Validity, demo.Items), true));
     }
 
     void Open(TUpsSelectorProc ASelector)

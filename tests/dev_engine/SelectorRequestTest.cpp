@@ -7,6 +7,7 @@
 #include "dev/core/Pricelist.h"
 #include "dev/core/ProductDataFile.h"
 #include "dev/core/QuoteContent.h"
+#include "testlib/ResultChecks.h"
 #include "testlib/TempFolder.h"
 
 #include <QFile>
@@ -21,7 +22,8 @@ protected:
     void SetUp() override
     {
         const QString file = folder.path() + "Data.vt4";
-        tools::BuildEngineDatabase("Data.vt4", "20241101", file, false, VANTOR_SOURCE_DIR "/demo/engine-data");
+        vantor::test::ExpectOk(
+            tools::BuildEngineDatabase("Data.vt4", "20241101", file, false, VANTOR_SOURCE_DIR "/demo/engine-data"));
         QString problem;
         ASSERT_TRUE(LoadProductData(file, QString::fromLatin1(DatabasePassword), data, problem))
             << problem.toStdString();
@@ -83,7 +85,8 @@ TEST(DeviceLibrary, ReadsTheDemoLibraryAndNamesWhatItCannotRead)
 {
     test::TempFolder folder;
     const QString file = folder.path() + "Devices.vt4";
-    tools::BuildEngineDatabase("Devices.vt4", "20241101", file, false, VANTOR_SOURCE_DIR "/demo/engine-data");
+    vantor::test::ExpectOk(
+        tools::BuildEngineDatabase("Devices.vt4", "20241101", file, false, VANTOR_SOURCE_DIR "/demo/engine-data"));
     QList<Device> devices;
     QString problem;
     ASSERT_TRUE(LoadDevices(file, QString::fromLatin1(DatabasePassword), devices, problem)) << problem.toStdString();

@@ -11,6 +11,7 @@
 #include "dev/core/SelectorRequest.h"
 #include "dev/core/UpsSolutions.h"
 #include "dev/ui/RequirementForm.h"
+#include "testlib/ResultChecks.h"
 #include "testlib/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -210,12 +211,13 @@ TEST_F(SizingRules, ColdCostsEachChemistryItsOwnShareAndNoLoadOverflows)
 TEST(DemoProductData, OffersSinglesFirstGivesFiguresAtEveryEndVoltageAndRefusesAnOlderFormat)
 {
     test::TempFolder folder;
-    QList<tools::TableContent> tables = tools::ReadProductTables(VANTOR_SOURCE_DIR "/demo/engine-data");
+    QList<tools::TableContent> tables =
+        vantor::test::ValueOf(tools::ReadProductTables(VANTOR_SOURCE_DIR "/demo/engine-data"));
     tools::DatabaseContent content;
     content.Info = {{"Version", "20241101"}};
     content.Tables = tables;
     const QString password = QString::fromLatin1(DatabasePassword);
-    tools::WriteDatabase(folder.path() + "Data.vt4", password, content, false);
+    vantor::test::ExpectOk(tools::WriteDatabase(folder.path() + "Data.vt4", password, content, false));
     ProductData data;
     QString problem;
     ASSERT_TRUE(LoadProductData(folder.path() + "Data.vt4", password, data, problem)) << problem.toStdString();
@@ -251,7 +253,7 @@ TEST(DemoProductData, OffersSinglesFirstGivesFiguresAtEveryEndVoltageAndRefusesA
         for (QStringList& row : table.Rows)
             row.removeAt(at);
     }
-    tools::WriteDatabase(folder.path() + "Old.vt4", password, content, false);
+    vantor::test::ExpectOk(tools::WriteDatabase(folder.path() + "Old.vt4", password, content, false));
     EXPECT_FALSE(LoadProductData(folder.path() + "Old.vt4", password, data, problem));
     EXPECT_TRUE(problem.contains("MaxParallel")) << problem.toStdString();
 }

@@ -9,6 +9,7 @@
 #include "dialogs/PricelistPage.h"
 #include "i18n/uLanguages.h"
 #include "skins/VantorComponents.h"
+#include "testlib/ResultChecks.h"
 #include "testlib/TempFolder.h"
 
 #include <QApplication>
@@ -51,8 +52,9 @@ protected:
         SetTextLanguage(GlobalSetupData.LanguageId);
         CataloguesFolder = folder.path();
         ASSERT_TRUE(LoadTranslations(VANTOR_SOURCE_DIR "/demo/Lang/Languages.xml"));
-        tools::WriteDatabase(folder.path() + "380/Pricelist.vt4", QLatin1String(DatabasePassword),
-                             tools::PricelistContent("380", "20241231", ShowcaseItems()), true);
+        vantor::test::ExpectOk(tools::WriteDatabase(folder.path() + "380/Pricelist.vt4",
+                                                    QLatin1String(DatabasePassword),
+                                                    tools::PricelistContent("380", "20241231", ShowcaseItems()), true));
         skins.SetSkinFolder(QStringLiteral(VANTOR_SOURCE_DIR "/demo/Skins/"));
         skins.SetSkinName(QString::fromLatin1(GetParam()));
         skins.SetActive(true);

@@ -9,6 +9,7 @@
 #include "dialogs/dlgAbout.h"
 #include "i18n/uLanguages.h"
 #include "testlib/RecordingPresenter.h"
+#include "testlib/ResultChecks.h"
 #include "testlib/TempFolder.h"
 
 #include <QAction>
@@ -70,8 +71,9 @@ protected:
 
     void WritePricelist(const QList<PricelistItem>& items)
     {
-        tools::WriteDatabase(folder.path() + "380/Pricelist.vt4", QLatin1String(DatabasePassword),
-                             tools::PricelistContent("380", "20241231", items), true);
+        vantor::test::ExpectOk(tools::WriteDatabase(folder.path() + "380/Pricelist.vt4",
+                                                    QLatin1String(DatabasePassword),
+                                                    tools::PricelistContent("380", "20241231", items), true));
     }
 
     // A page over the standard items, opened, with its captions.
@@ -297,7 +299,8 @@ TEST_F(PricelistViewer, AnUnreadablePricelistLeavesThePageEmptyAndTheAboutDialog
 {
     tools::DatabaseContent noItems = tools::PricelistContent("380", "20241231", {});
     noItems.HasItems = false;
-    tools::WriteDatabase(folder.path() + "380/Pricelist.vt4", QLatin1String(DatabasePassword), noItems, true);
+    vantor::test::ExpectOk(
+        tools::WriteDatabase(folder.path() + "380/Pricelist.vt4", QLatin1String(DatabasePassword), noItems, true));
     TPricelistPage page(dm);
     EXPECT_FALSE(page.Open());
     EXPECT_FALSE(dm.DbPricelist.Connected());

@@ -1,11 +1,10 @@
 // Arbitrary bytes as a catalogue source: the part before the first NUL byte
 // as catalogue.ini, the rest as the items CSV (the whole input as both when
-// there is no NUL). Parsing may fail only with SourceError; what it accepts
+// there is no NUL). Parsing may fail only with a located fault; what it accepts
 // must hold the promised shape, and CSV records written back with quotes
 // must read back the same.
 #include "catalogue/CatalogueSource.h"
 #include "catalogue/CsvReader.h"
-#include "catalogue/SourceError.h"
 
 #include <cmath>
 #include <cstddef>
@@ -36,47 +35,44 @@ QByteArray Quoted(const QList<CsvRecord>& records)
 
 void Csv(const QByteArray& bytes)
 {
-    QList<CsvRecord> records;
-    try {
-        records = ReadCsv(bytes, QStringLiteral("items.csv"));
-    } catch (const SourceError& error) {
-        check(error.Line() >= 0);
+    const vantor::Result<QList<CsvRecord>> read = ReadCsv(bytes, QStringLiteral("items.csv"));
+    if (!read) {
+        check(read.error().code() >= 0 && read.message().startsWith(QStringLiteral("items.csv")));
         return;
     }
+    const QList<CsvRecord>& records = *read;
     int line = 0;
     for (const CsvRecord& record : records) {
         check(record.Line > line);
         check(!record.Fields.isEmpty());
         line = record.Line;
     }
-    const QList<CsvRecord> again = ReadCsv(Quoted(records), QStringLiteral("again.csv"));
-    check(again.size() == records.size());
+    const vantor::Result<QList<CsvRecord>> again = ReadCsv(Quoted(records), QStringLiteral("again.csv"));
+    check(again.has_value() && again->size() == records.size());
     for (qsizetype i = 0; i < records.size(); ++i)
-        check(again[i].Fields == records[i].Fields);
+        check((*again)[i].Fields == records[i].Fields);
 }
 
 void Items(const QByteArray& bytes)
 {
-    try {
-        const QList<PricelistItem> items = ParseItems(bytes, QStringLiteral("items.csv"));
-        for (const PricelistItem& item : items) {
-            check(IsProductCode(item.ProductCode));
-            check(!item.Description.trimmed().isEmpty());
-            check(std::isfinite(item.Price) && item.Price >= 0);
-        }
-    } catch (const SourceError&) {
+    const vantor::Result<QList<PricelistItem>> items = ParseItems(bytes, QStringLiteral("items.csv"));
+    if (!items)
+        return;
+    for (const PricelistItem& item : *items) {
+        check(IsProductCode(item.ProductCode));
+        check(!item.Description.trimmed().isEmpty());
+        check(std::isfinite(item.Price) && item.Price >= 0);
     }
 }
 
 void Settings(const QByteArray& bytes)
 {
-    try {
-        const CatalogueSource source = ParseCatalogueSettings(bytes, QStringLiteral("catalogue.ini"));
-        check(!source.Code.isEmpty() && source.Version.size() == 8);
-        check(!source.HasPricelist || (!source.PricelistKey.isEmpty() && !source.PricelistCode.isEmpty() &&
-                                       !source.Validity.isEmpty() && !source.ItemsFile.isEmpty()));
-    } catch (const SourceError&) {
-    }
+    const vantor::Result<CatalogueSource> source = ParseCatalogueSettings(bytes, QStringLiteral("catalogue.ini"));
+    if (!source)
+        return;
+    check(!source->Code.isEmpty() && source->Version.size() == 8);
+    check(!source->HasPricelist || (!source->PricelistKey.isEmpty() && !source->PricelistCode.isEmpty() &&
+                                    !source->Validity.isEmpty() && !source->ItemsFile.isEmpty()));
 }
 
 } // namespace

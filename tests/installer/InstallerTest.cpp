@@ -8,6 +8,7 @@
 #include "installer/InstallerTexts.h"
 #include "installer/SetupArguments.h"
 #include "testlib/ElfBuilder.h"
+#include "testlib/ResultChecks.h"
 #include "testlib/TempFolder.h"
 
 #include <QDir>
@@ -71,9 +72,9 @@ protected:
         root.write(AName + "/Release.ini", "[Release]\nsCode=380\niOemId=1\n");
         tools::DatabaseContent data;
         data.Info = {{"Version", ADataDate}, {"Kind", "Data"}};
-        tools::WriteDatabase(base + "Data/Data.vt4", DatabasePassword, data, true);
-        tools::WriteDatabase(base + "Catalogues/380/Catalogue.vt4", {}, tools::CatalogueContent("380", ACatalogueDate),
-                             true);
+        vantor::test::ExpectOk(tools::WriteDatabase(base + "Data/Data.vt4", DatabasePassword, data, true));
+        vantor::test::ExpectOk(tools::WriteDatabase(base + "Catalogues/380/Catalogue.vt4", {},
+                                                    tools::CatalogueContent("380", ACatalogueDate), true));
         TRelease release;
         EXPECT_TRUE(ReadRelease(base, release));
         EXPECT_EQ(release.Version, Version(AMajor, AMinor));
@@ -130,8 +131,8 @@ TEST_F(InstallerTest, AnUpgradeKeepsTheSettingsByteForByteAndDatabasesNewerThanT
     const QByteArray settings = "; mine\r\n[Misc]\r\niOemId=0\r\n";
     root.write("data/Vantor/Vantor.ini", settings);
     // The user's catalogue came through an update and is newer than the next release's.
-    tools::WriteDatabase(folder + "/Catalogues/380/Catalogue.vt4", {}, tools::CatalogueContent("380", "20300101"),
-                         true);
+    vantor::test::ExpectOk(tools::WriteDatabase(folder + "/Catalogues/380/Catalogue.vt4", {},
+                                                tools::CatalogueContent("380", "20300101"), true));
     root.write("data/Vantor/Catalogues/999/Catalogue.vt4", "the user's own");
 
     TInstaller installer(locations, MakeRelease("r2", 1, 1, "20260101", "20260101"));

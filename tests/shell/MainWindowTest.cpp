@@ -12,6 +12,7 @@
 #include "shell/dlgMain.h"
 #include "support/WindowChannel.h"
 #include "testlib/RecordingPresenter.h"
+#include "testlib/ResultChecks.h"
 #include "testlib/ScopedEnv.h"
 #include "testlib/TempFolder.h"
 
@@ -58,8 +59,8 @@ protected:
     {
         GlobalSetupData = TGlobalSetupData{};
         InstalledVersion = TInstalledVersion{};
-        tools::WriteDatabase(program.path() + "Catalogues/380/Catalogue.vt4", {},
-                             tools::CatalogueContent("380", "20240115"), true);
+        vantor::test::ExpectOk(tools::WriteDatabase(program.path() + "Catalogues/380/Catalogue.vt4", {},
+                                                    tools::CatalogueContent("380", "20240115"), true));
         program.write("Lang/Languages.xml", Translations);
         WriteSettings("0");
     }

@@ -9,6 +9,7 @@
 #include "shell/dlgMain.h"
 #include "skins/VantorComponents.h"
 #include "testlib/RecordingPresenter.h"
+#include "testlib/ResultChecks.h"
 #include "testlib/ScopedEnv.h"
 #include "testlib/TempFolder.h"
 
@@ -76,8 +77,8 @@ protected:
         GlobalSetupData = TGlobalSetupData{};
         InstalledVersion = TInstalledVersion{};
         for (const char* code : {"380", "250"})
-            tools::WriteDatabase(program.path() + "Catalogues/" + code + "/Catalogue.vt4", {},
-                                 tools::CatalogueContent(code, "20240115"), true);
+            vantor::test::ExpectOk(tools::WriteDatabase(program.path() + "Catalogues/" + code + "/Catalogue.vt4", {},
+                                                        tools::CatalogueContent(code, "20240115"), true));
         program.write("Lang/Languages.xml", Translations);
         program.write("Vantor.ini", "; kept as it is\n[Updates]\nbAutoCheck=0\n[Language]\niLangId=eng\n[Catalogue]\n"
                                     "sCode=380\nsPath=" +

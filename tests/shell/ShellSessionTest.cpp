@@ -5,6 +5,7 @@
 #include "common/uGlobals.h"
 #include "data/InstalledVersion.h"
 #include "testlib/RecordingPresenter.h"
+#include "testlib/ResultChecks.h"
 #include "testlib/TempFolder.h"
 
 #include <QFile>
@@ -67,8 +68,8 @@ protected:
     {
         GlobalSetupData = TGlobalSetupData{};
         InstalledVersion = TInstalledVersion{};
-        tools::WriteDatabase(program.path() + "Catalogues/380/Catalogue.vt4", {},
-                             tools::CatalogueContent("380", "20240115"), true);
+        vantor::test::ExpectOk(tools::WriteDatabase(program.path() + "Catalogues/380/Catalogue.vt4", {},
+                                                    tools::CatalogueContent("380", "20240115"), true));
         program.write("Lang/Languages.xml", R"(<?xml version="1.0" encoding="UTF-8"?>
 <LST_TRANSLATIONS>
   <TRANSLATION translation_ids="IDS_CONTAINER_02"><LST_VALUES>

@@ -9,6 +9,7 @@
 #include "shell/SetupData.h"
 #include "shell/dlgMain.h"
 #include "testlib/RecordingPresenter.h"
+#include "testlib/ResultChecks.h"
 #include "testlib/ScopedEnv.h"
 #include "testlib/TempFolder.h"
 
@@ -51,10 +52,11 @@ protected:
     // A complete installation: configuration, translations, a catalogue with a pricelist.
     void Install(const QByteArray& oemId = "0")
     {
-        tools::WriteDatabase(program.path() + "Catalogues/380/Catalogue.vt4", {},
-                             tools::CatalogueContent("380", "20240115"), true);
-        tools::WriteDatabase(program.path() + "Catalogues/380/Pricelist.vt4", QLatin1String(DatabasePassword),
-                             tools::PricelistContent("380", "20240201", {{"A 1K0 IT", "UPS", 349}}), true);
+        vantor::test::ExpectOk(tools::WriteDatabase(program.path() + "Catalogues/380/Catalogue.vt4", {},
+                                                    tools::CatalogueContent("380", "20240115"), true));
+        vantor::test::ExpectOk(
+            tools::WriteDatabase(program.path() + "Catalogues/380/Pricelist.vt4", QLatin1String(DatabasePassword),
+                                 tools::PricelistContent("380", "20240201", {{"A 1K0 IT", "UPS", 349}}), true));
         program.write("Vantor.ini", "[Updates]\nbAutoCheck=0\n[Language]\niLangId=eng\n[Catalogue]\nsCode=380\nsPath=" +
                                         program.path().toUtf8() + "Catalogues\n[Misc]\niOemId=" + oemId +
                                         "\nbShowPrices=1\n");

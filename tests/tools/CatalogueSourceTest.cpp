@@ -2,7 +2,7 @@
 // file, each fault reported with its file and line.
 #include "catalogue/CatalogueSource.h"
 #include "catalogue/CsvReader.h"
-#include "catalogue/SourceError.h"
+#include "testlib/ResultChecks.h"
 #include "testlib/TempFolder.h"
 
 #include <QDir>
@@ -10,11 +10,12 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 
 using namespace vantor::tools;
+using vantor::test::SourceFault;
 using vantor::test::TempFolder;
+using vantor::test::ValueOf;
 
 namespace {
 
@@ -22,14 +23,9 @@ const QString ItemsFile = QStringLiteral("src/items.csv");
 const QString SettingsFile = QStringLiteral("src/catalogue.ini");
 
 template <typename Parse>
-std::optional<SourceError> ErrorOf(Parse parse)
+std::optional<SourceFault> ErrorOf(Parse parse)
 {
-    try {
-        parse();
-    } catch (const SourceError& error) {
-        return error;
-    }
-    return std::nullopt;
+    return vantor::test::SourceFaultOf(parse());
 }
 
 struct Fault {
@@ -38,16 +34,17 @@ struct Fault {
     const char* fragment;
 };
 
-void ExpectFaults(const QList<Fault>& faults, const QString& file, const std::function<void(const QByteArray&)>& parse)
+template <typename Parse>
+void ExpectFaults(const QList<Fault>& faults, const QString& file, const Parse& parse)
 {
     for (const Fault& fault : faults) {
         SCOPED_TRACE(fault.input);
-        const auto error = ErrorOf([&] { parse(QByteArray(fault.input)); });
+        const auto error = ErrorOf([&] { return parse(QByteArray(fault.input)); });
         ASSERT_TRUE(error.has_value());
-        EXPECT_EQ(error->File(), file);
-        EXPECT_EQ(error->Line(), fault.line);
-        EXPECT_TRUE(error->Text().contains(QLatin1String(fault.fragment))) << error->message().toStdString();
-        EXPECT_TRUE(error->message().startsWith(file)) << error->message().toStdString();
+        EXPECT_EQ(error->File, file);
+        EXPECT_EQ(error->Line, fault.line);
+        EXPECT_TRUE(error->Text.contains(QLatin1String(fault.fragment))) << error->Message.toStdString();
+        EXPECT_TRUE(error->Message.startsWith(file)) << error->Message.toStdString();
     }
 }
 
@@ -61,7 +58,7 @@ TEST(Csv, QuotedFieldsKeepCommasQuotesAndLineBreaksAndLinesAreCountedThroughThem
                            "\r\n"
                            "\"two\nlines\",plain,\n"
                            "last,\"\",end";
-    const QList<CsvRecord> records = ReadCsv(csv, ItemsFile);
+    const QList<CsvRecord> records = ValueOf(ReadCsv(csv, ItemsFile));
     ASSERT_EQ(records.size(), 4);
     EXPECT_EQ(records[0].Fields, (QStringList{"a", "b", "c"})); // BOM not part of the first name
     EXPECT_EQ(records[1].Fields, (QStringList{"x, y", "say \"hi\"", ""}));
@@ -81,16 +78,16 @@ TEST(Csv, MalformedQuotingAndEncodingAreReportedWhereTheyStand)
                   {"a,b\n\"multi\nline\",ok\nbad\"\n", 4, "quote inside a field"},
                   {"a,b\nx,\xC3\x28\n", 2, "not UTF-8"},
                   {"a,b\nx,bell\x07\n", 2, "control character"}},
-                 ItemsFile, [](const QByteArray& bytes) { ReadCsv(bytes, ItemsFile); });
+                 ItemsFile, [](const QByteArray& bytes) { return ReadCsv(bytes, ItemsFile); });
 }
 
 TEST(Items, ReadsRowsInAnyColumnOrderWithPlainDecimalPrices)
 {
-    const QList<PricelistItem> items = ParseItems("Price,ProductCode,Description\n"
-                                                  "1234.50,A 1K0 IT,\"UPS 1000 VA, tower\"\n"
-                                                  "0,B 060 FR,Cabinet \xE2\x80\x93 empty\n"
-                                                  " 7 ,Z 9Z9 Z9,Contract\n",
-                                                  ItemsFile);
+    const QList<PricelistItem> items = ValueOf(ParseItems("Price,ProductCode,Description\n"
+                                                          "1234.50,A 1K0 IT,\"UPS 1000 VA, tower\"\n"
+                                                          "0,B 060 FR,Cabinet \xE2\x80\x93 empty\n"
+                                                          " 7 ,Z 9Z9 Z9,Contract\n",
+                                                          ItemsFile));
     ASSERT_EQ(items.size(), 3);
     EXPECT_EQ(items[0].ProductCode, "A 1K0 IT");
     EXPECT_EQ(items[0].Description, "UPS 1000 VA, tower");
@@ -98,7 +95,7 @@ TEST(Items, ReadsRowsInAnyColumnOrderWithPlainDecimalPrices)
     EXPECT_EQ(items[1].Description, QString::fromUtf8("Cabinet \xE2\x80\x93 empty"));
     EXPECT_DOUBLE_EQ(items[1].Price, 0);
     EXPECT_DOUBLE_EQ(items[2].Price, 7);
-    EXPECT_TRUE(ParseItems("ProductCode,Description,Price\n", ItemsFile).isEmpty());
+    EXPECT_TRUE(ValueOf(ParseItems("ProductCode,Description,Price\n", ItemsFile)).isEmpty());
 }
 
 TEST(Items, FaultsNameTheLine)
@@ -115,7 +112,7 @@ TEST(Items, FaultsNameTheLine)
                   {"ProductCode,Price,Price\n", 1, "appears twice"},
                   {rows[0].constData(), 3, "already given on line 2"},
                   {rows[1].constData(), 4, "negative"}},
-                 ItemsFile, [](const QByteArray& bytes) { ParseItems(bytes, ItemsFile); });
+                 ItemsFile, [](const QByteArray& bytes) { return ParseItems(bytes, ItemsFile); });
 
     const QList<QPair<const char*, const char*>> badRows = {
         {"A 1K0 IT,UPS 1000 VA, tower,10", "4 fields"},
@@ -137,17 +134,17 @@ TEST(Items, FaultsNameTheLine)
     for (const auto& [row, fragment] : badRows) {
         SCOPED_TRACE(row);
         const auto error =
-            ErrorOf([&] { ParseItems(QByteArray(header) + "B 060 FR,Fine,1\n" + row + "\n", ItemsFile); });
+            ErrorOf([&] { return ParseItems(QByteArray(header) + "B 060 FR,Fine,1\n" + row + "\n", ItemsFile); });
         ASSERT_TRUE(error.has_value());
-        EXPECT_EQ(error->Line(), 3);
-        EXPECT_TRUE(error->Text().contains(QLatin1String(fragment))) << error->message().toStdString();
+        EXPECT_EQ(error->Line, 3);
+        EXPECT_TRUE(error->Text.contains(QLatin1String(fragment))) << error->Message.toStdString();
     }
 }
 
 TEST(Settings, PricelistDefaultsFollowTheCatalogueAndMayBeOverridden)
 {
-    const CatalogueSource plain = ParseCatalogueSettings(
-        "; demo\n[Catalogue]\r\nCode = 380\r\nVersion=20241015\r\n[Pricelist]\nValidity=2024-12-31\n", SettingsFile);
+    const CatalogueSource plain = ValueOf(ParseCatalogueSettings(
+        "; demo\n[Catalogue]\r\nCode = 380\r\nVersion=20241015\r\n[Pricelist]\nValidity=2024-12-31\n", SettingsFile));
     EXPECT_EQ(plain.Code, "380");
     EXPECT_EQ(plain.Version, "20241015");
     EXPECT_TRUE(plain.HasPricelist);
@@ -156,14 +153,16 @@ TEST(Settings, PricelistDefaultsFollowTheCatalogueAndMayBeOverridden)
     EXPECT_EQ(plain.Validity, "2024-12-31"); // kept: installs with version "-1"
     EXPECT_EQ(plain.ItemsFile, "items.csv");
 
-    const CatalogueSource fixture = ParseCatalogueSettings("[catalogue]\ncode=250\nversion=20240101\n[PRICELIST]\nKey="
-                                                           "rimbel_ostavar\nCode=380\nValidity=1\nItems=other.csv\n",
-                                                           SettingsFile);
+    const CatalogueSource fixture =
+        ValueOf(ParseCatalogueSettings("[catalogue]\ncode=250\nversion=20240101\n[PRICELIST]\nKey="
+                                       "rimbel_ostavar\nCode=380\nValidity=1\nItems=other.csv\n",
+                                       SettingsFile));
     EXPECT_EQ(fixture.PricelistKey, "rimbel_ostavar");
     EXPECT_EQ(fixture.PricelistCode, "380");
     EXPECT_EQ(fixture.ItemsFile, "other.csv");
 
-    EXPECT_FALSE(ParseCatalogueSettings("[Catalogue]\nCode=000\nVersion=20240229\n", SettingsFile).HasPricelist);
+    EXPECT_FALSE(
+        ValueOf(ParseCatalogueSettings("[Catalogue]\nCode=000\nVersion=20240229\n", SettingsFile)).HasPricelist);
 }
 
 TEST(Settings, FaultsNameTheLine)
@@ -186,7 +185,7 @@ TEST(Settings, FaultsNameTheLine)
          {"[Catalogue]\nCode=380\nVersion=20241015\n[Pricelist]\nItems=a.csv\n", 4, "needs a value for Validity"},
          {"[Catalogue]\nCode=380\nVersion=20241015\n[Pricelist]\nValidity=1\nItems=\n", 6, "needs a value for Items"},
          {"[Catalogue]\nCode=380\xFF\n", 2, "not UTF-8"}},
-        SettingsFile, [](const QByteArray& bytes) { ParseCatalogueSettings(bytes, SettingsFile); });
+        SettingsFile, [](const QByteArray& bytes) { return ParseCatalogueSettings(bytes, SettingsFile); });
 }
 
 TEST(SourceFolder, ReadsSettingsAndItemsAndReportsMissingFiles)
@@ -195,23 +194,23 @@ TEST(SourceFolder, ReadsSettingsAndItemsAndReportsMissingFiles)
     dir.write("380/catalogue.ini",
               "[Catalogue]\nCode=380\nVersion=20241015\n[Pricelist]\nValidity=20241101\nItems=list/it.csv\n");
     dir.write("380/list/it.csv", "ProductCode,Description,Price\nA 1K0 IT,UPS,10\n");
-    const CatalogueSource source = ReadCatalogueSource(dir.path() + "380");
+    const CatalogueSource source = ValueOf(ReadCatalogueSource(dir.path() + "380"));
     ASSERT_EQ(source.Items.size(), 1);
     EXPECT_EQ(source.Items.first().ProductCode, "A 1K0 IT");
 
     dir.write("250/catalogue.ini", "[Catalogue]\nCode=250\nVersion=20241015\n[Pricelist]\nValidity=20241101\n");
-    const auto noItems = ErrorOf([&] { ReadCatalogueSource(dir.path() + "250"); });
+    const auto noItems = ErrorOf([&] { return ReadCatalogueSource(dir.path() + "250"); });
     ASSERT_TRUE(noItems.has_value());
-    EXPECT_EQ(noItems->File(), dir.path() + "250/items.csv");
+    EXPECT_EQ(noItems->File, dir.path() + "250/items.csv");
 
     dir.write("826/items.csv", "ProductCode,Description,Price\n");
-    const auto noSettings = ErrorOf([&] { ReadCatalogueSource(dir.path() + "826"); });
+    const auto noSettings = ErrorOf([&] { return ReadCatalogueSource(dir.path() + "826"); });
     ASSERT_TRUE(noSettings.has_value());
-    EXPECT_EQ(noSettings->File(), dir.path() + "826/catalogue.ini");
+    EXPECT_EQ(noSettings->File, dir.path() + "826/catalogue.ini");
 
-    const auto noFolder = ErrorOf([&] { ReadCatalogueSource(dir.path() + "missing"); });
+    const auto noFolder = ErrorOf([&] { return ReadCatalogueSource(dir.path() + "missing"); });
     ASSERT_TRUE(noFolder.has_value());
-    EXPECT_TRUE(noFolder->Text().contains("does not exist"));
+    EXPECT_TRUE(noFolder->Text.contains("does not exist"));
 }
 
 // The demo installation is built from these; a broken source would fail the build.
@@ -225,8 +224,9 @@ TEST(SourceFolder, DemoCataloguesAreValidAndCoverTheCasesTheProgramHandles)
     bool undatedPricelist = false;
     for (const QString& folder : folders) {
         SCOPED_TRACE(folder.toStdString());
-        CatalogueSource source;
-        ASSERT_NO_THROW(source = ReadCatalogueSource(demo.filePath(folder)));
+        const vantor::Result<CatalogueSource> read = ReadCatalogueSource(demo.filePath(folder));
+        ASSERT_TRUE(read) << read.message().toStdString();
+        const CatalogueSource& source = *read;
         EXPECT_EQ(source.Code, folder);
         withoutPricelist = withoutPricelist || !source.HasPricelist;
         if (source.HasPricelist) {

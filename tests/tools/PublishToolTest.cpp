@@ -1,5 +1,6 @@
 // vantor-publish run as the maker runs it, on release folders of real
 // databases and packages.
+#include "testlib/ResultChecks.h"
 #include "update/UpdateManifest.h"
 
 #include "catalogue/CatalogueBuilder.h"
@@ -49,10 +50,12 @@ protected:
     void Catalogue(const QString& code, const QString& version, const QString& validity, bool packed)
     {
         const QString dir = packed ? sources.path() + code + "/" : release.path() + "Catalogues/" + code + "/";
-        tools::WriteDatabase(dir + "Catalogue.vt4", {}, tools::CatalogueContent(code, version), true);
+        vantor::test::ExpectOk(
+            tools::WriteDatabase(dir + "Catalogue.vt4", {}, tools::CatalogueContent(code, version), true));
         if (!validity.isEmpty())
-            tools::WriteDatabase(dir + "Pricelist.vt4", QString::fromLatin1(DatabasePassword),
-                                 tools::PricelistContent(code, validity, {{"A BCD EF", "UPS", 10.0}}), true);
+            vantor::test::ExpectOk(
+                tools::WriteDatabase(dir + "Pricelist.vt4", QString::fromLatin1(DatabasePassword),
+                                     tools::PricelistContent(code, validity, {{"A BCD EF", "UPS", 10.0}}), true));
         if (packed) {
             Pack(release.path() + "Catalogues/" + code + "/Catalogue.Z", dir, "Catalogue.vt4");
             if (!validity.isEmpty())
@@ -72,9 +75,10 @@ protected:
 
 TEST_F(PublishTool, VersionsComeFromTheFilesAndLinksFromTheLayout)
 {
-    tools::BuildEngineDatabase("Data.vt4", "20250301", sources.path() + "Data.vt4", true);
+    vantor::test::ExpectOk(tools::BuildEngineDatabase("Data.vt4", "20250301", sources.path() + "Data.vt4", true));
     Pack(release.path() + "Data/Data.Z", sources.path(), "Data.vt4");
-    tools::BuildEngineDatabase("Devices.vt4", "20251231", release.path() + "Data/Devices.vt4", true);
+    vantor::test::ExpectOk(
+        tools::BuildEngineDatabase("Devices.vt4", "20251231", release.path() + "Data/Devices.vt4", true));
     Catalogue("380", "20250102", "20250103", true);
     Catalogue("250", "20250104", "", true);
 
@@ -120,7 +124,8 @@ TEST_F(PublishTool, TheProgramVersionIsThatOfTheProgramInThePackage)
 
 TEST_F(PublishTool, ListsEveryLinkedFileWithItsSizeAndHashAndSignsWithMinisign)
 {
-    tools::BuildEngineDatabase("Devices.vt4", "20251231", release.path() + "Data/Devices.vt4", true);
+    vantor::test::ExpectOk(
+        tools::BuildEngineDatabase("Devices.vt4", "20251231", release.path() + "Data/Devices.vt4", true));
     Catalogue("380", "20250102", "20250103", true);
     const test::MinisignKeyPair key;
 
@@ -227,8 +232,9 @@ TEST_F(PublishTool, FaultsNameTheFileAndWriteNothing)
 
     // A pricelist without its catalogue.
     test::TempFolder pricelistOnly;
-    tools::WriteDatabase(pricelistOnly.path() + "Catalogues/380/Pricelist.vt4", QString::fromLatin1(DatabasePassword),
-                         tools::PricelistContent("380", "20250103", {{"A BCD EF", "UPS", 10.0}}), true);
+    vantor::test::ExpectOk(tools::WriteDatabase(
+        pricelistOnly.path() + "Catalogues/380/Pricelist.vt4", QString::fromLatin1(DatabasePassword),
+        tools::PricelistContent("380", "20250103", {{"A BCD EF", "UPS", 10.0}}), true));
     run = Publish(pricelistOnly.path(), "http://h/");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.contains("Catalogues/380/: holds a pricelist but no catalogue")) << run.errors.toStdString();

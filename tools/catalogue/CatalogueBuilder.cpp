@@ -24,18 +24,19 @@ QString QuoteName(QString name)
     return u'"' + name + u'"';
 }
 
-void CheckNames(const DatabaseContent& content)
+Result<void> CheckNames(const DatabaseContent& content)
 {
     if (content.Info.isEmpty())
-        throw BuildError(QStringLiteral("the \"Info\" table needs at least one field"));
+        return Failure(QStringLiteral("the \"Info\" table needs at least one field"));
     QSet<QString> seen;
     for (const auto& field : content.Info) {
         // The engine's column names ignore letter case.
         const QString folded = field.first.toLower();
         if (field.first.isEmpty() || seen.contains(folded))
-            throw BuildError(QStringLiteral("the \"Info\" field name \"%1\" is empty or given twice").arg(field.first));
+            return Failure(QStringLiteral("the \"Info\" field name \"%1\" is empty or given twice").arg(field.first));
         seen.insert(folded);
     }
+    return Ok();
 }
 
 // Inserts the bound row and readies the statement for the next one.
@@ -152,29 +153,31 @@ private:
 
 } // namespace
 
-void WriteDatabase(const QString& file, const QString& password, const DatabaseContent& content, bool overwrite)
+Result<void> WriteDatabase(const QString& file, const QString& password, const DatabaseContent& content, bool overwrite)
 {
-    CheckNames(content);
+    if (const Result<void> named = CheckNames(content); !named)
+        return named;
     const QFileInfo target(file);
     if (target.exists() && !overwrite)
-        throw BuildError(QStringLiteral("%1 already exists (replace it with --force)").arg(file));
+        return Failure(QStringLiteral("%1 already exists (replace it with --force)").arg(file));
     if (target.exists() && !target.isFile())
-        throw BuildError(QStringLiteral("%1 exists and is no file").arg(file));
+        return Failure(QStringLiteral("%1 exists and is no file").arg(file));
     const QString folder = target.absolutePath();
     if (!QDir().mkpath(folder))
-        throw BuildError(QStringLiteral("cannot create the folder %1").arg(folder));
+        return Failure(QStringLiteral("cannot create the folder %1").arg(folder));
 
     // The temporary name is reserved by creating the file, so that two runs
     // never write into one file.
     QTemporaryFile reserved(folder + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
     reserved.setAutoRemove(false);
     if (!reserved.open())
-        throw BuildError(QStringLiteral("cannot write in the folder %1: %2").arg(folder, reserved.errorString()));
+        return Failure(QStringLiteral("cannot write in the folder %1: %2").arg(folder, reserved.errorString()));
     const QString temporary = reserved.fileName();
     reserved.close();
     TemporaryGuard guard(temporary);
 
-    InitialiseDatabaseFile(temporary, password);
+    if (const Result<void> started = InitialiseDatabaseFile(temporary, password); !started)
+        return started;
     db::DbConnection connection;
     connection.DatabaseName = target.fileName();
     connection.FileName = temporary;
@@ -185,7 +188,7 @@ void WriteDatabase(const QString& file, const QString& password, const DatabaseC
         written = WriteTables(connection, content);
     connection.Close();
     if (!written)
-        throw BuildError(QStringLiteral("%1: %2").arg(file, written.message()));
+        return Failure(QStringLiteral("%1: %2").arg(file, written.message()));
 
     // Installed files are read by every user of the machine.
     QFile::setPermissions(temporary, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
@@ -195,15 +198,15 @@ void WriteDatabase(const QString& file, const QString& password, const DatabaseC
         std::filesystem::rename(QFile::encodeName(temporary).toStdString(), QFile::encodeName(file).toStdString(),
                                 failure);
         if (failure)
-            throw BuildError(QStringLiteral("cannot move the new file to %1: %2")
-                                 .arg(file, QString::fromLocal8Bit(failure.message())));
+            return Failure(QStringLiteral("cannot move the new file to %1: %2")
+                               .arg(file, QString::fromLocal8Bit(failure.message())));
     } else if (!QFile::rename(temporary, file)) {
         // Never replaces: another writer may have put a file there meanwhile.
-        throw BuildError(QFileInfo::exists(file)
-                             ? QStringLiteral("%1 already exists (replace it with --force)").arg(file)
-                             : QStringLiteral("cannot move the new file to %1").arg(file));
+        return Failure(QFileInfo::exists(file) ? QStringLiteral("%1 already exists (replace it with --force)").arg(file)
+                                               : QStringLiteral("cannot move the new file to %1").arg(file));
     }
     guard.Keep();
+    return Ok();
 }
 
 DatabaseContent CatalogueContent(const QString& code, const QString& version)

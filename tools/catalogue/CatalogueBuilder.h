@@ -4,18 +4,13 @@
 // the tests, which build real files with it.
 #pragma once
 
-#include "support/Error.h"
+#include "support/Result.h"
 
 #include <QList>
 #include <QPair>
 #include <QString>
 
 namespace vantor::tools {
-
-class BuildError : public Error {
-public:
-    using Error::Error;
-};
 
 // Fields of the one-record "Info" table, in column order (at least one).
 // Every value is stored as text.
@@ -46,8 +41,9 @@ struct DatabaseContent {
 // Writes content to file, protected by password (empty: unprotected). The
 // file appears complete or not at all: it is written under a temporary name
 // beside the target and renamed into place. An existing file is replaced only
-// with overwrite; otherwise BuildError. Raises BuildError on every failure.
-void WriteDatabase(const QString& file, const QString& password, const DatabaseContent& content, bool overwrite);
+// with overwrite; otherwise the write fails, as on every other fault.
+[[nodiscard]] Result<void> WriteDatabase(const QString& file, const QString& password, const DatabaseContent& content,
+                                         bool overwrite);
 
 // The usual shapes of the files.
 DatabaseContent CatalogueContent(const QString& code, const QString& version);

@@ -28,25 +28,25 @@ struct CatalogueSource {
 };
 
 // "catalogue.ini" read from bytes; file names the file in messages. Leaves
-// Items empty. Raises SourceError naming file and line: unknown sections or
+// Items empty. Fails with a message naming file and line (code: the line): unknown sections or
 // keys, keys given twice, lines that are no "key=value", a missing or unknown
 // catalogue code, a version that is no YYYYMMDD date, a pricelist without
 // validity, empty values.
-CatalogueSource ParseCatalogueSettings(const QByteArray& bytes, const QString& file);
+[[nodiscard]] Result<CatalogueSource> ParseCatalogueSettings(const QByteArray& bytes, const QString& file);
 
-// The items CSV read from bytes. Raises SourceError naming file and line: a
+// The items CSV read from bytes. Fails naming file and line, as above: a
 // missing, unknown or repeated column, a row with another number of fields
 // than the header, a malformed or repeated product code, an empty
 // description, a price that is no plain decimal number or is negative, and
 // every CSV fault of ReadCsv.
-QList<PricelistItem> ParseItems(const QByteArray& bytes, const QString& file);
+[[nodiscard]] Result<QList<PricelistItem>> ParseItems(const QByteArray& bytes, const QString& file);
 
 // Whether text has the form of a product code: one character, a blank, three
 // characters, a blank, two characters, each character a capital A-Z or a digit.
 bool IsProductCode(const QString& text);
 
-// Reads and checks the whole source folder (settings and items). Raises
-// SourceError, also for files that are missing or cannot be read.
-CatalogueSource ReadCatalogueSource(const QString& folder);
+// Reads and checks the whole source folder (settings and items). Fails as
+// above, also for files that are missing or cannot be read.
+[[nodiscard]] Result<CatalogueSource> ReadCatalogueSource(const QString& folder);
 
 } // namespace vantor::tools

@@ -56,22 +56,24 @@ private:
 
 } // namespace
 
-QList<CatalogueSource> ReadCatalogueSources(const QStringList& sourceFolders)
+Result<QList<CatalogueSource>> ReadCatalogueSources(const QStringList& sourceFolders)
 {
     QList<CatalogueSource> sources;
     QHash<QString, QString> folderOfCode;
     for (const QString& folder : sourceFolders) {
-        CatalogueSource source = ReadCatalogueSource(folder);
-        if (folderOfCode.contains(source.Code))
-            throw BuildError(QStringLiteral("%1 and %2 both hold catalogue %3")
-                                 .arg(folderOfCode.value(source.Code), folder, source.Code));
-        folderOfCode.insert(source.Code, folder);
-        sources.append(source);
+        Result<CatalogueSource> source = ReadCatalogueSource(folder);
+        if (!source)
+            return source.error();
+        if (folderOfCode.contains(source->Code))
+            return Failure(QStringLiteral("%1 and %2 both hold catalogue %3")
+                               .arg(folderOfCode.value(source->Code), folder, source->Code));
+        folderOfCode.insert(source->Code, folder);
+        sources.append(std::move(*source));
     }
     return sources;
 }
 
-QStringList BuildCatalogues(const QList<CatalogueSource>& sources, const QString& outputFolder, bool overwrite)
+Result<QStringList> BuildCatalogues(const QList<CatalogueSource>& sources, const QString& outputFolder, bool overwrite)
 {
     struct Planned {
         QString file;
@@ -91,7 +93,7 @@ QStringList BuildCatalogues(const QList<CatalogueSource>& sources, const QString
     if (!overwrite) {
         for (const Planned& step : plan) {
             if (QFileInfo::exists(step.file))
-                throw BuildError(QStringLiteral("%1 already exists (replace it with --force)").arg(step.file));
+                return Failure(QStringLiteral("%1 already exists (replace it with --force)").arg(step.file));
         }
     }
 
@@ -99,7 +101,8 @@ QStringList BuildCatalogues(const QList<CatalogueSource>& sources, const QString
     QStringList written;
     for (const Planned& step : plan) {
         rollback.FolderWillBeCreated(QFileInfo(step.file).path());
-        WriteDatabase(step.file, step.password, step.content, overwrite);
+        if (const Result<void> wrote = WriteDatabase(step.file, step.password, step.content, overwrite); !wrote)
+            return wrote.error();
         rollback.FileWritten(step.file);
         written.append(step.file);
     }
@@ -123,23 +126,30 @@ DatabaseContent EngineDatabaseContent(const QString& kind, const QString& versio
     return content;
 }
 
-void BuildEngineDatabase(const QString& name, const QString& version, const QString& file, bool overwrite,
-                         const QString& sourceFolder)
+Result<void> BuildEngineDatabase(const QString& name, const QString& version, const QString& file, bool overwrite,
+                                 const QString& sourceFolder)
 {
     const QString kind = EngineDatabaseKind(name);
     if (kind.isEmpty())
-        throw BuildError(QStringLiteral("\"%1\" is no engine database; they are Data.vt4 and Devices.vt4").arg(name));
+        return Failure(QStringLiteral("\"%1\" is no engine database; they are Data.vt4 and Devices.vt4").arg(name));
     static const QRegularExpression eightDigits(QStringLiteral("^[0-9]{8}$"));
     if (!eightDigits.match(version).hasMatch() || !IsValidCompactDate(version))
-        throw BuildError(QStringLiteral("the version \"%1\" is no date written YYYYMMDD").arg(version));
+        return Failure(QStringLiteral("the version \"%1\" is no date written YYYYMMDD").arg(version));
     DatabaseContent content = EngineDatabaseContent(kind, version);
-    if (!sourceFolder.isEmpty())
-        content.Tables =
+    if (!sourceFolder.isEmpty()) {
+        Result<QList<TableContent>> tables =
             kind == QLatin1String("Data") ? ReadProductTables(sourceFolder) : ReadDeviceTables(sourceFolder);
+        if (!tables)
+            return tables.error();
+        content.Tables = std::move(*tables);
+    }
     Rollback rollback;
     rollback.FolderWillBeCreated(QFileInfo(file).path());
-    WriteDatabase(file, QString::fromLatin1(DatabasePassword), content, overwrite);
+    if (const Result<void> wrote = WriteDatabase(file, QString::fromLatin1(DatabasePassword), content, overwrite);
+        !wrote)
+        return wrote;
     rollback.Done();
+    return Ok();
 }
 
 } // namespace vantor::tools

@@ -1,6 +1,6 @@
 #include "catalogue/CsvReader.h"
 
-#include "catalogue/SourceError.h"
+#include "catalogue/SourceFailure.h"
 
 #include <QStringDecoder>
 
@@ -32,7 +32,7 @@ class Parser {
 public:
     Parser(const QString& text, const QString& file) : text_(text), file_(file) {}
 
-    QList<CsvRecord> Run()
+    Result<QList<CsvRecord>> Run()
     {
         QList<CsvRecord> records;
         while (pos_ < text_.size()) {
@@ -41,7 +41,10 @@ public:
             bool blank = true;
             for (;;) {
                 bool quoted = false;
-                record.Fields.append(Field(quoted));
+                Result<QString> field = Field(quoted);
+                if (!field)
+                    return field.error();
+                record.Fields.append(*field);
                 blank = blank && !quoted && record.Fields.size() == 1 && record.Fields.first().isEmpty();
                 if (pos_ < text_.size() && text_[pos_] == u',') {
                     ++pos_;
@@ -58,9 +61,9 @@ public:
     }
 
 private:
-    [[noreturn]] void Fail(int line, const QString& text) const { throw SourceError(file_, line, text); }
+    Error Fail(int line, const QString& text) const { return SourceFailure(file_, line, text); }
 
-    QString Field(bool& quoted)
+    Result<QString> Field(bool& quoted)
     {
         if (pos_ < text_.size() && text_[pos_] == u'"') {
             quoted = true;
@@ -72,23 +75,23 @@ private:
             if (c == u',' || c == u'\r' || c == u'\n')
                 break;
             if (c == u'"')
-                Fail(line_, QStringLiteral("a quote inside a field that does not start with one; "
-                                           "put the whole field in quotes and write the quote twice"));
+                return Fail(line_, QStringLiteral("a quote inside a field that does not start with one; "
+                                                  "put the whole field in quotes and write the quote twice"));
             if (IsForbiddenControl(c))
-                Fail(line_, QStringLiteral("control character U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')));
+                return Fail(line_, QStringLiteral("control character U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')));
             ++pos_;
         }
         return text_.mid(start, pos_ - start);
     }
 
-    QString QuotedField()
+    Result<QString> QuotedField()
     {
         const int startLine = line_;
         ++pos_; // opening quote
         QString value;
         for (;;) {
             if (pos_ >= text_.size())
-                Fail(startLine, QStringLiteral("the quoted field that starts here is never closed"));
+                return Fail(startLine, QStringLiteral("the quoted field that starts here is never closed"));
             const QChar c = text_[pos_];
             if (c == u'"') {
                 if (pos_ + 1 < text_.size() && text_[pos_ + 1] == u'"') {
@@ -100,15 +103,15 @@ private:
                 break;
             }
             if (IsForbiddenControl(c))
-                Fail(line_, QStringLiteral("control character U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')));
+                return Fail(line_, QStringLiteral("control character U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')));
             if (c == u'\n' || (c == u'\r' && (pos_ + 1 >= text_.size() || text_[pos_ + 1] != u'\n')))
                 ++line_;
             value += c;
             ++pos_;
         }
         if (pos_ < text_.size() && text_[pos_] != u',' && text_[pos_] != u'\r' && text_[pos_] != u'\n')
-            Fail(line_, QStringLiteral("text after the closing quote of a field; a quote inside a quoted field "
-                                       "is written twice"));
+            return Fail(line_, QStringLiteral("text after the closing quote of a field; a quote inside a quoted field "
+                                              "is written twice"));
         return value;
     }
 
@@ -131,14 +134,14 @@ private:
 
 } // namespace
 
-QList<CsvRecord> ReadCsv(const QByteArray& bytes, const QString& file)
+Result<QList<CsvRecord>> ReadCsv(const QByteArray& bytes, const QString& file)
 {
     const QByteArray body = bytes.startsWith(Utf8Bom) ? bytes.mid(Utf8Bom.size()) : bytes;
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder.decode(body);
     if (decoder.hasError()) {
         const int line = FirstLineNotUtf8(body);
-        throw SourceError(file, line, QStringLiteral("the text is not UTF-8; save the file as UTF-8"));
+        return SourceFailure(file, line, QStringLiteral("the text is not UTF-8; save the file as UTF-8"));
     }
     return Parser(text, file).Run();
 }

@@ -2,6 +2,8 @@
 // quotes may hold commas, line breaks and quotes written twice.
 #pragma once
 
+#include "support/Result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -15,9 +17,9 @@ struct CsvRecord {
 };
 
 // Splits UTF-8 bytes (a leading BOM is skipped) into records. Lines may end
-// with CRLF or LF; blank lines are skipped. Raises SourceError naming file
-// and line for text that is not UTF-8, control characters, a quote inside an
+// with CRLF or LF; blank lines are skipped. Fails with a message naming
+// file and line for text that is not UTF-8, control characters, a quote inside an
 // unquoted field, text after a closing quote and a quote that is never closed.
-QList<CsvRecord> ReadCsv(const QByteArray& bytes, const QString& file);
+[[nodiscard]] Result<QList<CsvRecord>> ReadCsv(const QByteArray& bytes, const QString& file);
 
 } // namespace vantor::tools

@@ -4,11 +4,13 @@
 // file here and fill it through that connection.
 #pragma once
 
+#include "support/Result.h"
+
 #include <QString>
 
 namespace vantor::tools {
 
-// file must exist and be empty. Raises BuildError.
-void InitialiseDatabaseFile(const QString& file, const QString& password);
+// file must exist and be empty.
+[[nodiscard]] Result<void> InitialiseDatabaseFile(const QString& file, const QString& password);
 
 } // namespace vantor::tools

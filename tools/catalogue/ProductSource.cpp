@@ -1,7 +1,7 @@
 #include "catalogue/ProductSource.h"
 
 #include "catalogue/CsvReader.h"
-#include "catalogue/SourceError.h"
+#include "catalogue/SourceFailure.h"
 
 #include <QFile>
 #include <QHash>
@@ -27,69 +27,85 @@ struct SourceTable {
         return ARecord.Fields.value(Columns.value(AColumn)).trimmed();
     }
 
-    double Number(const CsvRecord& ARecord, const QString& AColumn, double AMin, double AMax) const
+    Result<double> Number(const CsvRecord& ARecord, const QString& AColumn, double AMin, double AMax) const
     {
         bool ok = false;
         const QString text = Text(ARecord, AColumn);
         const double value = text.toDouble(&ok);
         if (!ok || !std::isfinite(value) || value < AMin || value > AMax)
-            throw SourceError(
+            return SourceFailure(
                 File, ARecord.Line,
                 QStringLiteral("%1 \"%2\" is no number from %3 to %4").arg(AColumn, text).arg(AMin).arg(AMax));
         return value;
     }
 
-    int Whole(const CsvRecord& ARecord, const QString& AColumn, int AMin, int AMax) const
+    Result<int> Whole(const CsvRecord& ARecord, const QString& AColumn, int AMin, int AMax) const
     {
-        const double value = Number(ARecord, AColumn, AMin, AMax);
-        if (value != std::floor(value))
-            throw SourceError(File, ARecord.Line, QStringLiteral("%1 must be a whole number").arg(AColumn));
-        return static_cast<int>(value);
+        const Result<double> value = Number(ARecord, AColumn, AMin, AMax);
+        if (!value)
+            return value.error();
+        if (*value != std::floor(*value))
+            return SourceFailure(File, ARecord.Line, QStringLiteral("%1 must be a whole number").arg(AColumn));
+        return static_cast<int>(*value);
+    }
+
+    // Checks the columns in turn, each a number within its bounds.
+    Result<void> Numbers(const CsvRecord& ARecord, std::initializer_list<QString> AColumns, double AMin,
+                         double AMax) const
+    {
+        for (const QString& column : AColumns) {
+            if (const Result<double> value = Number(ARecord, column, AMin, AMax); !value)
+                return value.error();
+        }
+        return Ok();
     }
 };
 
-SourceTable ReadTable(const QString& AFolder, const QString& AName, const QStringList& AColumns)
+Result<SourceTable> ReadTable(const QString& AFolder, const QString& AName, const QStringList& AColumns)
 {
     SourceTable table;
     table.File = AFolder + QLatin1Char('/') + AName;
     QFile file(table.File);
     if (!file.open(QIODevice::ReadOnly))
-        throw SourceError(table.File, 0, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
-    QList<CsvRecord> records = ReadCsv(file.readAll(), table.File);
+        return SourceFailure(table.File, 0, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+    Result<QList<CsvRecord>> read = ReadCsv(file.readAll(), table.File);
+    if (!read)
+        return read.error();
+    QList<CsvRecord>& records = *read;
     if (records.isEmpty())
-        throw SourceError(table.File, 0, QStringLiteral("has no header line"));
+        return SourceFailure(table.File, 0, QStringLiteral("has no header line"));
     const CsvRecord header = records.takeFirst();
     for (qsizetype i = 0; i < header.Fields.size(); ++i) {
         const QString name = header.Fields[i].trimmed();
         if (!AColumns.contains(name))
-            throw SourceError(table.File, header.Line, QStringLiteral("unknown column \"%1\"").arg(name));
+            return SourceFailure(table.File, header.Line, QStringLiteral("unknown column \"%1\"").arg(name));
         if (table.Columns.contains(name))
-            throw SourceError(table.File, header.Line, QStringLiteral("column \"%1\" given twice").arg(name));
+            return SourceFailure(table.File, header.Line, QStringLiteral("column \"%1\" given twice").arg(name));
         table.Columns.insert(name, static_cast<int>(i));
     }
     for (const QString& column : AColumns) {
         if (!table.Columns.contains(column))
-            throw SourceError(table.File, header.Line, QStringLiteral("column \"%1\" is missing").arg(column));
+            return SourceFailure(table.File, header.Line, QStringLiteral("column \"%1\" is missing").arg(column));
     }
     for (const CsvRecord& record : records) {
         if (record.Fields.size() != header.Fields.size())
-            throw SourceError(table.File, record.Line,
-                              QStringLiteral("%1 fields where the header has %2")
-                                  .arg(record.Fields.size())
-                                  .arg(header.Fields.size()));
+            return SourceFailure(table.File, record.Line,
+                                 QStringLiteral("%1 fields where the header has %2")
+                                     .arg(record.Fields.size())
+                                     .arg(header.Fields.size()));
     }
     table.Records = records;
     return table;
 }
 
 // A key unique in its file.
-QString Key(const SourceTable& ATable, const CsvRecord& ARecord, const QString& AColumn, QSet<QString>& ASeen)
+Result<QString> Key(const SourceTable& ATable, const CsvRecord& ARecord, const QString& AColumn, QSet<QString>& ASeen)
 {
     const QString key = ATable.Text(ARecord, AColumn);
     if (key.isEmpty())
-        throw SourceError(ATable.File, ARecord.Line, QStringLiteral("%1 is empty").arg(AColumn));
+        return SourceFailure(ATable.File, ARecord.Line, QStringLiteral("%1 is empty").arg(AColumn));
     if (ASeen.contains(key))
-        throw SourceError(ATable.File, ARecord.Line, QStringLiteral("%1 \"%2\" is given twice").arg(AColumn, key));
+        return SourceFailure(ATable.File, ARecord.Line, QStringLiteral("%1 \"%2\" is given twice").arg(AColumn, key));
     ASeen.insert(key);
     return key;
 }
@@ -109,68 +125,98 @@ TableContent Table(const QString& AName, const QStringList& ATextColumns, const 
 }
 
 // Weight and width x depth x height, for the installation data.
-void CheckSizes(const SourceTable& ATable, const CsvRecord& ARecord)
+Result<void> CheckSizes(const SourceTable& ATable, const CsvRecord& ARecord)
 {
-    ATable.Number(ARecord, QStringLiteral("WeightKg"), 0.5, 10000);
-    for (const QString& size : {QStringLiteral("WidthMm"), QStringLiteral("DepthMm"), QStringLiteral("HeightMm")})
-        ATable.Number(ARecord, size, 50, 5000);
+    if (const Result<void> weight = ATable.Numbers(ARecord, {QStringLiteral("WeightKg")}, 0.5, 10000); !weight)
+        return weight;
+    return ATable.Numbers(ARecord, {QStringLiteral("WidthMm"), QStringLiteral("DepthMm"), QStringLiteral("HeightMm")},
+                          50, 5000);
 }
 
 // The model's battery cut-off within its block's tables, and a charger that
 // recharges as many strings as the model takes.
-void CheckModelBattery(const SourceTable& AModels, const CsvRecord& ARecord, const QPair<double, double>& ATables,
-                       const QString& ABlock, int AMostStrings)
+Result<void> CheckModelBattery(const SourceTable& AModels, const CsvRecord& ARecord,
+                               const QPair<double, double>& ATables, const QString& ABlock, int AMostStrings)
 {
-    const double full = AModels.Number(ARecord, QStringLiteral("EndVoltageFull"), 1.6, 1.75);
+    const Result<double> full = AModels.Number(ARecord, QStringLiteral("EndVoltageFull"), 1.6, 1.75);
+    if (!full)
+        return full.error();
     // At light load the inverter stops higher, sparing the battery.
-    const double light = AModels.Number(ARecord, QStringLiteral("EndVoltageLight"), full, 1.75);
-    for (const double volts : {full, light}) {
+    const Result<double> light = AModels.Number(ARecord, QStringLiteral("EndVoltageLight"), *full, 1.75);
+    if (!light)
+        return light.error();
+    for (const double volts : {*full, *light}) {
         if (volts < ATables.first - 1e-9 || volts > ATables.second + 1e-9)
-            throw SourceError(AModels.File, ARecord.Line,
-                              QStringLiteral("end voltage %1 is outside the tables of block \"%2\" (%3 to %4 V)")
-                                  .arg(volts)
-                                  .arg(ABlock)
-                                  .arg(ATables.first)
-                                  .arg(ATables.second));
+            return SourceFailure(AModels.File, ARecord.Line,
+                                 QStringLiteral("end voltage %1 is outside the tables of block \"%2\" (%3 to %4 V)")
+                                     .arg(volts)
+                                     .arg(ABlock)
+                                     .arg(ATables.first)
+                                     .arg(ATables.second));
     }
-    AModels.Number(ARecord, QStringLiteral("ChargerAmps"), 0.1, 500);
-    const int chargerStrings = AModels.Whole(ARecord, QStringLiteral("ChargerStrings"), 1, 200);
-    if (AMostStrings > chargerStrings)
-        throw SourceError(AModels.File, ARecord.Line,
-                          QStringLiteral("with MaxCabinets the battery has %1 strings, more than ChargerStrings %2")
-                              .arg(AMostStrings)
-                              .arg(chargerStrings));
+    if (const Result<void> amps = AModels.Numbers(ARecord, {QStringLiteral("ChargerAmps")}, 0.1, 500); !amps)
+        return amps;
+    const Result<int> chargerStrings = AModels.Whole(ARecord, QStringLiteral("ChargerStrings"), 1, 200);
+    if (!chargerStrings)
+        return chargerStrings.error();
+    if (AMostStrings > *chargerStrings)
+        return SourceFailure(AModels.File, ARecord.Line,
+                             QStringLiteral("with MaxCabinets the battery has %1 strings, more than ChargerStrings %2")
+                                 .arg(AMostStrings)
+                                 .arg(*chargerStrings));
+    return Ok();
 }
 
 } // namespace
 
-QList<TableContent> ReadProductTables(const QString& AFolder)
+Result<QList<TableContent>> ReadProductTables(const QString& AFolder)
 {
     // Blocks first: the other files name them.
     const QStringList blockColumns{QStringLiteral("Code"),      QStringLiteral("Volts"),
                                    QStringLiteral("Cells"),     QStringLiteral("AmpereHours"),
                                    QStringLiteral("Chemistry"), QStringLiteral("ColdDerating")};
-    const SourceTable blocks = ReadTable(AFolder, QStringLiteral("blocks.csv"), blockColumns);
+    const Result<SourceTable> readBlocks = ReadTable(AFolder, QStringLiteral("blocks.csv"), blockColumns);
+    if (!readBlocks)
+        return readBlocks.error();
+    const SourceTable& blocks = *readBlocks;
     TableContent blockTable = Table(QStringLiteral("Blocks"), {QStringLiteral("Code"), QStringLiteral("Chemistry")},
                                     blockColumns, {QStringLiteral("Cells")});
     QSet<QString> blockCodes;
     for (const CsvRecord& record : blocks.Records) {
-        const QString code = Key(blocks, record, QStringLiteral("Code"), blockCodes);
-        const double volts = blocks.Number(record, QStringLiteral("Volts"), 1, 48);
-        const int cells = blocks.Whole(record, QStringLiteral("Cells"), 1, 24);
-        const double ah = blocks.Number(record, QStringLiteral("AmpereHours"), 0.5, 5000);
+        const Result<QString> readCode = Key(blocks, record, QStringLiteral("Code"), blockCodes);
+        if (!readCode)
+            return readCode.error();
+        const QString code = *readCode;
+        const Result<double> readVolts = blocks.Number(record, QStringLiteral("Volts"), 1, 48);
+        if (!readVolts)
+            return readVolts.error();
+        const double volts = *readVolts;
+        const Result<int> readCells = blocks.Whole(record, QStringLiteral("Cells"), 1, 24);
+        if (!readCells)
+            return readCells.error();
+        const int cells = *readCells;
+        const Result<double> readAh = blocks.Number(record, QStringLiteral("AmpereHours"), 0.5, 5000);
+        if (!readAh)
+            return readAh.error();
+        const double ah = *readAh;
         const QString chemistry = blocks.Text(record, QStringLiteral("Chemistry"));
         if (chemistry != QLatin1String("VRLA") && chemistry != QLatin1String("Li-ion"))
-            throw SourceError(blocks.File, record.Line,
-                              QStringLiteral("Chemistry \"%1\" is VRLA or Li-ion").arg(chemistry));
-        const double derating = blocks.Number(record, QStringLiteral("ColdDerating"), 0, 5);
+            return SourceFailure(blocks.File, record.Line,
+                                 QStringLiteral("Chemistry \"%1\" is VRLA or Li-ion").arg(chemistry));
+        const Result<double> readDerating = blocks.Number(record, QStringLiteral("ColdDerating"), 0, 5);
+        if (!readDerating)
+            return readDerating.error();
+        const double derating = *readDerating;
         blockTable.Rows.append({code, QString::number(volts), QString::number(cells), QString::number(ah), chemistry,
                                 QString::number(derating)});
     }
 
     const QStringList dischargeColumns{QStringLiteral("Block"), QStringLiteral("EndVoltage"), QStringLiteral("Minutes"),
                                        QStringLiteral("WattsPerCell")};
-    const SourceTable discharge = ReadTable(AFolder, QStringLiteral("discharge.csv"), dischargeColumns);
+    const Result<SourceTable> readDischarge = ReadTable(AFolder, QStringLiteral("discharge.csv"), dischargeColumns);
+    if (!readDischarge)
+        return readDischarge.error();
+    const SourceTable& discharge = *readDischarge;
     TableContent dischargeTable = Table(QStringLiteral("Discharge"), {QStringLiteral("Block")}, dischargeColumns);
     // Per block and end voltage: minutes rise and watts fall from point to point.
     QMap<QString, QPair<double, double>> last;
@@ -179,17 +225,27 @@ QList<TableContent> ReadProductTables(const QString& AFolder)
     for (const CsvRecord& record : discharge.Records) {
         const QString block = discharge.Text(record, QStringLiteral("Block"));
         if (!blockCodes.contains(block))
-            throw SourceError(discharge.File, record.Line,
-                              QStringLiteral("block \"%1\" is not in blocks.csv").arg(block));
-        const double end = discharge.Number(record, QStringLiteral("EndVoltage"), 1.6, 1.75);
-        const double minutes = discharge.Number(record, QStringLiteral("Minutes"), 0.1, 10000);
-        const double watts = discharge.Number(record, QStringLiteral("WattsPerCell"), 0.01, 10000);
+            return SourceFailure(discharge.File, record.Line,
+                                 QStringLiteral("block \"%1\" is not in blocks.csv").arg(block));
+        const Result<double> readEnd = discharge.Number(record, QStringLiteral("EndVoltage"), 1.6, 1.75);
+        if (!readEnd)
+            return readEnd.error();
+        const double end = *readEnd;
+        const Result<double> readMinutes = discharge.Number(record, QStringLiteral("Minutes"), 0.1, 10000);
+        if (!readMinutes)
+            return readMinutes.error();
+        const double minutes = *readMinutes;
+        const Result<double> readWatts = discharge.Number(record, QStringLiteral("WattsPerCell"), 0.01, 10000);
+        if (!readWatts)
+            return readWatts.error();
+        const double watts = *readWatts;
         const QString curve = block + QLatin1Char('@') + QString::number(end);
         if (last.contains(curve) && (minutes <= last[curve].first || watts >= last[curve].second))
-            throw SourceError(discharge.File, record.Line,
-                              QStringLiteral("the points of %1 at %2 V per cell must rise in minutes and fall in watts")
-                                  .arg(block)
-                                  .arg(end));
+            return SourceFailure(
+                discharge.File, record.Line,
+                QStringLiteral("the points of %1 at %2 V per cell must rise in minutes and fall in watts")
+                    .arg(block)
+                    .arg(end));
         last[curve] = {minutes, watts};
         curves.insert(curve);
         const auto range = endVoltages.constFind(block);
@@ -200,26 +256,36 @@ QList<TableContent> ReadProductTables(const QString& AFolder)
     }
     for (const QString& block : std::as_const(blockCodes)) {
         if (std::none_of(curves.begin(), curves.end(), [&](const QString& A) { return A.startsWith(block + '@'); }))
-            throw SourceError(discharge.File, 0, QStringLiteral("block \"%1\" has no discharge table").arg(block));
+            return SourceFailure(discharge.File, 0, QStringLiteral("block \"%1\" has no discharge table").arg(block));
     }
 
     const QStringList cabinetColumns{QStringLiteral("Code"),     QStringLiteral("Block"),   QStringLiteral("Strings"),
                                      QStringLiteral("WeightKg"), QStringLiteral("WidthMm"), QStringLiteral("DepthMm"),
                                      QStringLiteral("HeightMm")};
-    const SourceTable cabinets = ReadTable(AFolder, QStringLiteral("cabinets.csv"), cabinetColumns);
+    const Result<SourceTable> readCabinets = ReadTable(AFolder, QStringLiteral("cabinets.csv"), cabinetColumns);
+    if (!readCabinets)
+        return readCabinets.error();
+    const SourceTable& cabinets = *readCabinets;
     TableContent cabinetTable = Table(QStringLiteral("Cabinets"), {QStringLiteral("Code"), QStringLiteral("Block")},
                                       cabinetColumns, {QStringLiteral("Strings")});
     QSet<QString> cabinetCodes;
     QHash<QString, QPair<QString, int>> cabinetContents; // block type and strings by code
     for (const CsvRecord& record : cabinets.Records) {
-        const QString code = Key(cabinets, record, QStringLiteral("Code"), cabinetCodes);
+        const Result<QString> readCode = Key(cabinets, record, QStringLiteral("Code"), cabinetCodes);
+        if (!readCode)
+            return readCode.error();
+        const QString code = *readCode;
         const QString block = cabinets.Text(record, QStringLiteral("Block"));
         if (!blockCodes.contains(block))
-            throw SourceError(cabinets.File, record.Line,
-                              QStringLiteral("block \"%1\" is not in blocks.csv").arg(block));
-        const int strings = cabinets.Whole(record, QStringLiteral("Strings"), 1, 64);
+            return SourceFailure(cabinets.File, record.Line,
+                                 QStringLiteral("block \"%1\" is not in blocks.csv").arg(block));
+        const Result<int> readStrings = cabinets.Whole(record, QStringLiteral("Strings"), 1, 64);
+        if (!readStrings)
+            return readStrings.error();
+        const int strings = *readStrings;
         cabinetContents.insert(code, {block, strings});
-        CheckSizes(cabinets, record);
+        if (const Result<void> sizes = CheckSizes(cabinets, record); !sizes)
+            return sizes.error();
         QStringList row{code, block, QString::number(strings)};
         for (const QString& column : cabinetColumns.mid(3))
             row.append(cabinets.Text(record, column));
@@ -259,7 +325,10 @@ QList<TableContent> ReadProductTables(const QString& AFolder)
                                    QStringLiteral("WidthMm"),
                                    QStringLiteral("DepthMm"),
                                    QStringLiteral("HeightMm")};
-    const SourceTable models = ReadTable(AFolder, QStringLiteral("models.csv"), modelColumns);
+    const Result<SourceTable> readModels = ReadTable(AFolder, QStringLiteral("models.csv"), modelColumns);
+    if (!readModels)
+        return readModels.error();
+    const SourceTable& models = *readModels;
     TableContent modelTable =
         Table(QStringLiteral("Models"),
               {QStringLiteral("Code"), QStringLiteral("Topology"), QStringLiteral("Block"), QStringLiteral("Cabinet"),
@@ -271,77 +340,129 @@ QList<TableContent> ReadProductTables(const QString& AFolder)
     QSet<QString> modelCodes;
     for (const CsvRecord& record : models.Records) {
         QStringList row;
-        const QString code = Key(models, record, QStringLiteral("Code"), modelCodes);
+        const Result<QString> readCode = Key(models, record, QStringLiteral("Code"), modelCodes);
+        if (!readCode)
+            return readCode.error();
+        const QString code = *readCode;
         static const QRegularExpression form(QStringLiteral("^[A-Z0-9] [A-Z0-9]{3}$"));
         if (!form.match(code).hasMatch())
-            throw SourceError(
+            return SourceFailure(
                 models.File, record.Line,
                 QStringLiteral("Code \"%1\" is not a product code without its suffix (\"B 6K0\")").arg(code));
-        const double va = models.Number(record, QStringLiteral("VA"), 100, 10e6);
-        models.Number(record, QStringLiteral("W"), 50, va);
+        const Result<double> readVa = models.Number(record, QStringLiteral("VA"), 100, 10e6);
+        if (!readVa)
+            return readVa.error();
+        const double va = *readVa;
+        if (const Result<void> watts = models.Numbers(record, {QStringLiteral("W")}, 50, va); !watts)
+            return watts.error();
         for (const QString& phases : {QStringLiteral("InputPhases"), QStringLiteral("OutputPhases")}) {
-            const int value = models.Whole(record, phases, 1, 3);
+            const Result<int> readValue = models.Whole(record, phases, 1, 3);
+            if (!readValue)
+                return readValue.error();
+            const int value = *readValue;
             if (value == 2)
-                throw SourceError(models.File, record.Line, QStringLiteral("%1 is 1 or 3").arg(phases));
+                return SourceFailure(models.File, record.Line, QStringLiteral("%1 is 1 or 3").arg(phases));
         }
-        for (const QString& efficiency :
-             {QStringLiteral("Eff25"), QStringLiteral("Eff50"), QStringLiteral("Eff75"), QStringLiteral("Eff100")})
-            models.Number(record, efficiency, 0.5, 1);
-        models.Whole(record, QStringLiteral("BlocksPerString"), 1, 200);
+        if (const Result<void> efficiencies = models.Numbers(
+                record,
+                {QStringLiteral("Eff25"), QStringLiteral("Eff50"), QStringLiteral("Eff75"), QStringLiteral("Eff100")},
+                0.5, 1);
+            !efficiencies)
+            return efficiencies.error();
+        if (const Result<int> blocksPerString = models.Whole(record, QStringLiteral("BlocksPerString"), 1, 200);
+            !blocksPerString)
+            return blocksPerString.error();
         const QString block = models.Text(record, QStringLiteral("Block"));
         if (!blockCodes.contains(block))
-            throw SourceError(models.File, record.Line, QStringLiteral("block \"%1\" is not in blocks.csv").arg(block));
-        const int internalStrings = models.Whole(record, QStringLiteral("InternalStrings"), 0, 64);
-        const int maxCabinets = models.Whole(record, QStringLiteral("MaxCabinets"), 0, 64);
+            return SourceFailure(models.File, record.Line,
+                                 QStringLiteral("block \"%1\" is not in blocks.csv").arg(block));
+        const Result<int> readInternalStrings = models.Whole(record, QStringLiteral("InternalStrings"), 0, 64);
+        if (!readInternalStrings)
+            return readInternalStrings.error();
+        const int internalStrings = *readInternalStrings;
+        const Result<int> readMaxCabinets = models.Whole(record, QStringLiteral("MaxCabinets"), 0, 64);
+        if (!readMaxCabinets)
+            return readMaxCabinets.error();
+        const int maxCabinets = *readMaxCabinets;
         const QString cabinet = models.Text(record, QStringLiteral("Cabinet"));
         if (!cabinet.isEmpty() && !cabinetCodes.contains(cabinet))
-            throw SourceError(models.File, record.Line,
-                              QStringLiteral("cabinet \"%1\" is not in cabinets.csv").arg(cabinet));
+            return SourceFailure(models.File, record.Line,
+                                 QStringLiteral("cabinet \"%1\" is not in cabinets.csv").arg(cabinet));
         if (maxCabinets > 0 && cabinet.isEmpty())
-            throw SourceError(models.File, record.Line, QStringLiteral("MaxCabinets without a Cabinet"));
+            return SourceFailure(models.File, record.Line, QStringLiteral("MaxCabinets without a Cabinet"));
         // Its cabinets extend the model's own battery bus.
         if (!cabinet.isEmpty() && cabinetContents.value(cabinet).first != block)
-            throw SourceError(models.File, record.Line,
-                              QStringLiteral("cabinet \"%1\" holds block \"%2\", not the model's \"%3\"")
-                                  .arg(cabinet, cabinetContents.value(cabinet).first, block));
-        CheckModelBattery(models, record, endVoltages.value(block), block,
-                          internalStrings + maxCabinets * cabinetContents.value(cabinet).second);
-        const int slotCount = models.Whole(record, QStringLiteral("Slots"), 0, 64);
+            return SourceFailure(models.File, record.Line,
+                                 QStringLiteral("cabinet \"%1\" holds block \"%2\", not the model's \"%3\"")
+                                     .arg(cabinet, cabinetContents.value(cabinet).first, block));
+        if (const Result<void> battery =
+                CheckModelBattery(models, record, endVoltages.value(block), block,
+                                  internalStrings + maxCabinets * cabinetContents.value(cabinet).second);
+            !battery)
+            return battery.error();
+        const Result<int> readSlotCount = models.Whole(record, QStringLiteral("Slots"), 0, 64);
+        if (!readSlotCount)
+            return readSlotCount.error();
+        const int slotCount = *readSlotCount;
         if (slotCount > 0) {
-            const double moduleVa = models.Number(record, QStringLiteral("ModuleVA"), 100, va);
-            models.Number(record, QStringLiteral("ModuleW"), 50, moduleVa);
+            const Result<double> readModuleVa = models.Number(record, QStringLiteral("ModuleVA"), 100, va);
+            if (!readModuleVa)
+                return readModuleVa.error();
+            const double moduleVa = *readModuleVa;
+            if (const Result<void> moduleW = models.Numbers(record, {QStringLiteral("ModuleW")}, 50, moduleVa);
+                !moduleW)
+                return moduleW.error();
             if (models.Text(record, QStringLiteral("Module")).isEmpty())
-                throw SourceError(models.File, record.Line, QStringLiteral("a modular frame needs its Module code"));
+                return SourceFailure(models.File, record.Line, QStringLiteral("a modular frame needs its Module code"));
         }
-        models.Whole(record, QStringLiteral("MaxParallel"), 1, 16);
-        for (const QString& efficiency : {QStringLiteral("OnlineEff25"), QStringLiteral("OnlineEff50"),
-                                          QStringLiteral("OnlineEff75"), QStringLiteral("OnlineEff100")})
-            models.Number(record, efficiency, 0.5, 1);
-        models.Number(record, QStringLiteral("NominalVolts"), 100, 300);
-        CheckSizes(models, record);
+        if (const Result<int> parallel = models.Whole(record, QStringLiteral("MaxParallel"), 1, 16); !parallel)
+            return parallel.error();
+        if (const Result<void> efficiencies =
+                models.Numbers(record,
+                               {QStringLiteral("OnlineEff25"), QStringLiteral("OnlineEff50"),
+                                QStringLiteral("OnlineEff75"), QStringLiteral("OnlineEff100")},
+                               0.5, 1);
+            !efficiencies)
+            return efficiencies.error();
+        if (const Result<void> volts = models.Numbers(record, {QStringLiteral("NominalVolts")}, 100, 300); !volts)
+            return volts.error();
+        if (const Result<void> sizes = CheckSizes(models, record); !sizes)
+            return sizes.error();
         for (const QString& column : modelColumns)
             row.append(models.Text(record, column));
         modelTable.Rows.append(row);
     }
-    return {modelTable, blockTable, dischargeTable, cabinetTable};
+    return QList<TableContent>{modelTable, blockTable, dischargeTable, cabinetTable};
 }
 
-QList<TableContent> ReadDeviceTables(const QString& AFolder)
+Result<QList<TableContent>> ReadDeviceTables(const QString& AFolder)
 {
     const QStringList columns{QStringLiteral("Name"), QStringLiteral("Category"), QStringLiteral("Watts"),
                               QStringLiteral("PowerFactor")};
-    const SourceTable devices = ReadTable(AFolder, QStringLiteral("devices.csv"), columns);
+    const Result<SourceTable> readDevices = ReadTable(AFolder, QStringLiteral("devices.csv"), columns);
+    if (!readDevices)
+        return readDevices.error();
+    const SourceTable& devices = *readDevices;
     TableContent table =
         Table(QStringLiteral("Devices"), {QStringLiteral("Name"), QStringLiteral("Category")}, columns);
     QSet<QString> names;
     for (const CsvRecord& record : devices.Records) {
-        const QString name = Key(devices, record, QStringLiteral("Name"), names);
-        const double watts = devices.Number(record, QStringLiteral("Watts"), 0.1, 1e6);
-        const double pf = devices.Number(record, QStringLiteral("PowerFactor"), 0.1, 1);
+        const Result<QString> readName = Key(devices, record, QStringLiteral("Name"), names);
+        if (!readName)
+            return readName.error();
+        const QString name = *readName;
+        const Result<double> readWatts = devices.Number(record, QStringLiteral("Watts"), 0.1, 1e6);
+        if (!readWatts)
+            return readWatts.error();
+        const double watts = *readWatts;
+        const Result<double> readPf = devices.Number(record, QStringLiteral("PowerFactor"), 0.1, 1);
+        if (!readPf)
+            return readPf.error();
+        const double pf = *readPf;
         table.Rows.append(
             {name, devices.Text(record, QStringLiteral("Category")), QString::number(watts), QString::number(pf)});
     }
-    return {table};
+    return QList<TableContent>{table};
 }
 
 } // namespace vantor::tools

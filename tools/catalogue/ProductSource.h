@@ -15,10 +15,10 @@
 namespace vantor::tools {
 
 // The tables of Data.vt4 (Models, Blocks, Discharge, Cabinets) from the
-// folder. Raises SourceError naming file and line for every fault.
-QList<TableContent> ReadProductTables(const QString& AFolder);
+// folder. Every fault is named by file and line (code: the line).
+[[nodiscard]] Result<QList<TableContent>> ReadProductTables(const QString& AFolder);
 
 // The Devices table of Devices.vt4 from the folder's devices.csv.
-QList<TableContent> ReadDeviceTables(const QString& AFolder);
+[[nodiscard]] Result<QList<TableContent>> ReadDeviceTables(const QString& AFolder);
 
 } // namespace vantor::tools

@@ -73,40 +73,44 @@ int main(int argc, char* argv[])
             QStringLiteral("unexpected argument \"%1\" (see --help)").arg(parser.positionalArguments().first()));
 
     QTextStream out(stdout);
-    try {
-        if (parser.isSet(engine)) {
-            if (parser.isSet(check) || parser.values(source).size() > 1)
-                return Fail(BadUsage,
-                            QStringLiteral("--engine-database goes with at most one --source and without --check"));
-            if (!parser.isSet(version) || !parser.isSet(output))
-                return Fail(BadUsage, QStringLiteral("--engine-database needs --version and --output"));
-            BuildEngineDatabase(parser.value(engine), parser.value(version), parser.value(output), parser.isSet(force),
-                                parser.value(source));
-            out << "wrote " << parser.value(output) << Qt::endl;
-            return Success;
-        }
-        if (!parser.isSet(source))
-            return Fail(BadUsage, QStringLiteral("give --source folders or --engine-database (see --help)"));
-        if (parser.isSet(version))
-            return Fail(BadUsage, QStringLiteral("--version belongs to --engine-database"));
-        if (!parser.isSet(check) && !parser.isSet(output))
-            return Fail(BadUsage, QStringLiteral("--source needs --output (or --check)"));
-
-        const QList<CatalogueSource> sources = ReadCatalogueSources(parser.values(source));
-        if (parser.isSet(check)) {
-            for (const CatalogueSource& catalogue : sources)
-                out << "catalogue " << catalogue.Code << " version " << catalogue.Version
-                    << (catalogue.HasPricelist ? QStringLiteral(", pricelist %1 with %2 items")
-                                                     .arg(catalogue.Validity)
-                                                     .arg(catalogue.Items.size())
-                                               : QStringLiteral(", no pricelist"))
-                    << Qt::endl;
-            return Success;
-        }
-        for (const QString& file : BuildCatalogues(sources, parser.value(output), parser.isSet(force)))
-            out << "wrote " << file << Qt::endl;
+    if (parser.isSet(engine)) {
+        if (parser.isSet(check) || parser.values(source).size() > 1)
+            return Fail(BadUsage,
+                        QStringLiteral("--engine-database goes with at most one --source and without --check"));
+        if (!parser.isSet(version) || !parser.isSet(output))
+            return Fail(BadUsage, QStringLiteral("--engine-database needs --version and --output"));
+        if (const vantor::Result<void> built =
+                BuildEngineDatabase(parser.value(engine), parser.value(version), parser.value(output),
+                                    parser.isSet(force), parser.value(source));
+            !built)
+            return Fail(BadInput, built.message());
+        out << "wrote " << parser.value(output) << Qt::endl;
         return Success;
-    } catch (const BuildError& error) {
-        return Fail(BadInput, error.message());
     }
+    if (!parser.isSet(source))
+        return Fail(BadUsage, QStringLiteral("give --source folders or --engine-database (see --help)"));
+    if (parser.isSet(version))
+        return Fail(BadUsage, QStringLiteral("--version belongs to --engine-database"));
+    if (!parser.isSet(check) && !parser.isSet(output))
+        return Fail(BadUsage, QStringLiteral("--source needs --output (or --check)"));
+
+    const vantor::Result<QList<CatalogueSource>> sources = ReadCatalogueSources(parser.values(source));
+    if (!sources)
+        return Fail(BadInput, sources.message());
+    if (parser.isSet(check)) {
+        for (const CatalogueSource& catalogue : *sources)
+            out << "catalogue " << catalogue.Code << " version " << catalogue.Version
+                << (catalogue.HasPricelist ? QStringLiteral(", pricelist %1 with %2 items")
+                                                 .arg(catalogue.Validity)
+                                                 .arg(catalogue.Items.size())
+                                           : QStringLiteral(", no pricelist"))
+                << Qt::endl;
+        return Success;
+    }
+    const vantor::Result<QStringList> written = BuildCatalogues(*sources, parser.value(output), parser.isSet(force));
+    if (!written)
+        return Fail(BadInput, written.message());
+    for (const QString& file : *written)
+        out << "wrote " << file << Qt::endl;
+    return Success;
 }

@@ -1,6 +1,8 @@
 // The files that go into a package and the paths they are stored under.
 #pragma once
 
+#include "support/Result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -23,8 +25,9 @@ inline constexpr int MaxTextLength = 255;
 // The files named by the arguments (files or folders, relative to the current
 // folder), folders walked in sorted order, stored relative to root. Empty
 // files are left out, as are folders reached through symbolic links (they
-// could loop) and the package itself. Throws PackError for a missing file, a
-// file outside root, a file of 2 GiB or more, or a path that cannot be stored.
-QList<PackageInput> CollectInputs(const QString& root, const QStringList& arguments, const QString& packagePath);
+// could loop) and the package itself. Fails for a missing file, a file
+// outside root, a file of 2 GiB or more, or a path that cannot be stored.
+[[nodiscard]] Result<QList<PackageInput>> CollectInputs(const QString& root, const QStringList& arguments,
+                                                        const QString& packagePath);
 
 } // namespace vantor::pack

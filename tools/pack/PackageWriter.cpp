@@ -1,6 +1,6 @@
 #include "pack/PackageWriter.h"
 
-#include "pack/PackError.h"
+#include "support/Result.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,18 +19,20 @@ constexpr qint64 Chunk = 256 * 1024;
 
 class Deflater {
 public:
-    Deflater()
+    Deflater() : started_(deflateInit(&stream_, Z_DEFAULT_COMPRESSION) == Z_OK) {}
+    ~Deflater()
     {
-        if (deflateInit(&stream_, Z_DEFAULT_COMPRESSION) != Z_OK)
-            throw PackError(QStringLiteral("cannot start the compressor"));
+        if (started_)
+            deflateEnd(&stream_);
     }
-    ~Deflater() { deflateEnd(&stream_); }
     Deflater(const Deflater&) = delete;
     Deflater& operator=(const Deflater&) = delete;
+    bool started() const { return started_; }
     z_stream& stream() { return stream_; }
 
 private:
     z_stream stream_{};
+    bool started_ = false;
 };
 
 QByteArray SizeBytes(qint64 size)
@@ -44,28 +46,35 @@ QByteArray SizeBytes(qint64 size)
 
 class Writer {
 public:
-    explicit Writer(const QString& packagePath) : package_(packagePath)
+    explicit Writer(const QString& packagePath) : package_(packagePath) {}
+
+    Result<void> open()
     {
         if (!package_.open(QIODevice::WriteOnly))
-            throw PackError(QStringLiteral("cannot create %1: %2").arg(packagePath, package_.errorString()));
+            return Failure(QStringLiteral("cannot create %1: %2").arg(package_.fileName(), package_.errorString()));
+        return Ok();
     }
 
-    void add(const PackageInput& input)
+    Result<void> add(const PackageInput& input)
     {
         QFile source(input.SourcePath);
         if (!source.open(QIODevice::ReadOnly))
-            throw PackError(QStringLiteral("cannot read %1: %2").arg(input.SourcePath, source.errorString()));
+            return Failure(QStringLiteral("cannot read %1: %2").arg(input.SourcePath, source.errorString()));
 
         QByteArray header;
         header.append(static_cast<char>(input.Directory.size())).append(input.Directory);
         header.append(static_cast<char>(input.Name.size())).append(input.Name);
-        put(header);
+        if (const Result<void> put = write(header); !put)
+            return put;
         // Both sizes are known only once the file has been read; they are
         // filled in afterwards.
         const qint64 sizesAt = package_.pos();
-        put(QByteArray(8, '\0'));
+        if (const Result<void> put = write(QByteArray(8, '\0')); !put)
+            return put;
 
         Deflater deflater;
+        if (!deflater.started())
+            return Failure(QStringLiteral("cannot start the compressor"));
         z_stream& z = deflater.stream();
         qint64 read = 0;
         qint64 compressed = 0;
@@ -73,11 +82,10 @@ public:
         while (flush != Z_FINISH) {
             const qint64 count = source.read(input_.data(), Chunk);
             if (count < 0)
-                throw PackError(QStringLiteral("cannot read %1: %2").arg(input.SourcePath, source.errorString()));
+                return Failure(QStringLiteral("cannot read %1: %2").arg(input.SourcePath, source.errorString()));
             read += count;
             if (read > MaxStoredSize)
-                throw PackError(
-                    QStringLiteral("%1 is 2 GiB or larger; a package cannot hold it").arg(input.SourcePath));
+                return Failure(QStringLiteral("%1 is 2 GiB or larger; a package cannot hold it").arg(input.SourcePath));
             flush = count == 0 ? Z_FINISH : Z_NO_FLUSH;
             z.next_in = reinterpret_cast<Bytef*>(input_.data());
             z.avail_in = static_cast<uInt>(count);
@@ -86,35 +94,40 @@ public:
                 z.avail_out = static_cast<uInt>(Chunk);
                 deflate(&z, flush);
                 const qint64 produced = Chunk - z.avail_out;
-                put(output_.data(), produced);
+                if (const Result<void> put = write(output_.data(), produced); !put)
+                    return put;
                 compressed += produced;
             } while (z.avail_out == 0);
         }
         if (compressed > MaxStoredSize)
-            throw PackError(
+            return Failure(
                 QStringLiteral("%1 compresses to 2 GiB or more; a package cannot hold it").arg(input.SourcePath));
 
         const qint64 end = package_.pos();
         if (!package_.seek(sizesAt))
-            throw PackError(QStringLiteral("cannot write %1").arg(package_.fileName()));
-        put(SizeBytes(read) + SizeBytes(compressed));
+            return Failure(QStringLiteral("cannot write %1").arg(package_.fileName()));
+        if (const Result<void> put = write(SizeBytes(read) + SizeBytes(compressed)); !put)
+            return put;
         if (!package_.seek(end))
-            throw PackError(QStringLiteral("cannot write %1").arg(package_.fileName()));
+            return Failure(QStringLiteral("cannot write %1").arg(package_.fileName()));
+        return Ok();
     }
 
-    void commit()
+    Result<void> commit()
     {
         if (!package_.commit())
-            throw PackError(QStringLiteral("cannot write %1: %2").arg(package_.fileName(), package_.errorString()));
+            return Failure(QStringLiteral("cannot write %1: %2").arg(package_.fileName(), package_.errorString()));
+        return Ok();
     }
 
 private:
-    void put(const QByteArray& bytes) { put(bytes.constData(), bytes.size()); }
+    Result<void> write(const QByteArray& bytes) { return write(bytes.constData(), bytes.size()); }
 
-    void put(const char* data, qint64 size)
+    Result<void> write(const char* data, qint64 size)
     {
         if (package_.write(data, size) != size)
-            throw PackError(QStringLiteral("cannot write %1: %2").arg(package_.fileName(), package_.errorString()));
+            return Failure(QStringLiteral("cannot write %1: %2").arg(package_.fileName(), package_.errorString()));
+        return Ok();
     }
 
     QSaveFile package_;
@@ -124,7 +137,24 @@ private:
 
 } // namespace
 
-void WritePackage(const QString& packagePath, const QList<PackageInput>& inputs)
+namespace {
+
+Result<void> WriteInto(const QString& packagePath, const QList<PackageInput>& inputs)
+{
+    // Unless commit() is reached, QSaveFile removes its temporary file.
+    Writer writer(packagePath);
+    if (const Result<void> opened = writer.open(); !opened)
+        return opened;
+    for (const PackageInput& input : inputs) {
+        if (const Result<void> added = writer.add(input); !added)
+            return added;
+    }
+    return writer.commit();
+}
+
+} // namespace
+
+Result<void> WritePackage(const QString& packagePath, const QList<PackageInput>& inputs)
 {
     // The package's folder is made when missing, and removed again when the
     // package cannot be written.
@@ -132,19 +162,15 @@ void WritePackage(const QString& packagePath, const QList<PackageInput>& inputs)
     for (QString folder = QFileInfo(packagePath).absolutePath(); !QFileInfo::exists(folder);
          folder = QFileInfo(folder).path())
         madeFolders.prepend(folder);
-    try {
-        if (!madeFolders.isEmpty() && !QDir().mkpath(madeFolders.back()))
-            throw PackError(QStringLiteral("cannot create the folder %1").arg(madeFolders.back()));
-        // Unless commit() is reached, QSaveFile removes its temporary file.
-        Writer writer(packagePath);
-        for (const PackageInput& input : inputs)
-            writer.add(input);
-        writer.commit();
-    } catch (...) {
+    const Result<void> written =
+        !madeFolders.isEmpty() && !QDir().mkpath(madeFolders.back())
+            ? Result<void>(Failure(QStringLiteral("cannot create the folder %1").arg(madeFolders.back())))
+            : WriteInto(packagePath, inputs);
+    if (!written) {
         for (auto folder = madeFolders.crbegin(); folder != madeFolders.crend(); ++folder)
             QDir().rmdir(*folder);
-        throw;
     }
+    return written;
 }
 
 } // namespace vantor::pack

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "pack/PackageInputs.h"
+#include "support/Result.h"
 
 #include <QList>
 #include <QString>
@@ -12,7 +13,7 @@ namespace vantor::pack {
 // Writes the package from the inputs in their order, each file compressed
 // with zlib's default settings. All or nothing: the package is written to a
 // temporary file beside it and renamed at the end. Files are streamed in
-// chunks. Throws PackError.
-void WritePackage(const QString& packagePath, const QList<PackageInput>& inputs);
+// chunks.
+[[nodiscard]] Result<void> WritePackage(const QString& packagePath, const QList<PackageInput>& inputs);
 
 } // namespace vantor::pack

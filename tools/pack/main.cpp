@@ -1,5 +1,4 @@
 // vantor-pack: creates, lists and unpacks update packages (".Z").
-#include "pack/PackError.h"
 #include "pack/PackageInputs.h"
 #include "pack/PackageWriter.h"
 #include "update/ZlibMultiple.h"
@@ -28,18 +27,22 @@ const char* Usage = "usage:\n"
                     "\n"
                     "Exit status: 0 on success, 1 on failure, 2 for a wrong command line.\n";
 
-struct UsageError {};
-
 int Fail(const QString& message)
 {
     QTextStream(stderr) << "vantor-pack: " << message << Qt::endl;
     return Failure;
 }
 
+int WrongCommandLine()
+{
+    QTextStream(stderr) << Usage;
+    return BadUsage;
+}
+
 int Create(QStringList arguments)
 {
     if (arguments.isEmpty())
-        throw UsageError{};
+        return WrongCommandLine();
     const QString package = arguments.takeFirst();
     QString root = QStringLiteral(".");
     QStringList inputs;
@@ -52,24 +55,28 @@ int Create(QStringList arguments)
             optionsEnd = true;
         } else if (argument == u"--root") {
             if (arguments.isEmpty())
-                throw UsageError{};
+                return WrongCommandLine();
             root = arguments.takeFirst();
         } else if (argument.startsWith(u"--root=")) {
             root = argument.mid(7);
         } else {
-            throw UsageError{};
+            return WrongCommandLine();
         }
     }
     if (inputs.isEmpty() || root.isEmpty())
-        throw UsageError{};
-    WritePackage(package, CollectInputs(root, inputs, package));
+        return WrongCommandLine();
+    const Result<QList<PackageInput>> collected = CollectInputs(root, inputs, package);
+    if (!collected)
+        return Fail(collected.message());
+    if (const Result<void> written = WritePackage(package, *collected); !written)
+        return Fail(written.message());
     return Success;
 }
 
 int List(const QStringList& arguments)
 {
     if (arguments.size() != 1)
-        throw UsageError{};
+        return WrongCommandLine();
     QStringList paths;
     if (const auto listed = TZlibMultiple().ListStoredFiles(arguments.first(), paths); !listed)
         return Fail(listed.message());
@@ -82,7 +89,7 @@ int List(const QStringList& arguments)
 int Unpack(const QStringList& arguments)
 {
     if (arguments.isEmpty() || arguments.size() > 2)
-        throw UsageError{};
+        return WrongCommandLine();
     const QString package = arguments.first();
     const QString destination = arguments.size() == 2 ? arguments.at(1) : QFileInfo(package).path();
     if (const auto unpacked = TZlibMultiple().DecompressFile(package, destination, true, true); !unpacked)
@@ -101,6 +108,7 @@ int main(int argc, char* argv[])
         QTextStream(stdout) << Usage;
         return Success;
     }
+    // Only Qt and the standard library throw here (out of memory).
     try {
         const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
         if (command == u"create")
@@ -109,12 +117,7 @@ int main(int argc, char* argv[])
             return List(arguments);
         if (command == u"unpack")
             return Unpack(arguments);
-        throw UsageError{};
-    } catch (const UsageError&) {
-        QTextStream(stderr) << Usage;
-        return BadUsage;
-    } catch (const PackError& error) {
-        return Fail(error.message());
+        return WrongCommandLine();
     } catch (const std::exception& error) {
         return Fail(QString::fromLocal8Bit(error.what()));
     }

@@ -1,7 +1,5 @@
 #include "publish/ManifestSigning.h"
 
-#include "publish/ReleasePublisher.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -12,27 +10,29 @@
 
 namespace vantor::publish {
 
-void SignManifest(const QString& Program, const QString& SecretKeyFile, const QString& File)
+Result<void> SignManifest(const QString& Program, const QString& SecretKeyFile, const QString& File)
 {
     if (!QFileInfo(SecretKeyFile).isFile())
-        throw PublishError(QStringLiteral("%1: no such secret key").arg(SecretKeyFile));
+        return Failure(QStringLiteral("%1: no such secret key").arg(SecretKeyFile));
     QProcess minisign;
     minisign.setProcessChannelMode(QProcess::ForwardedChannels);
     minisign.setInputChannelMode(QProcess::ForwardedInputChannel);
     minisign.start(Program, {QStringLiteral("-S"), QStringLiteral("-s"), SecretKeyFile, QStringLiteral("-m"), File});
     if (!minisign.waitForStarted())
-        throw PublishError(QStringLiteral("cannot run %1 (Debian package \"minisign\")").arg(Program));
+        return Failure(QStringLiteral("cannot run %1 (Debian package \"minisign\")").arg(Program));
     // It may wait for a password typed on the terminal.
     minisign.waitForFinished(-1);
     if (minisign.exitStatus() != QProcess::NormalExit || minisign.exitCode() != 0 ||
         !QFileInfo(File + QStringLiteral(".minisig")).isFile())
-        throw PublishError(QStringLiteral("%1 could not sign the manifest with %2").arg(Program, SecretKeyFile));
+        return Failure(QStringLiteral("%1 could not sign the manifest with %2").arg(Program, SecretKeyFile));
+    return Ok();
 }
 
-void ReplaceFile(const QString& From, const QString& To)
+Result<void> ReplaceFile(const QString& From, const QString& To)
 {
     if (std::rename(QFile::encodeName(From).constData(), QFile::encodeName(To).constData()) != 0)
-        throw PublishError(QStringLiteral("cannot write %1: %2").arg(To, QString::fromLocal8Bit(std::strerror(errno))));
+        return Failure(QStringLiteral("cannot write %1: %2").arg(To, QString::fromLocal8Bit(std::strerror(errno))));
+    return Ok();
 }
 
 } // namespace vantor::publish

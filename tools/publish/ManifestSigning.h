@@ -2,16 +2,18 @@
 // it, so makers sign with the standard tool and no secret key is read here.
 #pragma once
 
+#include "support/Result.h"
+
 #include <QString>
 
 namespace vantor::publish {
 
 // Runs "minisign -S -s SecretKeyFile -m File", which writes File + ".minisig".
 // The program talks to the terminal itself (it asks for the key's password
-// when the key has one). Throws PublishError when it cannot run or fails.
-void SignManifest(const QString& Program, const QString& SecretKeyFile, const QString& File);
+// when the key has one). Fails when it cannot run or fails.
+[[nodiscard]] Result<void> SignManifest(const QString& Program, const QString& SecretKeyFile, const QString& File);
 
 // Moves From over To in one step (rename), replacing To.
-void ReplaceFile(const QString& From, const QString& To);
+[[nodiscard]] Result<void> ReplaceFile(const QString& From, const QString& To);
 
 } // namespace vantor::publish

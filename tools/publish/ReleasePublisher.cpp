@@ -43,19 +43,19 @@ QStringList FilesIn(const QString& folder)
 }
 
 // Unpacks a package into its own scratch folder and returns that folder.
-QString Unpack(const QString& package, QTemporaryDir& scratch, int& counter)
+Result<QString> Unpack(const QString& package, QTemporaryDir& scratch, int& counter)
 {
     const QString target = scratch.path() + QStringLiteral("/%1/").arg(++counter);
     QDir().mkpath(target);
     TZlibMultiple reader;
     if (const auto unpacked = reader.DecompressFile(package, target, true, true); !unpacked)
-        throw PublishError(QStringLiteral("%1: %2").arg(package, unpacked.message()));
+        return Failure(QStringLiteral("%1: %2").arg(package, unpacked.message()));
     return target;
 }
 
 // The file named `name` in `folder` (plain) or inside one of its packages.
-std::optional<ReleaseFile> Find(const QString& releaseFolder, const QString& relativeFolder, const QString& name,
-                                QTemporaryDir& scratch, int& counter)
+Result<std::optional<ReleaseFile>> Find(const QString& releaseFolder, const QString& relativeFolder,
+                                        const QString& name, QTemporaryDir& scratch, int& counter)
 {
     const QString folder = releaseFolder + relativeFolder;
     std::optional<ReleaseFile> found;
@@ -64,21 +64,23 @@ std::optional<ReleaseFile> Find(const QString& releaseFolder, const QString& rel
         if (file.compare(name, Qt::CaseSensitive) == 0) {
             content = folder + file;
         } else if (IsPackageFile(file)) {
-            const QString unpacked = Unpack(folder + file, scratch, counter);
-            if (QFileInfo(unpacked + name).isFile())
-                content = unpacked + name;
+            const Result<QString> unpacked = Unpack(folder + file, scratch, counter);
+            if (!unpacked)
+                return unpacked.error();
+            if (QFileInfo(*unpacked + name).isFile())
+                content = *unpacked + name;
         }
         if (content.isEmpty())
             continue;
         if (found)
-            throw PublishError(QStringLiteral("%1: %2 is in both %3 and %4")
-                                   .arg(folder, name, QFileInfo(found->served).fileName(), file));
+            return Failure(QStringLiteral("%1: %2 is in both %3 and %4")
+                               .arg(folder, name, QFileInfo(found->served).fileName(), file));
         found = ReleaseFile{relativeFolder + file, content};
     }
     return found;
 }
 
-QString DatabaseVersion(const ReleaseFile& file)
+Result<QString> DatabaseVersion(const ReleaseFile& file)
 {
     db::DbConnection connection;
     connection.FileName = file.content;
@@ -91,30 +93,32 @@ QString DatabaseVersion(const ReleaseFile& file)
     const Result<QString> version = opened ? info.FieldAsText(QStringLiteral("Version")) : opened.error();
     connection.Close();
     if (!version)
-        throw PublishError(QStringLiteral("%1: cannot read its version (%2)").arg(file.served, version.message()));
+        return Failure(QStringLiteral("%1: cannot read its version (%2)").arg(file.served, version.message()));
     const QString text = *version;
     // The engine reports the date YYYYMMDD as the version year.month.day.0.
     const QDate date = QDate::fromString(text, QStringLiteral("yyyyMMdd"));
     if (text.size() != 8 || !date.isValid())
-        throw PublishError(QStringLiteral("%1: version \"%2\" is no date YYYYMMDD").arg(file.served, text));
+        return Failure(QStringLiteral("%1: version \"%2\" is no date YYYYMMDD").arg(file.served, text));
     return QStringLiteral("%1.%2.%3.0").arg(date.year()).arg(date.month()).arg(date.day());
 }
 
-QString ProgramVersion(const QString& releaseFolder, const QString& package, QTemporaryDir& scratch, int& counter)
+Result<QString> ProgramVersion(const QString& releaseFolder, const QString& package, QTemporaryDir& scratch,
+                               int& counter)
 {
     QStringList entries;
     if (const auto listed = ListPackageFiles(releaseFolder + package, entries); !listed)
-        throw PublishError(QStringLiteral("%1: %2").arg(package, listed.message()));
+        return Failure(QStringLiteral("%1: %2").arg(package, listed.message()));
     if (entries.isEmpty())
-        throw PublishError(
-            QStringLiteral("%1: the package is empty; its first entry must be the installer").arg(package));
-    const QString unpacked = Unpack(releaseFolder + package, scratch, counter);
-    QDirIterator it(unpacked, {QStringLiteral("Vantor")}, QDir::Files, QDirIterator::Subdirectories);
+        return Failure(QStringLiteral("%1: the package is empty; its first entry must be the installer").arg(package));
+    const Result<QString> unpacked = Unpack(releaseFolder + package, scratch, counter);
+    if (!unpacked)
+        return unpacked.error();
+    QDirIterator it(*unpacked, {QStringLiteral("Vantor")}, QDir::Files, QDirIterator::Subdirectories);
     if (!it.hasNext())
-        throw PublishError(QStringLiteral("%1: holds no program file \"Vantor\"").arg(package));
+        return Failure(QStringLiteral("%1: holds no program file \"Vantor\"").arg(package));
     TInfoVersion version;
     if (!GetFileVersion(it.next(), version))
-        throw PublishError(QStringLiteral("%1: its \"Vantor\" carries no version").arg(package));
+        return Failure(QStringLiteral("%1: its \"Vantor\" carries no version").arg(package));
     return QStringLiteral("%1.%2.%3.%4")
         .arg(version.wMajor)
         .arg(version.wMinor)
@@ -123,18 +127,18 @@ QString ProgramVersion(const QString& releaseFolder, const QString& package, QTe
 }
 
 // The catalogue or pricelist version exactly as the installation reads it.
-QString CatalogueVersion(TDM& dm, const ReleaseFile& file, const QString& code, const QString& installedName,
-                         bool pricelist, QTemporaryDir& scratch, int& counter)
+Result<QString> CatalogueVersion(TDM& dm, const ReleaseFile& file, const QString& code, const QString& installedName,
+                                 bool pricelist, QTemporaryDir& scratch, int& counter)
 {
     const QString folder = scratch.path() + QStringLiteral("/check%1/").arg(++counter);
     QDir().mkpath(folder + code);
     if (!QFile::copy(file.content, folder + code + QLatin1Char('/') + installedName))
-        throw PublishError(QStringLiteral("%1: cannot be read").arg(file.served));
+        return Failure(QStringLiteral("%1: cannot be read").arg(file.served));
     QString version;
     const bool valid =
         pricelist ? dm.CheckPricelistValidity(folder, code, version) : dm.CheckCatalogueValidity(folder, code, version);
     if (!valid || version.isEmpty())
-        throw PublishError(
+        return Failure(
             QStringLiteral("%1: not a valid %2 of catalogue %3")
                 .arg(file.served, pricelist ? QStringLiteral("pricelist") : QStringLiteral("catalogue"), code));
     return version;
@@ -154,24 +158,23 @@ int ChannelOfUrl(const QString& BaseUrl)
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
-QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlIn, const ManifestStamp& Stamp)
+Result<QByteArray> BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlIn, const ManifestStamp& Stamp)
 {
     const QString release = QDir(ReleaseFolderIn).absolutePath() + QLatin1Char('/');
     if (!QFileInfo(release).isDir())
-        throw PublishError(QStringLiteral("%1: no such folder").arg(ReleaseFolderIn));
+        return Failure(QStringLiteral("%1: no such folder").arg(ReleaseFolderIn));
     const QString base = BaseUrlIn.endsWith(QLatin1Char('/')) ? BaseUrlIn : BaseUrlIn + QLatin1Char('/');
     QTemporaryDir scratch;
     if (!scratch.isValid())
-        throw PublishError(QStringLiteral("cannot create a scratch folder"));
+        return Failure(QStringLiteral("cannot create a scratch folder"));
     int counter = 0;
 
     if (!Stamp.Expires.isValid())
-        throw PublishError(QStringLiteral("the expiry date is no date"));
+        return Failure(QStringLiteral("the expiry date is no date"));
     if (Stamp.Channel < 0)
-        throw PublishError(
-            QStringLiteral("no channel: name it with --channel, or publish below /Updates/Vantorix/<n>/"));
+        return Failure(QStringLiteral("no channel: name it with --channel, or publish below /Updates/Vantorix/<n>/"));
     if (!Stamp.Issued.isValid())
-        throw PublishError(QStringLiteral("the issue time is no time"));
+        return Failure(QStringLiteral("the issue time is no time"));
     QStringList main{QStringLiteral("[MAIN]"),
                      QStringLiteral("Expires=") + Stamp.Expires.toString(QStringLiteral("yyyyMMdd")),
                      QStringLiteral("Channel=") + QString::number(Stamp.Channel),
@@ -181,13 +184,14 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
     };
     // Every file a client may fetch, by the URL it fetches it under.
     QStringList files{QStringLiteral("[FILES]")};
-    const auto listFile = [&](const QString& served) {
+    const auto listFile = [&](const QString& served) -> Result<void> {
         const QString path = release + served;
         const QByteArray digest = Sha256OfFile(path);
         if (digest.isEmpty())
-            throw PublishError(QStringLiteral("%1: cannot be read").arg(served));
+            return Failure(QStringLiteral("%1: cannot be read").arg(served));
         files.append(QStringLiteral("%1=").arg(files.size()) +
                      FormatListedFile(base + served, TListedFile{digest, QFileInfo(path).size()}));
+        return Ok();
     };
 
     QStringList packages;
@@ -195,21 +199,33 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
         if (IsPackageFile(file))
             packages.append(file);
     if (packages.size() > 1)
-        throw PublishError(QStringLiteral("Program: holds more than one package"));
+        return Failure(QStringLiteral("Program: holds more than one package"));
     if (!packages.isEmpty()) {
         const QString package = QStringLiteral("Program/") + packages.first();
-        add("ProgramVersion", ProgramVersion(release, package, scratch, counter));
+        const Result<QString> version = ProgramVersion(release, package, scratch, counter);
+        if (!version)
+            return version.error();
+        add("ProgramVersion", *version);
         add("ProgramLink_NoAdmin", base + package);
-        listFile(package);
+        if (const Result<void> listed = listFile(package); !listed)
+            return listed.error();
     }
 
     for (const auto& [name, versionKey, linkKey] : {std::tuple{MainDatabase, "DatabaseVersion", "DatabaseLink"},
                                                     std::tuple{DevicesDatabase, "DevicesVersion", "DevicesLink"}}) {
-        if (const auto file = Find(release, QStringLiteral("Data/"), name, scratch, counter)) {
-            add(versionKey, DatabaseVersion(*file));
-            add(linkKey, base + file->served);
-            listFile(file->served);
-        }
+        const Result<std::optional<ReleaseFile>> file = Find(release, QStringLiteral("Data/"), name, scratch, counter);
+        if (!file)
+            return file.error();
+        if (!file->has_value())
+            continue;
+        const ReleaseFile& found = **file;
+        const Result<QString> version = DatabaseVersion(found);
+        if (!version)
+            return version.error();
+        add(versionKey, *version);
+        add(linkKey, base + found.served);
+        if (const Result<void> listed = listFile(found.served); !listed)
+            return listed.error();
     }
 
     // Pricelists are read with the installation's password, as the program does.
@@ -220,41 +236,59 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
     const QStringList codes =
         QDir(release + QStringLiteral("Catalogues")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     // Every catalogue shares one URL template, so the file names must agree.
-    const auto sameName = [](QString& name, const ReleaseFile& file) {
+    const auto sameName = [](QString& name, const ReleaseFile& file) -> Result<void> {
         const QString fileName = QFileInfo(file.served).fileName();
         if (name.isEmpty())
             name = fileName;
         else if (name != fileName)
-            throw PublishError(
+            return Failure(
                 QStringLiteral("%1: every catalogue folder must use the file name %2").arg(file.served, name));
+        return Ok();
+    };
+    // The line of the manifest that gives the version of a catalogue or pricelist.
+    const auto versionLine = [&](QString& name, const ReleaseFile& file, const QString& code,
+                                 bool pricelist) -> Result<QString> {
+        if (const Result<void> named = sameName(name, file); !named)
+            return named.error();
+        if (const Result<void> listed = listFile(file.served); !listed)
+            return listed.error();
+        const Result<QString> version =
+            CatalogueVersion(dm, file, code, QLatin1String(pricelist ? PricelistDatabaseName : CatalogueDatabaseName),
+                             pricelist, scratch, counter);
+        if (!version)
+            return version.error();
+        return (pricelist ? QStringLiteral("PricelistVersion=") : QStringLiteral("CatalogueVersion=")) + *version;
     };
     for (const QString& code : codes) {
         const QString folder = QStringLiteral("Catalogues/") + code + QLatin1Char('/');
-        const auto catalogue = Find(release, folder, QLatin1String(CatalogueDatabaseName), scratch, counter);
-        const auto pricelist = Find(release, folder, QLatin1String(PricelistDatabaseName), scratch, counter);
+        const Result<std::optional<ReleaseFile>> foundCatalogue =
+            Find(release, folder, QLatin1String(CatalogueDatabaseName), scratch, counter);
+        if (!foundCatalogue)
+            return foundCatalogue.error();
+        const Result<std::optional<ReleaseFile>> foundPricelist =
+            Find(release, folder, QLatin1String(PricelistDatabaseName), scratch, counter);
+        if (!foundPricelist)
+            return foundPricelist.error();
+        const std::optional<ReleaseFile>& catalogue = *foundCatalogue;
+        const std::optional<ReleaseFile>& pricelist = *foundPricelist;
         if (!catalogue && !pricelist)
             continue;
         // An installation without this catalogue would fetch the catalogue
         // and fail every update on it.
         if (!catalogue)
-            throw PublishError(
-                QStringLiteral("%1: holds a pricelist but no catalogue; installations without catalogue %2 "
-                               "could not update")
-                    .arg(folder, code));
+            return Failure(QStringLiteral("%1: holds a pricelist but no catalogue; installations without catalogue %2 "
+                                          "could not update")
+                               .arg(folder, code));
         QStringList section{QLatin1Char('[') + code + QLatin1Char(']')};
-        if (catalogue) {
-            sameName(catalogueName, *catalogue);
-            listFile(catalogue->served);
-            section.append(QStringLiteral("CatalogueVersion=") + CatalogueVersion(dm, *catalogue, code,
-                                                                                  QLatin1String(CatalogueDatabaseName),
-                                                                                  false, scratch, counter));
-        }
+        const Result<QString> catalogueLine = versionLine(catalogueName, *catalogue, code, false);
+        if (!catalogueLine)
+            return catalogueLine.error();
+        section.append(*catalogueLine);
         if (pricelist) {
-            sameName(pricelistName, *pricelist);
-            listFile(pricelist->served);
-            section.append(QStringLiteral("PricelistVersion=") + CatalogueVersion(dm, *pricelist, code,
-                                                                                  QLatin1String(PricelistDatabaseName),
-                                                                                  true, scratch, counter));
+            const Result<QString> pricelistLine = versionLine(pricelistName, *pricelist, code, true);
+            if (!pricelistLine)
+                return pricelistLine.error();
+            section.append(*pricelistLine);
         }
         catalogueList.append(QStringLiteral("%1=%2").arg(catalogueList.size()).arg(code));
         sections.append(section.join(QStringLiteral("\r\n")));
@@ -270,9 +304,12 @@ QByteArray BuildManifest(const QString& ReleaseFolderIn, const QString& BaseUrlI
     return (parts.join(QStringLiteral("\r\n\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
-void PublishRelease(const QString& ReleaseFolder, const QString& BaseUrl, const PublishOptions& Options)
+Result<void> PublishRelease(const QString& ReleaseFolder, const QString& BaseUrl, const PublishOptions& Options)
 {
-    const QByteArray manifest = BuildManifest(ReleaseFolder, BaseUrl, Options.Stamp);
+    const Result<QByteArray> built = BuildManifest(ReleaseFolder, BaseUrl, Options.Stamp);
+    if (!built)
+        return built.error();
+    const QByteArray& manifest = *built;
     const QDir release(ReleaseFolder);
     const QString target = release.filePath(QLatin1String(ManifestFileName));
     const QString signatureTarget = release.filePath(QLatin1String(ManifestSignatureFileName));
@@ -280,19 +317,22 @@ void PublishRelease(const QString& ReleaseFolder, const QString& BaseUrl, const 
     // release, so the signature names the right file; then moved into place.
     QTemporaryDir scratch(release.filePath(QStringLiteral(".publish-XXXXXX")));
     if (!scratch.isValid())
-        throw PublishError(QStringLiteral("%1: cannot create a scratch folder").arg(ReleaseFolder));
+        return Failure(QStringLiteral("%1: cannot create a scratch folder").arg(ReleaseFolder));
     const QString written = scratch.filePath(QLatin1String(ManifestFileName));
     QSaveFile out(written);
     if (!out.open(QIODevice::WriteOnly) || out.write(manifest) != manifest.size() || !out.commit())
-        throw PublishError(QStringLiteral("%1: cannot write VersionControl.txt").arg(ReleaseFolder));
+        return Failure(QStringLiteral("%1: cannot write VersionControl.txt").arg(ReleaseFolder));
 
     if (!Options.SecretKeyFile.isEmpty()) {
-        SignManifest(Options.MinisignProgram, Options.SecretKeyFile, written);
-        ReplaceFile(written + QStringLiteral(".minisig"), signatureTarget);
+        if (const Result<void> signedManifest = SignManifest(Options.MinisignProgram, Options.SecretKeyFile, written);
+            !signedManifest)
+            return signedManifest;
+        if (const Result<void> moved = ReplaceFile(written + QStringLiteral(".minisig"), signatureTarget); !moved)
+            return moved;
     } else if (QFile::exists(signatureTarget) && !QFile::remove(signatureTarget)) {
-        throw PublishError(QStringLiteral("%1: cannot remove the old signature").arg(ReleaseFolder));
+        return Failure(QStringLiteral("%1: cannot remove the old signature").arg(ReleaseFolder));
     }
-    ReplaceFile(written, target);
+    return ReplaceFile(written, target);
 }
 
 } // namespace vantor::publish

@@ -15,7 +15,7 @@
 //   VersionControl.txt.minisig  its signature, made by minisign (--sign)
 #pragma once
 
-#include "support/Error.h"
+#include "support/Result.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -23,11 +23,6 @@
 #include <QString>
 
 namespace vantor::publish {
-
-class PublishError : public Error {
-public:
-    using Error::Error;
-};
 
 // What binds a manifest to its channel and its time: valid through Expires,
 // for the installations of OEM id Channel, made at Issued (UTC).
@@ -42,8 +37,9 @@ struct ManifestStamp {
 int ChannelOfUrl(const QString& BaseUrl);
 
 // The manifest text for ReleaseFolder served at BaseUrl (a trailing "/" is
-// added when missing). Throws PublishError naming the file at fault.
-QByteArray BuildManifest(const QString& ReleaseFolder, const QString& BaseUrl, const ManifestStamp& Stamp);
+// added when missing). A failure names the file at fault.
+[[nodiscard]] Result<QByteArray> BuildManifest(const QString& ReleaseFolder, const QString& BaseUrl,
+                                               const ManifestStamp& Stamp);
 
 struct PublishOptions {
     ManifestStamp Stamp;
@@ -57,6 +53,7 @@ struct PublishOptions {
 // BuildManifest written to ReleaseFolder/VersionControl.txt, and signed, all
 // or nothing. An unsigned manifest removes a signature left from an earlier
 // manifest, which could only fail now.
-void PublishRelease(const QString& ReleaseFolder, const QString& BaseUrl, const PublishOptions& Options);
+[[nodiscard]] Result<void> PublishRelease(const QString& ReleaseFolder, const QString& BaseUrl,
+                                          const PublishOptions& Options);
 
 } // namespace vantor::publish

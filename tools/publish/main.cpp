@@ -74,14 +74,12 @@ int main(int argc, char** argv)
         err << "vantor-publish: " << url << " names no channel (/Updates/Vantorix/<n>/): give --channel\n";
         return 2;
     }
-    try {
-        vantor::publish::PublishOptions options;
-        options.Stamp.Expires = expires;
-        options.Stamp.Channel = channel;
-        options.SecretKeyFile = secretKey;
-        vantor::publish::PublishRelease(release, url, options);
-    } catch (const vantor::publish::PublishError& error) {
-        err << "vantor-publish: " << error.what() << "\n";
+    vantor::publish::PublishOptions options;
+    options.Stamp.Expires = expires;
+    options.Stamp.Channel = channel;
+    options.SecretKeyFile = secretKey;
+    if (const vantor::Result<void> published = vantor::publish::PublishRelease(release, url, options); !published) {
+        err << "vantor-publish: " << published.message() << "\n";
         return 1;
     }
     QTextStream out(stdout);
