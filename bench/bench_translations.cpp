@@ -39,7 +39,8 @@ BENCHMARK_CAPTURE(BM_GetText, last_id, "IDS_WIZ_RUNTIME_01");
 
 void BM_ReferenceHashLookup(benchmark::State& state)
 {
-    LoadTranslations(LanguageFile);
+    if (!LoadTranslations(LanguageFile))
+        state.SkipWithError("no translation file");
     GlobalSetupData.LanguageId = QStringLiteral("PBS");
     QHash<QString, QString> cache;
     cache.insert(QStringLiteral("IDS_WIZ_RUNTIME_01"), GetText(QStringLiteral("IDS_WIZ_RUNTIME_01")));

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             (void)GetTextForLanguage(QString::fromLatin1(Language), QString::fromLatin1(Id));
     }
     for (bool IncludeReference : {false, true}) {
-        BuildLanguageList(IncludeReference);
+        (void)BuildLanguageList(IncludeReference);
         for (const TLanguage& Language : AvailableLanguages) {
             (void)IndexOfLanguageById(Language.IdRef);
             (void)IndexOfLanguageByDesc(Language.Desc);
