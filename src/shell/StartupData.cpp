@@ -3,12 +3,10 @@
 #include "common/FileHelpers.h"
 #include "common/uGlobals.h"
 #include "data/InstalledVersion.h"
-#include "engine/EngineHost.h"
 #include "i18n/uLanguages.h"
 #include "shell/SetupData.h"
 #include "support/FontConfiguration.h"
 
-#include <QFileInfo>
 #include <QThread>
 
 #include <future>
@@ -21,23 +19,7 @@ namespace {
 struct TBegunWork {
     QString programFolder;
     std::future<TStartupData> result;
-    std::future<std::unique_ptr<platform::DynamicLibrary>> engine;
 };
-
-// Mapping and relocating the engine is the largest single cost of a start;
-// done now it overlaps Qt's start and the configuration work. The host's own
-// load later finds the library in memory. A library that does not load is
-// left to the host, which reports it.
-std::unique_ptr<platform::DynamicLibrary> PreloadEngine(const QString& ProgramFolder)
-{
-    const QString beside = ProgramFolder + QLatin1String(EngineLibraryName);
-    if (!QFileInfo::exists(beside))
-        return nullptr;
-    auto library = std::make_unique<platform::DynamicLibrary>();
-    if (!library->Load(beside))
-        return nullptr;
-    return library;
-}
 
 std::optional<TBegunWork>& BegunWork()
 {
@@ -74,8 +56,7 @@ void BeginStartupData(const QString& ProgramFolder)
     // Qt takes the first thread that touches its objects for the main thread:
     // this one claims it before the work creates any (files are objects too).
     QThread::currentThread();
-    BegunWork() = TBegunWork{ProgramFolder, std::async(std::launch::async, RunStartupData, ProgramFolder),
-                             std::async(std::launch::async, PreloadEngine, ProgramFolder)};
+    BegunWork() = TBegunWork{ProgramFolder, std::async(std::launch::async, RunStartupData, ProgramFolder)};
 }
 
 TStartupData TakeStartupData(const QString& ProgramFolder)
@@ -85,7 +66,6 @@ TStartupData TakeStartupData(const QString& ProgramFolder)
         TBegunWork work = std::move(*begun);
         begun.reset();
         TStartupData data = work.result.get();
-        data.PreloadedEngine = work.engine.get();
         if (work.programFolder == ProgramFolder)
             return data;
     }

@@ -1,7 +1,6 @@
 // The start-up steps that need no window: deleting a leftover staging folder,
 // reading the configuration and checking the selected pricelist, loading the
-// translations and checking the installed catalogues; beside them, loading
-// the engine library. The program runs them
+// translations and checking the installed catalogues. The program runs them
 // on a thread of their own while Qt starts; the main window then takes the
 // results and makes every decision, and shows any fatal message, in the
 // usual order. Until the results are taken, the thread alone touches the
@@ -9,7 +8,6 @@
 #pragma once
 
 #include "data/DataModule.h"
-#include "support/DynamicLibrary.h"
 
 #include <QString>
 
@@ -22,9 +20,6 @@ struct TStartupData {
     bool SetupRead = false;          // the configuration file was read
     bool TranslationsLoaded = false; // after SetupRead only
     bool CataloguesFound = false;    // after TranslationsLoaded only
-    // The engine beside the program, mapped and relocated while the rest ran;
-    // the engine host's own load finds it in memory. Null when not preloaded.
-    std::unique_ptr<platform::DynamicLibrary> PreloadedEngine;
 };
 
 // Starts the work for the program in ProgramFolder on its own thread.
