@@ -16,6 +16,7 @@ BUILD_PACKAGES=(
   libsqlcipher-dev libssl-dev
   libcurl4-openssl-dev libcpp-httplib-dev
   libsodium-dev libfontconfig-dev
+  libxlsxwriter-dev
 )
 
 # Needed only by the tests, the fuzz targets and the benchmarks.
@@ -26,6 +27,7 @@ TEST_PACKAGES=(
   fonts-dejavu-core
   curl openssl time
   desktop-file-utils appstream poppler-utils
+  python3 python3-openpyxl
 )
 
 # The maker's tools: signing update manifests (also needed by the tests).
@@ -42,6 +44,7 @@ USED_PROGRAMS=(
   openssl /usr/bin/time minisign
   pdftotext desktop-file-validate appstreamcli
   /usr/lib/qt6/bin/lrelease /usr/lib/qt6/bin/lupdate
+  /usr/bin/python3
 )
 
 setup_main() {
