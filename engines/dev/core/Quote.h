@@ -23,10 +23,19 @@ struct LabelledValue {
 };
 
 struct QuoteLine {
+    QuoteLine() = default;
+    QuoteLine(QString ACode, QString ADescription, int AQuantity, std::optional<double> AUnitPrice)
+        : Code(std::move(ACode)), Description(std::move(ADescription)), Quantity(AQuantity), UnitPrice(AUnitPrice)
+    {}
+
     QString Code;
     QString Description;
     int Quantity = 1;
     std::optional<double> UnitPrice; // none: no price in the pricelist
+    double DiscountPercent = 0;
+    // What the line comes to after its discount, rounded as the totals are;
+    // none: the quantity times the unit price.
+    std::optional<double> Amount;
 };
 
 // The texts of the quote in the user's language.
@@ -79,6 +88,6 @@ struct Quote {
 
 // Writes the quote to AFile (A4, one page, or two when the line items need
 // the room): false when the file cannot be written.
-bool WriteQuotePdf(const QString& AFile, const Quote& AQuote);
+[[nodiscard]] bool WriteQuotePdf(const QString& AFile, const Quote& AQuote);
 
 } // namespace vantor::devengine
