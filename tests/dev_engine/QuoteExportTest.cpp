@@ -31,11 +31,12 @@ constexpr int MissingReader = 3;
 PricedQuote HandCheckedQuote()
 {
     PricedQuote quote;
-    quote.Groups = {{QStringLiteral("System 1"),
-                     {{QStringLiteral("B 6K0"), QStringLiteral("UPS, 6 kVA"), 3, 19.99, 15},
-                      {QStringLiteral("BC 40"), QStringLiteral("Cabinet, \"40\" blocks, grey"), 1, 1234.565, 0},
-                      {QStringLiteral("SNMP"), QStringLiteral("Card\nwith two lines"), 2, std::nullopt, 0}}},
-                    {QStringLiteral("Further items, é €"), {{QStringLiteral("=CABLE"), QStringLiteral(" Kabel "), 7, 0.15, 10}}}};
+    quote.Groups = {
+        {QStringLiteral("System 1"),
+         {{QStringLiteral("B 6K0"), QStringLiteral("UPS, 6 kVA"), 3, 19.99, 15},
+          {QStringLiteral("BC 40"), QStringLiteral("Cabinet, \"40\" blocks, grey"), 1, 1234.565, 0},
+          {QStringLiteral("SNMP"), QStringLiteral("Card\nwith two lines"), 2, std::nullopt, 0}}},
+        {QStringLiteral("Further items, é €"), {{QStringLiteral("=CABLE"), QStringLiteral(" Kabel "), 7, 0.15, 10}}}};
     quote.DiscountPercent = 5;
     quote.VatPercent = 22;
     return quote;
@@ -43,10 +44,14 @@ PricedQuote HandCheckedQuote()
 
 QuoteFacts Facts()
 {
-    return {QStringLiteral("Q-2026-0042"), QDate(2026, 12, 11), QDate(2027, 1, 10), QStringLiteral("Acme Hospital"),
-            QStringLiteral("Wing B"),
-            {QStringLiteral("Ana"), QStringLiteral("Kraft & Co"), QStringLiteral("ana@example.com"), QStringLiteral("1")},
-            QStringLiteral("EUR")};
+    return {
+        QStringLiteral("Q-2026-0042"),
+        QDate(2026, 12, 11),
+        QDate(2027, 1, 10),
+        QStringLiteral("Acme Hospital"),
+        QStringLiteral("Wing B"),
+        {QStringLiteral("Ana"), QStringLiteral("Kraft & Co"), QStringLiteral("ana@example.com"), QStringLiteral("1")},
+        QStringLiteral("EUR")};
 }
 
 // The reader's JSON; null when python3 or openpyxl is missing.

@@ -46,8 +46,8 @@ TEST(QuoteNumber, CountsOnInTheUsersSettingsFolder)
 TEST(QuoteNumber, DamagedCounterFailsInsteadOfStartingAgain)
 {
     const vantor::test::TempFolder folder;
-    for (const QByteArray& damaged : {QByteArray(), QByteArray("12a\n"), QByteArray("-5"), QByteArray("9999999999"),
-                                      QByteArray("7\n8\n")}) {
+    for (const QByteArray& damaged :
+         {QByteArray(), QByteArray("12a\n"), QByteArray("-5"), QByteArray("9999999999"), QByteArray("7\n8\n")}) {
         const QString file = folder.write(QLatin1String(QuoteCounterFileName), damaged);
         const auto drawn = DrawSequenceNumber(folder.path(), English);
         ASSERT_FALSE(drawn.ok()) << damaged.toStdString();

@@ -82,9 +82,9 @@ TEST(QuoteTotals, RejectsInputOutOfRangeNamingTheLine)
         const auto totals = ComputeTotals(quote, English);
         return totals ? QString() : totals.message();
     };
-    for (const PricedLine& bad : {Line("BAD", 0, 1.0), Line("BAD", -3, 1.0), Line("BAD", 1, 1.0, 100.5),
-                                  Line("BAD", 1, 1.0, -1), Line("BAD", 1, -5.0), Line("BAD", 1, nan),
-                                  Line("BAD", 1, 1.0, nan)}) {
+    for (const PricedLine& bad :
+         {Line("BAD", 0, 1.0), Line("BAD", -3, 1.0), Line("BAD", 1, 1.0, 100.5), Line("BAD", 1, 1.0, -1),
+          Line("BAD", 1, -5.0), Line("BAD", 1, nan), Line("BAD", 1, 1.0, nan)}) {
         const QString message = lineFault(bad);
         EXPECT_TRUE(message.contains(QLatin1String("Main hall, line 2 (BAD)"))) << message.toStdString();
     }

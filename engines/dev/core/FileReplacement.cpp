@@ -2,7 +2,6 @@
 
 #include "support/FileSteps.h"
 
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>

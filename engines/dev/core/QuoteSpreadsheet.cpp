@@ -12,7 +12,15 @@ namespace vantor::devengine {
 
 namespace {
 
-enum Column : lxw_col_t { CodeColumn, DescriptionColumn, QuantityColumn, PriceColumn, DiscountColumn, AmountColumn, NoteColumn };
+enum Column : lxw_col_t {
+    CodeColumn,
+    DescriptionColumn,
+    QuantityColumn,
+    PriceColumn,
+    DiscountColumn,
+    AmountColumn,
+    NoteColumn
+};
 
 // The most characters a cell holds; a sheet name's limit.
 constexpr qsizetype MaxSheetName = 31;
@@ -224,22 +232,21 @@ void WriteTotals(SheetWriter& AOut, const LineRows& ALines, const PricedQuote& A
 
     AOut.Text(subtotal, DescriptionColumn, ATexts(TextId::Subtotal), AOut.Bold());
     AOut.Formula(subtotal, AmountColumn,
-                 ALines.Any ? "=ROUND(SUM(" + Cell(AmountColumn, ALines.First) + ':' +
-                                  Cell(AmountColumn, ALines.Last) + ")," + decimals + ')'
+                 ALines.Any ? "=ROUND(SUM(" + Cell(AmountColumn, ALines.First) + ':' + Cell(AmountColumn, ALines.Last) +
+                                  ")," + decimals + ')'
                             : QByteArray("=0"),
                  ATotals.Subtotal, AOut.Money());
 
     AOut.Text(discount, DescriptionColumn, ATexts(TextId::OverallDiscount));
     AOut.Number(discount, DiscountColumn, AQuote.DiscountPercent, AOut.Percent());
     AOut.Formula(discount, AmountColumn,
-                 "=ROUND(" + Cell(AmountColumn, subtotal) + '*' + Cell(DiscountColumn, discount) + "/100," +
-                     decimals + ')',
+                 "=ROUND(" + Cell(AmountColumn, subtotal) + '*' + Cell(DiscountColumn, discount) + "/100," + decimals +
+                     ')',
                  ATotals.Discount, AOut.Money());
 
     AOut.Text(net, DescriptionColumn, ATexts(TextId::NetTotal), AOut.Bold());
     AOut.Formula(net, AmountColumn,
-                 "=ROUND(" + Cell(AmountColumn, subtotal) + '-' + Cell(AmountColumn, discount) + ',' + decimals +
-                     ')',
+                 "=ROUND(" + Cell(AmountColumn, subtotal) + '-' + Cell(AmountColumn, discount) + ',' + decimals + ')',
                  ATotals.Net, AOut.Money());
 
     AOut.Text(vat, DescriptionColumn, ATexts(TextId::VatAmount));
@@ -292,9 +299,8 @@ Result<void> WriteQuoteSpreadsheet(const QString& AFile, const PricedQuote& AQuo
     const auto totals = ComputeTotals(AQuote, ATexts);
     if (!totals)
         return totals.error();
-    const auto written = ReplaceFile(AFile, [&](const QString& ATemporary) {
-        return WriteWorkbook(ATemporary, AQuote, *totals, AFacts, ATexts);
-    });
+    const auto written = ReplaceFile(
+        AFile, [&](const QString& ATemporary) { return WriteWorkbook(ATemporary, AQuote, *totals, AFacts, ATexts); });
     if (!written)
         return Failure(ATexts(TextId::FileNotWritten).arg(AFile, written.message()));
     return Ok();

@@ -13,7 +13,8 @@ bool IsPercent(double AValue)
 
 QString LineProblem(const PricedGroup& AGroup, qsizetype AIndex, const QString& AProblem, const EngineTexts& ATexts)
 {
-    return ATexts(TextId::LineProblem).arg(AGroup.Name, QString::number(AIndex + 1), AGroup.Lines[AIndex].Code, AProblem);
+    return ATexts(TextId::LineProblem)
+        .arg(AGroup.Name, QString::number(AIndex + 1), AGroup.Lines[AIndex].Code, AProblem);
 }
 
 Result<void> CheckLine(const PricedGroup& AGroup, qsizetype AIndex, const EngineTexts& ATexts)
@@ -71,8 +72,7 @@ Result<QuoteTotals> ComputeTotals(const PricedQuote& AQuote, const EngineTexts& 
             if (total.PriceOnRequest)
                 ++totals.LinesOnRequest;
             else
-                total.Amount =
-                    RoundMoney(line.Quantity * *line.UnitPrice * (1 - line.DiscountPercent / 100), decimals);
+                total.Amount = RoundMoney(line.Quantity * *line.UnitPrice * (1 - line.DiscountPercent / 100), decimals);
             subtotal += total.Amount;
             lines.append(total);
         }
