@@ -38,8 +38,12 @@ PricedQuote LargeProject()
 
 QuoteFacts Facts()
 {
-    return {QStringLiteral("Q-2026-0042"), QDate(2026, 12, 11), QDate(2027, 1, 10), QStringLiteral("Customer"),
-            QStringLiteral("Project"), {QStringLiteral("Seller"), QStringLiteral("Company"), {}, {}},
+    return {QStringLiteral("Q-2026-0042"),
+            QDate(2026, 12, 11),
+            QDate(2027, 1, 10),
+            QStringLiteral("Customer"),
+            QStringLiteral("Project"),
+            {QStringLiteral("Seller"), QStringLiteral("Company"), {}, {}},
             QStringLiteral("EUR")};
 }
 

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QSet>
+#include <QSysInfo>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,22 @@ TEST(QuoteNumber, DamagedCounterFailsInsteadOfStartingAgain)
     }
     folder.write(QLatin1String(QuoteCounterFileName), " 41 \n");
     EXPECT_EQ(ValueOf(DrawSequenceNumber(folder.path(), English)), 42);
+}
+
+// A program that crashed while drawing leaves its lock; the next draw takes
+// it over instead of waiting for ever.
+TEST(QuoteNumber, LockOfACrashedProgramIsTakenOver)
+{
+    QProcess gone;
+    gone.start(QStringLiteral("/bin/true"));
+    ASSERT_TRUE(gone.waitForStarted());
+    const qint64 pid = gone.processId();
+    ASSERT_TRUE(gone.waitForFinished());
+    const vantor::test::TempFolder folder;
+    folder.write(QLatin1String(QuoteCounterFileName) + QStringLiteral(".lock"),
+                 QStringLiteral("%1\ntrue\n%2\n").arg(pid).arg(QSysInfo::machineHostName()).toUtf8());
+    folder.write(QLatin1String(QuoteCounterFileName), "6\n");
+    EXPECT_EQ(ValueOf(DrawSequenceNumber(folder.path(), English)), 7);
 }
 
 // Draws numbers for the test below when started by it; skipped otherwise.

@@ -15,9 +15,7 @@ namespace vantor::devengine {
 
 namespace {
 
-// Long enough for another program's draw, which takes milliseconds; a lock
-// left by a program that crashed is taken over at once (QLockFile checks
-// whether its holder still runs).
+// Long enough for another program's draw, which takes milliseconds.
 constexpr int LockWaitMs = 10000;
 // A counter of more digits than this was not written by us.
 constexpr qsizetype MaxCounterDigits = 9;
@@ -69,6 +67,10 @@ Result<int> DrawSequenceNumber(const QString& AFolder, const EngineTexts& ATexts
     }
 
     QLockFile lock(file + QStringLiteral(".lock"));
+    // A lock is taken over only when its holder no longer runs (QLockFile
+    // checks the process), never for its age: a holder slowed down by a busy
+    // disk must not find a second one drawing beside it.
+    lock.setStaleLockTime(0);
     if (!lock.tryLock(LockWaitMs))
         return Failure(ATexts(TextId::CounterBusy).arg(file));
 
