@@ -21,7 +21,8 @@ QByteArray Field(const QString& AText)
 // At least AMinimum decimals, more only where the value has them.
 QByteArray Decimal(double AValue, int AMinimum)
 {
-    QByteArray text = QByteArray::number(AValue, 'f', std::max(AMinimum, MaxWrittenDecimals));
+    // A negative zero would print as "-0.00".
+    QByteArray text = QByteArray::number(AValue == 0 ? 0.0 : AValue, 'f', std::max(AMinimum, MaxWrittenDecimals));
     const qsizetype point = text.indexOf('.');
     if (point < 0)
         return text;
@@ -31,12 +32,10 @@ QByteArray Decimal(double AValue, int AMinimum)
     if (keep == point + 1)
         --keep;
     text.truncate(keep);
-    return text == "-0" ? QByteArray("0") : text;
+    return text;
 }
 
-} // namespace
-
-QByteArray QuoteCsv(const PricedQuote& AQuote, const QuoteTotals& ATotals)
+QByteArray CsvOf(const PricedQuote& AQuote, const QuoteTotals& ATotals)
 {
     const int decimals = AQuote.CurrencyDecimals;
     QByteArray csv = QByteArray(QuoteCsvHeader) + "\r\n";
@@ -58,12 +57,22 @@ QByteArray QuoteCsv(const PricedQuote& AQuote, const QuoteTotals& ATotals)
     return csv;
 }
 
-Result<void> WriteQuoteCsv(const QString& AFile, const PricedQuote& AQuote, const EngineTexts& ATexts)
+} // namespace
+
+Result<QByteArray> QuoteCsv(const PricedQuote& AQuote, const EngineTexts& ATexts)
 {
     const auto totals = ComputeTotals(AQuote, ATexts);
     if (!totals)
         return totals.error();
-    if (auto written = ReplaceFile(AFile, QuoteCsv(AQuote, *totals)); !written)
+    return CsvOf(AQuote, *totals);
+}
+
+Result<void> WriteQuoteCsv(const QString& AFile, const PricedQuote& AQuote, const EngineTexts& ATexts)
+{
+    const auto csv = QuoteCsv(AQuote, ATexts);
+    if (!csv)
+        return csv.error();
+    if (auto written = ReplaceFile(AFile, *csv); !written)
         return Failure(ATexts(TextId::FileNotWritten).arg(AFile, written.message()));
     return Ok();
 }

@@ -16,8 +16,8 @@ inline constexpr const char* QuoteCsvHeader = "System,Code,Description,Quantity,
 
 // UTF-8 without a byte order mark, rows ended by CR LF, a field quoted when it
 // holds a comma, a quote or a line break (quotes doubled). A line priced on
-// request leaves UnitPrice and Amount empty.
-[[nodiscard]] QByteArray QuoteCsv(const PricedQuote& AQuote, const QuoteTotals& ATotals);
+// request leaves UnitPrice and Amount empty. Fails as ComputeTotals does.
+[[nodiscard]] Result<QByteArray> QuoteCsv(const PricedQuote& AQuote, const EngineTexts& ATexts);
 
 // Writes AFile whole or not at all; a failure names the file.
 [[nodiscard]] Result<void> WriteQuoteCsv(const QString& AFile, const PricedQuote& AQuote, const EngineTexts& ATexts);

@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>Valid until</source>
-        <translation>Érvényes</translation>
+        <translation>Érvényes eddig</translation>
     </message>
     <message>
         <source>Seller</source>
