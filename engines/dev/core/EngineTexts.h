@@ -170,6 +170,36 @@ enum class TextId {
     // No solution
     NoModelCarriesLoad,
     CabinetLimitTooLow,
+    // Commercial terms, quote numbers, seller details and the exports
+    QuoteNumberLabel,
+    ValidUntil,
+    Seller,
+    SellerCompany,
+    SellerEmail,
+    SellerPhone,
+    CurrencyLabel,
+    DiscountColumn,
+    PriceOnRequest,
+    Subtotal,
+    OverallDiscount,
+    NetTotal,
+    VatAmount,
+    GrossTotal,
+    FurtherItems,
+    LineProblem, // %1 group, %2 line number, %3 code, %4 what is wrong
+    QuantityTooSmall,
+    DiscountOutOfRange,
+    PriceInvalid,
+    OverallDiscountOutOfRange,
+    VatOutOfRange,
+    DecimalsOutOfRange, // %1 most decimals
+    CounterBusy,        // %1 file
+    CounterDamaged,     // %1 file
+    CounterExhausted,   // %1 file
+    CounterNotSaved,    // %1 file, %2 reason
+    FileNotWritten,     // %1 file, %2 reason
+    SettingsNotRead,    // %1 file
+    SettingsNotSaved,   // %1 file
     Count_
 };
 

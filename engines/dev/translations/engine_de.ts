@@ -132,6 +132,125 @@
     </message>
 </context>
 <context>
+    <name>QuoteTerms</name>
+    <message>
+        <source>Quote number</source>
+        <translation>Angebotsnummer</translation>
+    </message>
+    <message>
+        <source>Valid until</source>
+        <translation>Gültig bis</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Verkäufer</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Währung</translation>
+    </message>
+    <message>
+        <source>Discount %</source>
+        <translation>Rabatt %</translation>
+    </message>
+    <message>
+        <source>price on request</source>
+        <translation>Preis auf Anfrage</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Zwischensumme</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Rabatt</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Nettobetrag</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>MwSt.</translation>
+    </message>
+    <message>
+        <source>Total including VAT</source>
+        <translation>Gesamtbetrag inkl. MwSt.</translation>
+    </message>
+    <message>
+        <source>Further items</source>
+        <translation>Weitere Positionen</translation>
+    </message>
+    <message>
+        <source>%1, line %2 (%3): %4</source>
+        <translation>%1, Position %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>the quantity must be at least 1</source>
+        <translation>die Menge muss mindestens 1 sein</translation>
+    </message>
+    <message>
+        <source>the discount must be between 0 and 100 %</source>
+        <translation>der Rabatt muss zwischen 0 und 100 % liegen</translation>
+    </message>
+    <message>
+        <source>the unit price must be a number of at least 0</source>
+        <translation>der Stückpreis muss eine Zahl von mindestens 0 sein</translation>
+    </message>
+    <message>
+        <source>The overall discount must be between 0 and 100 %.</source>
+        <translation>Der Gesamtrabatt muss zwischen 0 und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The VAT rate must be between 0 and 100 %.</source>
+        <translation>Der MwSt.-Satz muss zwischen 0 und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The currency may have at most %1 decimals.</source>
+        <translation>Die Währung darf höchstens %1 Nachkommastellen haben.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 is in use by another program; try again.</source>
+        <translation>Die Angebotsnummerndatei %1 wird von einem anderen Programm verwendet; bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 is damaged, so no number was given out. Write the last quote number given into it.</source>
+        <translation>Die Angebotsnummerndatei %1 ist beschädigt, daher wurde keine Nummer vergeben. Tragen Sie die zuletzt vergebene Angebotsnummer darin ein.</translation>
+    </message>
+    <message>
+        <source>The quote numbers of %1 are used up.</source>
+        <translation>Die Angebotsnummern von %1 sind aufgebraucht.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 cannot be written: %2</source>
+        <translation>Die Angebotsnummerndatei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>Requirements</name>
     <message>
         <source>Load</source>

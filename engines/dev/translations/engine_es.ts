@@ -132,6 +132,125 @@
     </message>
 </context>
 <context>
+    <name>QuoteTerms</name>
+    <message>
+        <source>Quote number</source>
+        <translation>Número de presupuesto</translation>
+    </message>
+    <message>
+        <source>Valid until</source>
+        <translation>Válido hasta</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Vendedor</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Empresa</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Moneda</translation>
+    </message>
+    <message>
+        <source>Discount %</source>
+        <translation>Descuento %</translation>
+    </message>
+    <message>
+        <source>price on request</source>
+        <translation>precio a consultar</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Subtotal</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Descuento</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Total neto</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>IVA</translation>
+    </message>
+    <message>
+        <source>Total including VAT</source>
+        <translation>Total con IVA</translation>
+    </message>
+    <message>
+        <source>Further items</source>
+        <translation>Otros artículos</translation>
+    </message>
+    <message>
+        <source>%1, line %2 (%3): %4</source>
+        <translation>%1, línea %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>the quantity must be at least 1</source>
+        <translation>la cantidad debe ser al menos 1</translation>
+    </message>
+    <message>
+        <source>the discount must be between 0 and 100 %</source>
+        <translation>el descuento debe estar entre 0 y 100 %</translation>
+    </message>
+    <message>
+        <source>the unit price must be a number of at least 0</source>
+        <translation>el precio unitario debe ser un número de al menos 0</translation>
+    </message>
+    <message>
+        <source>The overall discount must be between 0 and 100 %.</source>
+        <translation>El descuento global debe estar entre 0 y 100 %.</translation>
+    </message>
+    <message>
+        <source>The VAT rate must be between 0 and 100 %.</source>
+        <translation>El tipo de IVA debe estar entre 0 y 100 %.</translation>
+    </message>
+    <message>
+        <source>The currency may have at most %1 decimals.</source>
+        <translation>La moneda puede tener como máximo %1 decimales.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 is in use by another program; try again.</source>
+        <translation>Otro programa está usando el archivo de números de presupuesto %1; inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 is damaged, so no number was given out. Write the last quote number given into it.</source>
+        <translation>El archivo de números de presupuesto %1 está dañado, por lo que no se ha asignado ningún número. Escriba en él el último número de presupuesto asignado.</translation>
+    </message>
+    <message>
+        <source>The quote numbers of %1 are used up.</source>
+        <translation>Los números de presupuesto de %1 se han agotado.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 cannot be written: %2</source>
+        <translation>No se puede escribir el archivo de números de presupuesto %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>No se puede escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read.</source>
+        <translation>No se puede leer el archivo de configuración %1.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written.</source>
+        <translation>No se puede escribir el archivo de configuración %1.</translation>
+    </message>
+</context>
+<context>
     <name>Requirements</name>
     <message>
         <source>Load</source>

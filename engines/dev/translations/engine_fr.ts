@@ -132,6 +132,125 @@
     </message>
 </context>
 <context>
+    <name>QuoteTerms</name>
+    <message>
+        <source>Quote number</source>
+        <translation>Numéro de devis</translation>
+    </message>
+    <message>
+        <source>Valid until</source>
+        <translation>Valable jusqu&apos;au</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Vendeur</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Devise</translation>
+    </message>
+    <message>
+        <source>Discount %</source>
+        <translation>Remise %</translation>
+    </message>
+    <message>
+        <source>price on request</source>
+        <translation>prix sur demande</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Sous-total</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Remise</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Total HT</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>TVA</translation>
+    </message>
+    <message>
+        <source>Total including VAT</source>
+        <translation>Total TTC</translation>
+    </message>
+    <message>
+        <source>Further items</source>
+        <translation>Autres articles</translation>
+    </message>
+    <message>
+        <source>%1, line %2 (%3): %4</source>
+        <translation>%1, ligne %2 (%3) : %4</translation>
+    </message>
+    <message>
+        <source>the quantity must be at least 1</source>
+        <translation>la quantité doit être d&apos;au moins 1</translation>
+    </message>
+    <message>
+        <source>the discount must be between 0 and 100 %</source>
+        <translation>la remise doit être comprise entre 0 et 100 %</translation>
+    </message>
+    <message>
+        <source>the unit price must be a number of at least 0</source>
+        <translation>le prix unitaire doit être un nombre d&apos;au moins 0</translation>
+    </message>
+    <message>
+        <source>The overall discount must be between 0 and 100 %.</source>
+        <translation>La remise globale doit être comprise entre 0 et 100 %.</translation>
+    </message>
+    <message>
+        <source>The VAT rate must be between 0 and 100 %.</source>
+        <translation>Le taux de TVA doit être compris entre 0 et 100 %.</translation>
+    </message>
+    <message>
+        <source>The currency may have at most %1 decimals.</source>
+        <translation>La devise peut avoir au plus %1 décimales.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 is in use by another program; try again.</source>
+        <translation>Le fichier des numéros de devis %1 est utilisé par un autre programme ; réessayez.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 is damaged, so no number was given out. Write the last quote number given into it.</source>
+        <translation>Le fichier des numéros de devis %1 est endommagé, aucun numéro n&apos;a donc été attribué. Inscrivez-y le dernier numéro de devis attribué.</translation>
+    </message>
+    <message>
+        <source>The quote numbers of %1 are used up.</source>
+        <translation>Les numéros de devis de %1 sont épuisés.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 cannot be written: %2</source>
+        <translation>Impossible d&apos;écrire le fichier des numéros de devis %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read.</source>
+        <translation>Impossible de lire le fichier de paramètres %1.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written.</source>
+        <translation>Impossible d&apos;écrire le fichier de paramètres %1.</translation>
+    </message>
+</context>
+<context>
     <name>Requirements</name>
     <message>
         <source>Load</source>

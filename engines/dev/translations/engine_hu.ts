@@ -132,6 +132,125 @@
     </message>
 </context>
 <context>
+    <name>QuoteTerms</name>
+    <message>
+        <source>Quote number</source>
+        <translation>Ajánlatszám</translation>
+    </message>
+    <message>
+        <source>Valid until</source>
+        <translation>Érvényes eddig</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Értékesítő</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Cég</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Pénznem</translation>
+    </message>
+    <message>
+        <source>Discount %</source>
+        <translation>Kedvezmény %</translation>
+    </message>
+    <message>
+        <source>price on request</source>
+        <translation>ár kérésre</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Részösszeg</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Kedvezmény</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Nettó összesen</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>ÁFA</translation>
+    </message>
+    <message>
+        <source>Total including VAT</source>
+        <translation>Bruttó összesen</translation>
+    </message>
+    <message>
+        <source>Further items</source>
+        <translation>Egyéb tételek</translation>
+    </message>
+    <message>
+        <source>%1, line %2 (%3): %4</source>
+        <translation>%1, %2. sor (%3): %4</translation>
+    </message>
+    <message>
+        <source>the quantity must be at least 1</source>
+        <translation>a mennyiség legalább 1 kell legyen</translation>
+    </message>
+    <message>
+        <source>the discount must be between 0 and 100 %</source>
+        <translation>a kedvezmény 0 és 100 % között kell legyen</translation>
+    </message>
+    <message>
+        <source>the unit price must be a number of at least 0</source>
+        <translation>az egységár legalább 0 értékű szám kell legyen</translation>
+    </message>
+    <message>
+        <source>The overall discount must be between 0 and 100 %.</source>
+        <translation>Az összesített kedvezmény 0 és 100 % között kell legyen.</translation>
+    </message>
+    <message>
+        <source>The VAT rate must be between 0 and 100 %.</source>
+        <translation>Az ÁFA-kulcs 0 és 100 % között kell legyen.</translation>
+    </message>
+    <message>
+        <source>The currency may have at most %1 decimals.</source>
+        <translation>A pénznemnek legfeljebb %1 tizedesjegye lehet.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 is in use by another program; try again.</source>
+        <translation>A(z) %1 ajánlatszám-fájlt egy másik program használja; próbálja újra.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 is damaged, so no number was given out. Write the last quote number given into it.</source>
+        <translation>A(z) %1 ajánlatszám-fájl sérült, ezért nem adtunk ki számot. Írja bele az utoljára kiadott ajánlatszámot.</translation>
+    </message>
+    <message>
+        <source>The quote numbers of %1 are used up.</source>
+        <translation>A(z) %1 ajánlatszámai elfogytak.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 cannot be written: %2</source>
+        <translation>A(z) %1 ajánlatszám-fájl nem írható: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>A(z) %1 fájl nem írható: %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read.</source>
+        <translation>A(z) %1 beállításfájl nem olvasható.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written.</source>
+        <translation>A(z) %1 beállításfájl nem írható.</translation>
+    </message>
+</context>
+<context>
     <name>Requirements</name>
     <message>
         <source>Load</source>

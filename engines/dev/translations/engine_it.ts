@@ -132,6 +132,125 @@
     </message>
 </context>
 <context>
+    <name>QuoteTerms</name>
+    <message>
+        <source>Quote number</source>
+        <translation>Numero offerta</translation>
+    </message>
+    <message>
+        <source>Valid until</source>
+        <translation>Valida fino al</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Venditore</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Azienda</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefono</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Valuta</translation>
+    </message>
+    <message>
+        <source>Discount %</source>
+        <translation>Sconto %</translation>
+    </message>
+    <message>
+        <source>price on request</source>
+        <translation>prezzo su richiesta</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Subtotale</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Sconto</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Totale netto</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>IVA</translation>
+    </message>
+    <message>
+        <source>Total including VAT</source>
+        <translation>Totale IVA inclusa</translation>
+    </message>
+    <message>
+        <source>Further items</source>
+        <translation>Altre voci</translation>
+    </message>
+    <message>
+        <source>%1, line %2 (%3): %4</source>
+        <translation>%1, riga %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>the quantity must be at least 1</source>
+        <translation>la quantità deve essere almeno 1</translation>
+    </message>
+    <message>
+        <source>the discount must be between 0 and 100 %</source>
+        <translation>lo sconto deve essere compreso tra 0 e 100 %</translation>
+    </message>
+    <message>
+        <source>the unit price must be a number of at least 0</source>
+        <translation>il prezzo unitario deve essere un numero non inferiore a 0</translation>
+    </message>
+    <message>
+        <source>The overall discount must be between 0 and 100 %.</source>
+        <translation>Lo sconto complessivo deve essere compreso tra 0 e 100 %.</translation>
+    </message>
+    <message>
+        <source>The VAT rate must be between 0 and 100 %.</source>
+        <translation>L&apos;aliquota IVA deve essere compresa tra 0 e 100 %.</translation>
+    </message>
+    <message>
+        <source>The currency may have at most %1 decimals.</source>
+        <translation>La valuta può avere al massimo %1 decimali.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 is in use by another program; try again.</source>
+        <translation>Il file dei numeri d&apos;offerta %1 è in uso da parte di un altro programma; riprovare.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 is damaged, so no number was given out. Write the last quote number given into it.</source>
+        <translation>Il file dei numeri d&apos;offerta %1 è danneggiato, quindi non è stato assegnato alcun numero. Scrivervi l&apos;ultimo numero d&apos;offerta assegnato.</translation>
+    </message>
+    <message>
+        <source>The quote numbers of %1 are used up.</source>
+        <translation>I numeri d&apos;offerta di %1 sono esauriti.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 cannot be written: %2</source>
+        <translation>Impossibile scrivere il file dei numeri d&apos;offerta %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Impossibile scrivere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read.</source>
+        <translation>Impossibile leggere il file delle impostazioni %1.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written.</source>
+        <translation>Impossibile scrivere il file delle impostazioni %1.</translation>
+    </message>
+</context>
+<context>
     <name>Requirements</name>
     <message>
         <source>Load</source>

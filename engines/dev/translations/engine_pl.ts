@@ -132,6 +132,125 @@
     </message>
 </context>
 <context>
+    <name>QuoteTerms</name>
+    <message>
+        <source>Quote number</source>
+        <translation>Numer oferty</translation>
+    </message>
+    <message>
+        <source>Valid until</source>
+        <translation>Ważna do</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Sprzedawca</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Waluta</translation>
+    </message>
+    <message>
+        <source>Discount %</source>
+        <translation>Rabat %</translation>
+    </message>
+    <message>
+        <source>price on request</source>
+        <translation>cena na zapytanie</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Suma częściowa</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Rabat</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Razem netto</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>VAT</translation>
+    </message>
+    <message>
+        <source>Total including VAT</source>
+        <translation>Razem brutto</translation>
+    </message>
+    <message>
+        <source>Further items</source>
+        <translation>Pozostałe pozycje</translation>
+    </message>
+    <message>
+        <source>%1, line %2 (%3): %4</source>
+        <translation>%1, pozycja %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>the quantity must be at least 1</source>
+        <translation>ilość musi wynosić co najmniej 1</translation>
+    </message>
+    <message>
+        <source>the discount must be between 0 and 100 %</source>
+        <translation>rabat musi wynosić od 0 do 100 %</translation>
+    </message>
+    <message>
+        <source>the unit price must be a number of at least 0</source>
+        <translation>cena jednostkowa musi być liczbą nie mniejszą niż 0</translation>
+    </message>
+    <message>
+        <source>The overall discount must be between 0 and 100 %.</source>
+        <translation>Rabat łączny musi wynosić od 0 do 100 %.</translation>
+    </message>
+    <message>
+        <source>The VAT rate must be between 0 and 100 %.</source>
+        <translation>Stawka VAT musi wynosić od 0 do 100 %.</translation>
+    </message>
+    <message>
+        <source>The currency may have at most %1 decimals.</source>
+        <translation>Waluta może mieć najwyżej %1 miejsc po przecinku.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 is in use by another program; try again.</source>
+        <translation>Plik numerów ofert %1 jest używany przez inny program; spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 is damaged, so no number was given out. Write the last quote number given into it.</source>
+        <translation>Plik numerów ofert %1 jest uszkodzony, więc nie nadano numeru. Wpisz do niego ostatni nadany numer oferty.</translation>
+    </message>
+    <message>
+        <source>The quote numbers of %1 are used up.</source>
+        <translation>Numery ofert w %1 zostały wyczerpane.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 cannot be written: %2</source>
+        <translation>Nie można zapisać pliku numerów ofert %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Nie można zapisać pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read.</source>
+        <translation>Nie można odczytać pliku ustawień %1.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written.</source>
+        <translation>Nie można zapisać pliku ustawień %1.</translation>
+    </message>
+</context>
+<context>
     <name>Requirements</name>
     <message>
         <source>Load</source>

@@ -132,6 +132,125 @@
     </message>
 </context>
 <context>
+    <name>QuoteTerms</name>
+    <message>
+        <source>Quote number</source>
+        <translation>Número da proposta</translation>
+    </message>
+    <message>
+        <source>Valid until</source>
+        <translation>Válida até</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Vendedor</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Empresa</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefone</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Moeda</translation>
+    </message>
+    <message>
+        <source>Discount %</source>
+        <translation>Desconto %</translation>
+    </message>
+    <message>
+        <source>price on request</source>
+        <translation>preço sob consulta</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Subtotal</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Desconto</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Total líquido</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>Imposto</translation>
+    </message>
+    <message>
+        <source>Total including VAT</source>
+        <translation>Total com impostos</translation>
+    </message>
+    <message>
+        <source>Further items</source>
+        <translation>Outros itens</translation>
+    </message>
+    <message>
+        <source>%1, line %2 (%3): %4</source>
+        <translation>%1, linha %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>the quantity must be at least 1</source>
+        <translation>a quantidade deve ser pelo menos 1</translation>
+    </message>
+    <message>
+        <source>the discount must be between 0 and 100 %</source>
+        <translation>o desconto deve estar entre 0 e 100 %</translation>
+    </message>
+    <message>
+        <source>the unit price must be a number of at least 0</source>
+        <translation>o preço unitário deve ser um número de pelo menos 0</translation>
+    </message>
+    <message>
+        <source>The overall discount must be between 0 and 100 %.</source>
+        <translation>O desconto geral deve estar entre 0 e 100 %.</translation>
+    </message>
+    <message>
+        <source>The VAT rate must be between 0 and 100 %.</source>
+        <translation>A alíquota de imposto deve estar entre 0 e 100 %.</translation>
+    </message>
+    <message>
+        <source>The currency may have at most %1 decimals.</source>
+        <translation>A moeda pode ter no máximo %1 casas decimais.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 is in use by another program; try again.</source>
+        <translation>O arquivo de números de proposta %1 está em uso por outro programa; tente novamente.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 is damaged, so no number was given out. Write the last quote number given into it.</source>
+        <translation>O arquivo de números de proposta %1 está danificado, por isso nenhum número foi emitido. Escreva nele o último número de proposta emitido.</translation>
+    </message>
+    <message>
+        <source>The quote numbers of %1 are used up.</source>
+        <translation>Os números de proposta de %1 se esgotaram.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 cannot be written: %2</source>
+        <translation>Não é possível gravar o arquivo de números de proposta %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Não é possível gravar o arquivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read.</source>
+        <translation>Não é possível ler o arquivo de configurações %1.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written.</source>
+        <translation>Não é possível gravar o arquivo de configurações %1.</translation>
+    </message>
+</context>
+<context>
     <name>Requirements</name>
     <message>
         <source>Load</source>

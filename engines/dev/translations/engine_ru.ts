@@ -132,6 +132,125 @@
     </message>
 </context>
 <context>
+    <name>QuoteTerms</name>
+    <message>
+        <source>Quote number</source>
+        <translation>Номер предложения</translation>
+    </message>
+    <message>
+        <source>Valid until</source>
+        <translation>Действительно до</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Продавец</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Компания</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Эл. почта</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Телефон</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Валюта</translation>
+    </message>
+    <message>
+        <source>Discount %</source>
+        <translation>Скидка, %</translation>
+    </message>
+    <message>
+        <source>price on request</source>
+        <translation>цена по запросу</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Промежуточный итог</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Скидка</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Итого без НДС</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>НДС</translation>
+    </message>
+    <message>
+        <source>Total including VAT</source>
+        <translation>Итого с НДС</translation>
+    </message>
+    <message>
+        <source>Further items</source>
+        <translation>Прочие позиции</translation>
+    </message>
+    <message>
+        <source>%1, line %2 (%3): %4</source>
+        <translation>%1, строка %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>the quantity must be at least 1</source>
+        <translation>количество должно быть не меньше 1</translation>
+    </message>
+    <message>
+        <source>the discount must be between 0 and 100 %</source>
+        <translation>скидка должна быть от 0 до 100 %</translation>
+    </message>
+    <message>
+        <source>the unit price must be a number of at least 0</source>
+        <translation>цена за единицу должна быть числом не меньше 0</translation>
+    </message>
+    <message>
+        <source>The overall discount must be between 0 and 100 %.</source>
+        <translation>Общая скидка должна быть от 0 до 100 %.</translation>
+    </message>
+    <message>
+        <source>The VAT rate must be between 0 and 100 %.</source>
+        <translation>Ставка НДС должна быть от 0 до 100 %.</translation>
+    </message>
+    <message>
+        <source>The currency may have at most %1 decimals.</source>
+        <translation>У валюты может быть не более %1 знаков после запятой.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 is in use by another program; try again.</source>
+        <translation>Файл номеров предложений %1 занят другой программой; повторите попытку.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 is damaged, so no number was given out. Write the last quote number given into it.</source>
+        <translation>Файл номеров предложений %1 повреждён, поэтому номер не выдан. Запишите в него последний выданный номер предложения.</translation>
+    </message>
+    <message>
+        <source>The quote numbers of %1 are used up.</source>
+        <translation>Номера предложений в %1 исчерпаны.</translation>
+    </message>
+    <message>
+        <source>The quote number file %1 cannot be written: %2</source>
+        <translation>Не удаётся записать файл номеров предложений %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Не удаётся записать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read.</source>
+        <translation>Не удаётся прочитать файл настроек %1.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written.</source>
+        <translation>Не удаётся записать файл настроек %1.</translation>
+    </message>
+</context>
+<context>
     <name>Requirements</name>
     <message>
         <source>Load</source>
