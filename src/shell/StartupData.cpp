@@ -18,6 +18,7 @@ namespace {
 
 struct TBegunWork {
     QString programFolder;
+    std::future<void> fonts;
     std::future<TStartupData> result;
 };
 
@@ -32,7 +33,6 @@ std::optional<TBegunWork>& BegunWork()
 TStartupData RunStartupData(const QString& ProgramFolder)
 {
     // Needed for the first text the window shows; here it costs nothing.
-    platform::LoadFontConfiguration();
     TStartupData data;
     data.DataModule = std::make_unique<TDM>();
     TDM& dataModule = *data.DataModule;
@@ -56,7 +56,10 @@ void BeginStartupData(const QString& ProgramFolder)
     // Qt takes the first thread that touches its objects for the main thread:
     // this one claims it before the work creates any (files are objects too).
     QThread::currentThread();
-    BegunWork() = TBegunWork{ProgramFolder, std::async(std::launch::async, RunStartupData, ProgramFolder)};
+    // The font configuration is needed only for the first text the window
+    // shows; read beside the data, it is no longer ahead of it.
+    BegunWork() = TBegunWork{ProgramFolder, std::async(std::launch::async, platform::LoadFontConfiguration),
+                             std::async(std::launch::async, RunStartupData, ProgramFolder)};
 }
 
 TStartupData TakeStartupData(const QString& ProgramFolder)
@@ -65,10 +68,12 @@ TStartupData TakeStartupData(const QString& ProgramFolder)
     if (begun) {
         TBegunWork work = std::move(*begun);
         begun.reset();
+        work.fonts.get();
         TStartupData data = work.result.get();
         if (work.programFolder == ProgramFolder)
             return data;
     }
+    platform::LoadFontConfiguration();
     return RunStartupData(ProgramFolder);
 }
 

@@ -49,6 +49,10 @@ TFrmVantorMain::~TFrmVantorMain()
 void TFrmVantorMain::createControls()
 {
     setFont(PixelFont(QStringLiteral("Tahoma"), 11));
+    // The skin goes on before the controls exist, so that each is polished
+    // once as it is made rather than all again when the sheet arrives.
+    sSkinManager = new TSkinManager(this);
+    ApplySkin(*sSkinManager, GlobalSetupData.UsageType, GlobalSetupData.RootPath);
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
@@ -155,7 +159,6 @@ void TFrmVantorMain::createControls()
                 [this, item] { RestoreItem(item.label, ItemsCaption.*(item.caption), item.main); });
     }
 
-    sSkinManager = new TSkinManager(this);
     windowChannel_ = new platform::WindowChannel(this);
     // A quit request from the updater ends the program as closing the window does.
     connect(windowChannel_, &platform::WindowChannel::QuitRequested, this, &QWidget::close);

@@ -75,7 +75,9 @@ bool TSkinManager::Load()
     }
     appliedSheet_ =
         ExtendTreeSelectors(ResolveSkinUrls(QString::fromUtf8(file.readAll()), skinFolder_), treeClassNames_);
-    application->setStyleSheet(appliedSheet_);
+    // Setting a sheet polishes every widget again, even when it is the same.
+    if (application->styleSheet() != appliedSheet_)
+        application->setStyleSheet(appliedSheet_);
     return true;
 }
 

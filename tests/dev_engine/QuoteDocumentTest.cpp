@@ -72,8 +72,8 @@ TEST(QuoteDocument, EverySystemItsLinesTheTotalsAndTheNumberOnEveryPage)
         EXPECT_TRUE(pages[i].contains(QStringLiteral("Page %1 of %2").arg(i + 1).arg(pages.size()))) << i + 1;
     }
     const QString all = pages.join('\n');
-    for (const char* expected : {"Rossi Impianti", "Server room", "Plant room", "B 6K0 IT", "T 040 IT",
-                                 "Further items", "Network card", "Valid until 10 January 2027."})
+    for (const char* expected : {"Rossi Impianti", "Server room", "Plant room", "B 6K0 IT", "T 040 IT", "Further items",
+                                 "Network card", "Valid until 10 January 2027."})
         EXPECT_TRUE(all.contains(expected)) << expected;
     // Without prices: no amounts, no totals, no discount column.
     EXPECT_FALSE(all.contains("18,900")) << all.toStdString();

@@ -144,15 +144,15 @@ private:
             y_ += 10;
         }
         const QLocale& locale = document_.Locale;
-        Row(texts.Load, QStringLiteral("%1 W / %2 VA")
-                            .arg(locale.toString(quote.LoadWatts, 'f', 0),
-                                 locale.toString(quote.LoadVoltAmperes, 'f', 0)));
+        Row(texts.Load,
+            QStringLiteral("%1 W / %2 VA")
+                .arg(locale.toString(quote.LoadWatts, 'f', 0), locale.toString(quote.LoadVoltAmperes, 'f', 0)));
         // The runtime calculator asks for no autonomy.
         if (quote.AutonomyMinutes > 0)
             Row(texts.Autonomy, locale.toString(quote.AutonomyMinutes, 'f', 0) + QLatin1Char(' ') + texts.Minutes);
-        Row(texts.Runtime, quote.RuntimeAtLoad.Minutes
-                               ? locale.toString(*quote.RuntimeAtLoad.Minutes, 'f', 1) + QLatin1Char(' ') + texts.Minutes
-                               : texts.BeyondTable);
+        Row(texts.Runtime, quote.RuntimeAtLoad.Minutes ? locale.toString(*quote.RuntimeAtLoad.Minutes, 'f', 1) +
+                                                             QLatin1Char(' ') + texts.Minutes
+                                                       : texts.BeyondTable);
         y_ += 10;
         Section(texts.Basis, quote.Basis);
         Section(texts.Runtimes, quote.Runtimes);
@@ -189,8 +189,8 @@ private:
     {
         const QuoteTexts& texts = document_.Texts;
         const bool prices = document_.ShowPrices;
-        const bool discounts =
-            prices && std::any_of(ALines.begin(), ALines.end(), [](const QuoteLine& l) { return l.DiscountPercent > 0; });
+        const bool discounts = prices && std::any_of(ALines.begin(), ALines.end(),
+                                                     [](const QuoteLine& l) { return l.DiscountPercent > 0; });
         // Columns: code, description, quantity, and with prices the unit
         // price, the discount when a line has one, and the amount.
         const double amount = width_ - 80;
@@ -358,9 +358,9 @@ QuoteDocument DocumentOf(const Quote& AQuote)
         double total = 0;
         for (const QuoteLine& line : AQuote.Lines)
             total += LineAmount(line);
-        document.Totals = {{AQuote.Texts.Total, document.Locale.toString(total, 'f', 2) +
-                                                    (AQuote.Currency.isEmpty() ? QString()
-                                                                               : QLatin1Char(' ') + AQuote.Currency)}};
+        document.Totals = {
+            {AQuote.Texts.Total, document.Locale.toString(total, 'f', 2) +
+                                     (AQuote.Currency.isEmpty() ? QString() : QLatin1Char(' ') + AQuote.Currency)}};
     }
     return document;
 }
