@@ -108,7 +108,8 @@ TEST(ProjectFile, RefusesDamageNamingTheField)
     for (const auto& c : cases) {
         const auto read = ReadProject(WithField(c.Path, c.Value), English);
         ASSERT_FALSE(read) << c.Message;
-        EXPECT_EQ(read.message().toStdString(), QStringLiteral("The project file is damaged: %1.").arg(c.Message).toStdString());
+        EXPECT_EQ(read.message().toStdString(),
+                  QStringLiteral("The project file is damaged: %1.").arg(c.Message).toStdString());
     }
     EXPECT_EQ(ReadProject("{\"schema\": 1, ", English).message(),
               "The file is not a Vantor project: it is not readable as JSON (at character 14).");
@@ -134,8 +135,7 @@ TEST(ProjectFile, RefusesANewerFormatAndChangesNothing)
     bad.Systems[0].Inputs.AutonomyMinutes = std::numeric_limits<double>::quiet_NaN();
     const auto saved = SaveProjectFile(file, bad, English);
     ASSERT_FALSE(saved);
-    EXPECT_TRUE(saved.message().contains("(systems[0].inputs.autonomyMinutes "))
-        << saved.message().toStdString();
+    EXPECT_TRUE(saved.message().contains("(systems[0].inputs.autonomyMinutes ")) << saved.message().toStdString();
     EXPECT_EQ(folder.read("Newer.vantor"), newer);
 
     // A folder that cannot be written leaves no temporary and says why.

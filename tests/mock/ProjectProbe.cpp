@@ -37,7 +37,8 @@ int main(int argc, char** argv)
     killAt = arguments.last().toInt();
     SetSaveStepHook(KillAtStep);
     if (arguments.at(1) == QLatin1String("save") && arguments.size() == 5) {
-        const auto saved = SaveProjectFile(arguments.at(2), vantor::test::SampleProject(arguments.at(3).toInt()), texts);
+        const auto saved =
+            SaveProjectFile(arguments.at(2), vantor::test::SampleProject(arguments.at(3).toInt()), texts);
         if (!saved)
             std::fprintf(stderr, "%s\n", qPrintable(saved.message()));
         return saved ? 0 : 1;
@@ -46,7 +47,8 @@ int main(int argc, char** argv)
         auto recovery = ProjectRecovery::Start(arguments.at(2), texts);
         if (!recovery)
             return 1;
-        const auto written = (*recovery)->Write(vantor::test::SampleProject(7), QStringLiteral("/projects/seven.vantor"));
+        const auto written =
+            (*recovery)->Write(vantor::test::SampleProject(7), QStringLiteral("/projects/seven.vantor"));
         if (!written)
             return 1;
         // Written and still running: a kill now leaves the work behind.

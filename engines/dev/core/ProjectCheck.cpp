@@ -48,8 +48,7 @@ void CheckSolution(const ProjectSystem& ASystem, int AIndex, const ProductData& 
     const auto discontinued = [&](const QString& ACode) {
         AFindings.append({ProjectFindingKind::ModelDiscontinued, AIndex, -1, ACode, {}, {}});
     };
-    if (ASystem.Kind == SelectorKind::Runtime && !ASystem.RuntimeModel.isEmpty() &&
-        !AData.Model(ASystem.RuntimeModel))
+    if (ASystem.Kind == SelectorKind::Runtime && !ASystem.RuntimeModel.isEmpty() && !AData.Model(ASystem.RuntimeModel))
         discontinued(ASystem.RuntimeModel);
     if (!ASystem.Solution)
         return;
@@ -123,8 +122,7 @@ void ApplyPricesToday(Project& AProject, const QList<ProjectFinding>& AFindings)
     for (const ProjectFinding& finding : AFindings) {
         if (finding.Kind != ProjectFindingKind::PriceChanged || finding.System >= AProject.Systems.size())
             continue;
-        QList<ProjectLine>& lines =
-            finding.System < 0 ? AProject.Lines : AProject.Systems[finding.System].Lines;
+        QList<ProjectLine>& lines = finding.System < 0 ? AProject.Lines : AProject.Systems[finding.System].Lines;
         if (finding.Line >= 0 && finding.Line < lines.size())
             lines[finding.Line].UnitPrice = finding.PriceToday;
         else if (finding.Line < 0 && finding.System >= 0 && AProject.Systems[finding.System].Solution)
@@ -151,7 +149,8 @@ QString FindingText(const ProjectFinding& AFinding, const Project& AProject, con
     const auto price = [&](const std::optional<double>& A) {
         return A ? ATexts.Number(*A, 2) : ATexts(TextId::NoPrice);
     };
-    return ATexts(TextId::CheckPriceChanged).arg(where, AFinding.Code, price(AFinding.SavedPrice), price(AFinding.PriceToday));
+    return ATexts(TextId::CheckPriceChanged)
+        .arg(where, AFinding.Code, price(AFinding.SavedPrice), price(AFinding.PriceToday));
 }
 
 } // namespace vantor::devengine

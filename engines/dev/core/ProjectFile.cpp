@@ -39,8 +39,8 @@ Result<void> SaveProjectFile(const QString& APath, const Project& AProject, cons
     const QByteArray bytes = WriteProject(AProject);
     const QString folder = QFileInfo(APath).absolutePath();
     if (!QDir().mkpath(folder))
-        return Failure(ATexts(TextId::ProjectCannotSave)
-                           .arg(QDir::toNativeSeparators(APath), ATexts(TextId::FolderNotCreated)));
+        return Failure(
+            ATexts(TextId::ProjectCannotSave).arg(QDir::toNativeSeparators(APath), ATexts(TextId::FolderNotCreated)));
     const auto written = WriteFileAtomically(APath, bytes);
     if (!written)
         return Failure(ATexts(TextId::ProjectCannotSave).arg(QDir::toNativeSeparators(APath), written.message()));

@@ -162,8 +162,7 @@ SelectorInputs ReadInputs(FieldReader& AReader, const QJsonObject& AObject, cons
     inputs.LoadInVA = AReader.Flag(AObject, APath, "loadInVA");
     inputs.PowerFactor = AReader.Number(AObject, APath, "powerFactor", InputLimit::MinPowerFactor, 1);
     inputs.GrowthPercent = AReader.Number(AObject, APath, "growthPercent", 0, InputLimit::MaxGrowthPercent);
-    inputs.MaxLoadingPercent =
-        AReader.Number(AObject, APath, "maxLoadingPercent", InputLimit::MinLoadingPercent, 100);
+    inputs.MaxLoadingPercent = AReader.Number(AObject, APath, "maxLoadingPercent", InputLimit::MinLoadingPercent, 100);
     inputs.AutonomyMinutes =
         AReader.Number(AObject, APath, "autonomyMinutes", InputLimit::MinAutonomy, InputLimit::MaxAutonomy);
     inputs.Redundancy = AReader.Whole(AObject, APath, "redundancy", 0, InputLimit::MaxRedundancy);

@@ -88,8 +88,8 @@ QJsonObject TermsObject(const ProjectTerms& ATerms)
         {QStringLiteral("vatPercent"), Optional(ATerms.VatPercent)},
         {QStringLiteral("quoteNumber"), ATerms.QuoteNumber},
         {QStringLiteral("validityDays"), ATerms.ValidityDays},
-        {QStringLiteral("validUntil"), ATerms.ValidUntil ? QJsonValue(ATerms.ValidUntil->toString(Qt::ISODate))
-                                                         : QJsonValue(QJsonValue::Null)},
+        {QStringLiteral("validUntil"),
+         ATerms.ValidUntil ? QJsonValue(ATerms.ValidUntil->toString(Qt::ISODate)) : QJsonValue(QJsonValue::Null)},
         {QStringLiteral("currency"), ATerms.Currency},
     };
 }
