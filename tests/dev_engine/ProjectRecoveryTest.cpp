@@ -79,6 +79,10 @@ TEST(ProjectRecovery, KilledWhileWritingLeavesCompleteWorkOrNone)
         ASSERT_EQ(left.size(), step >= static_cast<int>(SaveStep::Renamed) ? 1 : 0);
         for (const LeftWork& work : left)
             EXPECT_TRUE(work.Work.has_value()) << work.Problem.toStdString();
+        // Without work, the killed instance's lock went with the search.
+        if (left.isEmpty()) {
+            EXPECT_TRUE(QDir(folder.path()).entryList({"*.lock"}, QDir::Files).isEmpty());
+        }
     }
 
     // A damaged recovery is listed with its problem rather than dropped.

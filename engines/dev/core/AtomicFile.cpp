@@ -49,32 +49,29 @@ bool WriteAll(int AFd, const char* AData, qsizetype ASize)
     return true;
 }
 
-// Removes temporaries of APath that killed saves left: those no process
-// holds locked and not just made (another save locks its own right after
-// creating it).
-void RemoveLeftTemporaries(const QString& APath)
-{
-    const QString folder = fs::ParentOf(APath);
-    // As ReserveNameBeside shortens long names.
-    const QString prefix = QLatin1Char('.') + fs::NameOf(APath).left(100) + QLatin1String(TemporarySuffix);
-    const QStringList names = QDir(folder).entryList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden);
-    const std::time_t now = std::time(nullptr);
-    for (const QString& name : names) {
-        const QByteArray path = fs::Native(folder + QLatin1Char('/') + name);
-        const fs::FileDescriptor fd(::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
-        struct stat facts {};
-        if (!fd.IsOpen() || ::fstat(fd.Get(), &facts) != 0 || now - facts.st_mtime < 10)
-            continue;
-        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0)
-            ::unlink(path.constData());
-    }
-}
-
 } // namespace
 
 void SetSaveStepHook(SaveStepHook AHook)
 {
     stepHook = AHook;
+}
+
+void RemoveLeftTemporaries(const QString& AFolder, const QString& ANames)
+{
+    const QString pattern = QLatin1Char('.') + ANames + QLatin1String(TemporarySuffix) + QStringLiteral("??????");
+    const QStringList names = QDir(AFolder).entryList({pattern}, QDir::Files | QDir::Hidden);
+    const std::time_t now = std::time(nullptr);
+    for (const QString& name : names) {
+        const QByteArray path = fs::Native(AFolder + QLatin1Char('/') + name);
+        const fs::FileDescriptor fd(::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+        struct stat facts {};
+        // Another save locks its own right after creating it: a fresh one
+        // may not be locked yet.
+        if (!fd.IsOpen() || ::fstat(fd.Get(), &facts) != 0 || now - facts.st_mtime < 10)
+            continue;
+        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.constData());
+    }
 }
 
 Result<void> WriteFileAtomically(const QString& APath, const QByteArray& ABytes)
@@ -96,8 +93,8 @@ Result<void> WriteFileAtomically(const QString& APath, const QByteArray& ABytes)
 
     struct stat existing {};
     const QByteArray nativePath = fs::Native(path);
-    const mode_t mode = ::stat(nativePath.constData(), &existing) == 0 ? (existing.st_mode & 07777)
-                                                                        : fs::DefaultFileMode();
+    const mode_t mode =
+        ::stat(nativePath.constData(), &existing) == 0 ? (existing.st_mode & 07777) : fs::DefaultFileMode();
     if (::fchmod(fd.Get(), mode) != 0)
         return fail(errno);
     const qsizetype half = ABytes.size() / 2;
@@ -117,7 +114,8 @@ Result<void> WriteFileAtomically(const QString& APath, const QByteArray& ABytes)
     (void)fd.Close();
     fs::SyncFolder(fs::ParentOf(path));
     Reached(SaveStep::FolderFlushed);
-    RemoveLeftTemporaries(path);
+    // As ReserveNameBeside shortens long names.
+    RemoveLeftTemporaries(fs::ParentOf(path), fs::NameOf(path).left(100));
     return Ok();
 }
 

@@ -23,6 +23,10 @@ void SetSaveStepHook(SaveStepHook AHook);
 // of the same file, once no process holds it.
 inline constexpr const char* TemporarySuffix = ".save";
 
+// Removes the temporaries in AFolder of files whose names match the
+// wildcard ANames that killed saves left (no process holds them).
+void RemoveLeftTemporaries(const QString& AFolder, const QString& ANames);
+
 // Writes ABytes as APath (keeping an existing file's permissions). On
 // failure APath is unchanged, no temporary file is left, and the message
 // says what the system refused.

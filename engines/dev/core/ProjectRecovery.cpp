@@ -122,8 +122,7 @@ Result<std::unique_ptr<ProjectRecovery>> ProjectRecovery::Start(const QString& A
 
 ProjectRecovery::ProjectRecovery(QString AFile, QString ALockFile, int ALockFd, EngineTexts ATexts)
     : file_(std::move(AFile)), lockFile_(std::move(ALockFile)), lockFd_(ALockFd), texts_(std::move(ATexts))
-{
-}
+{}
 
 ProjectRecovery::~ProjectRecovery()
 {
@@ -150,7 +149,8 @@ Result<void> ProjectRecovery::Write(const Project& AProject, const QString& APro
 Result<void> ProjectRecovery::Clear()
 {
     if (::unlink(fs::Native(file_).constData()) != 0 && errno != ENOENT)
-        return Failure(texts_(TextId::RecoveryCannotWrite).arg(QDir::toNativeSeparators(fs::ParentOf(file_)), Why(errno)));
+        return Failure(
+            texts_(TextId::RecoveryCannotWrite).arg(QDir::toNativeSeparators(fs::ParentOf(file_)), Why(errno)));
     fs::SyncFolder(fs::ParentOf(file_));
     return Ok();
 }
@@ -159,13 +159,24 @@ QList<LeftWork> FindLeftWork(const QString& AFolder, const EngineTexts& ATexts)
 {
     QList<LeftWork> found;
     const QDir folder(AFolder);
-    const QStringList names =
-        folder.entryList({QLatin1String(RecoveryPrefix) + QLatin1Char('*') + QLatin1String(RecoverySuffix)}, QDir::Files);
+    const QStringList names = folder.entryList(
+        {QLatin1String(RecoveryPrefix) + QLatin1Char('*') + QLatin1String(RecoverySuffix)}, QDir::Files);
     for (const QString& name : names) {
         const QString file = folder.absoluteFilePath(name);
         if (!HeldByLivingInstance(file))
             found.append(ReadLeftWork(file, ATexts));
     }
+    // Locks of instances killed with nothing to recover.
+    const QStringList locks =
+        folder.entryList({QLatin1String(RecoveryPrefix) + QLatin1Char('*') + QLatin1String(LockSuffix)}, QDir::Files);
+    for (const QString& name : locks) {
+        const QString recovery = folder.absoluteFilePath(name.chopped(static_cast<qsizetype>(std::strlen(LockSuffix))) +
+                                                         QLatin1String(RecoverySuffix));
+        if (!QFile::exists(recovery) && !HeldByLivingInstance(recovery))
+            ::unlink(fs::Native(folder.absoluteFilePath(name)).constData());
+    }
+    RemoveLeftTemporaries(folder.absolutePath(),
+                          QLatin1String(RecoveryPrefix) + QLatin1Char('*') + QLatin1String(RecoverySuffix));
     std::sort(found.begin(), found.end(),
               [](const LeftWork& A, const LeftWork& B) { return A.WrittenAt > B.WrittenAt; });
     return found;

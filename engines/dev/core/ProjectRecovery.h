@@ -59,7 +59,8 @@ struct LeftWork {
 };
 
 // The work left behind in AFolder, the most recent first. What a living
-// instance (this one too) keeps is not listed.
+// instance (this one too) keeps is not listed. Removes the locks killed
+// instances left without work.
 [[nodiscard]] QList<LeftWork> FindLeftWork(const QString& AFolder, const EngineTexts& ATexts);
 
 // Removes left work after it was restored (and written to this instance's
