@@ -129,6 +129,11 @@ TEST(ProjectFile, RefusesANewerFormatAndChangesNothing)
     EXPECT_EQ(opened.message(),
               "This project was saved by a newer Vantor (project format 3); this version reads format 1.");
     EXPECT_EQ(folder.read("Newer.vantor"), newer);
+    EXPECT_EQ(OpenProjectFile(folder.path(), English).message(), "The file is not a Vantor project.");
+    EXPECT_TRUE(
+        OpenProjectFile(folder.path() + "None.vantor", English)
+            .message()
+            .startsWith(QStringLiteral("The project %1 cannot be opened (").arg(folder.path() + "None.vantor")));
 
     // A project that would not open again is not saved over the old one.
     Project bad = test::SampleProject(2);

@@ -20,14 +20,19 @@ QString DefaultProjectFolder()
 
 Result<Project> OpenProjectFile(const QString& APath, const EngineTexts& ATexts)
 {
+    // A folder, a pipe or a device is no project; reading one could block
+    // or never end.
+    const QFileInfo facts(APath);
+    if (facts.exists() && !facts.isFile())
+        return Failure(ATexts(TextId::ProjectNotAProject));
     QFile file(APath);
     if (!file.open(QIODevice::ReadOnly))
         return Failure(ATexts(TextId::ProjectCannotOpen).arg(QDir::toNativeSeparators(APath), file.errorString()));
-    if (file.size() > ProjectLimit::MaxFileBytes)
-        return Failure(ATexts(TextId::ProjectNotAProject));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(ProjectLimit::MaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return Failure(ATexts(TextId::ProjectCannotOpen).arg(QDir::toNativeSeparators(APath), file.errorString()));
+    if (bytes.size() > ProjectLimit::MaxFileBytes)
+        return Failure(ATexts(TextId::ProjectNotAProject));
     return ReadProject(bytes, ATexts);
 }
 
