@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utime.h>
+
 namespace vantor::devengine {
 namespace {
 
@@ -79,8 +81,15 @@ TEST(ProjectRecovery, KilledWhileWritingLeavesCompleteWorkOrNone)
         ASSERT_EQ(left.size(), step >= static_cast<int>(SaveStep::Renamed) ? 1 : 0);
         for (const LeftWork& work : left)
             EXPECT_TRUE(work.Work.has_value()) << work.Problem.toStdString();
-        // Without work, the killed instance's lock went with the search.
+        // Without work, the killed instance's lock goes with a search once
+        // it is no longer fresh.
+        const QStringList locks = QDir(folder.path()).entryList({"*.lock"}, QDir::Files);
         if (left.isEmpty()) {
+            ASSERT_EQ(locks.size(), 1);
+            const QByteArray lock = QFile::encodeName(folder.path() + locks[0]);
+            const utimbuf old{0, 0};
+            ASSERT_EQ(::utime(lock.constData(), &old), 0);
+            EXPECT_TRUE(FindLeftWork(folder.path(), English).isEmpty());
             EXPECT_TRUE(QDir(folder.path()).entryList({"*.lock"}, QDir::Files).isEmpty());
         }
     }

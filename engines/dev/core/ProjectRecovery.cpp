@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
@@ -15,9 +16,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vantor::devengine {
@@ -172,8 +175,12 @@ QList<LeftWork> FindLeftWork(const QString& AFolder, const EngineTexts& ATexts)
     for (const QString& name : locks) {
         const QString recovery = folder.absoluteFilePath(name.chopped(static_cast<qsizetype>(std::strlen(LockSuffix))) +
                                                          QLatin1String(RecoverySuffix));
-        if (!QFile::exists(recovery) && !HeldByLivingInstance(recovery))
-            ::unlink(fs::Native(folder.absoluteFilePath(name)).constData());
+        // A fresh lock may belong to an instance starting, not locked yet.
+        const QByteArray lock = fs::Native(folder.absoluteFilePath(name));
+        struct stat facts {};
+        if (!QFile::exists(recovery) && ::stat(lock.constData(), &facts) == 0 &&
+            std::time(nullptr) - facts.st_mtime >= 10 && !HeldByLivingInstance(recovery))
+            ::unlink(lock.constData());
     }
     RemoveLeftTemporaries(folder.absolutePath(),
                           QLatin1String(RecoveryPrefix) + QLatin1Char('*') + QLatin1String(RecoverySuffix));
