@@ -200,6 +200,26 @@ enum class TextId {
     FileNotWritten,     // %1 file, %2 reason
     SettingsNotRead,    // %1 file
     SettingsNotSaved,   // %1 file
+    // Project files
+    ProjectNotJson, // %1 where the reading stopped
+    ProjectNotAProject,
+    ProjectDamaged,      // %1 what is wrong
+    ProjectFieldMissing, // %1 field
+    ProjectFieldType,    // %1 field
+    ProjectFieldRange,   // %1 field
+    ProjectNewerFormat,  // %1 the file's format, %2 the one read
+    ProjectCannotOpen,   // %1 file, %2 why
+    ProjectCannotSave,   // %1 file, %2 why
+    FolderNotCreated,
+    RecoveryCannotWrite,    // %1 folder, %2 why
+    RecoveryOffer,          // %1 project file, %2 date and time
+    RecoveryOfferNew,       // %1 date and time
+    RecentCannotWrite,      // %1 file
+    CheckModelDiscontinued, // %1 system, %2 product code
+    CheckItemMissing,       // %1 system or the project, %2 product code
+    CheckPriceChanged,      // %1 system or the project, %2 product code, %3 price when saved, %4 today's
+    CheckWholeProject,
+    SystemNumber, // %1 number
     Count_
 };
 

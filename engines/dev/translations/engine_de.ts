@@ -44,6 +44,85 @@
     </message>
 </context>
 <context>
+    <name>Project</name>
+    <message>
+        <source>The file is not a Vantor project: it is not readable as JSON (at character %1).</source>
+        <translation>Die Datei ist kein Vantor-Projekt: Sie ist als JSON nicht lesbar (bei Zeichen %1).</translation>
+    </message>
+    <message>
+        <source>The file is not a Vantor project.</source>
+        <translation>Die Datei ist kein Vantor-Projekt.</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1.</source>
+        <translation>Die Projektdatei ist beschädigt: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 has the wrong type</source>
+        <translation>%1 hat den falschen Typ</translation>
+    </message>
+    <message>
+        <source>%1 holds an impossible value</source>
+        <translation>%1 enthält einen unmöglichen Wert</translation>
+    </message>
+    <message>
+        <source>This project was saved by a newer Vantor (project format %1); this version reads format %2.</source>
+        <translation>Dieses Projekt wurde von einem neueren Vantor gespeichert (Projektformat %1); diese Version liest Format %2.</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened (%2).</source>
+        <translation>Das Projekt %1 kann nicht geöffnet werden (%2).</translation>
+    </message>
+    <message>
+        <source>The project could not be saved as %1 (%2); the file there is unchanged.</source>
+        <translation>Das Projekt konnte nicht als %1 gespeichert werden (%2); die Datei dort ist unverändert.</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Unsaved changes could not be kept for recovery in %1 (%2).</source>
+        <translation>Ungespeicherte Änderungen konnten nicht zur Wiederherstellung in %1 abgelegt werden (%2).</translation>
+    </message>
+    <message>
+        <source>Unsaved work on the project %1 from %2 was left behind when Vantor stopped. Restore it?</source>
+        <translation>Ungespeicherte Arbeit am Projekt %1 vom %2 blieb zurück, als Vantor beendet wurde. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Unsaved work on a new project from %1 was left behind when Vantor stopped. Restore it?</source>
+        <translation>Ungespeicherte Arbeit an einem neuen Projekt vom %1 blieb zurück, als Vantor beendet wurde. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The list of recent projects cannot be written to %1.</source>
+        <translation>Die Liste der zuletzt verwendeten Projekte kann nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the catalogue; size this system again.</source>
+        <translation>%1: %2 ist nicht mehr im Katalog; dieses System bitte neu auslegen.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the pricelist.</source>
+        <translation>%1: %2 ist nicht mehr in der Preisliste.</translation>
+    </message>
+    <message>
+        <source>%1: the price of %2 is now %4 (%3 when saved).</source>
+        <translation>%1: Der Preis von %2 beträgt jetzt %4 (%3 beim Speichern).</translation>
+    </message>
+    <message>
+        <source>Whole project</source>
+        <translation>Gesamtes Projekt</translation>
+    </message>
+    <message>
+        <source>System %1</source>
+        <translation>System %1</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

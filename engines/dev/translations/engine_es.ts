@@ -44,6 +44,85 @@
     </message>
 </context>
 <context>
+    <name>Project</name>
+    <message>
+        <source>The file is not a Vantor project: it is not readable as JSON (at character %1).</source>
+        <translation>El archivo no es un proyecto de Vantor: no se puede leer como JSON (en el carácter %1).</translation>
+    </message>
+    <message>
+        <source>The file is not a Vantor project.</source>
+        <translation>El archivo no es un proyecto de Vantor.</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1.</source>
+        <translation>El archivo del proyecto está dañado: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 has the wrong type</source>
+        <translation>%1 tiene un tipo incorrecto</translation>
+    </message>
+    <message>
+        <source>%1 holds an impossible value</source>
+        <translation>%1 contiene un valor imposible</translation>
+    </message>
+    <message>
+        <source>This project was saved by a newer Vantor (project format %1); this version reads format %2.</source>
+        <translation>Este proyecto se guardó con un Vantor más reciente (formato de proyecto %1); esta versión lee el formato %2.</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened (%2).</source>
+        <translation>No se puede abrir el proyecto %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The project could not be saved as %1 (%2); the file there is unchanged.</source>
+        <translation>No se pudo guardar el proyecto como %1 (%2); el archivo existente no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>no se puede crear la carpeta</translation>
+    </message>
+    <message>
+        <source>Unsaved changes could not be kept for recovery in %1 (%2).</source>
+        <translation>No se pudieron conservar los cambios sin guardar para la recuperación en %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Unsaved work on the project %1 from %2 was left behind when Vantor stopped. Restore it?</source>
+        <translation>Al detenerse Vantor quedó trabajo sin guardar en el proyecto %1 del %2. ¿Restaurarlo?</translation>
+    </message>
+    <message>
+        <source>Unsaved work on a new project from %1 was left behind when Vantor stopped. Restore it?</source>
+        <translation>Al detenerse Vantor quedó trabajo sin guardar en un proyecto nuevo del %1. ¿Restaurarlo?</translation>
+    </message>
+    <message>
+        <source>The list of recent projects cannot be written to %1.</source>
+        <translation>No se puede escribir la lista de proyectos recientes en %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the catalogue; size this system again.</source>
+        <translation>%1: %2 ya no está en el catálogo; dimensione de nuevo este sistema.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the pricelist.</source>
+        <translation>%1: %2 ya no está en la lista de precios.</translation>
+    </message>
+    <message>
+        <source>%1: the price of %2 is now %4 (%3 when saved).</source>
+        <translation>%1: el precio de %2 es ahora %4 (%3 al guardar).</translation>
+    </message>
+    <message>
+        <source>Whole project</source>
+        <translation>Proyecto completo</translation>
+    </message>
+    <message>
+        <source>System %1</source>
+        <translation>Sistema %1</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

@@ -44,6 +44,85 @@
     </message>
 </context>
 <context>
+    <name>Project</name>
+    <message>
+        <source>The file is not a Vantor project: it is not readable as JSON (at character %1).</source>
+        <translation>Le fichier n&apos;est pas un projet Vantor : il n&apos;est pas lisible en JSON (au caractère %1).</translation>
+    </message>
+    <message>
+        <source>The file is not a Vantor project.</source>
+        <translation>Le fichier n&apos;est pas un projet Vantor.</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1.</source>
+        <translation>Le fichier du projet est endommagé : %1.</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 manque</translation>
+    </message>
+    <message>
+        <source>%1 has the wrong type</source>
+        <translation>%1 n&apos;a pas le bon type</translation>
+    </message>
+    <message>
+        <source>%1 holds an impossible value</source>
+        <translation>%1 contient une valeur impossible</translation>
+    </message>
+    <message>
+        <source>This project was saved by a newer Vantor (project format %1); this version reads format %2.</source>
+        <translation>Ce projet a été enregistré par un Vantor plus récent (format de projet %1) ; cette version lit le format %2.</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened (%2).</source>
+        <translation>Impossible d&apos;ouvrir le projet %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The project could not be saved as %1 (%2); the file there is unchanged.</source>
+        <translation>Impossible d&apos;enregistrer le projet sous %1 (%2) ; le fichier existant est inchangé.</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>impossible de créer le dossier</translation>
+    </message>
+    <message>
+        <source>Unsaved changes could not be kept for recovery in %1 (%2).</source>
+        <translation>Impossible de conserver les modifications non enregistrées pour la récupération dans %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Unsaved work on the project %1 from %2 was left behind when Vantor stopped. Restore it?</source>
+        <translation>Du travail non enregistré sur le projet %1 du %2 est resté à l&apos;arrêt de Vantor. Le restaurer ?</translation>
+    </message>
+    <message>
+        <source>Unsaved work on a new project from %1 was left behind when Vantor stopped. Restore it?</source>
+        <translation>Du travail non enregistré sur un nouveau projet du %1 est resté à l&apos;arrêt de Vantor. Le restaurer ?</translation>
+    </message>
+    <message>
+        <source>The list of recent projects cannot be written to %1.</source>
+        <translation>Impossible d&apos;écrire la liste des projets récents dans %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the catalogue; size this system again.</source>
+        <translation>%1 : %2 ne figure plus au catalogue ; redimensionnez ce système.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the pricelist.</source>
+        <translation>%1 : %2 ne figure plus dans le tarif.</translation>
+    </message>
+    <message>
+        <source>%1: the price of %2 is now %4 (%3 when saved).</source>
+        <translation>%1 : le prix de %2 est maintenant %4 (%3 à l&apos;enregistrement).</translation>
+    </message>
+    <message>
+        <source>Whole project</source>
+        <translation>Projet entier</translation>
+    </message>
+    <message>
+        <source>System %1</source>
+        <translation>Système %1</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

@@ -44,6 +44,85 @@
     </message>
 </context>
 <context>
+    <name>Project</name>
+    <message>
+        <source>The file is not a Vantor project: it is not readable as JSON (at character %1).</source>
+        <translation>A fájl nem Vantor-projekt: JSON-ként nem olvasható (a(z) %1. karakternél).</translation>
+    </message>
+    <message>
+        <source>The file is not a Vantor project.</source>
+        <translation>A fájl nem Vantor-projekt.</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1.</source>
+        <translation>A projektfájl sérült: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>hiányzik: %1</translation>
+    </message>
+    <message>
+        <source>%1 has the wrong type</source>
+        <translation>%1 típusa hibás</translation>
+    </message>
+    <message>
+        <source>%1 holds an impossible value</source>
+        <translation>%1 lehetetlen értéket tartalmaz</translation>
+    </message>
+    <message>
+        <source>This project was saved by a newer Vantor (project format %1); this version reads format %2.</source>
+        <translation>Ezt a projektet egy újabb Vantor mentette (%1. projektformátum); ez a verzió a(z) %2. formátumot olvassa.</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened (%2).</source>
+        <translation>A(z) %1 projekt nem nyitható meg (%2).</translation>
+    </message>
+    <message>
+        <source>The project could not be saved as %1 (%2); the file there is unchanged.</source>
+        <translation>A projektet nem sikerült %1 néven menteni (%2); az ott lévő fájl változatlan.</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>a mappa nem hozható létre</translation>
+    </message>
+    <message>
+        <source>Unsaved changes could not be kept for recovery in %1 (%2).</source>
+        <translation>A nem mentett változásokat nem sikerült helyreállításhoz megőrizni itt: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Unsaved work on the project %1 from %2 was left behind when Vantor stopped. Restore it?</source>
+        <translation>A Vantor leállásakor nem mentett munka maradt a(z) %1 projekten (%2). Visszaállítja?</translation>
+    </message>
+    <message>
+        <source>Unsaved work on a new project from %1 was left behind when Vantor stopped. Restore it?</source>
+        <translation>A Vantor leállásakor nem mentett munka maradt egy új projekten (%1). Visszaállítja?</translation>
+    </message>
+    <message>
+        <source>The list of recent projects cannot be written to %1.</source>
+        <translation>A legutóbbi projektek listája nem írható ide: %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the catalogue; size this system again.</source>
+        <translation>%1: %2 már nincs a katalógusban; méretezze újra ezt a rendszert.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the pricelist.</source>
+        <translation>%1: %2 már nincs az árlistában.</translation>
+    </message>
+    <message>
+        <source>%1: the price of %2 is now %4 (%3 when saved).</source>
+        <translation>%1: %2 ára most %4 (mentéskor %3).</translation>
+    </message>
+    <message>
+        <source>Whole project</source>
+        <translation>Teljes projekt</translation>
+    </message>
+    <message>
+        <source>System %1</source>
+        <translation>%1. rendszer</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

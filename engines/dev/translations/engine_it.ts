@@ -44,6 +44,85 @@
     </message>
 </context>
 <context>
+    <name>Project</name>
+    <message>
+        <source>The file is not a Vantor project: it is not readable as JSON (at character %1).</source>
+        <translation>Il file non è un progetto Vantor: non è leggibile come JSON (al carattere %1).</translation>
+    </message>
+    <message>
+        <source>The file is not a Vantor project.</source>
+        <translation>Il file non è un progetto Vantor.</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1.</source>
+        <translation>Il file del progetto è danneggiato: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>manca %1</translation>
+    </message>
+    <message>
+        <source>%1 has the wrong type</source>
+        <translation>%1 ha il tipo sbagliato</translation>
+    </message>
+    <message>
+        <source>%1 holds an impossible value</source>
+        <translation>%1 contiene un valore impossibile</translation>
+    </message>
+    <message>
+        <source>This project was saved by a newer Vantor (project format %1); this version reads format %2.</source>
+        <translation>Questo progetto è stato salvato da un Vantor più recente (formato di progetto %1); questa versione legge il formato %2.</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened (%2).</source>
+        <translation>Impossibile aprire il progetto %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The project could not be saved as %1 (%2); the file there is unchanged.</source>
+        <translation>Impossibile salvare il progetto come %1 (%2); il file esistente è invariato.</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>impossibile creare la cartella</translation>
+    </message>
+    <message>
+        <source>Unsaved changes could not be kept for recovery in %1 (%2).</source>
+        <translation>Impossibile conservare le modifiche non salvate per il ripristino in %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Unsaved work on the project %1 from %2 was left behind when Vantor stopped. Restore it?</source>
+        <translation>Alla chiusura di Vantor è rimasto lavoro non salvato sul progetto %1 del %2. Ripristinarlo?</translation>
+    </message>
+    <message>
+        <source>Unsaved work on a new project from %1 was left behind when Vantor stopped. Restore it?</source>
+        <translation>Alla chiusura di Vantor è rimasto lavoro non salvato su un nuovo progetto del %1. Ripristinarlo?</translation>
+    </message>
+    <message>
+        <source>The list of recent projects cannot be written to %1.</source>
+        <translation>Impossibile scrivere l&apos;elenco dei progetti recenti in %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the catalogue; size this system again.</source>
+        <translation>%1: %2 non è più nel catalogo; dimensionare di nuovo questo sistema.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the pricelist.</source>
+        <translation>%1: %2 non è più nel listino.</translation>
+    </message>
+    <message>
+        <source>%1: the price of %2 is now %4 (%3 when saved).</source>
+        <translation>%1: il prezzo di %2 ora è %4 (%3 al salvataggio).</translation>
+    </message>
+    <message>
+        <source>Whole project</source>
+        <translation>Intero progetto</translation>
+    </message>
+    <message>
+        <source>System %1</source>
+        <translation>Sistema %1</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

@@ -44,6 +44,85 @@
     </message>
 </context>
 <context>
+    <name>Project</name>
+    <message>
+        <source>The file is not a Vantor project: it is not readable as JSON (at character %1).</source>
+        <translation>Plik nie jest projektem Vantor: nie można go odczytać jako JSON (przy znaku %1).</translation>
+    </message>
+    <message>
+        <source>The file is not a Vantor project.</source>
+        <translation>Plik nie jest projektem Vantor.</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1.</source>
+        <translation>Plik projektu jest uszkodzony: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>brak %1</translation>
+    </message>
+    <message>
+        <source>%1 has the wrong type</source>
+        <translation>%1 ma niewłaściwy typ</translation>
+    </message>
+    <message>
+        <source>%1 holds an impossible value</source>
+        <translation>%1 zawiera niemożliwą wartość</translation>
+    </message>
+    <message>
+        <source>This project was saved by a newer Vantor (project format %1); this version reads format %2.</source>
+        <translation>Ten projekt zapisała nowsza wersja Vantor (format projektu %1); ta wersja odczytuje format %2.</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened (%2).</source>
+        <translation>Nie można otworzyć projektu %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The project could not be saved as %1 (%2); the file there is unchanged.</source>
+        <translation>Nie udało się zapisać projektu jako %1 (%2); istniejący plik pozostał bez zmian.</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>nie można utworzyć folderu</translation>
+    </message>
+    <message>
+        <source>Unsaved changes could not be kept for recovery in %1 (%2).</source>
+        <translation>Nie udało się zachować niezapisanych zmian do odzyskania w %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Unsaved work on the project %1 from %2 was left behind when Vantor stopped. Restore it?</source>
+        <translation>Po zatrzymaniu programu Vantor pozostała niezapisana praca nad projektem %1 z %2. Przywrócić ją?</translation>
+    </message>
+    <message>
+        <source>Unsaved work on a new project from %1 was left behind when Vantor stopped. Restore it?</source>
+        <translation>Po zatrzymaniu programu Vantor pozostała niezapisana praca nad nowym projektem z %1. Przywrócić ją?</translation>
+    </message>
+    <message>
+        <source>The list of recent projects cannot be written to %1.</source>
+        <translation>Nie można zapisać listy ostatnich projektów w %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the catalogue; size this system again.</source>
+        <translation>%1: %2 nie ma już w katalogu; dobierz ten system ponownie.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the pricelist.</source>
+        <translation>%1: %2 nie ma już w cenniku.</translation>
+    </message>
+    <message>
+        <source>%1: the price of %2 is now %4 (%3 when saved).</source>
+        <translation>%1: cena %2 wynosi teraz %4 (%3 przy zapisie).</translation>
+    </message>
+    <message>
+        <source>Whole project</source>
+        <translation>Cały projekt</translation>
+    </message>
+    <message>
+        <source>System %1</source>
+        <translation>System %1</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

@@ -44,6 +44,85 @@
     </message>
 </context>
 <context>
+    <name>Project</name>
+    <message>
+        <source>The file is not a Vantor project: it is not readable as JSON (at character %1).</source>
+        <translation>O arquivo não é um projeto do Vantor: não pode ser lido como JSON (no caractere %1).</translation>
+    </message>
+    <message>
+        <source>The file is not a Vantor project.</source>
+        <translation>O arquivo não é um projeto do Vantor.</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1.</source>
+        <translation>O arquivo do projeto está danificado: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 has the wrong type</source>
+        <translation>%1 tem o tipo errado</translation>
+    </message>
+    <message>
+        <source>%1 holds an impossible value</source>
+        <translation>%1 contém um valor impossível</translation>
+    </message>
+    <message>
+        <source>This project was saved by a newer Vantor (project format %1); this version reads format %2.</source>
+        <translation>Este projeto foi salvo por um Vantor mais novo (formato de projeto %1); esta versão lê o formato %2.</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened (%2).</source>
+        <translation>Não é possível abrir o projeto %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The project could not be saved as %1 (%2); the file there is unchanged.</source>
+        <translation>Não foi possível salvar o projeto como %1 (%2); o arquivo existente não foi alterado.</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>não é possível criar a pasta</translation>
+    </message>
+    <message>
+        <source>Unsaved changes could not be kept for recovery in %1 (%2).</source>
+        <translation>Não foi possível guardar as alterações não salvas para recuperação em %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Unsaved work on the project %1 from %2 was left behind when Vantor stopped. Restore it?</source>
+        <translation>Ao parar, o Vantor deixou trabalho não salvo no projeto %1 de %2. Restaurá-lo?</translation>
+    </message>
+    <message>
+        <source>Unsaved work on a new project from %1 was left behind when Vantor stopped. Restore it?</source>
+        <translation>Ao parar, o Vantor deixou trabalho não salvo em um projeto novo de %1. Restaurá-lo?</translation>
+    </message>
+    <message>
+        <source>The list of recent projects cannot be written to %1.</source>
+        <translation>Não é possível gravar a lista de projetos recentes em %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the catalogue; size this system again.</source>
+        <translation>%1: %2 não está mais no catálogo; dimensione este sistema novamente.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the pricelist.</source>
+        <translation>%1: %2 não está mais na lista de preços.</translation>
+    </message>
+    <message>
+        <source>%1: the price of %2 is now %4 (%3 when saved).</source>
+        <translation>%1: o preço de %2 agora é %4 (%3 ao salvar).</translation>
+    </message>
+    <message>
+        <source>Whole project</source>
+        <translation>Projeto inteiro</translation>
+    </message>
+    <message>
+        <source>System %1</source>
+        <translation>Sistema %1</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

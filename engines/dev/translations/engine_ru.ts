@@ -44,6 +44,85 @@
     </message>
 </context>
 <context>
+    <name>Project</name>
+    <message>
+        <source>The file is not a Vantor project: it is not readable as JSON (at character %1).</source>
+        <translation>Файл не является проектом Vantor: его нельзя прочитать как JSON (на символе %1).</translation>
+    </message>
+    <message>
+        <source>The file is not a Vantor project.</source>
+        <translation>Файл не является проектом Vantor.</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1.</source>
+        <translation>Файл проекта повреждён: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>отсутствует %1</translation>
+    </message>
+    <message>
+        <source>%1 has the wrong type</source>
+        <translation>%1 имеет неверный тип</translation>
+    </message>
+    <message>
+        <source>%1 holds an impossible value</source>
+        <translation>%1 содержит невозможное значение</translation>
+    </message>
+    <message>
+        <source>This project was saved by a newer Vantor (project format %1); this version reads format %2.</source>
+        <translation>Этот проект сохранён более новой версией Vantor (формат проекта %1); эта версия читает формат %2.</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened (%2).</source>
+        <translation>Не удаётся открыть проект %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The project could not be saved as %1 (%2); the file there is unchanged.</source>
+        <translation>Не удалось сохранить проект как %1 (%2); существующий файл не изменён.</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>не удаётся создать папку</translation>
+    </message>
+    <message>
+        <source>Unsaved changes could not be kept for recovery in %1 (%2).</source>
+        <translation>Не удалось сохранить несохранённые изменения для восстановления в %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Unsaved work on the project %1 from %2 was left behind when Vantor stopped. Restore it?</source>
+        <translation>После остановки Vantor осталась несохранённая работа над проектом %1 от %2. Восстановить её?</translation>
+    </message>
+    <message>
+        <source>Unsaved work on a new project from %1 was left behind when Vantor stopped. Restore it?</source>
+        <translation>После остановки Vantor осталась несохранённая работа над новым проектом от %1. Восстановить её?</translation>
+    </message>
+    <message>
+        <source>The list of recent projects cannot be written to %1.</source>
+        <translation>Не удаётся записать список последних проектов в %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the catalogue; size this system again.</source>
+        <translation>%1: %2 больше нет в каталоге; подберите эту систему заново.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the pricelist.</source>
+        <translation>%1: %2 больше нет в прайс-листе.</translation>
+    </message>
+    <message>
+        <source>%1: the price of %2 is now %4 (%3 when saved).</source>
+        <translation>%1: цена %2 теперь %4 (%3 при сохранении).</translation>
+    </message>
+    <message>
+        <source>Whole project</source>
+        <translation>Весь проект</translation>
+    </message>
+    <message>
+        <source>System %1</source>
+        <translation>Система %1</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>
