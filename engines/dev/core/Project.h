@@ -49,6 +49,11 @@ struct ProjectSolution {
     double LoadingPercent = 0;
     std::optional<double> RuntimeMinutes; // guaranteed; none beyond the tables
     std::optional<double> Price;          // of UPS, modules and cabinets; none unpriced
+    // The prices of one unit, module and cabinet behind Price, so that a
+    // quote keeps the saved prices when the user keeps them; none: today's.
+    std::optional<double> UnitPrice;
+    std::optional<double> ModulePrice;
+    std::optional<double> CabinetPrice;
     double DiscountPercent = 0;
 };
 

@@ -126,7 +126,14 @@ void ApplyPricesToday(Project& AProject, const QList<ProjectFinding>& AFindings)
         if (finding.Line >= 0 && finding.Line < lines.size())
             lines[finding.Line].UnitPrice = finding.PriceToday;
         else if (finding.Line < 0 && finding.System >= 0 && AProject.Systems[finding.System].Solution)
-            AProject.Systems[finding.System].Solution->Price = finding.PriceToday;
+        {
+            // Today's total stands for today's unit prices, which the quote takes.
+            ProjectSolution& solution = *AProject.Systems[finding.System].Solution;
+            solution.Price = finding.PriceToday;
+            solution.UnitPrice.reset();
+            solution.ModulePrice.reset();
+            solution.CabinetPrice.reset();
+        }
     }
 }
 

@@ -201,6 +201,9 @@ std::optional<ProjectSolution> ReadSolution(FieldReader& AReader, const QJsonObj
     s.LoadingPercent = AReader.Number(object, path, "loadingPercent", 0, 1000);
     s.RuntimeMinutes = AReader.OptionalNumber(object, path, "runtimeMinutes", 0, 1e6);
     s.Price = AReader.OptionalNumber(object, path, "price", 0, ProjectLimit::MaxPrice);
+    s.UnitPrice = AReader.OptionalNumber(object, path, "unitPrice", 0, ProjectLimit::MaxPrice);
+    s.ModulePrice = AReader.OptionalNumber(object, path, "modulePrice", 0, ProjectLimit::MaxPrice);
+    s.CabinetPrice = AReader.OptionalNumber(object, path, "cabinetPrice", 0, ProjectLimit::MaxPrice);
     s.DiscountPercent = AReader.Number(object, path, "discountPercent", 0, 100);
     return s;
 }

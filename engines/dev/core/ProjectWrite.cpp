@@ -50,6 +50,9 @@ QJsonValue SolutionValue(const std::optional<ProjectSolution>& ASolution)
         {QStringLiteral("loadingPercent"), s.LoadingPercent},
         {QStringLiteral("runtimeMinutes"), Optional(s.RuntimeMinutes)},
         {QStringLiteral("price"), Optional(s.Price)},
+        {QStringLiteral("unitPrice"), Optional(s.UnitPrice)},
+        {QStringLiteral("modulePrice"), Optional(s.ModulePrice)},
+        {QStringLiteral("cabinetPrice"), Optional(s.CabinetPrice)},
         {QStringLiteral("discountPercent"), s.DiscountPercent},
     };
 }
