@@ -271,6 +271,14 @@ constexpr std::array<TextSource, TextCount> Sources = {{
      {QT_TRANSLATE_NOOP("Project", "%1: the price of %2 is now %4 (%3 when saved).")}},
     {TextId::CheckWholeProject, "Project", {QT_TRANSLATE_NOOP("Project", "Whole project")}},
     {TextId::SystemNumber, "Project", {QT_TRANSLATE_NOOP("Project", "System %1")}},
+    {TextId::QuoteValidUntil, "ProjectQuote", {QT_TRANSLATE_NOOP("ProjectQuote", "This quote is valid until %1.")}},
+    {TextId::QuoteAmountsIn, "ProjectQuote", {QT_TRANSLATE_NOOP("ProjectQuote", "Amounts in %1; VAT charged at %2.")}},
+    {TextId::QuoteLinesOnRequest,
+     "ProjectQuote",
+     {QT_TRANSLATE_NOOP("ProjectQuote", "%1 item(s) priced on request are not included in the totals.")}},
+    {TextId::SpreadsheetNeedsPrices,
+     "ProjectQuote",
+     {QT_TRANSLATE_NOOP("ProjectQuote", "The spreadsheet lists prices, and prices are hidden in this installation.")}},
 }};
 
 constexpr bool InIdOrder()

@@ -220,6 +220,11 @@ enum class TextId {
     CheckPriceChanged,      // %1 system or the project, %2 product code, %3 price when saved, %4 today's
     CheckWholeProject,
     SystemNumber, // %1 number
+    // A project's quote
+    QuoteValidUntil,     // %1 date
+    QuoteAmountsIn,      // %1 currency, %2 VAT rate
+    QuoteLinesOnRequest, // %1 count
+    SpreadsheetNeedsPrices,
     Count_
 };
 

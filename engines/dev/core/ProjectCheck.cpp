@@ -125,8 +125,7 @@ void ApplyPricesToday(Project& AProject, const QList<ProjectFinding>& AFindings)
         QList<ProjectLine>& lines = finding.System < 0 ? AProject.Lines : AProject.Systems[finding.System].Lines;
         if (finding.Line >= 0 && finding.Line < lines.size())
             lines[finding.Line].UnitPrice = finding.PriceToday;
-        else if (finding.Line < 0 && finding.System >= 0 && AProject.Systems[finding.System].Solution)
-        {
+        else if (finding.Line < 0 && finding.System >= 0 && AProject.Systems[finding.System].Solution) {
             // Today's total stands for today's unit prices, which the quote takes.
             ProjectSolution& solution = *AProject.Systems[finding.System].Solution;
             solution.Price = finding.PriceToday;

@@ -44,7 +44,7 @@ struct ProjectQuote {
 // The system a chosen solution makes, named AName, with the unit prices of
 // today's pricelist.
 ProjectSystem ProjectSystemFor(const QString& AName, SelectorKind AKind, const SelectorInputs& AInputs,
-                               const Solution& ASolution, const ModelPrices& APrices);
+                               const Solution& ASolution, const ModelPrices& APrices, const ProductData& AData);
 
 // The solution of ASystem sized again from its inputs: the one with the
 // saved model, units, modules and cabinets; none when today's data no

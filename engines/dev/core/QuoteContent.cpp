@@ -32,6 +32,32 @@ CurveTexts CurveTextsFor(const EngineTexts& ATexts)
     return texts;
 }
 
+QuoteTexts QuoteTextsFor(const EngineTexts& ATexts)
+{
+    QuoteTexts texts;
+    texts.Title = ATexts(TextId::QuoteTitle);
+    texts.Customer = ATexts(TextId::Customer);
+    texts.Project = ATexts(TextId::Project);
+    texts.Date = ATexts(TextId::Date);
+    texts.Load = ATexts(TextId::Load);
+    texts.Autonomy = ATexts(TextId::RequiredAutonomy);
+    texts.Runtime = ATexts(TextId::RuntimeEndOfLife);
+    texts.Code = ATexts(TextId::Code);
+    texts.Description = ATexts(TextId::Description);
+    texts.Quantity = ATexts(TextId::Quantity);
+    texts.UnitPrice = ATexts(TextId::UnitPrice);
+    texts.Amount = ATexts(TextId::Amount);
+    texts.Total = ATexts(TextId::Total);
+    texts.Minutes = ATexts(TextId::MinutesUnit);
+    texts.BeyondTable = ATexts(TextId::BeyondTables);
+    texts.Page = ATexts(TextId::PageOf);
+    texts.Basis = ATexts(TextId::SizingBasis);
+    texts.Runtimes = ATexts(TextId::ColumnRuntime);
+    texts.Installation = ATexts(TextId::InstallationHeading);
+    texts.Curve = CurveTextsFor(ATexts);
+    return texts;
+}
+
 Quote QuoteFor(const Solution& ASolution, const SizingRequest& ARequest, const ProductData& AData,
                const ModelPrices& APrices, const EngineTexts& ATexts)
 {
@@ -67,29 +93,10 @@ Quote QuoteFor(const Solution& ASolution, const SizingRequest& ARequest, const P
         quote.OperatingPoint = QPointF(ARequest.Watts, ASolution.Minutes.Minutes.value_or(0));
     }
 
-    QuoteTexts& texts = quote.Texts;
-    texts.Title = ATexts(TextId::QuoteTitle);
-    texts.Customer = ATexts(TextId::Customer);
-    texts.Project = ATexts(TextId::Project);
-    texts.Date = ATexts(TextId::Date);
-    texts.Load = ATexts(TextId::Load);
-    texts.Autonomy = ATexts(TextId::RequiredAutonomy);
-    texts.Runtime = ASolution.MinutesOut ? ATexts(TextId::RuntimeEndOfLife) + QStringLiteral(", ") +
-                                               ATexts(TextId::OutSuffix).arg(ASolution.Redundant)
-                                         : ATexts(TextId::RuntimeEndOfLife);
-    texts.Code = ATexts(TextId::Code);
-    texts.Description = ATexts(TextId::Description);
-    texts.Quantity = ATexts(TextId::Quantity);
-    texts.UnitPrice = ATexts(TextId::UnitPrice);
-    texts.Amount = ATexts(TextId::Amount);
-    texts.Total = ATexts(TextId::Total);
-    texts.Minutes = ATexts(TextId::MinutesUnit);
-    texts.BeyondTable = ATexts(TextId::BeyondTables);
-    texts.Page = ATexts(TextId::PageOf);
-    texts.Basis = ATexts(TextId::SizingBasis);
-    texts.Runtimes = ATexts(TextId::ColumnRuntime);
-    texts.Installation = ATexts(TextId::InstallationHeading);
-    texts.Curve = CurveTextsFor(ATexts);
+    quote.Texts = QuoteTextsFor(ATexts);
+    if (ASolution.MinutesOut)
+        quote.Texts.Runtime = ATexts(TextId::RuntimeEndOfLife) + QStringLiteral(", ") +
+                              ATexts(TextId::OutSuffix).arg(ASolution.Redundant);
     return quote;
 }
 

@@ -13,6 +13,9 @@ namespace vantor::devengine {
 Quote QuoteFor(const Solution& ASolution, const SizingRequest& ARequest, const ProductData& AData,
                const ModelPrices& APrices, const EngineTexts& ATexts);
 
+// The quote's texts in the user's language.
+QuoteTexts QuoteTextsFor(const EngineTexts& ATexts);
+
 // The curve texts in the user's language.
 CurveTexts CurveTextsFor(const EngineTexts& ATexts);
 

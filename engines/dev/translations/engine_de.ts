@@ -123,6 +123,25 @@
     </message>
 </context>
 <context>
+    <name>ProjectQuote</name>
+    <message>
+        <source>This quote is valid until %1.</source>
+        <translation>Dieses Angebot gilt bis %1.</translation>
+    </message>
+    <message>
+        <source>Amounts in %1; VAT charged at %2.</source>
+        <translation>Beträge in %1; MwSt. zu %2.</translation>
+    </message>
+    <message>
+        <source>%1 item(s) priced on request are not included in the totals.</source>
+        <translation>%1 Position(en) mit Preis auf Anfrage sind in den Summen nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet lists prices, and prices are hidden in this installation.</source>
+        <translation>Die Tabelle enthält Preise, und in dieser Installation sind Preise ausgeblendet.</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

@@ -123,6 +123,25 @@
     </message>
 </context>
 <context>
+    <name>ProjectQuote</name>
+    <message>
+        <source>This quote is valid until %1.</source>
+        <translation>Esta oferta es válida hasta el %1.</translation>
+    </message>
+    <message>
+        <source>Amounts in %1; VAT charged at %2.</source>
+        <translation>Importes en %1; IVA aplicado al %2.</translation>
+    </message>
+    <message>
+        <source>%1 item(s) priced on request are not included in the totals.</source>
+        <translation>%1 partida(s) con precio a consultar no están incluidas en los totales.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet lists prices, and prices are hidden in this installation.</source>
+        <translation>La hoja de cálculo contiene precios, y en esta instalación los precios están ocultos.</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

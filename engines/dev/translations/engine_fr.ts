@@ -123,6 +123,25 @@
     </message>
 </context>
 <context>
+    <name>ProjectQuote</name>
+    <message>
+        <source>This quote is valid until %1.</source>
+        <translation>Cette offre est valable jusqu'au %1.</translation>
+    </message>
+    <message>
+        <source>Amounts in %1; VAT charged at %2.</source>
+        <translation>Montants en %1 ; TVA appliquée à %2.</translation>
+    </message>
+    <message>
+        <source>%1 item(s) priced on request are not included in the totals.</source>
+        <translation>%1 article(s) à prix sur demande ne sont pas compris dans les totaux.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet lists prices, and prices are hidden in this installation.</source>
+        <translation>Le tableur contient des prix, et les prix sont masqués dans cette installation.</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

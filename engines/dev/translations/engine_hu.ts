@@ -123,6 +123,25 @@
     </message>
 </context>
 <context>
+    <name>ProjectQuote</name>
+    <message>
+        <source>This quote is valid until %1.</source>
+        <translation>Az ajánlat %1-ig érvényes.</translation>
+    </message>
+    <message>
+        <source>Amounts in %1; VAT charged at %2.</source>
+        <translation>Összegek %1 pénznemben; ÁFA %2.</translation>
+    </message>
+    <message>
+        <source>%1 item(s) priced on request are not included in the totals.</source>
+        <translation>%1 tétel ára kérésre adható meg, ezek nem szerepelnek az összesenben.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet lists prices, and prices are hidden in this installation.</source>
+        <translation>A táblázat árakat tartalmaz, ebben a telepítésben pedig az árak rejtve vannak.</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

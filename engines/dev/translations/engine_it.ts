@@ -123,6 +123,25 @@
     </message>
 </context>
 <context>
+    <name>ProjectQuote</name>
+    <message>
+        <source>This quote is valid until %1.</source>
+        <translation>Questa offerta è valida fino al %1.</translation>
+    </message>
+    <message>
+        <source>Amounts in %1; VAT charged at %2.</source>
+        <translation>Importi in %1; IVA applicata al %2.</translation>
+    </message>
+    <message>
+        <source>%1 item(s) priced on request are not included in the totals.</source>
+        <translation>%1 voci con prezzo su richiesta non sono incluse nei totali.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet lists prices, and prices are hidden in this installation.</source>
+        <translation>Il foglio di calcolo riporta i prezzi, e in questa installazione i prezzi sono nascosti.</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>
