@@ -33,24 +33,6 @@ Result<void> SyncFile(const QString& APath)
     return Ok();
 }
 
-Result<void> WriteAll(int AFd, const QByteArray& AContent)
-{
-    const char* next = AContent.constData();
-    qsizetype left = AContent.size();
-    while (left > 0) {
-        const ssize_t written = ::write(AFd, next, static_cast<size_t>(left));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            const int error = errno;
-            return Failure(SystemReason(error));
-        }
-        next += written;
-        left -= written;
-    }
-    return Ok();
-}
-
 } // namespace
 
 Result<void> ReplaceFile(const QString& AFile, const FileFiller& AFill)
@@ -79,24 +61,6 @@ Result<void> ReplaceFile(const QString& AFile, const FileFiller& AFill)
     }
     fs::SyncFolder(fs::ParentOf(AFile));
     return Ok();
-}
-
-Result<void> ReplaceFile(const QString& AFile, const QByteArray& AContent)
-{
-    return ReplaceFile(AFile, [&AContent](const QString& ATemporary) -> Result<void> {
-        fs::FileDescriptor fd(::open(fs::Native(ATemporary).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC));
-        if (!fd.IsOpen()) {
-            const int error = errno;
-            return Failure(SystemReason(error));
-        }
-        if (auto written = WriteAll(fd.Get(), AContent); !written)
-            return written;
-        if (!fd.Close()) {
-            const int error = errno;
-            return Failure(SystemReason(error));
-        }
-        return Ok();
-    });
 }
 
 } // namespace vantor::devengine

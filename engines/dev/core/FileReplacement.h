@@ -1,12 +1,12 @@
-// Writes a file whole or not at all: the content goes to a temporary name
-// in the same folder, is flushed to disk and then renamed over the target,
-// so that a crash or a failed write never leaves half a file, and an
-// existing file stays as it was until the new one is complete.
+// Writes a file whole or not at all where a library writes the file itself
+// (the spreadsheet): it fills a temporary name in the same folder, which is
+// flushed to disk and then renamed over the target, so that a crash or a
+// failed write never leaves half a file. Bytes held in memory go through
+// WriteFileAtomically (AtomicFile.h).
 #pragma once
 
 #include "support/Result.h"
 
-#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -19,6 +19,5 @@ using FileFiller = std::function<Result<void>(const QString& ATemporary)>;
 // On failure the message is the reason only (the caller names the file) and
 // no temporary is left behind.
 [[nodiscard]] Result<void> ReplaceFile(const QString& AFile, const FileFiller& AFill);
-[[nodiscard]] Result<void> ReplaceFile(const QString& AFile, const QByteArray& AContent);
 
 } // namespace vantor::devengine

@@ -1,6 +1,6 @@
 #include "dev/core/QuoteCsv.h"
 
-#include "dev/core/FileReplacement.h"
+#include "dev/core/AtomicFile.h"
 
 namespace vantor::devengine {
 
@@ -72,7 +72,7 @@ Result<void> WriteQuoteCsv(const QString& AFile, const PricedQuote& AQuote, cons
     const auto csv = QuoteCsv(AQuote, ATexts);
     if (!csv)
         return csv.error();
-    if (auto written = ReplaceFile(AFile, *csv); !written)
+    if (auto written = WriteFileAtomically(AFile, *csv); !written)
         return Failure(ATexts(TextId::FileNotWritten).arg(AFile, written.message()));
     return Ok();
 }

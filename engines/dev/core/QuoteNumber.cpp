@@ -1,6 +1,6 @@
 #include "dev/core/QuoteNumber.h"
 
-#include "dev/core/FileReplacement.h"
+#include "dev/core/AtomicFile.h"
 #include "support/FileSteps.h"
 #include "support/UserFolders.h"
 
@@ -80,7 +80,7 @@ Result<int> DrawSequenceNumber(const QString& AFolder, const EngineTexts& ATexts
     if (counter.Last >= MaxNumber)
         return Failure(ATexts(TextId::CounterExhausted).arg(file));
     const int next = counter.Last + 1;
-    if (auto written = ReplaceFile(file, QByteArray::number(next) + '\n'); !written)
+    if (auto written = WriteFileAtomically(file, QByteArray::number(next) + '\n'); !written)
         return Failure(ATexts(TextId::CounterNotSaved).arg(file, written.message()));
     return next;
 }
