@@ -42,7 +42,7 @@ USED_PROGRAMS=(
   cmake ctest cpack ninja pkg-config cc clang clang++ clang-format clang-tidy readelf
   Xvfb xdotool xwd xprop xwininfo openbox
   openssl /usr/bin/time minisign
-  pdftotext desktop-file-validate appstreamcli
+  pdftotext pdfinfo desktop-file-validate appstreamcli
   /usr/lib/qt6/bin/lrelease /usr/lib/qt6/bin/lupdate
   /usr/bin/python3
 )
