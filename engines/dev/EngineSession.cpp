@@ -6,13 +6,21 @@
 #include "dev/core/EngineVersion.h"
 #include "dev/core/HandOver.h"
 #include "dev/core/ProgramFolder.h"
+#include "dev/core/ProjectRecovery.h"
+#include "dev/core/RecentProjects.h"
+#include "dev/ui/ProjectHub.h"
+#include "dev/ui/ProjectScreen.h"
 #include "dev/ui/SelectorScreen.h"
 
 #include "EmbeddedLogoRoot.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace vantor::devengine {
+
+EngineSession::EngineSession() = default;
+EngineSession::~EngineSession() = default;
 
 EngineSession& EngineSession::Instance()
 {
@@ -52,6 +60,7 @@ int32_t EngineSession::Initialize(const TEngineInitData& record, TInfoVersion* e
 void EngineSession::Uninitialize()
 {
     RemoveScreen();
+    EndProject();
     for (const QPointer<QWidget>& screen : std::as_const(leaving_))
         delete screen.data();
     leaving_.clear();
@@ -77,6 +86,25 @@ int32_t EngineSession::FillOemData(TOemData& data, bool aboutLogo) const
     return 0;
 }
 
+ProjectHub& EngineSession::Hub()
+{
+    if (!hub_)
+        hub_ = std::make_unique<ProjectHub>(EngineTexts(settings_.LanguageId), RecoveryFolder(), RecentProjectsFile());
+    return *hub_;
+}
+
+void EngineSession::EndProject()
+{
+    if (!hub_)
+        return;
+    hub_->Flush();
+    // The host may be closing, so nothing is asked: what is not saved stays
+    // recoverable rather than lost.
+    if (!hub_->Session().IsModified())
+        hub_->Session().Close();
+    hub_.reset();
+}
+
 void EngineSession::OpenSelector(SelectorKind kind)
 {
     if (!initialized_ || container_.isNull() || qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
@@ -84,12 +112,52 @@ void EngineSession::OpenSelector(SelectorKind kind)
     RemoveScreen();
     if (!products_)
         products_ = ReadEngineProducts(ProgramFolder() + QStringLiteral("Data/"), settings_.Password);
-    auto* screen = new SelectorScreen(kind, settings_, products_, container_.data());
-    QObject::connect(screen, &SelectorScreen::BackRequested, screen, [this] { GoBack(); });
+    lastKind_ = kind;
+    auto* screen = new SelectorScreen(kind, settings_, products_, Hub(), container_.data());
+    QObject::connect(screen, &SelectorScreen::BackRequested, screen, [this] {
+        Hub().Session().CancelReopen();
+        GoBack();
+    });
     QObject::connect(screen, &SelectorScreen::SelectorRequested, screen, [this](SelectorKind AKind) {
         RetireScreen();
         OpenSelector(AKind);
     });
+    QObject::connect(screen, &SelectorScreen::ProjectViewRequested, screen, [this] {
+        RetireScreen();
+        OpenProjectView();
+    });
+    ShowScreen(screen);
+    // Asked once the screen is up, so that the question has it behind.
+    QTimer::singleShot(0, screen, &SelectorScreen::OfferLeftWork);
+}
+
+void EngineSession::OpenProjectView()
+{
+    if (!initialized_ || container_.isNull() || qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
+        return;
+    RemoveScreen();
+    if (!products_)
+        products_ = ReadEngineProducts(ProgramFolder() + QStringLiteral("Data/"), settings_.Password);
+    Hub().Session().CancelReopen();
+    auto* screen = new ProjectScreen(settings_, products_, Hub(), container_.data());
+    QObject::connect(screen, &ProjectScreen::BackRequested, screen, [this] {
+        RetireScreen();
+        OpenSelector(lastKind_);
+    });
+    QObject::connect(screen, &ProjectScreen::ReopenRequested, screen, [this](int ASystem) {
+        const QList<ProjectSystem>& systems = Hub().Session().Current().Systems;
+        if (ASystem < 0 || ASystem >= systems.size())
+            return;
+        const SelectorKind kind = systems.at(ASystem).Kind;
+        RetireScreen();
+        Hub().Session().Reopen(ASystem);
+        OpenSelector(kind);
+    });
+    ShowScreen(screen);
+}
+
+void EngineSession::ShowScreen(QWidget* screen)
+{
     screen_ = screen;
     screen->show();
     screen->raise();

@@ -12,7 +12,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 namespace vantor::devengine {
+
+class ProjectHub;
 
 // Result of an initialisation without a record.
 inline constexpr int32_t EngineInitNoRecord = 1;
@@ -40,9 +44,19 @@ public:
     // asks the host to show the container. Nothing happens before
     // initialisation or without a container.
     void OpenSelector(SelectorKind kind);
+    // Shows the project: its customer, systems, lines, terms and exports.
+    void OpenProjectView();
 
 private:
-    EngineSession() = default;
+    EngineSession();
+    ~EngineSession();
+    // The project lives while the engine does; made with the first screen,
+    // since its timer needs the application.
+    ProjectHub& Hub();
+    // Ends the project: unsaved work stays in the recovery file, to be
+    // offered at the next selector.
+    void EndProject();
+    void ShowScreen(QWidget* screen);
     void GoBack();
     // Takes the screen out of the container; it is deleted later, since one
     // of its buttons is still on the stack.
@@ -61,6 +75,8 @@ private:
     // Screens left through "Back": they are deleted later, since their own
     // button is still on the stack, unless Uninitialize gets there first.
     QList<QPointer<QWidget>> leaving_;
+    std::unique_ptr<ProjectHub> hub_;
+    SelectorKind lastKind_ = SelectorKind::Base;
 };
 
 } // namespace vantor::devengine

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace vantor::devengine {
 
 namespace {
@@ -178,6 +180,39 @@ void RequirementForm::SetCabinetLimit(int ACabinets)
         return;
     const QSignalBlocker quiet(cabinets_);
     cabinets_->setMaximum(ACabinets);
+}
+
+void RequirementForm::SetInputs(const SelectorInputs& AInputs, const QString& AModel, int ACabinets)
+{
+    {
+        const QSignalBlocker quiet(this);
+        const auto quietly = [](auto* AInput, auto AValue) {
+            if (AInput != nullptr)
+                AInput->setValue(AValue);
+        };
+        if (model_ != nullptr && model_->findData(AModel) >= 0)
+            model_->setCurrentIndex(model_->findData(AModel));
+        if (cabinets_ != nullptr && cabinets_->maximum() < ACabinets)
+            cabinets_->setMaximum(ACabinets);
+        quietly(cabinets_, ACabinets);
+        quietly(load_, AInputs.Load);
+        if (unit_ != nullptr)
+            unit_->button(AInputs.LoadInVA ? 1 : 0)->setChecked(true);
+        quietly(powerFactor_, AInputs.PowerFactor);
+        quietly(growth_, AInputs.GrowthPercent);
+        quietly(loadingLimit_, AInputs.MaxLoadingPercent);
+        quietly(autonomy_, AInputs.AutonomyMinutes);
+        quietly(redundancy_, AInputs.Redundancy);
+        if (phases_ != nullptr)
+            phases_->button(AInputs.OutputPhases == 1 ? 1 : AInputs.OutputPhases == 3 ? 2 : 0)->setChecked(true);
+        if (endVoltage_ != nullptr) {
+            const int index = endVoltage_->findData(AInputs.Battery.EndVoltage);
+            endVoltage_->setCurrentIndex(std::max(index, 0));
+            temperature_->setValue(AInputs.Battery.TemperatureC);
+            ageing_->setValue(AInputs.Battery.Ageing * 100);
+        }
+    }
+    emit Changed();
 }
 
 void RequirementForm::OpenInventory()

@@ -36,6 +36,9 @@ public:
     int ChosenCabinets() const;
     // Lets the cabinets go up to ACabinets (the model's limit, or the ceiling).
     void SetCabinetLimit(int ACabinets);
+    // Fills the form with a saved system's inputs (and the runtime
+    // calculator's model and cabinets), then says it changed once.
+    void SetInputs(const SelectorInputs& AInputs, const QString& AModel, int ACabinets);
 
 signals:
     void Changed();

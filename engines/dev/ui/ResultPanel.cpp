@@ -113,6 +113,14 @@ std::optional<SolutionFacts> SolutionsPanel::FactsOfChoice() const
     return FactsFor(solutions_[row], request_, context_.Products->Data, context_.Texts);
 }
 
+std::optional<Solution> SolutionsPanel::SolutionOfChoice() const
+{
+    const int row = table_->SelectedRow();
+    if (row < 0 || row >= solutions_.size())
+        return std::nullopt;
+    return solutions_[row];
+}
+
 RuntimePanel::RuntimePanel(const ScreenContext& AContext, QWidget* AParent)
     : ResultPanel(AContext, AParent), result_(MakeLabel(QStringLiteral("RuntimeResult"), this)),
       curve_(new CurveView(CurveTextsFor(AContext.Texts), AContext.Texts.Locale(), this)),

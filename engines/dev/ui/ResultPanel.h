@@ -46,6 +46,8 @@ public:
     // What the details view shows of the chosen solution; none when nothing
     // is chosen.
     virtual std::optional<SolutionFacts> FactsOfChoice() const = 0;
+    // The chosen solution, for a project; none when nothing is chosen.
+    virtual std::optional<Solution> SolutionOfChoice() const = 0;
 
 signals:
     void ChoiceChanged(bool AQuotable);
@@ -62,6 +64,7 @@ public:
     void Recalculate(RequirementForm& AForm) override;
     std::optional<Quote> QuoteOfChoice() const override;
     std::optional<SolutionFacts> FactsOfChoice() const override;
+    std::optional<Solution> SolutionOfChoice() const override;
 
 private:
     QLabel* summary_;
@@ -78,6 +81,7 @@ public:
     void Recalculate(RequirementForm& AForm) override;
     std::optional<Quote> QuoteOfChoice() const override;
     std::optional<SolutionFacts> FactsOfChoice() const override;
+    std::optional<Solution> SolutionOfChoice() const override { return solution_; }
 
 private:
     void SavePng();

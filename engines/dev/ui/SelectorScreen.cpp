@@ -4,8 +4,11 @@
 #include "dev/core/EmbeddedLogos.h"
 #include "dev/core/EngineLanguages.h"
 #include "dev/core/EngineVersion.h"
+#include "dev/core/ProjectQuote.h"
 #include "dev/ui/DetailsDialog.h"
 #include "dev/ui/HeaderBand.h"
+#include "dev/ui/ProjectBar.h"
+#include "dev/ui/ProjectHub.h"
 #include "dev/ui/QuoteDialog.h"
 #include "dev/ui/RequirementForm.h"
 #include "dev/ui/ScreenStyle.h"
@@ -82,8 +85,8 @@ QString QuoteFolder()
 } // namespace
 
 SelectorScreen::SelectorScreen(SelectorKind kind, const EngineSettings& settings,
-                               std::shared_ptr<const EngineProducts> products, QWidget* container)
-    : QWidget(container), branding_(BrandingFor(settings.UsageType))
+                               std::shared_ptr<const EngineProducts> products, ProjectHub& hub, QWidget* container)
+    : QWidget(container), branding_(BrandingFor(settings.UsageType)), hub_(hub)
 {
     context_.Kind = kind;
     context_.Settings = settings;
@@ -95,6 +98,7 @@ SelectorScreen::SelectorScreen(SelectorKind kind, const EngineSettings& settings
 
     const Pricelist pricelist = ReadPricelist(settings.CataloguePath, settings.Password);
     context_.Prices = PricesByModel(pricelist);
+    data_ = ProjectData{context_.Products, pricelist, context_.Prices};
 
     auto* body = new QHBoxLayout;
     body->setContentsMargins(16, 14, 16, 0);
@@ -108,6 +112,10 @@ SelectorScreen::SelectorScreen(SelectorKind kind, const EngineSettings& settings
     layout->addWidget(
         new HeaderBand(branding_, context_.Texts(SelectorTitleId(kind)), context_.Texts(TextId::EngineBadge), this));
     layout->addWidget(BuildSettingsStrip(pricelist));
+    auto* bar = new ProjectBar(hub_, data_, this);
+    connect(bar->AddButton(context_.Texts(TextId::ProjectView), "ProjectViewButton"), &QPushButton::clicked, this,
+            &SelectorScreen::ProjectViewRequested);
+    layout->addWidget(bar);
     layout->addLayout(body, 1);
     layout->addWidget(BuildFooter());
 
@@ -123,7 +131,52 @@ SelectorScreen::SelectorScreen(SelectorKind kind, const EngineSettings& settings
     connect(form_, &RequirementForm::Changed, this, [this] { result_->Recalculate(*form_); });
     connect(result_, &ResultPanel::ChoiceChanged, quote_, &QPushButton::setEnabled);
     connect(result_, &ResultPanel::ChoiceChanged, details_, &QPushButton::setEnabled);
+    connect(result_, &ResultPanel::ChoiceChanged, addToProject_, &QPushButton::setEnabled);
+    connect(&hub_, &ProjectHub::Status, status_, &QLabel::setText);
+    connect(&hub_, &ProjectHub::Changed, this, &SelectorScreen::ShowProjectState);
+    if (const std::optional<int> reopened = hub_.Session().Reopened()) {
+        const ProjectSystem& system = hub_.Session().Current().Systems.at(*reopened);
+        const QSignalBlocker quiet(form_);
+        form_->SetInputs(system.Inputs, system.RuntimeModel, system.RuntimeCabinets);
+    }
+    ShowProjectState();
     result_->Recalculate(*form_);
+}
+
+void SelectorScreen::OfferLeftWork()
+{
+    devengine::OfferLeftWork(this, hub_, data_);
+}
+
+void SelectorScreen::ShowProjectState()
+{
+    const std::optional<int> reopened = hub_.Session().Reopened();
+    addToProject_->setText(context_.Texts(reopened ? TextId::PutBackIntoProject : TextId::AddToProject));
+}
+
+void SelectorScreen::AddToProject()
+{
+    const std::optional<Solution> solution = result_->SolutionOfChoice();
+    if (!solution)
+        return;
+    ProjectSession& session = hub_.Session();
+    const EngineTexts& texts = context_.Texts;
+    const std::optional<int> reopened = session.Reopened();
+    const QString name = reopened ? session.Current().Systems.at(*reopened).Name
+                                  : texts(TextId::SystemNumber).arg(session.Current().Systems.size() + 1);
+    const ProjectSystem system =
+        ProjectSystemFor(name, context_.Kind, form_->Inputs(), *solution, context_.Prices, context_.Products->Data);
+    if (reopened) {
+        session.PutBack(system);
+        hub_.Touch(true);
+        emit hub_.Status(texts(TextId::ProjectPutBack).arg(name));
+        // Back to where the system was reopened from.
+        emit ProjectViewRequested();
+        return;
+    }
+    session.AddSystem(system);
+    hub_.Touch(true);
+    emit hub_.Status(texts(TextId::ProjectAdded).arg(name));
 }
 
 bool SelectorScreen::eventFilter(QObject* watched, QEvent* event)
@@ -269,9 +322,18 @@ QWidget* SelectorScreen::BuildFooter()
     details_->setEnabled(false);
     details_->setToolTip(texts(TextId::DetailsTitle));
     connect(details_, &QPushButton::clicked, this, &SelectorScreen::ShowDetails);
+    addToProject_ = new QPushButton(texts(TextId::AddToProject), footer);
+    addToProject_->setObjectName(QStringLiteral("AddToProjectButton"));
+    addToProject_->setCursor(Qt::PointingHandCursor);
+    addToProject_->setAutoDefault(false);
+    addToProject_->setEnabled(false);
+    addToProject_->setToolTip(texts(TextId::SelectSolution));
+    connect(addToProject_, &QPushButton::clicked, this, &SelectorScreen::AddToProject);
     layout->addWidget(details_);
     layout->addSpacing(8);
     layout->addWidget(quote_);
+    layout->addSpacing(8);
+    layout->addWidget(addToProject_);
     layout->addSpacing(8);
     auto* back = new QPushButton(QStringLiteral("\u2190  %1").arg(context_.Texts(TextId::Back)), footer);
     back->setObjectName(QStringLiteral("BackButton"));
