@@ -9,8 +9,7 @@ namespace vantor::devengine {
 
 ProjectSession::ProjectSession(const EngineTexts& ATexts, QString ARecoveryFolder, QString ARecentFile)
     : texts_(ATexts), recoveryFolder_(std::move(ARecoveryFolder)), recentFile_(std::move(ARecentFile))
-{
-}
+{}
 
 // Unsaved work stays in the recovery file: the recovery's own destructor
 // releases the lock, so the next selector offers it.

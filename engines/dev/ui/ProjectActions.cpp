@@ -130,8 +130,8 @@ void OpenProject(QWidget* AParent, ProjectHub& AHub, const ProjectData& AData, c
     if (file.isEmpty()) {
         const QString current = AHub.Session().Path();
         const QString folder = current.isEmpty() ? DefaultProjectFolder() : QFileInfo(current).path();
-        file = QFileDialog::getOpenFileName(AParent, texts(TextId::ProjectOpen), QDir(folder).exists() ? folder : QString(),
-                                            FileFilter(texts));
+        file = QFileDialog::getOpenFileName(AParent, texts(TextId::ProjectOpen),
+                                            QDir(folder).exists() ? folder : QString(), FileFilter(texts));
         if (file.isEmpty())
             return;
     }

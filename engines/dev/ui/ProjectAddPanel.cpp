@@ -41,7 +41,9 @@ QTreeWidget* ItemList(const char* AName, bool AShowPrices, const EngineTexts& AT
     tree->setColumnCount(3);
     tree->setHeaderLabels({ATexts(TextId::Code), ATexts(TextId::Description), ATexts(TextId::ColumnPrice)});
     tree->setColumnHidden(2, !AShowPrices);
+    tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tree->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    tree->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     tree->header()->setStretchLastSection(false);
     tree->setRootIsDecorated(false);
     tree->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -129,6 +131,7 @@ QWidget* ProjectAddPanel::BuildFreeText()
     freePrice_->setAccessibleName(texts(TextId::ProjectFreePrice));
     freePrice_->setToolTip(texts(TextId::ProjectFreePrice));
     freePrice_->setAlignment(Qt::AlignRight);
+    freePrice_->setButtonSymbols(QAbstractSpinBox::NoButtons);
     freePrice_->setVisible(showPrices_);
     QPushButton* add = SmallButton(texts(TextId::ProjectAdd), "AddFreeTextButton", box);
     connect(add, &QPushButton::clicked, this, [this] {
@@ -205,10 +208,13 @@ void ProjectAddPanel::Search(const QString& AText)
     if (text.isEmpty())
         return;
     for (const PriceItem& item : pricelist_.Items) {
-        if (!item.ProductCode.contains(text, Qt::CaseInsensitive) && !item.Description.contains(text, Qt::CaseInsensitive))
+        if (!item.ProductCode.contains(text, Qt::CaseInsensitive) &&
+            !item.Description.contains(text, Qt::CaseInsensitive))
             continue;
         auto* row = new QTreeWidgetItem(found_, {item.ProductCode, item.Description, PriceText(item.Price)});
         row->setData(0, CodeRole, item.ProductCode);
+        row->setToolTip(1, item.Description);
+        row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         if (found_->topLevelItemCount() >= MaxFound)
             break;
     }

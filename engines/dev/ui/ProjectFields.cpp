@@ -76,11 +76,16 @@ ProjectFields::ProjectFields(ProjectHub& AHub, double ACatalogueVat, const QStri
     validity_ = new QSpinBox(this);
     validity_->setObjectName(QStringLiteral("ValidityDays"));
     validity_->setRange(1, ProjectLimit::MaxValidityDays);
+    // The days' word where the language puts it around the number.
+    const QStringList days = texts(TextId::ProjectDays).split(QStringLiteral("%1"));
+    validity_->setPrefix(days.value(0));
+    validity_->setSuffix(days.value(1));
     terms->addRow(texts(TextId::ProjectValidity), validity_);
     for (QAbstractSpinBox* box : {static_cast<QAbstractSpinBox*>(discount_), static_cast<QAbstractSpinBox*>(vat_),
                                   static_cast<QAbstractSpinBox*>(validity_)}) {
         box->setLocale(texts.Locale());
         box->setAlignment(Qt::AlignRight);
+        box->setButtonSymbols(QAbstractSpinBox::NoButtons);
     }
     quoteNumber_ = new QLabel(this);
     quoteNumber_->setObjectName(QStringLiteral("QuoteNumber"));

@@ -135,12 +135,13 @@ QWidget* ProjectScreen::BuildBody()
     actions->addWidget(reopen_);
     actions->addWidget(remove_);
     actions->addStretch(1);
+    centre->addLayout(actions);
     totals_ = new QLabel(treeCard);
     totals_->setObjectName(QStringLiteral("ProjectTotals"));
     totals_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    totals_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     totals_->setVisible(settings_.ShowPrices);
-    actions->addWidget(totals_);
-    centre->addLayout(actions);
+    centre->addWidget(totals_);
     row->addWidget(treeCard, 1);
 
     QVBoxLayout* right = nullptr;

@@ -23,8 +23,8 @@ QString Figures(const ProjectSystem& ASystem, const EngineTexts& ATexts)
     if (!ASystem.Solution)
         return parts.first();
     const ProjectSolution& solution = *ASystem.Solution;
-    QString ups = solution.Units > 1 ? ATexts(TextId::CabinetsOf).arg(solution.Units).arg(solution.Model)
-                                     : solution.Model;
+    QString ups =
+        solution.Units > 1 ? ATexts(TextId::CabinetsOf).arg(solution.Units).arg(solution.Model) : solution.Model;
     if (solution.Modules)
         ups += QStringLiteral(", ") + ATexts(TextId::FrameModules).arg(*solution.Modules).arg(solution.Redundant);
     parts.append(ups);
@@ -113,6 +113,8 @@ QTreeWidgetItem* ProjectTree::AddLine(QTreeWidgetItem* AParent, int ASystem, int
     quantity->setObjectName(QStringLiteral("LineQuantity"));
     quantity->setRange(1, ProjectLimit::MaxQuantity);
     quantity->setValue(ALineData.Quantity);
+    quantity->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    quantity->setAlignment(Qt::AlignRight);
     quantity->setAccessibleName(hub_.Texts()(TextId::Quantity));
     connect(quantity, &QSpinBox::valueChanged, this, [this, ASystem, ALine](int AValue) {
         if (ProjectLine* line = LineAt(ASystem, ALine)) {
@@ -127,6 +129,8 @@ QTreeWidgetItem* ProjectTree::AddLine(QTreeWidgetItem* AParent, int ASystem, int
     discount->setRange(0, 100);
     discount->setDecimals(1);
     discount->setValue(ALineData.DiscountPercent);
+    discount->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    discount->setAlignment(Qt::AlignRight);
     discount->setAccessibleName(hub_.Texts()(TextId::DiscountColumn));
     connect(discount, &QDoubleSpinBox::valueChanged, this, [this, ASystem, ALine](double AValue) {
         if (ProjectLine* line = LineAt(ASystem, ALine)) {
@@ -165,6 +169,8 @@ void ProjectTree::Rebuild(const QList<ProjectFinding>& AFindings)
             discount->setRange(0, 100);
             discount->setDecimals(1);
             discount->setValue(shown.Solution->DiscountPercent);
+            discount->setButtonSymbols(QAbstractSpinBox::NoButtons);
+            discount->setAlignment(Qt::AlignRight);
             connect(discount, &QDoubleSpinBox::valueChanged, this, [this, system](double AValue) {
                 Project& edited = hub_.Session().Edit();
                 if (system < edited.Systems.size() && edited.Systems[system].Solution) {
@@ -209,8 +215,10 @@ void ProjectTree::Rebuild(const QList<ProjectFinding>& AFindings)
         own->setExpanded(true);
     }
     building_ = false;
-    for (int column = CodeColumn; column <= AmountColumn; ++column)
+    for (int column : {CodeColumn, UnitColumn, AmountColumn})
         resizeColumnToContents(column);
+    setColumnWidth(QuantityColumn, 64);
+    setColumnWidth(DiscountColumn, 78);
 }
 
 void ProjectTree::ShowAmounts(const std::optional<ProjectQuote>& AQuote)
@@ -227,7 +235,8 @@ void ProjectTree::ShowAmounts(const std::optional<ProjectQuote>& AQuote)
         const int group = system >= 0 ? system : static_cast<int>(project.Systems.size());
         const bool known = AQuote && group < AQuote->Totals.Groups.size();
         const QList<LineTotal> amounts = known ? AQuote->Totals.Groups[group] : QList<LineTotal>{};
-        const int ownLines = static_cast<int>(system >= 0 ? project.Systems[system].Lines.size() : project.Lines.size());
+        const int ownLines =
+            static_cast<int>(system >= 0 ? project.Systems[system].Lines.size() : project.Lines.size());
         const int solutionLines = std::max(0, static_cast<int>(amounts.size()) - ownLines);
         if (system >= 0) {
             double sum = 0;
@@ -241,10 +250,11 @@ void ProjectTree::ShowAmounts(const std::optional<ProjectQuote>& AQuote)
             if (line < 0)
                 continue;
             const int index = solutionLines + line;
-            row->setText(AmountColumn, known && index < amounts.size()
-                                           ? (amounts[index].PriceOnRequest ? hub_.Texts()(TextId::PriceOnRequest)
-                                                                            : hub_.Texts().Number(amounts[index].Amount, 2))
-                                           : QString());
+            row->setText(AmountColumn,
+                         known && index < amounts.size()
+                             ? (amounts[index].PriceOnRequest ? hub_.Texts()(TextId::PriceOnRequest)
+                                                              : hub_.Texts().Number(amounts[index].Amount, 2))
+                             : QString());
         }
     }
     building_ = false;

@@ -26,9 +26,21 @@ QString ScreenStyleSheet(const Branding& branding)
     // white cards otherwise). A plain QTableView::item rule would hide the
     // model's highlight of suggested rows, so only its states are styled.
     QString sheet = QStringLiteral(R"(
-#SelectorScreen { background: #F3F5F9; color: #1F2933; }
-#SelectorScreen QLabel { color: #1F2933; background: transparent; }
-QFrame#SettingsStrip { background: #FFFFFF; border: none; border-bottom: 1px solid #DCE1E8; }
+#SelectorScreen, #ProjectScreen { background: #F3F5F9; color: #1F2933; }
+#SelectorScreen QLabel, #ProjectScreen QLabel { color: #1F2933; background: transparent; }
+QFrame#SettingsStrip, QFrame#ProjectBar { background: #FFFFFF; border: none; border-bottom: 1px solid #DCE1E8; }
+QLabel#ProjectTotals { color: @primary; font-size: 13px; padding: 4px 2px; }
+QWidget#ProjectFields, QWidget#ProjectAddPanel { background: #FFFFFF; }
+QPlainTextEdit {
+    background: #FFFFFF; color: #1F2933; border: 1px solid #C9D1DB; border-radius: 5px; padding: 2px 4px;
+}
+QTreeView {
+    background: #FFFFFF; alternate-background-color: #F7F9FC; color: #1F2933; border: 1px solid #EEF1F5;
+    selection-background-color: @selection; selection-color: #1F2933; outline: none;
+}
+QTreeView::item { min-height: 24px; }
+QTreeView::item:hover { background: @hover; color: #1F2933; }
+QTreeView::item:selected { background: @selection; color: #1F2933; }
 QFrame#Card { background: #FFFFFF; border: 1px solid #DCE1E8; border-radius: 8px; }
 QLabel#CardTitle { color: @primary; font-size: 14px; font-weight: 600; }
 QLabel#SettingName { color: #6B7785; }
@@ -54,12 +66,13 @@ QPushButton#QuoteButton {
 }
 QPushButton#QuoteButton:hover { background: @hover; }
 QPushButton#QuoteButton:disabled { color: #9AA4AD; border-color: #C9D1DB; }
-QPushButton#DetailsButton, QPushButton#CloseButton {
+QPushButton#DetailsButton, QPushButton#CloseButton, QPushButton#AddToProjectButton, QPushButton[export="true"] {
     background: #FFFFFF; color: @primary; border: 1px solid #C9D1DB; border-radius: 6px; padding: 7px 16px;
     min-height: 18px; font-size: 13px;
 }
-QPushButton#DetailsButton:hover, QPushButton#CloseButton:hover { background: @hover; }
-QPushButton#DetailsButton:disabled { color: #9AA4AD; }
+QPushButton#DetailsButton:hover, QPushButton#CloseButton:hover, QPushButton#AddToProjectButton:hover,
+QPushButton[export="true"]:hover { background: @hover; }
+QPushButton#DetailsButton:disabled, QPushButton#AddToProjectButton:disabled { color: #9AA4AD; }
 QLabel#CountBadge { color: @primary; background: @selection; border-radius: 9px; padding: 1px 8px; font-size: 11px; }
 QLineEdit, QDoubleSpinBox, QSpinBox {
     background: #FFFFFF; color: #1F2933; border: 1px solid #C9D1DB; border-radius: 5px; padding: 3px 6px;

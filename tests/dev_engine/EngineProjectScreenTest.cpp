@@ -1,0 +1,306 @@
+// Projects through the loaded engine: systems sized on the selectors and
+// added, lines added on the project screen, saved, opened again, a system
+// reopened and put back, exported, and unsaved work a killed instance left
+// offered at the next selector. Runs in a scratch copy with the demo data
+// (see RunInScratchCopy).
+#include "EngineHarness.h"
+#include "testlib/ResultChecks.h"
+
+#include "catalogue/CatalogueBuilder.h"
+#include "catalogue/CatalogueSource.h"
+#include "common/uConstants.h"
+#include "testlib/TempFolder.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace vantor::test {
+namespace {
+
+TEST(EngineProjects, ScreensKeepProjectsWithTheDemoProductData)
+{
+    if (!ScratchFolder().isEmpty())
+        GTEST_SKIP() << "already the scratch copy";
+    RunInScratchCopy("ProjectScreens.*", [](const QString& AFolder) {
+        const QString demoData = QFileInfo(QStringLiteral(VANTOR_ENGINE_LIBRARY)).path() + QStringLiteral("/Data/");
+        QDir().mkpath(AFolder + QStringLiteral("Data"));
+        for (const char* name : {"Data.vt4", "Devices.vt4"})
+            ASSERT_TRUE(
+                QFile::copy(demoData + QLatin1String(name), AFolder + QStringLiteral("Data/") + QLatin1String(name)));
+    });
+}
+
+// Runs AAnswer on the next modal dialog once it is up; the caller then
+// opens it.
+void WhenModal(std::function<void(QWidget*)> AAnswer)
+{
+    auto* timer = new QTimer;
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, started, AAnswer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr && started->elapsed() < 5000)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (modal != nullptr)
+            AAnswer(modal);
+    });
+    timer->start(10);
+}
+
+// AFile: a name in the folder the dialog opens at, or a whole path.
+void ChooseFile(const QString& AFile, QString* AFolder = nullptr)
+{
+    WhenModal([AFile, AFolder](QWidget* AModal) {
+        auto* dialog = qobject_cast<QFileDialog*>(AModal);
+        ASSERT_NE(dialog, nullptr);
+        if (AFolder != nullptr)
+            *AFolder = dialog->directory().absolutePath();
+        // Typed, as a user would: selectFile leaves a suggested name alone.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(AFile);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+void Answer(const QString& AButton, QString* AText = nullptr)
+{
+    WhenModal([AButton, AText](QWidget* AModal) {
+        auto* box = qobject_cast<QMessageBox*>(AModal);
+        ASSERT_NE(box, nullptr);
+        if (AText != nullptr)
+            *AText = box->text();
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == AButton)
+                button->click();
+    });
+}
+
+class ProjectScreens : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (ScratchFolder().isEmpty())
+            GTEST_SKIP() << "runs in the scratch copy made by EngineProjects.ScreensKeepProjectsWithTheDemoProductData";
+        ASSERT_TRUE(engine.IsLoaded());
+        for (const char* name : {"HOME", "XDG_STATE_HOME", "XDG_CONFIG_HOME"})
+            saved.append({name, qgetenv(name)});
+        qputenv("HOME", QFile::encodeName(folder.path()));
+        qputenv("XDG_STATE_HOME", QFile::encodeName(folder.path() + QStringLiteral("state")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path() + QStringLiteral("config")));
+        container.resize(1280, 760);
+        record.Password = QString::fromLatin1(DatabasePassword);
+        record.CataloguePath = folder.makeFolder(QStringLiteral("Catalogues/826")) + u'/';
+        const tools::CatalogueSource demo =
+            ValueOf(tools::ReadCatalogueSource(QStringLiteral(VANTOR_SOURCE_DIR "/demo/catalogues/826")));
+        ExpectOk(tools::WriteDatabase(record.CataloguePath + QStringLiteral("Pricelist.vt4"), record.Password,
+                                      tools::PricelistContent(demo.Code, demo.Validity, demo.Items), true));
+        TInfoVersion version{};
+        ASSERT_EQ(engine.Initialize(record.Get(), &version, &version, &version), ENGINE_INIT_OK);
+    }
+
+    void TearDown() override
+    {
+        engine.Uninitialize();
+        for (const auto& [name, value] : saved)
+            qputenv(name, value);
+    }
+
+    template <typename T>
+    T* Find(const char* AName)
+    {
+        QWidget* screen = EngineScreen(&container);
+        return screen == nullptr ? nullptr : screen->findChild<T*>(QString::fromLatin1(AName));
+    }
+
+    void Click(const char* AName)
+    {
+        QPushButton* button = Find<QPushButton>(AName);
+        ASSERT_NE(button, nullptr) << AName;
+        ASSERT_TRUE(button->isEnabled()) << AName;
+        button->click();
+        ProcessDeferredDeletes();
+    }
+
+    // Sizes AWatts on the open selector and chooses the first solution.
+    void Size(double AWatts)
+    {
+        Find<QDoubleSpinBox>("LoadInput")->setValue(AWatts);
+        auto* table = Find<QTableWidget>("SolutionTable");
+        ASSERT_GT(table->rowCount(), 0);
+        table->selectRow(0);
+    }
+
+    QTreeWidget* Tree() { return Find<QTreeWidget>("ProjectTree"); }
+
+    // The rows of the tree as "system/line: code", for comparing.
+    QStringList Rows()
+    {
+        QStringList rows;
+        for (int top = 0; top < Tree()->topLevelItemCount(); ++top) {
+            const QTreeWidgetItem* item = Tree()->topLevelItem(top);
+            rows.append(item->text(0) + QStringLiteral(": ") + item->text(1));
+            for (int child = 0; child < item->childCount(); ++child)
+                if (!item->child(child)->isFirstColumnSpanned()) // the system's figures
+                    rows.append(QStringLiteral("  ") + item->child(child)->text(0).left(24) + QStringLiteral(": ") +
+                            item->child(child)->text(1));
+        }
+        return rows;
+    }
+
+    void Screenshot(const char* AName)
+    {
+        if (const QString target = qEnvironmentVariable("VANTOR_ENGINE_SCREENSHOTS"); !target.isEmpty())
+            EXPECT_TRUE(container.grab().save(target + u'/' + QLatin1String(AName)));
+    }
+
+    LoadedEngine engine;
+    TempFolder folder;
+    QWidget container;
+    InitRecord record{&container};
+    QList<QPair<const char*, QByteArray>> saved;
+};
+
+TEST_F(ProjectScreens, SystemsAndLinesSurviveSaveNewAndOpenAndASystemIsPutBackChanged)
+{
+    engine.SelectorBase();
+    Size(6000);
+    Click("AddToProjectButton");
+    Size(15'000);
+    Click("AddToProjectButton");
+    EXPECT_TRUE(Find<QLabel>("FooterNote")->text().contains(QStringLiteral("System 2")));
+    EXPECT_TRUE(Find<QLabel>("ProjectName")->text().contains(QStringLiteral("2 systems")));
+    Screenshot("selector-project.png");
+
+    Click("ProjectViewButton");
+    ASSERT_NE(Tree(), nullptr);
+    ASSERT_EQ(Tree()->topLevelItemCount(), 2);
+    Tree()->setCurrentItem(Tree()->topLevelItem(0));
+    Find<QLineEdit>("PricelistSearch")->setText(QStringLiteral("network card"));
+    auto* found = Find<QTreeWidget>("SearchResults");
+    ASSERT_GE(found->topLevelItemCount(), 2);
+    for (int item = 0; item < 2; ++item) {
+        found->setCurrentItem(found->topLevelItem(item));
+        Click("AddFoundButton");
+    }
+    Tree()->setCurrentItem(nullptr);
+    Find<QLineEdit>("FreeTextInput")->setText(QStringLiteral("Cable works"));
+    Find<QDoubleSpinBox>("FreeTextPrice")->setValue(480);
+    Click("AddFreeTextButton");
+    Find<QLineEdit>("CustomerName")->setText(QStringLiteral("Harbour Clinic"));
+    Find<QLineEdit>("CustomerName")->textEdited(QStringLiteral("Harbour Clinic"));
+    const QStringList sized = Rows();
+    ASSERT_EQ(sized.size(), 6) << sized.join(u'\n').toStdString();
+    EXPECT_TRUE(sized[2].endsWith(QStringLiteral("N SNM UK"))) << sized[2].toStdString();
+    EXPECT_TRUE(sized[5].startsWith(QStringLiteral("  Cable works"))) << sized[5].toStdString();
+    // Net of both systems, two cards and the free line; VAT from the terms.
+    EXPECT_TRUE(Find<QLabel>("ProjectTotals")->text().contains(QStringLiteral("Net total"))) << "prices shown";
+    Screenshot("project-view.png");
+
+    // Saved into the projects' folder, made for it.
+    QString projects;
+    ChooseFile(QStringLiteral("clinic"), &projects);
+    Click("SaveProjectButton");
+    EXPECT_TRUE(projects.endsWith(QStringLiteral("/Documents/Vantor Projects"))) << projects.toStdString();
+    const QString file = projects + QStringLiteral("/clinic.vantor");
+    ASSERT_TRUE(QFile::exists(file)) << Find<QLabel>("FooterNote")->text().toStdString();
+    EXPECT_FALSE(Find<QLabel>("ProjectName")->text().contains(QStringLiteral("unsaved")));
+    Click("NewProjectButton");
+    EXPECT_EQ(Tree()->topLevelItemCount(), 0);
+    ChooseFile(file);
+    Click("OpenProjectButton");
+    EXPECT_EQ(Find<QLabel>("ProjectName")->toolTip(), file);
+    EXPECT_EQ(Rows(), sized);
+    EXPECT_EQ(Find<QLineEdit>("CustomerName")->text(), QStringLiteral("Harbour Clinic"));
+
+    // Reopened, the second system's inputs are back on its selector; put
+    // back with a bigger load, it replaces the system and keeps its name.
+    Tree()->setCurrentItem(Tree()->topLevelItem(1));
+    Click("ReopenButton");
+    ASSERT_NE(Find<QTableWidget>("SolutionTable"), nullptr);
+    EXPECT_EQ(Find<QDoubleSpinBox>("LoadInput")->value(), 15'000);
+    EXPECT_EQ(Find<QPushButton>("AddToProjectButton")->text(), QStringLiteral("Put back into project"));
+    Size(60'000);
+    Click("AddToProjectButton");
+    ASSERT_NE(Tree(), nullptr) << "back on the project screen";
+    ASSERT_EQ(Tree()->topLevelItemCount(), 3);
+    EXPECT_EQ(Tree()->topLevelItem(1)->text(0), QStringLiteral("System 2"));
+    EXPECT_NE(Tree()->topLevelItem(1)->text(1), sized[3].section(QStringLiteral(": "), 1));
+    EXPECT_TRUE(Find<QLabel>("ProjectName")->text().contains(QStringLiteral("unsaved")));
+
+    // Changed work is not dropped silently: New asks first.
+    QString question;
+    Answer(QStringLiteral("Cancel"), &question);
+    Click("NewProjectButton");
+    EXPECT_TRUE(question.contains(QStringLiteral("unsaved changes"))) << question.toStdString();
+    EXPECT_EQ(Tree()->topLevelItemCount(), 3);
+
+    // The CSV export draws the quote number and keeps it in the project.
+    const QString csv = folder.path() + QStringLiteral("clinic.csv");
+    ChooseFile(csv);
+    Click("ExportCsvButton");
+    ASSERT_TRUE(QFile::exists(csv)) << Find<QLabel>("FooterNote")->text().toStdString();
+    EXPECT_TRUE(Find<QLabel>("QuoteNumber")->text().startsWith(QStringLiteral("Q-"))) << "issued";
+    EXPECT_TRUE(folder.read(QStringLiteral("clinic.csv")).contains("N SNM UK"));
+}
+
+TEST_F(ProjectScreens, WorkOfAKilledInstanceIsOfferedAtTheNextSelector)
+{
+    QProcess probe;
+    probe.start(QStringLiteral(VANTOR_PROJECT_PROBE),
+                {QStringLiteral("recover"), folder.path() + QStringLiteral("state/Vantor"), QStringLiteral("-1")});
+    ASSERT_TRUE(probe.waitForFinished(30'000));
+    ASSERT_EQ(probe.exitStatus(), QProcess::CrashExit);
+
+    QString question;
+    Answer(QStringLiteral("Restore"), &question);
+    engine.SelectorBase();
+    QElapsedTimer waited;
+    waited.start();
+    while (question.isEmpty() && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(question.startsWith(QStringLiteral("Unsaved work on the project /projects/seven.vantor")))
+        << question.toStdString();
+    EXPECT_TRUE(Find<QLabel>("ProjectName")->text().startsWith(QStringLiteral("Project 7 (unsaved)")))
+        << Find<QLabel>("ProjectName")->text().toStdString();
+
+    // Restored, it is this instance's own work now: the next opening asks
+    // nothing, and a closed engine leaves it for the one after.
+    engine.SelectorAdvanced();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    engine.Uninitialize();
+    TInfoVersion version{};
+    ASSERT_EQ(engine.Initialize(record.Get(), &version, &version, &version), ENGINE_INIT_OK);
+    question.clear();
+    Answer(QStringLiteral("Discard"), &question);
+    engine.SelectorBase();
+    waited.restart();
+    while (question.isEmpty() && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(question.isEmpty()) << "the unsaved work was offered again";
+    EXPECT_TRUE(Find<QLabel>("ProjectName")->text().startsWith(QStringLiteral("New project")));
+    EXPECT_TRUE(QDir(folder.path() + QStringLiteral("state/Vantor")).entryList({QStringLiteral("*.json")}).isEmpty());
+}
+
+} // namespace
+} // namespace vantor::test
