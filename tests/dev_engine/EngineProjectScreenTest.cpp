@@ -162,7 +162,7 @@ protected:
             for (int child = 0; child < item->childCount(); ++child)
                 if (!item->child(child)->isFirstColumnSpanned()) // the system's figures
                     rows.append(QStringLiteral("  ") + item->child(child)->text(0).left(24) + QStringLiteral(": ") +
-                            item->child(child)->text(1));
+                                item->child(child)->text(1));
         }
         return rows;
     }

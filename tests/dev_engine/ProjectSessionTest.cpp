@@ -1,9 +1,9 @@
 // The project the screens share: when it counts as changed, what reaches
 // the recovery file and the recent list, and that a refused file or a failed
 // save loses nothing.
+#include "dev/core/ProjectSession.h"
 #include "dev/core/ProjectFile.h"
 #include "dev/core/ProjectFormat.h"
-#include "dev/core/ProjectSession.h"
 #include "mock/SampleProject.h"
 #include "testlib/ResultChecks.h"
 #include "testlib/TempFolder.h"

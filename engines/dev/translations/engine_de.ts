@@ -142,6 +142,245 @@
     </message>
 </context>
 <context>
+    <name>ProjectScreen</name>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Öffnen…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Speichern unter…</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Zuletzt</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>Keine zuletzt verwendeten Projekte</translation>
+    </message>
+    <message>
+        <source>Project…</source>
+        <translation>Projekt…</translation>
+    </message>
+    <message>
+        <source>Add to project</source>
+        <translation>Zum Projekt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Put back into project</source>
+        <translation>Ins Projekt zurücklegen</translation>
+    </message>
+    <message>
+        <source>Projects (*%1)</source>
+        <translation>Projekte (*%1)</translation>
+    </message>
+    <message>
+        <source>New project</source>
+        <translation>Neues Projekt</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved)</source>
+        <translation>%1 (nicht gespeichert)</translation>
+    </message>
+    <message>
+        <source>%1 systems</source>
+        <translation>%1 Anlagen</translation>
+    </message>
+    <message>
+        <source>The project %1 has unsaved changes. Save them first?</source>
+        <translation>Das Projekt %1 hat ungespeicherte Änderungen. Zuerst speichern?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Unsaved work</source>
+        <translation>Ungespeicherte Arbeit</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Prices changed</source>
+        <translation>Preise geändert</translation>
+    </message>
+    <message>
+        <source>Today&apos;s pricelist differs from the prices saved in the project:</source>
+        <translation>Die heutige Preisliste weicht von den im Projekt gespeicherten Preisen ab:</translation>
+    </message>
+    <message>
+        <source>Take today&apos;s prices</source>
+        <translation>Heutige Preise übernehmen</translation>
+    </message>
+    <message>
+        <source>Keep the saved prices</source>
+        <translation>Gespeicherte Preise behalten</translation>
+    </message>
+    <message>
+        <source>Some products are no longer in the catalogue: reopen the marked systems in their selector.</source>
+        <translation>Einige Produkte sind nicht mehr im Katalog: Öffnen Sie die markierten Anlagen erneut in ihrem Selektor.</translation>
+    </message>
+    <message>
+        <source>no longer in the catalogue</source>
+        <translation>nicht mehr im Katalog</translation>
+    </message>
+    <message>
+        <source>Added to the project as %1.</source>
+        <translation>Als %1 zum Projekt hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 was put back into the project.</source>
+        <translation>%1 wurde ins Projekt zurückgelegt.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Projektname</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referenz</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation>Konditionen</translation>
+    </message>
+    <message>
+        <source>VAT %</source>
+        <translation>MwSt. %</translation>
+    </message>
+    <message>
+        <source>Valid for</source>
+        <translation>Gültig für</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 Tage</translation>
+    </message>
+    <message>
+        <source>issued with the first quote</source>
+        <translation>wird mit dem ersten Angebot vergeben</translation>
+    </message>
+    <message>
+        <source>Seller details…</source>
+        <translation>Verkäuferdaten…</translation>
+    </message>
+    <message>
+        <source>Seller details</source>
+        <translation>Verkäuferdaten</translation>
+    </message>
+    <message>
+        <source>Quote number prefix</source>
+        <translation>Präfix der Angebotsnummer</translation>
+    </message>
+    <message>
+        <source>Systems and lines</source>
+        <translation>Anlagen und Positionen</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Accessories and services</source>
+        <translation>Zubehör und Dienstleistungen</translation>
+    </message>
+    <message>
+        <source>Choose a system to see its accessories.</source>
+        <translation>Wählen Sie eine Anlage, um ihr Zubehör zu sehen.</translation>
+    </message>
+    <message>
+        <source>No accessories for this system.</source>
+        <translation>Kein Zubehör für diese Anlage.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Search the pricelist by code or description</source>
+        <translation>Preisliste nach Code oder Beschreibung durchsuchen</translation>
+    </message>
+    <message>
+        <source>Free-text line</source>
+        <translation>Freitextposition</translation>
+    </message>
+    <message>
+        <source>Price of one</source>
+        <translation>Einzelpreis</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Reopen in selector</source>
+        <translation>Im Selektor erneut öffnen</translation>
+    </message>
+    <message>
+        <source>Quote (PDF)</source>
+        <translation>Angebot (PDF)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (.xlsx)</source>
+        <translation>Tabelle (.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Spreadsheets (*.xlsx)</source>
+        <translation>Tabellen (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No systems yet: size one in a selector and add it to the project.</source>
+        <translation>Noch keine Anlagen: Legen Sie eine in einem Selektor aus und fügen Sie sie zum Projekt hinzu.</translation>
+    </message>
+    <message>
+        <source>Project lines</source>
+        <translation>Projektpositionen</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

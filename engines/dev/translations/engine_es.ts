@@ -142,6 +142,245 @@
     </message>
 </context>
 <context>
+    <name>ProjectScreen</name>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Guardar como…</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Recientes</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>No hay proyectos recientes</translation>
+    </message>
+    <message>
+        <source>Project…</source>
+        <translation>Proyecto…</translation>
+    </message>
+    <message>
+        <source>Add to project</source>
+        <translation>Añadir al proyecto</translation>
+    </message>
+    <message>
+        <source>Put back into project</source>
+        <translation>Devolver al proyecto</translation>
+    </message>
+    <message>
+        <source>Projects (*%1)</source>
+        <translation>Proyectos (*%1)</translation>
+    </message>
+    <message>
+        <source>New project</source>
+        <translation>Proyecto nuevo</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved)</source>
+        <translation>%1 (sin guardar)</translation>
+    </message>
+    <message>
+        <source>%1 systems</source>
+        <translation>%1 sistemas</translation>
+    </message>
+    <message>
+        <source>The project %1 has unsaved changes. Save them first?</source>
+        <translation>El proyecto %1 tiene cambios sin guardar. ¿Guardarlos primero?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Unsaved work</source>
+        <translation>Trabajo sin guardar</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Prices changed</source>
+        <translation>Precios modificados</translation>
+    </message>
+    <message>
+        <source>Today&apos;s pricelist differs from the prices saved in the project:</source>
+        <translation>La lista de precios de hoy difiere de los precios guardados en el proyecto:</translation>
+    </message>
+    <message>
+        <source>Take today&apos;s prices</source>
+        <translation>Usar los precios de hoy</translation>
+    </message>
+    <message>
+        <source>Keep the saved prices</source>
+        <translation>Mantener los precios guardados</translation>
+    </message>
+    <message>
+        <source>Some products are no longer in the catalogue: reopen the marked systems in their selector.</source>
+        <translation>Algunos productos ya no están en el catálogo: vuelva a abrir los sistemas marcados en su selector.</translation>
+    </message>
+    <message>
+        <source>no longer in the catalogue</source>
+        <translation>ya no está en el catálogo</translation>
+    </message>
+    <message>
+        <source>Added to the project as %1.</source>
+        <translation>Añadido al proyecto como %1.</translation>
+    </message>
+    <message>
+        <source>%1 was put back into the project.</source>
+        <translation>%1 se devolvió al proyecto.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contacto</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nombre del proyecto</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referencia</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation>Condiciones</translation>
+    </message>
+    <message>
+        <source>VAT %</source>
+        <translation>IVA %</translation>
+    </message>
+    <message>
+        <source>Valid for</source>
+        <translation>Válido durante</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 días</translation>
+    </message>
+    <message>
+        <source>issued with the first quote</source>
+        <translation>se asigna con la primera oferta</translation>
+    </message>
+    <message>
+        <source>Seller details…</source>
+        <translation>Datos del vendedor…</translation>
+    </message>
+    <message>
+        <source>Seller details</source>
+        <translation>Datos del vendedor</translation>
+    </message>
+    <message>
+        <source>Quote number prefix</source>
+        <translation>Prefijo del número de oferta</translation>
+    </message>
+    <message>
+        <source>Systems and lines</source>
+        <translation>Sistemas y líneas</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Artículo</translation>
+    </message>
+    <message>
+        <source>Accessories and services</source>
+        <translation>Accesorios y servicios</translation>
+    </message>
+    <message>
+        <source>Choose a system to see its accessories.</source>
+        <translation>Elija un sistema para ver sus accesorios.</translation>
+    </message>
+    <message>
+        <source>No accessories for this system.</source>
+        <translation>No hay accesorios para este sistema.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Search the pricelist by code or description</source>
+        <translation>Buscar en la lista de precios por código o descripción</translation>
+    </message>
+    <message>
+        <source>Free-text line</source>
+        <translation>Línea de texto libre</translation>
+    </message>
+    <message>
+        <source>Price of one</source>
+        <translation>Precio unitario</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Reopen in selector</source>
+        <translation>Volver a abrir en el selector</translation>
+    </message>
+    <message>
+        <source>Quote (PDF)</source>
+        <translation>Oferta (PDF)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (.xlsx)</source>
+        <translation>Hoja de cálculo (.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Spreadsheets (*.xlsx)</source>
+        <translation>Hojas de cálculo (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>No systems yet: size one in a selector and add it to the project.</source>
+        <translation>Aún no hay sistemas: dimensione uno en un selector y añádalo al proyecto.</translation>
+    </message>
+    <message>
+        <source>Project lines</source>
+        <translation>Líneas del proyecto</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

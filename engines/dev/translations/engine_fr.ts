@@ -126,7 +126,7 @@
     <name>ProjectQuote</name>
     <message>
         <source>This quote is valid until %1.</source>
-        <translation>Cette offre est valable jusqu'au %1.</translation>
+        <translation>Cette offre est valable jusqu&apos;au %1.</translation>
     </message>
     <message>
         <source>Amounts in %1; VAT charged at %2.</source>
@@ -139,6 +139,245 @@
     <message>
         <source>The spreadsheet lists prices, and prices are hidden in this installation.</source>
         <translation>Le tableur contient des prix, et les prix sont masqués dans cette installation.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectScreen</name>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Enregistrer sous…</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Récents</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>Aucun projet récent</translation>
+    </message>
+    <message>
+        <source>Project…</source>
+        <translation>Projet…</translation>
+    </message>
+    <message>
+        <source>Add to project</source>
+        <translation>Ajouter au projet</translation>
+    </message>
+    <message>
+        <source>Put back into project</source>
+        <translation>Remettre dans le projet</translation>
+    </message>
+    <message>
+        <source>Projects (*%1)</source>
+        <translation>Projets (*%1)</translation>
+    </message>
+    <message>
+        <source>New project</source>
+        <translation>Nouveau projet</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved)</source>
+        <translation>%1 (non enregistré)</translation>
+    </message>
+    <message>
+        <source>%1 systems</source>
+        <translation>%1 systèmes</translation>
+    </message>
+    <message>
+        <source>The project %1 has unsaved changes. Save them first?</source>
+        <translation>Le projet %1 comporte des modifications non enregistrées. Les enregistrer d'abord ?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Unsaved work</source>
+        <translation>Travail non enregistré</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Prices changed</source>
+        <translation>Prix modifiés</translation>
+    </message>
+    <message>
+        <source>Today&apos;s pricelist differs from the prices saved in the project:</source>
+        <translation>La liste de prix du jour diffère des prix enregistrés dans le projet :</translation>
+    </message>
+    <message>
+        <source>Take today&apos;s prices</source>
+        <translation>Prendre les prix du jour</translation>
+    </message>
+    <message>
+        <source>Keep the saved prices</source>
+        <translation>Garder les prix enregistrés</translation>
+    </message>
+    <message>
+        <source>Some products are no longer in the catalogue: reopen the marked systems in their selector.</source>
+        <translation>Certains produits ne sont plus au catalogue : rouvrez les systèmes marqués dans leur sélecteur.</translation>
+    </message>
+    <message>
+        <source>no longer in the catalogue</source>
+        <translation>plus au catalogue</translation>
+    </message>
+    <message>
+        <source>Added to the project as %1.</source>
+        <translation>Ajouté au projet sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>%1 was put back into the project.</source>
+        <translation>%1 a été remis dans le projet.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nom du projet</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Référence</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>VAT %</source>
+        <translation>TVA %</translation>
+    </message>
+    <message>
+        <source>Valid for</source>
+        <translation>Valable</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <source>issued with the first quote</source>
+        <translation>attribué avec le premier devis</translation>
+    </message>
+    <message>
+        <source>Seller details…</source>
+        <translation>Coordonnées du vendeur…</translation>
+    </message>
+    <message>
+        <source>Seller details</source>
+        <translation>Coordonnées du vendeur</translation>
+    </message>
+    <message>
+        <source>Quote number prefix</source>
+        <translation>Préfixe du numéro de devis</translation>
+    </message>
+    <message>
+        <source>Systems and lines</source>
+        <translation>Systèmes et lignes</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Article</translation>
+    </message>
+    <message>
+        <source>Accessories and services</source>
+        <translation>Accessoires et services</translation>
+    </message>
+    <message>
+        <source>Choose a system to see its accessories.</source>
+        <translation>Choisissez un système pour voir ses accessoires.</translation>
+    </message>
+    <message>
+        <source>No accessories for this system.</source>
+        <translation>Aucun accessoire pour ce système.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Search the pricelist by code or description</source>
+        <translation>Rechercher dans la liste de prix par code ou description</translation>
+    </message>
+    <message>
+        <source>Free-text line</source>
+        <translation>Ligne de texte libre</translation>
+    </message>
+    <message>
+        <source>Price of one</source>
+        <translation>Prix unitaire</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Reopen in selector</source>
+        <translation>Rouvrir dans le sélecteur</translation>
+    </message>
+    <message>
+        <source>Quote (PDF)</source>
+        <translation>Devis (PDF)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (.xlsx)</source>
+        <translation>Tableur (.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Spreadsheets (*.xlsx)</source>
+        <translation>Tableurs (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No systems yet: size one in a selector and add it to the project.</source>
+        <translation>Aucun système pour l'instant : dimensionnez-en un dans un sélecteur et ajoutez-le au projet.</translation>
+    </message>
+    <message>
+        <source>Project lines</source>
+        <translation>Lignes du projet</translation>
     </message>
 </context>
 <context>

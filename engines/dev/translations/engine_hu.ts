@@ -142,6 +142,245 @@
     </message>
 </context>
 <context>
+    <name>ProjectScreen</name>
+    <message>
+        <source>New</source>
+        <translation>Új</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Megnyitás…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Mentés</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Mentés másként…</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Legutóbbiak</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>Nincsenek legutóbbi projektek</translation>
+    </message>
+    <message>
+        <source>Project…</source>
+        <translation>Projekt…</translation>
+    </message>
+    <message>
+        <source>Add to project</source>
+        <translation>Hozzáadás a projekthez</translation>
+    </message>
+    <message>
+        <source>Put back into project</source>
+        <translation>Vissza a projektbe</translation>
+    </message>
+    <message>
+        <source>Projects (*%1)</source>
+        <translation>Projektek (*%1)</translation>
+    </message>
+    <message>
+        <source>New project</source>
+        <translation>Új projekt</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved)</source>
+        <translation>%1 (nincs mentve)</translation>
+    </message>
+    <message>
+        <source>%1 systems</source>
+        <translation>%1 rendszer</translation>
+    </message>
+    <message>
+        <source>The project %1 has unsaved changes. Save them first?</source>
+        <translation>A(z) %1 projekt nem mentett változásokat tartalmaz. Menti őket előbb?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Elvetés</translation>
+    </message>
+    <message>
+        <source>Unsaved work</source>
+        <translation>Nem mentett munka</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Visszaállítás</translation>
+    </message>
+    <message>
+        <source>Prices changed</source>
+        <translation>Megváltozott árak</translation>
+    </message>
+    <message>
+        <source>Today&apos;s pricelist differs from the prices saved in the project:</source>
+        <translation>A mai árlista eltér a projektben mentett áraktól:</translation>
+    </message>
+    <message>
+        <source>Take today&apos;s prices</source>
+        <translation>Mai árak átvétele</translation>
+    </message>
+    <message>
+        <source>Keep the saved prices</source>
+        <translation>Mentett árak megtartása</translation>
+    </message>
+    <message>
+        <source>Some products are no longer in the catalogue: reopen the marked systems in their selector.</source>
+        <translation>Néhány termék már nincs a katalógusban: nyissa meg újra a jelölt rendszereket a választójukban.</translation>
+    </message>
+    <message>
+        <source>no longer in the catalogue</source>
+        <translation>már nincs a katalógusban</translation>
+    </message>
+    <message>
+        <source>Added to the project as %1.</source>
+        <translation>Hozzáadva a projekthez: %1.</translation>
+    </message>
+    <message>
+        <source>%1 was put back into the project.</source>
+        <translation>%1 visszakerült a projektbe.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Név</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kapcsolattartó</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Cím</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Projekt neve</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Hivatkozás</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Megjegyzések</translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation>Feltételek</translation>
+    </message>
+    <message>
+        <source>VAT %</source>
+        <translation>ÁFA %</translation>
+    </message>
+    <message>
+        <source>Valid for</source>
+        <translation>Érvényes</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 nap</translation>
+    </message>
+    <message>
+        <source>issued with the first quote</source>
+        <translation>az első ajánlattal kerül kiadásra</translation>
+    </message>
+    <message>
+        <source>Seller details…</source>
+        <translation>Eladó adatai…</translation>
+    </message>
+    <message>
+        <source>Seller details</source>
+        <translation>Eladó adatai</translation>
+    </message>
+    <message>
+        <source>Quote number prefix</source>
+        <translation>Ajánlatszám előtagja</translation>
+    </message>
+    <message>
+        <source>Systems and lines</source>
+        <translation>Rendszerek és tételek</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Tétel</translation>
+    </message>
+    <message>
+        <source>Accessories and services</source>
+        <translation>Tartozékok és szolgáltatások</translation>
+    </message>
+    <message>
+        <source>Choose a system to see its accessories.</source>
+        <translation>Válasszon rendszert a tartozékai megtekintéséhez.</translation>
+    </message>
+    <message>
+        <source>No accessories for this system.</source>
+        <translation>Ehhez a rendszerhez nincs tartozék.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hozzáadás</translation>
+    </message>
+    <message>
+        <source>Search the pricelist by code or description</source>
+        <translation>Keresés az árlistában kód vagy leírás szerint</translation>
+    </message>
+    <message>
+        <source>Free-text line</source>
+        <translation>Szabad szöveges tétel</translation>
+    </message>
+    <message>
+        <source>Price of one</source>
+        <translation>Egységár</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eltávolítás</translation>
+    </message>
+    <message>
+        <source>Reopen in selector</source>
+        <translation>Újranyitás a választóban</translation>
+    </message>
+    <message>
+        <source>Quote (PDF)</source>
+        <translation>Ajánlat (PDF)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (.xlsx)</source>
+        <translation>Táblázat (.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Spreadsheets (*.xlsx)</source>
+        <translation>Táblázatok (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-fájlok (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-fájlok (*.pdf)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No systems yet: size one in a selector and add it to the project.</source>
+        <translation>Még nincs rendszer: méretezzen egyet egy választóban, és adja hozzá a projekthez.</translation>
+    </message>
+    <message>
+        <source>Project lines</source>
+        <translation>Projekttételek</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

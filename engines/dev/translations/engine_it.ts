@@ -142,6 +142,245 @@
     </message>
 </context>
 <context>
+    <name>ProjectScreen</name>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Apri…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Salva con nome…</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Recenti</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>Nessun progetto recente</translation>
+    </message>
+    <message>
+        <source>Project…</source>
+        <translation>Progetto…</translation>
+    </message>
+    <message>
+        <source>Add to project</source>
+        <translation>Aggiungi al progetto</translation>
+    </message>
+    <message>
+        <source>Put back into project</source>
+        <translation>Rimetti nel progetto</translation>
+    </message>
+    <message>
+        <source>Projects (*%1)</source>
+        <translation>Progetti (*%1)</translation>
+    </message>
+    <message>
+        <source>New project</source>
+        <translation>Nuovo progetto</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved)</source>
+        <translation>%1 (non salvato)</translation>
+    </message>
+    <message>
+        <source>%1 systems</source>
+        <translation>%1 sistemi</translation>
+    </message>
+    <message>
+        <source>The project %1 has unsaved changes. Save them first?</source>
+        <translation>Il progetto %1 ha modifiche non salvate. Salvarle prima?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+    <message>
+        <source>Unsaved work</source>
+        <translation>Lavoro non salvato</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Prices changed</source>
+        <translation>Prezzi cambiati</translation>
+    </message>
+    <message>
+        <source>Today&apos;s pricelist differs from the prices saved in the project:</source>
+        <translation>Il listino di oggi differisce dai prezzi salvati nel progetto:</translation>
+    </message>
+    <message>
+        <source>Take today&apos;s prices</source>
+        <translation>Usa i prezzi di oggi</translation>
+    </message>
+    <message>
+        <source>Keep the saved prices</source>
+        <translation>Mantieni i prezzi salvati</translation>
+    </message>
+    <message>
+        <source>Some products are no longer in the catalogue: reopen the marked systems in their selector.</source>
+        <translation>Alcuni prodotti non sono più a catalogo: riapri i sistemi segnati nel loro selettore.</translation>
+    </message>
+    <message>
+        <source>no longer in the catalogue</source>
+        <translation>non più a catalogo</translation>
+    </message>
+    <message>
+        <source>Added to the project as %1.</source>
+        <translation>Aggiunto al progetto come %1.</translation>
+    </message>
+    <message>
+        <source>%1 was put back into the project.</source>
+        <translation>%1 è stato rimesso nel progetto.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contatto</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nome del progetto</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Riferimento</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation>Condizioni</translation>
+    </message>
+    <message>
+        <source>VAT %</source>
+        <translation>IVA %</translation>
+    </message>
+    <message>
+        <source>Valid for</source>
+        <translation>Validità</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 giorni</translation>
+    </message>
+    <message>
+        <source>issued with the first quote</source>
+        <translation>assegnato con la prima offerta</translation>
+    </message>
+    <message>
+        <source>Seller details…</source>
+        <translation>Dati del venditore…</translation>
+    </message>
+    <message>
+        <source>Seller details</source>
+        <translation>Dati del venditore</translation>
+    </message>
+    <message>
+        <source>Quote number prefix</source>
+        <translation>Prefisso del numero d'offerta</translation>
+    </message>
+    <message>
+        <source>Systems and lines</source>
+        <translation>Sistemi e righe</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Voce</translation>
+    </message>
+    <message>
+        <source>Accessories and services</source>
+        <translation>Accessori e servizi</translation>
+    </message>
+    <message>
+        <source>Choose a system to see its accessories.</source>
+        <translation>Scegli un sistema per vederne gli accessori.</translation>
+    </message>
+    <message>
+        <source>No accessories for this system.</source>
+        <translation>Nessun accessorio per questo sistema.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Search the pricelist by code or description</source>
+        <translation>Cerca nel listino per codice o descrizione</translation>
+    </message>
+    <message>
+        <source>Free-text line</source>
+        <translation>Riga di testo libero</translation>
+    </message>
+    <message>
+        <source>Price of one</source>
+        <translation>Prezzo unitario</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Reopen in selector</source>
+        <translation>Riapri nel selettore</translation>
+    </message>
+    <message>
+        <source>Quote (PDF)</source>
+        <translation>Offerta (PDF)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (.xlsx)</source>
+        <translation>Foglio di calcolo (.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Spreadsheets (*.xlsx)</source>
+        <translation>Fogli di calcolo (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No systems yet: size one in a selector and add it to the project.</source>
+        <translation>Ancora nessun sistema: dimensionane uno in un selettore e aggiungilo al progetto.</translation>
+    </message>
+    <message>
+        <source>Project lines</source>
+        <translation>Righe del progetto</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

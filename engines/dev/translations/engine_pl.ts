@@ -142,6 +142,245 @@
     </message>
 </context>
 <context>
+    <name>ProjectScreen</name>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Otwórz…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Zapisz jako…</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Ostatnie</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>Brak ostatnich projektów</translation>
+    </message>
+    <message>
+        <source>Project…</source>
+        <translation>Projekt…</translation>
+    </message>
+    <message>
+        <source>Add to project</source>
+        <translation>Dodaj do projektu</translation>
+    </message>
+    <message>
+        <source>Put back into project</source>
+        <translation>Przywróć do projektu</translation>
+    </message>
+    <message>
+        <source>Projects (*%1)</source>
+        <translation>Projekty (*%1)</translation>
+    </message>
+    <message>
+        <source>New project</source>
+        <translation>Nowy projekt</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved)</source>
+        <translation>%1 (niezapisany)</translation>
+    </message>
+    <message>
+        <source>%1 systems</source>
+        <translation>systemy: %1</translation>
+    </message>
+    <message>
+        <source>The project %1 has unsaved changes. Save them first?</source>
+        <translation>Projekt %1 ma niezapisane zmiany. Zapisać je najpierw?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Odrzuć</translation>
+    </message>
+    <message>
+        <source>Unsaved work</source>
+        <translation>Niezapisana praca</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Przywróć</translation>
+    </message>
+    <message>
+        <source>Prices changed</source>
+        <translation>Ceny się zmieniły</translation>
+    </message>
+    <message>
+        <source>Today&apos;s pricelist differs from the prices saved in the project:</source>
+        <translation>Dzisiejszy cennik różni się od cen zapisanych w projekcie:</translation>
+    </message>
+    <message>
+        <source>Take today&apos;s prices</source>
+        <translation>Przyjmij dzisiejsze ceny</translation>
+    </message>
+    <message>
+        <source>Keep the saved prices</source>
+        <translation>Zachowaj zapisane ceny</translation>
+    </message>
+    <message>
+        <source>Some products are no longer in the catalogue: reopen the marked systems in their selector.</source>
+        <translation>Niektórych produktów nie ma już w katalogu: otwórz ponownie zaznaczone systemy w ich selektorze.</translation>
+    </message>
+    <message>
+        <source>no longer in the catalogue</source>
+        <translation>nie ma już w katalogu</translation>
+    </message>
+    <message>
+        <source>Added to the project as %1.</source>
+        <translation>Dodano do projektu jako %1.</translation>
+    </message>
+    <message>
+        <source>%1 was put back into the project.</source>
+        <translation>%1 przywrócono do projektu.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nazwa projektu</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Numer referencyjny</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation>Warunki</translation>
+    </message>
+    <message>
+        <source>VAT %</source>
+        <translation>VAT %</translation>
+    </message>
+    <message>
+        <source>Valid for</source>
+        <translation>Ważna przez</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 dni</translation>
+    </message>
+    <message>
+        <source>issued with the first quote</source>
+        <translation>nadawany przy pierwszej ofercie</translation>
+    </message>
+    <message>
+        <source>Seller details…</source>
+        <translation>Dane sprzedawcy…</translation>
+    </message>
+    <message>
+        <source>Seller details</source>
+        <translation>Dane sprzedawcy</translation>
+    </message>
+    <message>
+        <source>Quote number prefix</source>
+        <translation>Prefiks numeru oferty</translation>
+    </message>
+    <message>
+        <source>Systems and lines</source>
+        <translation>Systemy i pozycje</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>Accessories and services</source>
+        <translation>Akcesoria i usługi</translation>
+    </message>
+    <message>
+        <source>Choose a system to see its accessories.</source>
+        <translation>Wybierz system, aby zobaczyć jego akcesoria.</translation>
+    </message>
+    <message>
+        <source>No accessories for this system.</source>
+        <translation>Brak akcesoriów dla tego systemu.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Search the pricelist by code or description</source>
+        <translation>Szukaj w cenniku po kodzie lub opisie</translation>
+    </message>
+    <message>
+        <source>Free-text line</source>
+        <translation>Pozycja z dowolnym tekstem</translation>
+    </message>
+    <message>
+        <source>Price of one</source>
+        <translation>Cena jednostkowa</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Reopen in selector</source>
+        <translation>Otwórz ponownie w selektorze</translation>
+    </message>
+    <message>
+        <source>Quote (PDF)</source>
+        <translation>Oferta (PDF)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (.xlsx)</source>
+        <translation>Arkusz (.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Spreadsheets (*.xlsx)</source>
+        <translation>Arkusze (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Pliki PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No systems yet: size one in a selector and add it to the project.</source>
+        <translation>Brak systemów: dobierz system w selektorze i dodaj go do projektu.</translation>
+    </message>
+    <message>
+        <source>Project lines</source>
+        <translation>Pozycje projektu</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

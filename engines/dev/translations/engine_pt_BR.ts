@@ -142,6 +142,245 @@
     </message>
 </context>
 <context>
+    <name>ProjectScreen</name>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Salvar como…</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Recentes</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>Nenhum projeto recente</translation>
+    </message>
+    <message>
+        <source>Project…</source>
+        <translation>Projeto…</translation>
+    </message>
+    <message>
+        <source>Add to project</source>
+        <translation>Adicionar ao projeto</translation>
+    </message>
+    <message>
+        <source>Put back into project</source>
+        <translation>Devolver ao projeto</translation>
+    </message>
+    <message>
+        <source>Projects (*%1)</source>
+        <translation>Projetos (*%1)</translation>
+    </message>
+    <message>
+        <source>New project</source>
+        <translation>Novo projeto</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved)</source>
+        <translation>%1 (não salvo)</translation>
+    </message>
+    <message>
+        <source>%1 systems</source>
+        <translation>%1 sistemas</translation>
+    </message>
+    <message>
+        <source>The project %1 has unsaved changes. Save them first?</source>
+        <translation>O projeto %1 tem alterações não salvas. Salvá-las primeiro?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Unsaved work</source>
+        <translation>Trabalho não salvo</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Prices changed</source>
+        <translation>Preços alterados</translation>
+    </message>
+    <message>
+        <source>Today&apos;s pricelist differs from the prices saved in the project:</source>
+        <translation>A lista de preços de hoje difere dos preços salvos no projeto:</translation>
+    </message>
+    <message>
+        <source>Take today&apos;s prices</source>
+        <translation>Usar os preços de hoje</translation>
+    </message>
+    <message>
+        <source>Keep the saved prices</source>
+        <translation>Manter os preços salvos</translation>
+    </message>
+    <message>
+        <source>Some products are no longer in the catalogue: reopen the marked systems in their selector.</source>
+        <translation>Alguns produtos não estão mais no catálogo: reabra os sistemas marcados no seu seletor.</translation>
+    </message>
+    <message>
+        <source>no longer in the catalogue</source>
+        <translation>não está mais no catálogo</translation>
+    </message>
+    <message>
+        <source>Added to the project as %1.</source>
+        <translation>Adicionado ao projeto como %1.</translation>
+    </message>
+    <message>
+        <source>%1 was put back into the project.</source>
+        <translation>%1 foi devolvido ao projeto.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contato</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nome do projeto</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referência</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Observações</translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation>Condições</translation>
+    </message>
+    <message>
+        <source>VAT %</source>
+        <translation>IVA %</translation>
+    </message>
+    <message>
+        <source>Valid for</source>
+        <translation>Válido por</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 dias</translation>
+    </message>
+    <message>
+        <source>issued with the first quote</source>
+        <translation>atribuído com o primeiro orçamento</translation>
+    </message>
+    <message>
+        <source>Seller details…</source>
+        <translation>Dados do vendedor…</translation>
+    </message>
+    <message>
+        <source>Seller details</source>
+        <translation>Dados do vendedor</translation>
+    </message>
+    <message>
+        <source>Quote number prefix</source>
+        <translation>Prefixo do número do orçamento</translation>
+    </message>
+    <message>
+        <source>Systems and lines</source>
+        <translation>Sistemas e linhas</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Accessories and services</source>
+        <translation>Acessórios e serviços</translation>
+    </message>
+    <message>
+        <source>Choose a system to see its accessories.</source>
+        <translation>Escolha um sistema para ver seus acessórios.</translation>
+    </message>
+    <message>
+        <source>No accessories for this system.</source>
+        <translation>Nenhum acessório para este sistema.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Search the pricelist by code or description</source>
+        <translation>Pesquisar a lista de preços por código ou descrição</translation>
+    </message>
+    <message>
+        <source>Free-text line</source>
+        <translation>Linha de texto livre</translation>
+    </message>
+    <message>
+        <source>Price of one</source>
+        <translation>Preço unitário</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Reopen in selector</source>
+        <translation>Reabrir no seletor</translation>
+    </message>
+    <message>
+        <source>Quote (PDF)</source>
+        <translation>Orçamento (PDF)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (.xlsx)</source>
+        <translation>Planilha (.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Spreadsheets (*.xlsx)</source>
+        <translation>Planilhas (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No systems yet: size one in a selector and add it to the project.</source>
+        <translation>Ainda não há sistemas: dimensione um em um seletor e adicione-o ao projeto.</translation>
+    </message>
+    <message>
+        <source>Project lines</source>
+        <translation>Linhas do projeto</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>

@@ -142,6 +142,245 @@
     </message>
 </context>
 <context>
+    <name>ProjectScreen</name>
+    <message>
+        <source>New</source>
+        <translation>Новый</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Открыть…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Сохранить как…</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Недавние</translation>
+    </message>
+    <message>
+        <source>No recent projects</source>
+        <translation>Нет недавних проектов</translation>
+    </message>
+    <message>
+        <source>Project…</source>
+        <translation>Проект…</translation>
+    </message>
+    <message>
+        <source>Add to project</source>
+        <translation>Добавить в проект</translation>
+    </message>
+    <message>
+        <source>Put back into project</source>
+        <translation>Вернуть в проект</translation>
+    </message>
+    <message>
+        <source>Projects (*%1)</source>
+        <translation>Проекты (*%1)</translation>
+    </message>
+    <message>
+        <source>New project</source>
+        <translation>Новый проект</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved)</source>
+        <translation>%1 (не сохранён)</translation>
+    </message>
+    <message>
+        <source>%1 systems</source>
+        <translation>систем: %1</translation>
+    </message>
+    <message>
+        <source>The project %1 has unsaved changes. Save them first?</source>
+        <translation>В проекте %1 есть несохранённые изменения. Сохранить их?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Отбросить</translation>
+    </message>
+    <message>
+        <source>Unsaved work</source>
+        <translation>Несохранённая работа</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Prices changed</source>
+        <translation>Цены изменились</translation>
+    </message>
+    <message>
+        <source>Today&apos;s pricelist differs from the prices saved in the project:</source>
+        <translation>Сегодняшний прайс-лист отличается от цен, сохранённых в проекте:</translation>
+    </message>
+    <message>
+        <source>Take today&apos;s prices</source>
+        <translation>Взять сегодняшние цены</translation>
+    </message>
+    <message>
+        <source>Keep the saved prices</source>
+        <translation>Оставить сохранённые цены</translation>
+    </message>
+    <message>
+        <source>Some products are no longer in the catalogue: reopen the marked systems in their selector.</source>
+        <translation>Некоторых изделий больше нет в каталоге: откройте отмеченные системы в их подборщике снова.</translation>
+    </message>
+    <message>
+        <source>no longer in the catalogue</source>
+        <translation>больше нет в каталоге</translation>
+    </message>
+    <message>
+        <source>Added to the project as %1.</source>
+        <translation>Добавлено в проект как %1.</translation>
+    </message>
+    <message>
+        <source>%1 was put back into the project.</source>
+        <translation>%1 возвращена в проект.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Контакт</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Название проекта</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Ссылка</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Примечания</translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation>Условия</translation>
+    </message>
+    <message>
+        <source>VAT %</source>
+        <translation>НДС %</translation>
+    </message>
+    <message>
+        <source>Valid for</source>
+        <translation>Действительно</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 дн.</translation>
+    </message>
+    <message>
+        <source>issued with the first quote</source>
+        <translation>присваивается с первым предложением</translation>
+    </message>
+    <message>
+        <source>Seller details…</source>
+        <translation>Данные продавца…</translation>
+    </message>
+    <message>
+        <source>Seller details</source>
+        <translation>Данные продавца</translation>
+    </message>
+    <message>
+        <source>Quote number prefix</source>
+        <translation>Префикс номера предложения</translation>
+    </message>
+    <message>
+        <source>Systems and lines</source>
+        <translation>Системы и позиции</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Accessories and services</source>
+        <translation>Аксессуары и услуги</translation>
+    </message>
+    <message>
+        <source>Choose a system to see its accessories.</source>
+        <translation>Выберите систему, чтобы увидеть её аксессуары.</translation>
+    </message>
+    <message>
+        <source>No accessories for this system.</source>
+        <translation>Для этой системы нет аксессуаров.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Search the pricelist by code or description</source>
+        <translation>Поиск в прайс-листе по коду или описанию</translation>
+    </message>
+    <message>
+        <source>Free-text line</source>
+        <translation>Позиция с произвольным текстом</translation>
+    </message>
+    <message>
+        <source>Price of one</source>
+        <translation>Цена за единицу</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Reopen in selector</source>
+        <translation>Открыть в подборщике</translation>
+    </message>
+    <message>
+        <source>Quote (PDF)</source>
+        <translation>Предложение (PDF)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (.xlsx)</source>
+        <translation>Таблица (.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Spreadsheets (*.xlsx)</source>
+        <translation>Таблицы (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>No systems yet: size one in a selector and add it to the project.</source>
+        <translation>Систем пока нет: подберите систему в подборщике и добавьте её в проект.</translation>
+    </message>
+    <message>
+        <source>Project lines</source>
+        <translation>Позиции проекта</translation>
+    </message>
+</context>
+<context>
     <name>Quote</name>
     <message>
         <source>Quote…</source>
