@@ -169,8 +169,9 @@ protected:
 
     void Screenshot(const char* AName)
     {
-        if (const QString target = qEnvironmentVariable("VANTOR_ENGINE_SCREENSHOTS"); !target.isEmpty())
+        if (const QString target = qEnvironmentVariable("VANTOR_ENGINE_SCREENSHOTS"); !target.isEmpty()) {
             EXPECT_TRUE(container.grab().save(target + u'/' + QLatin1String(AName)));
+        }
     }
 
     LoadedEngine engine;
@@ -261,6 +262,57 @@ TEST_F(ProjectScreens, SystemsAndLinesSurviveSaveNewAndOpenAndASystemIsPutBackCh
     ASSERT_TRUE(QFile::exists(csv)) << Find<QLabel>("FooterNote")->text().toStdString();
     EXPECT_TRUE(Find<QLabel>("QuoteNumber")->text().startsWith(QStringLiteral("Q-"))) << "issued";
     EXPECT_TRUE(folder.read(QStringLiteral("clinic.csv")).contains("N SNM UK"));
+}
+
+TEST_F(ProjectScreens, OpeningMarksWhatTheCatalogueLostAndOffersTodaysPrices)
+{
+    engine.SelectorBase();
+    Size(6000);
+    Click("AddToProjectButton");
+    Size(15'000);
+    Click("AddToProjectButton");
+    Click("ProjectViewButton");
+    Tree()->setCurrentItem(Tree()->topLevelItem(0));
+    Find<QLineEdit>("PricelistSearch")->setText(QStringLiteral("N SNM"));
+    Find<QTreeWidget>("SearchResults")->setCurrentItem(Find<QTreeWidget>("SearchResults")->topLevelItem(0));
+    Click("AddFoundButton");
+    const QString file = folder.path() + QStringLiteral("check.vantor");
+    ChooseFile(file);
+    Click("SaveProjectAsButton");
+    ASSERT_TRUE(QFile::exists(file)) << Find<QLabel>("FooterNote")->text().toStdString();
+
+    // Saved at another price, and the second system with a model since gone.
+    QByteArray text = folder.read(QStringLiteral("check.vantor"));
+    ASSERT_TRUE(text.contains("\"unitPrice\": 245\n"));
+    text.replace("\"unitPrice\": 245\n", "\"unitPrice\": 199\n");
+    ASSERT_TRUE(text.contains("\"model\": \"C 020\""));
+    text.replace("\"model\": \"C 020\"", "\"model\": \"C 099\"");
+    folder.write(QStringLiteral("check.vantor"), text);
+    const QString damaged = folder.write(QStringLiteral("damaged.vantor"), "{\"schema\": 1, \"systems\": [");
+
+    // A damaged file says so and changes nothing.
+    Click("NewProjectButton");
+    QString message;
+    Answer(QStringLiteral("OK"), &message);
+    ChooseFile(damaged);
+    Click("OpenProjectButton");
+    EXPECT_TRUE(message.contains(QStringLiteral("damaged")) || message.contains(QStringLiteral("JSON")))
+        << message.toStdString();
+    EXPECT_EQ(Tree()->topLevelItemCount(), 0);
+
+    QString prices;
+    Answer(QStringLiteral("Take today's prices"), &prices);
+    ChooseFile(file);
+    Click("OpenProjectButton");
+    EXPECT_TRUE(prices.contains(QStringLiteral("N SNM UK is now 245.00 (199.00 when saved)"))) << prices.toStdString();
+    ASSERT_EQ(Tree()->topLevelItemCount(), 2);
+    const QTreeWidgetItem* card = Tree()->topLevelItem(0)->child(1);
+    EXPECT_EQ(card->text(4), QStringLiteral("245.00"));
+    EXPECT_TRUE(Find<QLabel>("ProjectName")->text().contains(QStringLiteral("unsaved"))) << "prices were taken";
+    const QTreeWidgetItem* gone = Tree()->topLevelItem(1);
+    EXPECT_TRUE(gone->child(0)->text(0).contains(QStringLiteral("no longer in the catalogue")));
+    EXPECT_FALSE(Tree()->topLevelItem(0)->child(0)->text(0).contains(QStringLiteral("no longer")));
+    EXPECT_TRUE(Find<QLabel>("FooterNote")->text().contains(QStringLiteral("reopen the marked systems")));
 }
 
 TEST_F(ProjectScreens, WorkOfAKilledInstanceIsOfferedAtTheNextSelector)
