@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
@@ -20,9 +21,11 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -94,6 +97,15 @@ void Answer(const QString& AButton, QString* AText = nullptr)
                 button->click();
     });
 }
+
+// Receives the URLs the screens ask the desktop to open.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> Urls;
+public slots:
+    void Open(const QUrl& AUrl) { Urls.append(AUrl); }
+};
 
 class ProjectScreens : public ::testing::Test {
 protected:
@@ -315,6 +327,111 @@ TEST_F(ProjectScreens, OpeningMarksWhatTheCatalogueLostAndOffersTodaysPrices)
     EXPECT_TRUE(Find<QLabel>("FooterNote")->text().contains(QStringLiteral("reopen the marked systems")));
 }
 
+TEST_F(ProjectScreens, TotalsFollowQuantitiesDiscountsAndVatAndTheQuoteTakesTheSellersPrefix)
+{
+    engine.SelectorBase();
+    Size(6000); // B 010 with one D 240: 5,194.50
+    Click("AddToProjectButton");
+    Click("ProjectViewButton");
+    Find<QLineEdit>("FreeTextInput")->setText(QStringLiteral("Cable works"));
+    Find<QDoubleSpinBox>("FreeTextPrice")->setValue(100);
+    Click("AddFreeTextButton");
+    const auto totals = [this] { return Find<QLabel>("ProjectTotals")->text(); };
+    EXPECT_TRUE(totals().contains(QStringLiteral("Net total 5,294.50"))) << totals().toStdString();
+
+    // Three at 10 % off, then 20 % VAT, all without a rebuild of the rows.
+    QTreeWidgetItem* line = Tree()->topLevelItem(1)->child(0);
+    qobject_cast<QSpinBox*>(Tree()->itemWidget(line, 2))->setValue(3);
+    qobject_cast<QDoubleSpinBox*>(Tree()->itemWidget(line, 3))->setValue(10);
+    EXPECT_EQ(line->text(5), QStringLiteral("270.00"));
+    Find<QDoubleSpinBox>("VatPercent")->setValue(20);
+    EXPECT_TRUE(totals().contains(QStringLiteral("Net total 5,464.50"))) << totals().toStdString();
+    EXPECT_TRUE(totals().contains(QStringLiteral("VAT 1,092.90"))) << totals().toStdString();
+    EXPECT_TRUE(totals().contains(QStringLiteral("6,557.40"))) << totals().toStdString();
+    // The overall discount comes off the subtotal.
+    Find<QDoubleSpinBox>("OverallDiscount")->setValue(50);
+    EXPECT_TRUE(totals().contains(QStringLiteral("Net total 2,732.25"))) << totals().toStdString();
+
+    // Removing the line takes its amount away.
+    Tree()->setCurrentItem(line);
+    Click("RemoveButton");
+    ASSERT_EQ(Tree()->topLevelItemCount(), 1);
+    EXPECT_TRUE(totals().contains(QStringLiteral("Net total 2,597.25"))) << totals().toStdString();
+
+    // The seller's prefix numbers the quote; the PDF is opened once written.
+    WhenModal([](QWidget* AModal) {
+        AModal->findChild<QLineEdit*>(QStringLiteral("SellerName"))->setText(QStringLiteral("Ada Lind"));
+        AModal->findChild<QLineEdit*>(QStringLiteral("QuotePrefix"))->setText(QStringLiteral("HC-{year}/"));
+        QMetaObject::invokeMethod(AModal, "accept");
+    });
+    Click("SellerButton");
+    EXPECT_TRUE(folder.read(QStringLiteral("config/Vantor/DevEngine.ini")).contains("Ada Lind"));
+    OpenedUrls opened;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "Open");
+    const QString pdf = folder.path() + QStringLiteral("clinic.pdf");
+    ChooseFile(pdf);
+    Click("ExportPdfButton");
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(opened.Urls.size(), 1) << Find<QLabel>("FooterNote")->text().toStdString();
+    EXPECT_EQ(opened.Urls.first().toLocalFile(), pdf);
+    const QString number = Find<QLabel>("QuoteNumber")->text();
+    EXPECT_EQ(number, QStringLiteral("HC-%1/0001").arg(QDate::currentDate().year()));
+    // A second export keeps the number.
+    const QString xlsx = folder.path() + QStringLiteral("clinic.xlsx");
+    ChooseFile(xlsx);
+    Click("ExportXlsxButton");
+    EXPECT_TRUE(QFile::exists(xlsx)) << Find<QLabel>("FooterNote")->text().toStdString();
+    EXPECT_EQ(Find<QLabel>("QuoteNumber")->text(), number);
+}
+
+TEST_F(ProjectScreens, HiddenPricesAreNowhereOnTheProjectScreen)
+{
+    record.ShowPrices = false;
+    TInfoVersion version{};
+    ASSERT_EQ(engine.Initialize(record.Get(), &version, &version, &version), ENGINE_INIT_OK);
+    engine.SelectorBase();
+    Size(6000);
+    Click("AddToProjectButton");
+    Click("ProjectViewButton");
+    Find<QLineEdit>("PricelistSearch")->setText(QStringLiteral("N SNM"));
+    ASSERT_EQ(Find<QTreeWidget>("SearchResults")->topLevelItemCount(), 1);
+    EXPECT_TRUE(Find<QTreeWidget>("SearchResults")->isColumnHidden(2));
+    EXPECT_TRUE(Tree()->isColumnHidden(4));
+    EXPECT_TRUE(Tree()->isColumnHidden(5));
+    EXPECT_FALSE(Find<QLabel>("ProjectTotals")->isVisibleTo(EngineScreen(&container)));
+    for (const QLabel* label : EngineScreen(&container)->findChildren<QLabel*>())
+        EXPECT_FALSE(label->text().contains(QStringLiteral("5,194"))) << label->text().toStdString();
+}
+
+TEST_F(ProjectScreens, ChangesReachTheRecoveryFileSoonAndSavedFilesTheRecentList)
+{
+    engine.SelectorBase();
+    Size(6000);
+    Click("AddToProjectButton");
+    // Held back for a moment, then written without anything else happening.
+    const QDir state(folder.path() + QStringLiteral("state/Vantor"));
+    EXPECT_TRUE(state.entryList({QStringLiteral("*.json")}).isEmpty());
+    QElapsedTimer waited;
+    waited.start();
+    while (state.entryList({QStringLiteral("*.json")}).isEmpty() && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(state.entryList({QStringLiteral("*.json")}).size(), 1);
+
+    const QString file = folder.path() + QStringLiteral("recent.vantor");
+    ChooseFile(file);
+    Click("SaveProjectButton");
+    EXPECT_TRUE(state.entryList({QStringLiteral("*.json")}).isEmpty()) << "a clean save clears the recovery";
+    Click("NewProjectButton");
+    QMenu* recent = Find<QPushButton>("RecentProjectsButton")->menu();
+    ASSERT_NE(recent, nullptr);
+    emit recent->aboutToShow();
+    ASSERT_EQ(recent->actions().size(), 1);
+    EXPECT_EQ(recent->actions().first()->data().toString(), file);
+    recent->actions().first()->trigger();
+    EXPECT_TRUE(Find<QLabel>("ProjectName")->text().startsWith(QStringLiteral("recent  \u00B7  1 systems")))
+        << Find<QLabel>("ProjectName")->text().toStdString();
+}
+
 TEST_F(ProjectScreens, WorkOfAKilledInstanceIsOfferedAtTheNextSelector)
 {
     QProcess probe;
@@ -356,3 +473,5 @@ TEST_F(ProjectScreens, WorkOfAKilledInstanceIsOfferedAtTheNextSelector)
 
 } // namespace
 } // namespace vantor::test
+
+#include "EngineProjectScreenTest.moc"

@@ -39,7 +39,7 @@ QString ExportFolder(const ProjectSession& ASession)
 {
     if (!ASession.Path().isEmpty())
         return QFileInfo(ASession.Path()).path();
-    const QString folder = DefaultProjectFolder();
+    QString folder = DefaultProjectFolder();
     if (QDir().mkpath(folder))
         return folder;
     return QDir::homePath();
