@@ -9,16 +9,19 @@
 #include "catalogue/CatalogueBuilder.h"
 #include "catalogue/CatalogueSource.h"
 #include "common/uConstants.h"
+#include "dev/core/EngineTexts.h"
 #include "testlib/TempFolder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -430,6 +433,65 @@ TEST_F(ProjectScreens, ChangesReachTheRecoveryFileSoonAndSavedFilesTheRecentList
     recent->actions().first()->trigger();
     EXPECT_TRUE(Find<QLabel>("ProjectName")->text().startsWith(QStringLiteral("recent  \u00B7  1 systems")))
         << Find<QLabel>("ProjectName")->text().toStdString();
+}
+
+TEST_F(ProjectScreens, ReopenedSystemsBringBackEverySelectorsInputs)
+{
+    engine.SelectorRuntime();
+    auto* model = Find<QComboBox>("ModelInput");
+    model->setCurrentIndex(model->findData(QStringLiteral("B 6K0")));
+    Find<QDoubleSpinBox>("LoadInput")->setValue(4000);
+    Find<QSpinBox>("CabinetsInput")->setValue(1);
+    Click("AddToProjectButton");
+    engine.SelectorAdvanced();
+    Find<QSpinBox>("RedundancyInput")->setValue(1);
+    Find<QDoubleSpinBox>("TemperatureInput")->setValue(30);
+    Size(6000);
+    Click("AddToProjectButton");
+
+    Click("ProjectViewButton");
+    ASSERT_EQ(Tree()->topLevelItemCount(), 2);
+    Tree()->setCurrentItem(Tree()->topLevelItem(0));
+    Click("ReopenButton");
+    ASSERT_NE(Find<QComboBox>("ModelInput"), nullptr) << "the runtime calculator";
+    EXPECT_EQ(Find<QComboBox>("ModelInput")->currentData().toString(), QStringLiteral("B 6K0"));
+    EXPECT_EQ(Find<QSpinBox>("CabinetsInput")->value(), 1);
+    EXPECT_EQ(Find<QDoubleSpinBox>("LoadInput")->value(), 4000);
+    // Leaving the selector drops the reopening: the next one adds again.
+    Click("BackButton");
+    engine.SelectorBase();
+    EXPECT_EQ(Find<QPushButton>("AddToProjectButton")->text(), QStringLiteral("Add to project"));
+
+    Click("ProjectViewButton");
+    Tree()->setCurrentItem(Tree()->topLevelItem(1));
+    Click("ReopenButton");
+    ASSERT_NE(Find<QSpinBox>("RedundancyInput"), nullptr) << "the advanced selector";
+    EXPECT_EQ(Find<QSpinBox>("RedundancyInput")->value(), 1);
+    EXPECT_EQ(Find<QDoubleSpinBox>("TemperatureInput")->value(), 30);
+    EXPECT_EQ(Find<QDoubleSpinBox>("LoadInput")->value(), 6000);
+}
+
+TEST_F(ProjectScreens, TheProjectScreenSpeaksTheLanguage)
+{
+    record.LanguageId = QStringLiteral("GER");
+    TInfoVersion version{};
+    ASSERT_EQ(engine.Initialize(record.Get(), &version, &version, &version), ENGINE_INIT_OK);
+    engine.SelectorBase();
+    Size(6000);
+    Click("AddToProjectButton");
+    Click("ProjectViewButton");
+    constexpr int German = 2;
+    using devengine::EngineText;
+    using devengine::TextId;
+    EXPECT_EQ(Tree()->headerItem()->text(0), EngineText(TextId::ProjectItem, German));
+    EXPECT_NE(EngineText(TextId::ProjectItem, German), EngineText(TextId::ProjectItem, 0));
+    EXPECT_EQ(Tree()->topLevelItem(0)->text(0), EngineText(TextId::SystemNumber, German).arg(1));
+    EXPECT_EQ(Tree()->topLevelItem(0)->text(5), QStringLiteral("5.194,50"));
+    EXPECT_TRUE(Find<QLabel>("ProjectTotals")
+                    ->text()
+                    .contains(EngineText(TextId::NetTotal, German) + QStringLiteral(" 5.194,50")))
+        << Find<QLabel>("ProjectTotals")->text().toStdString();
+    EXPECT_EQ(Find<QPushButton>("NewProjectButton")->text(), EngineText(TextId::ProjectNew, German));
 }
 
 TEST_F(ProjectScreens, WorkOfAKilledInstanceIsOfferedAtTheNextSelector)
