@@ -87,6 +87,8 @@ QString ProjectTree::Money(std::optional<double> AValue) const
 ProjectLine* ProjectTree::LineAt(int ASystem, int ALine)
 {
     Project& project = hub_.Session().Edit();
+    if (ASystem >= project.Systems.size())
+        return nullptr;
     QList<ProjectLine>& lines = ASystem < 0 ? project.Lines : project.Systems[ASystem].Lines;
     return ALine >= 0 && ALine < lines.size() ? &lines[ALine] : nullptr;
 }

@@ -166,8 +166,7 @@ void SelectorScreen::AddToProject()
                                   : texts(TextId::SystemNumber).arg(session.Current().Systems.size() + 1);
     const ProjectSystem system =
         ProjectSystemFor(name, context_.Kind, form_->Inputs(), *solution, context_.Prices, context_.Products->Data);
-    if (reopened) {
-        session.PutBack(system);
+    if (reopened && session.PutBack(system)) {
         hub_.Touch(true);
         emit hub_.Status(texts(TextId::ProjectPutBack).arg(name));
         // Back to where the system was reopened from.
