@@ -53,20 +53,21 @@ TEST(EngineProjects, ScreensKeepProjectsWithTheDemoProductData)
     });
 }
 
-// Runs AAnswer on the next modal dialog once it is up; the caller then
-// opens it.
-void WhenModal(std::function<void(QWidget*)> AAnswer)
+// Runs AAnswer on the next modal dialog of class AClass once it is up (any
+// dialog when empty); the caller then opens it. Several may wait at once.
+void WhenModal(std::function<void(QWidget*)> AAnswer, const char* AClass = nullptr)
 {
     auto* timer = new QTimer;
     auto started = std::make_shared<QElapsedTimer>();
     started->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, started, AAnswer] {
+    QObject::connect(timer, &QTimer::timeout, [timer, started, AAnswer, AClass] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr && started->elapsed() < 5000)
+        const bool wanted = modal != nullptr && (AClass == nullptr || modal->inherits(AClass));
+        if (!wanted && started->elapsed() < 5000)
             return;
         timer->stop();
         timer->deleteLater();
-        if (modal != nullptr)
+        if (wanted)
             AAnswer(modal);
     });
     timer->start(10);
@@ -85,7 +86,7 @@ void ChooseFile(const QString& AFile, QString* AFolder = nullptr)
         ASSERT_NE(name, nullptr);
         name->setText(AFile);
         QMetaObject::invokeMethod(dialog, "accept");
-    });
+    }, "QFileDialog");
 }
 
 void Answer(const QString& AButton, QString* AText = nullptr)
@@ -98,7 +99,7 @@ void Answer(const QString& AButton, QString* AText = nullptr)
         for (QAbstractButton* button : box->buttons())
             if (button->text() == AButton)
                 button->click();
-    });
+    }, "QMessageBox");
 }
 
 // Receives the URLs the screens ask the desktop to open.
