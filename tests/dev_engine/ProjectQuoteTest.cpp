@@ -27,8 +27,10 @@ protected:
         ASSERT_TRUE(LoadProductData(file, QString::fromLatin1(DatabasePassword), data, problem))
             << problem.toStdString();
         pricelist.Readable = true;
-        pricelist.Items = {{"B 6K0 IT", "UPS online 6000 VA", 2840}, {"D 240 IT", "Battery cabinet 240 V", 1890},
-                           {"N SNM IT", "Network card", 285},        {"S ST1 IT", "Commissioning", 180}};
+        pricelist.Items = {{"B 6K0 IT", "UPS online 6000 VA", 2840},
+                           {"D 240 IT", "Battery cabinet 240 V", 1890},
+                           {"N SNM IT", "Network card", 285},
+                           {"S ST1 IT", "Commissioning", 180}};
         settings.ShowPrices = true;
         sources.Data = &data;
         sources.Prices = &pricelist;
@@ -75,8 +77,7 @@ TEST_F(ProjectQuoteTest, AChosenSolutionIsFoundAgainFromItsInputs)
             chosen = found.last();
         }
         ASSERT_TRUE(chosen);
-        const ProjectSystem system =
-            ProjectSystemFor("Room", kind, inputs, *chosen, PricesByModel(pricelist), data);
+        const ProjectSystem system = ProjectSystemFor("Room", kind, inputs, *chosen, PricesByModel(pricelist), data);
         const std::optional<Solution> again = SolutionOfSystem(system, data, settings);
         ASSERT_TRUE(again) << chosen->Ups.toStdString();
         EXPECT_EQ(again->Ups, chosen->Ups);

@@ -134,15 +134,15 @@ void FillDocument(ProjectQuote& AQuote, const Project& AProject, const QuoteSour
         {ATexts(TextId::ValidUntil), locale.toString(facts.ValidUntil, QLocale::LongFormat)},
         {ATexts(TextId::Customer),
          Joined({AProject.Customer.Name, AProject.Customer.Contact, AProject.Customer.Address}, QStringLiteral("\n"))},
-        {ATexts(TextId::Project),
-         AProject.Reference.trimmed().isEmpty() ? AProject.Name
-                                                : QStringLiteral("%1 (%2)").arg(AProject.Name, AProject.Reference)},
-        {ATexts(TextId::Seller), Joined({seller.Name, seller.Company, seller.Email, seller.Phone}, QStringLiteral("\n"))},
+        {ATexts(TextId::Project), AProject.Reference.trimmed().isEmpty()
+                                      ? AProject.Name
+                                      : QStringLiteral("%1 (%2)").arg(AProject.Name, AProject.Reference)},
+        {ATexts(TextId::Seller),
+         Joined({seller.Name, seller.Company, seller.Email, seller.Phone}, QStringLiteral("\n"))},
     };
     const QuoteTotals& totals = AQuote.Totals;
     for (qsizetype g = 0; g < AQuote.Priced.Groups.size(); ++g) {
-        QList<QuoteLine>& lines =
-            g < document.Systems.size() ? document.Systems[g].Content.Lines : document.Extras;
+        QList<QuoteLine>& lines = g < document.Systems.size() ? document.Systems[g].Content.Lines : document.Extras;
         for (qsizetype l = 0; l < lines.size() && l < totals.Groups[g].size(); ++l) {
             if (!totals.Groups[g][l].PriceOnRequest)
                 lines[l].Amount = totals.Groups[g][l].Amount;
@@ -151,9 +151,9 @@ void FillDocument(ProjectQuote& AQuote, const Project& AProject, const QuoteSour
     const double vat = AQuote.Priced.VatPercent;
     document.Totals = {{ATexts(TextId::Subtotal), money(totals.Subtotal)}};
     if (AProject.DiscountPercent > 0)
-        document.Totals.append({ATexts(TextId::OverallDiscount) + QLatin1Char(' ') +
-                                    Percent(AProject.DiscountPercent, ATexts),
-                                money(-totals.Discount)});
+        document.Totals.append(
+            {ATexts(TextId::OverallDiscount) + QLatin1Char(' ') + Percent(AProject.DiscountPercent, ATexts),
+             money(-totals.Discount)});
     document.Totals.append({ATexts(TextId::NetTotal), money(totals.Net)});
     document.Totals.append({ATexts(TextId::VatAmount) + QLatin1Char(' ') + Percent(vat, ATexts), money(totals.Vat)});
     document.Totals.append({ATexts(TextId::GrossTotal), money(totals.Gross)});
