@@ -183,6 +183,11 @@ constexpr std::array<TextSource, TextCount> Sources = {{
      {QT_TRANSLATE_NOOP(
          "NoSolution",
          "No UPS reaches this autonomy with the cabinets it takes; the option UNLIMITED_BATTCAB lifts the limits.")}},
+    {TextId::AccessoryCommunication, "Accessories", {QT_TRANSLATE_NOOP("Accessories", "Communication")}},
+    {TextId::AccessoryMounting, "Accessories", {QT_TRANSLATE_NOOP("Accessories", "Mounting")}},
+    {TextId::AccessoryService, "Accessories", {QT_TRANSLATE_NOOP("Accessories", "Service")}},
+    {TextId::AccessoryWarranty, "Accessories", {QT_TRANSLATE_NOOP("Accessories", "Warranty")}},
+    {TextId::PriceOnRequest, "Accessories", {QT_TRANSLATE_NOOP("Accessories", "On request")}},
 }};
 
 constexpr bool InIdOrder()

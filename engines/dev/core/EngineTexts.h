@@ -170,6 +170,12 @@ enum class TextId {
     // No solution
     NoModelCarriesLoad,
     CabinetLimitTooLow,
+    // Accessories and services of a chosen system
+    AccessoryCommunication,
+    AccessoryMounting,
+    AccessoryService,
+    AccessoryWarranty,
+    PriceOnRequest,
     Count_
 };
 
