@@ -22,13 +22,13 @@ namespace {
 
 using namespace vantor::devengine;
 
-struct Run {
+struct ToolRun {
     int Exit = -1;
     QByteArray Out;
     QByteArray Err;
 };
 
-Run RunQuoteTool(const QStringList& AArguments, const QString& AConfig)
+ToolRun RunQuoteTool(const QStringList& AArguments, const QString& AConfig)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -46,8 +46,8 @@ protected:
     {
         ProductData data;
         QString problem;
-        ASSERT_TRUE(LoadProductData(VANTOR_BIN_DIR "/Data/Data.vt4", QString::fromLatin1(DatabasePassword), data,
-                                    problem))
+        ASSERT_TRUE(
+            LoadProductData(VANTOR_BIN_DIR "/Data/Data.vt4", QString::fromLatin1(DatabasePassword), data, problem))
             << problem.toStdString();
         SelectorInputs inputs;
         inputs.Load = 6000;
@@ -79,8 +79,8 @@ TEST_F(QuoteToolTest, WritesEveryExportAndPrintsTheTotals)
 {
     const QString pdf = folder.path() + "quote.pdf", xlsx = folder.path() + "quote.xlsx",
                   csv = folder.path() + "quote.csv";
-    const Run run = RunQuoteTool({VANTOR_BIN_DIR, file, "--json", "--pdf", pdf, "--xlsx", xlsx, "--csv", csv},
-                                 folder.path() + "config");
+    const ToolRun run = RunQuoteTool({VANTOR_BIN_DIR, file, "--json", "--pdf", pdf, "--xlsx", xlsx, "--csv", csv},
+                                     folder.path() + "config");
     ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
     const QJsonObject json = QJsonDocument::fromJson(run.Out).object();
     EXPECT_EQ(json["currency"].toString(), "EUR");
@@ -115,7 +115,7 @@ TEST_F(QuoteToolTest, BadDataExitsWithOneAndAWrongCommandLineWithTwo)
     for (const QStringList& arguments : {QStringList{VANTOR_BIN_DIR, damaged.fileName(), "--pdf", pdf},
                                          QStringList{folder.path() + "missing", file, "--json"},
                                          QStringList{VANTOR_BIN_DIR, folder.path() + "missing.vantor", "--json"}}) {
-        const Run run = RunQuoteTool(arguments, config);
+        const ToolRun run = RunQuoteTool(arguments, config);
         EXPECT_EQ(run.Exit, 1) << arguments.join(' ').toStdString();
         EXPECT_FALSE(run.Err.isEmpty());
     }

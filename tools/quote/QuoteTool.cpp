@@ -131,7 +131,8 @@ std::optional<QuoteCommand> ParseQuoteArguments(const QStringList& AArguments, Q
     const QStringList files{command.Pdf, command.Spreadsheet, command.Csv};
     for (qsizetype a = 0; a < files.size(); ++a) {
         for (qsizetype b = a + 1; b < files.size(); ++b) {
-            if (!files[a].isEmpty() && QFileInfo(files[a]).absoluteFilePath() == QFileInfo(files[b]).absoluteFilePath()) {
+            if (!files[a].isEmpty() &&
+                QFileInfo(files[a]).absoluteFilePath() == QFileInfo(files[b]).absoluteFilePath()) {
                 AError = QStringLiteral("%1 is given for two exports").arg(files[a]);
                 return std::nullopt;
             }
@@ -196,8 +197,9 @@ std::optional<QJsonObject> RunQuote(const QuoteCommand& ACommand, QString& AErro
         AError = quote.message();
         return std::nullopt;
     }
-    const std::pair<QString, QuoteExport> exports[] = {
-        {ACommand.Pdf, QuoteExport::Pdf}, {ACommand.Spreadsheet, QuoteExport::Spreadsheet}, {ACommand.Csv, QuoteExport::Csv}};
+    const std::pair<QString, QuoteExport> exports[] = {{ACommand.Pdf, QuoteExport::Pdf},
+                                                       {ACommand.Spreadsheet, QuoteExport::Spreadsheet},
+                                                       {ACommand.Csv, QuoteExport::Csv}};
     for (const auto& [file, kind] : exports) {
         if (file.isEmpty())
             continue;

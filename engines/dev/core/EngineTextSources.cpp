@@ -279,6 +279,11 @@ constexpr std::array<TextSource, TextCount> Sources = {{
     {TextId::SpreadsheetNeedsPrices,
      "ProjectQuote",
      {QT_TRANSLATE_NOOP("ProjectQuote", "The spreadsheet lists prices, and prices are hidden in this installation.")}},
+    {TextId::AccessoryCommunication, "Accessories", {QT_TRANSLATE_NOOP("Accessories", "Communication")}},
+    {TextId::AccessoryMounting, "Accessories", {QT_TRANSLATE_NOOP("Accessories", "Mounting")}},
+    {TextId::AccessoryService, "Accessories", {QT_TRANSLATE_NOOP("Accessories", "Service")}},
+    {TextId::AccessoryWarranty, "Accessories", {QT_TRANSLATE_NOOP("Accessories", "Warranty")}},
+    {TextId::OfferOnRequest, "Accessories", {QT_TRANSLATE_NOOP("Accessories", "On request")}},
 }};
 
 constexpr bool InIdOrder()
