@@ -39,8 +39,8 @@ QuoteDocument TenSystems()
             content.Installation.append({QStringLiteral("Installation %1").arg(i), QStringLiteral("%1 A").arg(16 * i)});
         }
         for (int i = 0; i < 6; ++i)
-            content.Lines.append({QStringLiteral("N %1 IT").arg(i), QStringLiteral("Network card and service"), 1 + i,
-                                  120.0 + i});
+            content.Lines.append(
+                {QStringLiteral("N %1 IT").arg(i), QStringLiteral("Network card and service"), 1 + i, 120.0 + i});
         for (int cabinets = 0; cabinets < 3; ++cabinets) {
             CurveSeries series{cabinets, {}};
             for (int step = 1; step <= 40; ++step) {

@@ -7,6 +7,7 @@
 //                  per end voltage
 //   cabinets.csv   external battery cabinets
 //   devices.csv    typical loads for a load inventory (Devices.vt4)
+//   accessories.csv, catalogues.csv: see catalogue/TermsSource.h
 // The columns are described in docs/engine-data.md.
 #pragma once
 
@@ -14,8 +15,9 @@
 
 namespace vantor::tools {
 
-// The tables of Data.vt4 (Models, Blocks, Discharge, Cabinets) from the
-// folder. Every fault is named by file and line (code: the line).
+// The tables of Data.vt4 (Models, Blocks, Discharge, Cabinets, and
+// Accessories and Catalogues when their files are there) from the folder. Every fault is named by file and line (code:
+// the line).
 [[nodiscard]] Result<QList<TableContent>> ReadProductTables(const QString& AFolder);
 
 // The Devices table of Devices.vt4 from the folder's devices.csv.

@@ -12,8 +12,13 @@ std::shared_ptr<const EngineProducts> ReadEngineProducts(const QString& ADataFol
     const QString dataFile = ADataFolder + QStringLiteral("Data.vt4");
     if (!QFileInfo::exists(dataFile))
         products->DataProblem = QStringLiteral("%1 is missing").arg(dataFile);
-    else
-        LoadProductData(dataFile, APassword, products->Data, products->DataProblem);
+    else if (LoadProductData(dataFile, APassword, products->Data, products->DataProblem)) {
+        Result<CommercialData> commercial = ReadCommercialData(dataFile, APassword);
+        if (commercial)
+            products->Commercial = std::move(*commercial);
+        else
+            products->CommercialProblem = commercial.message();
+    }
     const QString devicesFile = ADataFolder + QStringLiteral("Devices.vt4");
     if (!QFileInfo::exists(devicesFile))
         products->DevicesProblem = QStringLiteral("%1 is missing").arg(devicesFile);

@@ -3,6 +3,7 @@
 // kept until the engine is initialised again.
 #pragma once
 
+#include "dev/core/CommercialDataFile.h"
 #include "dev/core/DeviceLibrary.h"
 #include "dev/core/UpsSolutions.h"
 
@@ -17,6 +18,10 @@ struct EngineProducts {
     QString DataProblem; // empty when the product data is usable
     QList<Device> Devices;
     QString DevicesProblem; // empty when the library is usable
+    // Accessories and catalogue terms: empty, not a problem, in product data
+    // of an older format.
+    CommercialData Commercial;
+    QString CommercialProblem; // empty when readable
 };
 
 // Reads Data.vt4 and Devices.vt4 of ADataFolder (ending with "/"). Never

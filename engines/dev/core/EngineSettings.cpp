@@ -1,5 +1,8 @@
 #include "dev/core/EngineSettings.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace vantor::devengine {
 
 QString TextFromEngine(const char16_t* text)
@@ -19,6 +22,13 @@ EngineSettings SettingsFromRecord(const TEngineInitData& record)
     settings.Options = TextFromEngine(record.Options).split(QLatin1String(ENGINE_OPTION_SEPARATOR), Qt::SkipEmptyParts);
     settings.ShowPrices = record.ShowPrices != 0;
     return settings;
+}
+
+QString EngineSettings::CatalogueCode() const
+{
+    if (CataloguePath.trimmed().isEmpty())
+        return {};
+    return QFileInfo(QDir::cleanPath(CataloguePath)).fileName();
 }
 
 } // namespace vantor::devengine

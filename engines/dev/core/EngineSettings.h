@@ -26,6 +26,9 @@ struct EngineSettings {
     bool ShowPrices = false;
 
     bool HasOption(const char* word) const { return Options.contains(QLatin1String(word)); }
+    // The selected catalogue's code: the name of its folder ("380"); empty
+    // without a catalogue.
+    QString CatalogueCode() const;
 };
 
 // A zero-terminated UTF-16 text; a null pointer reads as empty.

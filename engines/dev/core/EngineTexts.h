@@ -225,6 +225,12 @@ enum class TextId {
     QuoteAmountsIn,      // %1 currency, %2 VAT rate
     QuoteLinesOnRequest, // %1 count
     SpreadsheetNeedsPrices,
+    // Accessories and services of a chosen system
+    AccessoryCommunication,
+    AccessoryMounting,
+    AccessoryService,
+    AccessoryWarranty,
+    OfferOnRequest,
     // Project screens
     ProjectNew,
     ProjectOpen,

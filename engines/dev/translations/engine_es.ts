@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en_GB">
 <context>
+    <name>Accessories</name>
+    <message>
+        <source>Communication</source>
+        <translation>Comunicación</translation>
+    </message>
+    <message>
+        <source>Mounting</source>
+        <translation>Montaje</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Servicio</translation>
+    </message>
+    <message>
+        <source>Warranty</source>
+        <translation>Garantía</translation>
+    </message>
+    <message>
+        <source>On request</source>
+        <translation>A petición</translation>
+    </message>
+</context>
+<context>
     <name>LoadInventory</name>
     <message>
         <source>Load inventory</source>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_GB">
 <context>
+    <name>Accessories</name>
+    <message>
+        <source>Communication</source>
+        <translation>Communication</translation>
+    </message>
+    <message>
+        <source>Mounting</source>
+        <translation>Montage</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Warranty</source>
+        <translation>Garantie</translation>
+    </message>
+    <message>
+        <source>On request</source>
+        <translation>Sur demande</translation>
+    </message>
+</context>
+<context>
     <name>LoadInventory</name>
     <message>
         <source>Load inventory</source>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu_HU" sourcelanguage="en_GB">
 <context>
+    <name>Accessories</name>
+    <message>
+        <source>Communication</source>
+        <translation>Kommunikáció</translation>
+    </message>
+    <message>
+        <source>Mounting</source>
+        <translation>Szerelés</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Szerviz</translation>
+    </message>
+    <message>
+        <source>Warranty</source>
+        <translation>Garancia</translation>
+    </message>
+    <message>
+        <source>On request</source>
+        <translation>Kérésre</translation>
+    </message>
+</context>
+<context>
     <name>LoadInventory</name>
     <message>
         <source>Load inventory</source>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en_GB">
 <context>
+    <name>Accessories</name>
+    <message>
+        <source>Communication</source>
+        <translation>Comunicazione</translation>
+    </message>
+    <message>
+        <source>Mounting</source>
+        <translation>Montaggio</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Servizio</translation>
+    </message>
+    <message>
+        <source>Warranty</source>
+        <translation>Garanzia</translation>
+    </message>
+    <message>
+        <source>On request</source>
+        <translation>Su richiesta</translation>
+    </message>
+</context>
+<context>
     <name>LoadInventory</name>
     <message>
         <source>Load inventory</source>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="en_GB">
 <context>
+    <name>Accessories</name>
+    <message>
+        <source>Communication</source>
+        <translation>Komunikacja</translation>
+    </message>
+    <message>
+        <source>Mounting</source>
+        <translation>Montaż</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Serwis</translation>
+    </message>
+    <message>
+        <source>Warranty</source>
+        <translation>Gwarancja</translation>
+    </message>
+    <message>
+        <source>On request</source>
+        <translation>Na zapytanie</translation>
+    </message>
+</context>
+<context>
     <name>LoadInventory</name>
     <message>
         <source>Load inventory</source>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en_GB">
 <context>
+    <name>Accessories</name>
+    <message>
+        <source>Communication</source>
+        <translation>Comunicação</translation>
+    </message>
+    <message>
+        <source>Mounting</source>
+        <translation>Montagem</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Serviço</translation>
+    </message>
+    <message>
+        <source>Warranty</source>
+        <translation>Garantia</translation>
+    </message>
+    <message>
+        <source>On request</source>
+        <translation>Sob consulta</translation>
+    </message>
+</context>
+<context>
     <name>LoadInventory</name>
     <message>
         <source>Load inventory</source>

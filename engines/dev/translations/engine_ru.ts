@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="en_GB">
 <context>
+    <name>Accessories</name>
+    <message>
+        <source>Communication</source>
+        <translation>Связь</translation>
+    </message>
+    <message>
+        <source>Mounting</source>
+        <translation>Монтаж</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Сервис</translation>
+    </message>
+    <message>
+        <source>Warranty</source>
+        <translation>Гарантия</translation>
+    </message>
+    <message>
+        <source>On request</source>
+        <translation>По запросу</translation>
+    </message>
+</context>
+<context>
     <name>LoadInventory</name>
     <message>
         <source>Load inventory</source>
