@@ -76,30 +76,34 @@ void WhenModal(std::function<void(QWidget*)> AAnswer, const char* AClass = nullp
 // AFile: a name in the folder the dialog opens at, or a whole path.
 void ChooseFile(const QString& AFile, QString* AFolder = nullptr)
 {
-    WhenModal([AFile, AFolder](QWidget* AModal) {
-        auto* dialog = qobject_cast<QFileDialog*>(AModal);
-        ASSERT_NE(dialog, nullptr);
-        if (AFolder != nullptr)
-            *AFolder = dialog->directory().absolutePath();
-        // Typed, as a user would: selectFile leaves a suggested name alone.
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        ASSERT_NE(name, nullptr);
-        name->setText(AFile);
-        QMetaObject::invokeMethod(dialog, "accept");
-    }, "QFileDialog");
+    WhenModal(
+        [AFile, AFolder](QWidget* AModal) {
+            auto* dialog = qobject_cast<QFileDialog*>(AModal);
+            ASSERT_NE(dialog, nullptr);
+            if (AFolder != nullptr)
+                *AFolder = dialog->directory().absolutePath();
+            // Typed, as a user would: selectFile leaves a suggested name alone.
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(AFile);
+            QMetaObject::invokeMethod(dialog, "accept");
+        },
+        "QFileDialog");
 }
 
 void Answer(const QString& AButton, QString* AText = nullptr)
 {
-    WhenModal([AButton, AText](QWidget* AModal) {
-        auto* box = qobject_cast<QMessageBox*>(AModal);
-        ASSERT_NE(box, nullptr);
-        if (AText != nullptr)
-            *AText = box->text();
-        for (QAbstractButton* button : box->buttons())
-            if (button->text() == AButton)
-                button->click();
-    }, "QMessageBox");
+    WhenModal(
+        [AButton, AText](QWidget* AModal) {
+            auto* box = qobject_cast<QMessageBox*>(AModal);
+            ASSERT_NE(box, nullptr);
+            if (AText != nullptr)
+                *AText = box->text();
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == AButton)
+                    button->click();
+        },
+        "QMessageBox");
 }
 
 // Receives the URLs the screens ask the desktop to open.
@@ -211,13 +215,17 @@ TEST_F(ProjectScreens, SystemsAndLinesSurviveSaveNewAndOpenAndASystemIsPutBackCh
     Click("ProjectViewButton");
     ASSERT_NE(Tree(), nullptr);
     ASSERT_EQ(Tree()->topLevelItemCount(), 2);
+    // Two of the first system's accessories, from the first two kinds.
     Tree()->setCurrentItem(Tree()->topLevelItem(0));
-    Find<QLineEdit>("PricelistSearch")->setText(QStringLiteral("network card"));
-    auto* found = Find<QTreeWidget>("SearchResults");
-    ASSERT_GE(found->topLevelItemCount(), 2);
-    for (int item = 0; item < 2; ++item) {
-        found->setCurrentItem(found->topLevelItem(item));
-        Click("AddFoundButton");
+    auto* accessories = Find<QTreeWidget>("AccessoryList");
+    ASSERT_GE(accessories->topLevelItemCount(), 2);
+    QStringList added;
+    for (int kind = 0; kind < 2; ++kind) {
+        QTreeWidgetItem* offer = accessories->topLevelItem(kind)->child(0);
+        ASSERT_NE(offer, nullptr);
+        added.append(offer->text(0));
+        accessories->setCurrentItem(offer);
+        Click("AddAccessoryButton");
     }
     Tree()->setCurrentItem(nullptr);
     Find<QLineEdit>("FreeTextInput")->setText(QStringLiteral("Cable works"));
@@ -227,10 +235,12 @@ TEST_F(ProjectScreens, SystemsAndLinesSurviveSaveNewAndOpenAndASystemIsPutBackCh
     Find<QLineEdit>("CustomerName")->textEdited(QStringLiteral("Harbour Clinic"));
     const QStringList sized = Rows();
     ASSERT_EQ(sized.size(), 6) << sized.join(u'\n').toStdString();
-    EXPECT_TRUE(sized[2].endsWith(QStringLiteral("N SNM UK"))) << sized[2].toStdString();
+    EXPECT_TRUE(sized[1].endsWith(added[0])) << sized[1].toStdString();
+    EXPECT_TRUE(sized[2].endsWith(added[1])) << sized[2].toStdString();
     EXPECT_TRUE(sized[5].startsWith(QStringLiteral("  Cable works"))) << sized[5].toStdString();
     // Net of both systems, two cards and the free line; VAT from the terms.
     EXPECT_TRUE(Find<QLabel>("ProjectTotals")->text().contains(QStringLiteral("Net total"))) << "prices shown";
+    Tree()->setCurrentItem(Tree()->topLevelItem(0));
     Screenshot("project-view.png");
 
     // Saved into the projects' folder, made for it.
@@ -277,7 +287,7 @@ TEST_F(ProjectScreens, SystemsAndLinesSurviveSaveNewAndOpenAndASystemIsPutBackCh
     Click("ExportCsvButton");
     ASSERT_TRUE(QFile::exists(csv)) << Find<QLabel>("FooterNote")->text().toStdString();
     EXPECT_TRUE(Find<QLabel>("QuoteNumber")->text().startsWith(QStringLiteral("Q-"))) << "issued";
-    EXPECT_TRUE(folder.read(QStringLiteral("clinic.csv")).contains("N SNM UK"));
+    EXPECT_TRUE(folder.read(QStringLiteral("clinic.csv")).contains(added[0].toUtf8()));
 }
 
 TEST_F(ProjectScreens, OpeningMarksWhatTheCatalogueLostAndOffersTodaysPrices)
@@ -341,26 +351,40 @@ TEST_F(ProjectScreens, TotalsFollowQuantitiesDiscountsAndVatAndTheQuoteTakesTheS
     Find<QDoubleSpinBox>("FreeTextPrice")->setValue(100);
     Click("AddFreeTextButton");
     const auto totals = [this] { return Find<QLabel>("ProjectTotals")->text(); };
-    EXPECT_TRUE(totals().contains(QStringLiteral("Net total 5,294.50"))) << totals().toStdString();
+    EXPECT_TRUE(totals().contains(QStringLiteral("Net total £5,294.50"))) << totals().toStdString();
 
     // Three at 10 % off, then 20 % VAT, all without a rebuild of the rows.
     QTreeWidgetItem* line = Tree()->topLevelItem(1)->child(0);
     qobject_cast<QSpinBox*>(Tree()->itemWidget(line, 2))->setValue(3);
     qobject_cast<QDoubleSpinBox*>(Tree()->itemWidget(line, 3))->setValue(10);
     EXPECT_EQ(line->text(5), QStringLiteral("270.00"));
-    Find<QDoubleSpinBox>("VatPercent")->setValue(20);
-    EXPECT_TRUE(totals().contains(QStringLiteral("Net total 5,464.50"))) << totals().toStdString();
-    EXPECT_TRUE(totals().contains(QStringLiteral("VAT 1,092.90"))) << totals().toStdString();
-    EXPECT_TRUE(totals().contains(QStringLiteral("6,557.40"))) << totals().toStdString();
+    // The catalogue's 20 % VAT.
+    EXPECT_EQ(Find<QDoubleSpinBox>("VatPercent")->value(), 20);
+    EXPECT_TRUE(totals().contains(QStringLiteral("Net total £5,464.50"))) << totals().toStdString();
+    EXPECT_TRUE(totals().contains(QStringLiteral("VAT £1,092.90"))) << totals().toStdString();
+    EXPECT_TRUE(totals().contains(QStringLiteral("£6,557.40"))) << totals().toStdString();
     // The overall discount comes off the subtotal.
     Find<QDoubleSpinBox>("OverallDiscount")->setValue(50);
-    EXPECT_TRUE(totals().contains(QStringLiteral("Net total 2,732.25"))) << totals().toStdString();
+    EXPECT_TRUE(totals().contains(QStringLiteral("Net total £2,732.25"))) << totals().toStdString();
+
+    // An item the pricelist quotes on request adds no amount, and says so.
+    Find<QLineEdit>("PricelistSearch")->setText(QStringLiteral("S 24H"));
+    auto* found = Find<QTreeWidget>("SearchResults");
+    ASSERT_EQ(found->topLevelItemCount(), 1);
+    EXPECT_EQ(found->topLevelItem(0)->text(2), QStringLiteral("On request"));
+    found->setCurrentItem(found->topLevelItem(0));
+    Click("AddFoundButton");
+    EXPECT_EQ(Tree()->topLevelItem(1)->child(1)->text(5), QStringLiteral("price on request"));
+    EXPECT_TRUE(totals().contains(QStringLiteral("Net total £2,732.25"))) << totals().toStdString();
+    Tree()->setCurrentItem(Tree()->topLevelItem(1)->child(1));
+    Click("RemoveButton");
 
     // Removing the line takes its amount away.
+    line = Tree()->topLevelItem(1)->child(0);
     Tree()->setCurrentItem(line);
     Click("RemoveButton");
     ASSERT_EQ(Tree()->topLevelItemCount(), 1);
-    EXPECT_TRUE(totals().contains(QStringLiteral("Net total 2,597.25"))) << totals().toStdString();
+    EXPECT_TRUE(totals().contains(QStringLiteral("Net total £2,597.25"))) << totals().toStdString();
 
     // The seller's prefix numbers the quote; the PDF is opened once written.
     WhenModal([](QWidget* AModal) {

@@ -102,6 +102,7 @@ bool SaveProject(QWidget* AParent, ProjectHub& AHub, bool AAskForFile)
         if (!file.endsWith(QLatin1String(ProjectSuffix)))
             file += QLatin1String(ProjectSuffix);
     }
+    AHub.StampOrigin(session.Edit());
     if (const Result<void> saved = session.SaveAs(file); !saved) {
         emit AHub.Status(saved.error().message());
         return false;

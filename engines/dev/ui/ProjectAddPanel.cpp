@@ -1,5 +1,7 @@
 #include "dev/ui/ProjectAddPanel.h"
 
+#include "dev/core/Accessories.h"
+#include "dev/core/ProjectQuote.h"
 #include "dev/ui/ProjectHub.h"
 
 #include <QDoubleSpinBox>
@@ -16,6 +18,8 @@ namespace vantor::devengine {
 namespace {
 
 constexpr int CodeRole = Qt::UserRole;
+constexpr int OnRequestRole = Qt::UserRole + 1;
+constexpr int PriceRole = Qt::UserRole + 2;
 constexpr int MaxFound = 200;
 
 QLabel* Heading(const QString& AText, QWidget* AParent)
@@ -53,8 +57,9 @@ QTreeWidget* ItemList(const char* AName, bool AShowPrices, const EngineTexts& AT
 } // namespace
 
 ProjectAddPanel::ProjectAddPanel(ProjectHub& AHub, std::shared_ptr<const EngineProducts> AProducts,
-                                 const Pricelist& APricelist, bool AShowPrices, QWidget* AParent)
-    : QWidget(AParent), hub_(AHub), products_(std::move(AProducts)), pricelist_(APricelist), showPrices_(AShowPrices)
+                                 const Pricelist& APricelist, const EngineSettings& ASettings, QWidget* AParent)
+    : QWidget(AParent), hub_(AHub), products_(std::move(AProducts)), pricelist_(APricelist), settings_(ASettings),
+      showPrices_(ASettings.ShowPrices)
 {
     setObjectName(QStringLiteral("ProjectAddPanel"));
     auto* layout = new QVBoxLayout(this);
@@ -144,6 +149,7 @@ QWidget* ProjectAddPanel::BuildFreeText()
         line.UnitPrice = freePrice_->value();
         AddLine(line);
         freeText_->clear();
+        freePrice_->setValue(0);
     });
     connect(freeText_, &QLineEdit::returnPressed, add, &QPushButton::click);
     layout->addWidget(freeText_, 1);
@@ -163,21 +169,76 @@ QString ProjectAddPanel::PriceText(double APrice) const
     return hub_.Texts().Number(APrice, 2);
 }
 
+QTreeWidgetItem* ProjectAddPanel::ItemRow(QTreeWidgetItem* AParent, QTreeWidget* ATree, const PriceItem& AItem) const
+{
+    const QStringList texts{AItem.ProductCode, AItem.Description,
+                            AItem.OnRequest ? hub_.Texts()(TextId::OfferOnRequest) : PriceText(AItem.Price)};
+    auto* row = AParent != nullptr ? new QTreeWidgetItem(AParent, texts) : new QTreeWidgetItem(ATree, texts);
+    row->setData(0, CodeRole, AItem.ProductCode);
+    row->setData(0, OnRequestRole, AItem.OnRequest);
+    row->setData(0, PriceRole, AItem.Price);
+    row->setToolTip(1, AItem.Description);
+    row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    return row;
+}
+
+void ProjectAddPanel::ShowAccessories()
+{
+    const EngineTexts& texts = hub_.Texts();
+    accessories_->clear();
+    const Project& project = hub_.Session().Current();
+    if (!target_ || *target_ >= project.Systems.size()) {
+        accessoriesNote_->setText(texts(TextId::ProjectChooseSystem));
+        return;
+    }
+    const ProjectSystem& system = project.Systems[*target_];
+    const std::optional<Solution> solution =
+        products_->DataProblem.isEmpty() ? SolutionOfSystem(system, products_->Data, settings_) : std::nullopt;
+    const UpsModel* model = solution ? products_->Data.Model(solution->Ups) : nullptr;
+    QList<AccessoryOffer> offers;
+    if (model != nullptr)
+        offers = SuitableAccessories(*model, *solution, products_->Commercial.Accessories, pricelist_);
+    accessoriesNote_->setText(offers.isEmpty() ? texts(TextId::ProjectNoAccessories) : system.Name);
+    QTreeWidgetItem* group = nullptr;
+    std::optional<AccessoryKind> kind;
+    for (const AccessoryOffer& offer : offers) {
+        if (offer.Kind != kind) {
+            kind = offer.Kind;
+            group = new QTreeWidgetItem(accessories_, {texts(AccessoryKindText(offer.Kind))});
+            group->setFirstColumnSpanned(true);
+            group->setFlags(Qt::ItemIsEnabled);
+            QFont bold = group->font(0);
+            bold.setBold(true);
+            group->setFont(0, bold);
+            group->setExpanded(true);
+        }
+        ItemRow(group, accessories_, offer.Item);
+    }
+}
+
+void ProjectAddPanel::Search(const QString& AText)
+{
+    found_->clear();
+    if (AText.trimmed().isEmpty())
+        return;
+    for (const PriceItem& item : SearchPricelist(pricelist_, AText)) {
+        ItemRow(nullptr, found_, item);
+        if (found_->topLevelItemCount() >= MaxFound)
+            break;
+    }
+}
+
 void ProjectAddPanel::AddItemOf(QTreeWidget* ATree)
 {
     const QTreeWidgetItem* item = ATree->currentItem();
     if (item == nullptr || item->data(0, CodeRole).toString().isEmpty())
         return;
-    const QString code = item->data(0, CodeRole).toString();
     ProjectLine line;
-    line.Code = code;
+    line.Code = item->data(0, CodeRole).toString();
     line.Description = item->text(1);
-    for (const PriceItem& priced : pricelist_.Items) {
-        if (priced.ProductCode == code) {
-            line.UnitPrice = priced.Price;
-            break;
-        }
-    }
+    // On request: no price, so that no total counts it as free.
+    if (!item->data(0, OnRequestRole).toBool())
+        line.UnitPrice = item->data(0, PriceRole).toDouble();
     AddLine(line);
 }
 
@@ -189,35 +250,6 @@ void ProjectAddPanel::AddLine(const ProjectLine& ALine)
     else
         project.Lines.append(ALine);
     hub_.Touch(true);
-}
-
-} // namespace vantor::devengine
-
-namespace vantor::devengine {
-
-void ProjectAddPanel::ShowAccessories()
-{
-    accessories_->clear();
-    accessoriesNote_->setText(hub_.Texts()(TextId::ProjectChooseSystem));
-}
-
-void ProjectAddPanel::Search(const QString& AText)
-{
-    found_->clear();
-    const QString text = AText.trimmed();
-    if (text.isEmpty())
-        return;
-    for (const PriceItem& item : pricelist_.Items) {
-        if (!item.ProductCode.contains(text, Qt::CaseInsensitive) &&
-            !item.Description.contains(text, Qt::CaseInsensitive))
-            continue;
-        auto* row = new QTreeWidgetItem(found_, {item.ProductCode, item.Description, PriceText(item.Price)});
-        row->setData(0, CodeRole, item.ProductCode);
-        row->setToolTip(1, item.Description);
-        row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-        if (found_->topLevelItemCount() >= MaxFound)
-            break;
-    }
 }
 
 } // namespace vantor::devengine

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "dev/core/EngineProducts.h"
+#include "dev/core/EngineSettings.h"
 #include "dev/core/Pricelist.h"
 #include "dev/core/Project.h"
 
@@ -16,6 +17,7 @@ class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace vantor::devengine {
 
@@ -25,7 +27,7 @@ class ProjectAddPanel final : public QWidget {
     Q_OBJECT
 public:
     ProjectAddPanel(ProjectHub& AHub, std::shared_ptr<const EngineProducts> AProducts, const Pricelist& APricelist,
-                    bool AShowPrices, QWidget* AParent);
+                    const EngineSettings& ASettings, QWidget* AParent);
 
     // The system lines go to; none: the project's own lines.
     void SetTarget(std::optional<int> ASystem);
@@ -39,11 +41,14 @@ private:
     // Adds the pricelist item under the tree's current row.
     void AddItemOf(QTreeWidget* ATree);
     void AddLine(const ProjectLine& ALine);
+    // A row for AItem under AParent, or at the top of ATree.
+    QTreeWidgetItem* ItemRow(QTreeWidgetItem* AParent, QTreeWidget* ATree, const PriceItem& AItem) const;
     QString PriceText(double APrice) const;
 
     ProjectHub& hub_;
     std::shared_ptr<const EngineProducts> products_;
     const Pricelist& pricelist_;
+    EngineSettings settings_;
     bool showPrices_;
     std::optional<int> target_;
     QLabel* accessoriesNote_ = nullptr;

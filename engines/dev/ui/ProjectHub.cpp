@@ -30,6 +30,21 @@ void ProjectHub::Flush()
         emit Status(written.error().message());
 }
 
+void ProjectHub::SetOrigin(const QString& ACatalogue, const QString& APricelistValidity, const QString& ACurrency)
+{
+    catalogue_ = ACatalogue;
+    // The file says "-1" for a pricelist without a validity.
+    pricelistValidity_ = APricelistValidity.isEmpty() ? QStringLiteral("-1") : APricelistValidity;
+    currency_ = ACurrency;
+}
+
+void ProjectHub::StampOrigin(Project& AProject) const
+{
+    AProject.Catalogue = catalogue_;
+    AProject.PricelistValidity = pricelistValidity_;
+    AProject.Terms.Currency = currency_;
+}
+
 void ProjectHub::Replaced()
 {
     recoveryTimer_.stop();

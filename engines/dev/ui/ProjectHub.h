@@ -29,6 +29,11 @@ public:
     // After the project was replaced or saved.
     void Replaced();
 
+    // What a save records of the data it was made with: the catalogue's
+    // code, the pricelist's validity and the currency.
+    void SetOrigin(const QString& ACatalogue, const QString& APricelistValidity, const QString& ACurrency);
+    void StampOrigin(Project& AProject) const;
+
     const QList<ProjectFinding>& Findings() const { return findings_; }
     void SetFindings(QList<ProjectFinding> AFindings) { findings_ = std::move(AFindings); }
 
@@ -42,6 +47,9 @@ private:
     ProjectSession session_;
     QTimer recoveryTimer_;
     QList<ProjectFinding> findings_;
+    QString catalogue_;
+    QString pricelistValidity_;
+    QString currency_;
 };
 
 } // namespace vantor::devengine

@@ -1,6 +1,7 @@
 #include "dev/ui/ProjectScreen.h"
 
 #include "dev/core/Branding.h"
+#include "dev/core/CatalogueTerms.h"
 #include "dev/core/EmbeddedLogos.h"
 #include "dev/core/SellerSettings.h"
 #include "dev/ui/HeaderBand.h"
@@ -70,6 +71,12 @@ ProjectScreen::ProjectScreen(const EngineSettings& ASettings, std::shared_ptr<co
     sources_.Logo = QImage::fromData(
         ReadEmbeddedLogo(QStringLiteral(VANTOR_DEVENGINE_LOGO_ROOT), settings_.UsageType, LogoKind::Wide));
     sources_.Today = QDate::currentDate();
+    const CatalogueTerms terms = TermsForCatalogue(*products_, settings_.CatalogueCode());
+    sources_.VatPercent = terms.VatPercent;
+    sources_.CurrencyCode = terms.CurrencyCode;
+    sources_.CurrencyDecimals = terms.CurrencyDecimals;
+    currencySymbol_ = terms.CurrencySymbol.isEmpty() ? terms.CurrencyCode : terms.CurrencySymbol;
+    hub_.SetOrigin(settings_.CatalogueCode(), pricelist_.Validity, terms.CurrencyCode);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -147,7 +154,7 @@ QWidget* ProjectScreen::BuildBody()
     QVBoxLayout* right = nullptr;
     QFrame* addCard = MakeCard(body, right);
     addCard->setFixedWidth(AddPanelWidth);
-    add_ = new ProjectAddPanel(hub_, products_, pricelist_, settings_.ShowPrices, addCard);
+    add_ = new ProjectAddPanel(hub_, products_, pricelist_, settings_, addCard);
     right->addWidget(add_);
     row->addWidget(addCard);
 
@@ -238,11 +245,14 @@ void ProjectScreen::ShowTotals()
     tree_->ShowAmounts(*quote);
     const QuoteTotals& totals = quote->Totals;
     const int decimals = sources_.CurrencyDecimals;
-    const QString currency = sources_.CurrencyCode.isEmpty() ? QString() : QLatin1Char(' ') + sources_.CurrencyCode;
-    totals_->setText(QStringLiteral("%1 %2%7  \u00B7  %3 %4%7  \u00B7  <b>%5 %6%7</b>")
-                         .arg(texts(TextId::NetTotal), texts.Number(totals.Net, decimals), texts(TextId::VatAmount),
-                              texts.Number(totals.Vat, decimals), texts(TextId::GrossTotal),
-                              texts.Number(totals.Gross, decimals), currency.toHtmlEscaped()));
+    const auto money = [&](double AAmount) {
+        return currencySymbol_.isEmpty() ? texts.Number(AAmount, decimals)
+                                         : texts.Locale().toCurrencyString(AAmount, currencySymbol_, decimals);
+    };
+    totals_->setText(QStringLiteral("%1 %2  \u00B7  %3 %4  \u00B7  <b>%5 %6</b>")
+                         .arg(texts(TextId::NetTotal), money(totals.Net).toHtmlEscaped(), texts(TextId::VatAmount),
+                              money(totals.Vat).toHtmlEscaped(), texts(TextId::GrossTotal),
+                              money(totals.Gross).toHtmlEscaped()));
 }
 
 void ProjectScreen::EditSeller()

@@ -51,6 +51,7 @@ private:
     Pricelist pricelist_;
     ModelPrices prices_;
     QuoteSources sources_;
+    QString currencySymbol_;
     ProjectFields* fields_ = nullptr;
     ProjectTree* tree_ = nullptr;
     ProjectAddPanel* add_ = nullptr;

@@ -1,6 +1,7 @@
 #include "dev/ui/SelectorScreen.h"
 
 #include "dev/core/Branding.h"
+#include "dev/core/CatalogueTerms.h"
 #include "dev/core/EmbeddedLogos.h"
 #include "dev/core/EngineLanguages.h"
 #include "dev/core/EngineVersion.h"
@@ -99,6 +100,8 @@ SelectorScreen::SelectorScreen(SelectorKind kind, const EngineSettings& settings
     const Pricelist pricelist = ReadPricelist(settings.CataloguePath, settings.Password);
     context_.Prices = PricesByModel(pricelist);
     data_ = ProjectData{context_.Products, pricelist, context_.Prices};
+    hub_.SetOrigin(settings.CatalogueCode(), pricelist.Validity,
+                   TermsForCatalogue(*context_.Products, settings.CatalogueCode()).CurrencyCode);
 
     auto* body = new QHBoxLayout;
     body->setContentsMargins(16, 14, 16, 0);
