@@ -412,6 +412,35 @@ TEST_F(ProjectScreens, TotalsFollowQuantitiesDiscountsAndVatAndTheQuoteTakesTheS
     EXPECT_EQ(Find<QLabel>("QuoteNumber")->text(), number);
 }
 
+TEST_F(ProjectScreens, SystemsAreRenamedInPlaceAndRemovedWithTheirLines)
+{
+    engine.SelectorBase();
+    Size(6000);
+    Click("AddToProjectButton");
+    Size(15'000);
+    Click("AddToProjectButton");
+    Click("ProjectViewButton");
+    Tree()->setCurrentItem(Tree()->topLevelItem(0));
+    auto* accessories = Find<QTreeWidget>("AccessoryList");
+    accessories->setCurrentItem(accessories->topLevelItem(0)->child(0));
+    Click("AddAccessoryButton");
+    ASSERT_EQ(Tree()->topLevelItem(0)->childCount(), 2);
+
+    Tree()->topLevelItem(1)->setText(0, QStringLiteral("Server room B"));
+    Tree()->setCurrentItem(Tree()->topLevelItem(0));
+    Click("RemoveButton");
+    ASSERT_EQ(Tree()->topLevelItemCount(), 1);
+    EXPECT_EQ(Tree()->topLevelItem(0)->text(0), QStringLiteral("Server room B"));
+    EXPECT_EQ(Tree()->topLevelItem(0)->childCount(), 1) << "only its figures: the first system's line went with it";
+    EXPECT_TRUE(Find<QLabel>("ProjectName")->text().contains(QStringLiteral("1 systems")));
+
+    // The name is the project's, and a quote's: it is saved with it.
+    const QString file = folder.path() + QStringLiteral("renamed.vantor");
+    ChooseFile(file);
+    Click("SaveProjectButton");
+    EXPECT_TRUE(folder.read(QStringLiteral("renamed.vantor")).contains("\"name\": \"Server room B\""));
+}
+
 TEST_F(ProjectScreens, HiddenPricesAreNowhereOnTheProjectScreen)
 {
     record.ShowPrices = false;

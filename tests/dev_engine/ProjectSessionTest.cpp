@@ -99,6 +99,34 @@ TEST_F(Sessions, ARefusedFileOrAFailedSaveKeepsTheProjectAsItWas)
     EXPECT_TRUE(session.Path().isEmpty());
 }
 
+TEST_F(Sessions, ClosingClearsTheRecoveryAndDamagedLeftWorkIsNotTaken)
+{
+    ProjectSession session(English, state, recent);
+    session.Edit() = test::SampleProject(2);
+    session.Changed();
+    test::ExpectOk(session.WriteRecovery());
+    const QString recovery = session.RecoveryFile();
+    ASSERT_TRUE(QFile::exists(recovery));
+    session.Close();
+    EXPECT_FALSE(QFile::exists(recovery)) << "a closed project leaves nothing to recover";
+    EXPECT_FALSE(session.IsModified());
+    EXPECT_FALSE(session.RecoveryPending());
+
+    // Work that cannot be read is refused, and the current project stays.
+    session.Edit() = test::SampleProject(9);
+    session.Changed();
+    const LeftWork damaged{folder.write(QStringLiteral("state/recovery-1-0badf00d.json"), "{"),
+                           {},
+                           {},
+                           {},
+                           QStringLiteral("The project file is damaged")};
+    const Result<void> restored = session.Restore(damaged);
+    ASSERT_FALSE(restored);
+    EXPECT_EQ(restored.error().message(), QStringLiteral("The project file is damaged"));
+    EXPECT_EQ(WriteProject(session.Current()), WriteProject(test::SampleProject(9)));
+    EXPECT_TRUE(QFile::exists(damaged.File));
+}
+
 TEST_F(Sessions, AReopenedSystemIsReplacedKeepingItsNameLinesAndDiscount)
 {
     ProjectSession session(English, state, recent);
