@@ -4,6 +4,7 @@
 #include "common/uConstants.h"
 #include "dev/core/CatalogueTerms.h"
 #include "dev/core/EngineProducts.h"
+#include "dev/core/LogoPainter.h"
 #include "dev/core/ProjectFile.h"
 #include "dev/core/ProjectQuote.h"
 
@@ -24,6 +25,7 @@ struct InstallationSettings {
     QString Language = QStringLiteral("ENG");
     QString CataloguesFolder;
     bool ShowPrices = true;
+    int UsageType = 0; // the branding
 };
 
 InstallationSettings ReadInstallation(const QString& AFolder)
@@ -37,6 +39,7 @@ InstallationSettings ReadInstallation(const QString& AFolder)
     settings.CataloguesFolder =
         ini.readString(QStringLiteral("Catalogue"), QStringLiteral("sPath"), settings.CataloguesFolder);
     settings.ShowPrices = ini.readBool(QStringLiteral("Misc"), QStringLiteral("bShowPrices"), true);
+    settings.UsageType = ini.readString(QStringLiteral("Misc"), QStringLiteral("iOemId")).toInt();
     return settings;
 }
 
@@ -192,6 +195,9 @@ std::optional<QJsonObject> RunQuote(const QuoteCommand& ACommand, QString& AErro
     if (seller)
         sources.Seller = seller->Seller;
     sources.Today = QDate::currentDate();
+    const Branding& branding = BrandingFor(installation.UsageType);
+    sources.BrandName = branding.Name;
+    sources.Logo = PaintWideLogo(branding);
     const Result<ProjectQuote> quote = QuoteOfProject(*project, sources, texts);
     if (!quote) {
         AError = quote.message();

@@ -4,6 +4,7 @@
 #include "dev/core/QuoteCsv.h"
 #include "dev/core/QuoteNumber.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace vantor::devengine {
@@ -101,6 +102,15 @@ QString Joined(const QStringList& AParts, const QString& ASeparator)
     return given.join(ASeparator);
 }
 
+// A date as the language writes it in full, without the day of the week,
+// which reads oddly inside a sentence.
+QString DateText(const QLocale& ALocale, const QDate& ADate)
+{
+    QString format = ALocale.dateFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("d{4}[,.]?\\s*")));
+    return ALocale.toString(ADate, format.trimmed());
+}
+
 QString Percent(double AValue, const EngineTexts& ATexts)
 {
     return ATexts.Locale().toString(AValue, 'g', 6) + QStringLiteral(" %");
@@ -111,7 +121,7 @@ void FillDocument(ProjectQuote& AQuote, const Project& AProject, const QuoteSour
 {
     QuoteDocument& document = AQuote.Document;
     const QuoteFacts& facts = AQuote.Facts;
-    const QLocale locale = ATexts.Locale();
+    const QLocale& locale = ATexts.Locale();
     const int decimals = AQuote.Priced.CurrencyDecimals;
     const auto money = [&](double AValue) {
         const QString amount = locale.toString(AValue, 'f', decimals);
@@ -130,8 +140,8 @@ void FillDocument(ProjectQuote& AQuote, const Project& AProject, const QuoteSour
     const SellerDetails& seller = facts.Seller;
     document.Header = {
         {ATexts(TextId::QuoteNumberLabel), facts.Number},
-        {ATexts(TextId::Date), locale.toString(facts.Date, QLocale::LongFormat)},
-        {ATexts(TextId::ValidUntil), locale.toString(facts.ValidUntil, QLocale::LongFormat)},
+        {ATexts(TextId::Date), DateText(locale, facts.Date)},
+        {ATexts(TextId::ValidUntil), DateText(locale, facts.ValidUntil)},
         {ATexts(TextId::Customer),
          Joined({AProject.Customer.Name, AProject.Customer.Contact, AProject.Customer.Address}, QStringLiteral("\n"))},
         {ATexts(TextId::Project), AProject.Reference.trimmed().isEmpty()
@@ -157,7 +167,7 @@ void FillDocument(ProjectQuote& AQuote, const Project& AProject, const QuoteSour
     document.Totals.append({ATexts(TextId::NetTotal), money(totals.Net)});
     document.Totals.append({ATexts(TextId::VatAmount) + QLatin1Char(' ') + Percent(vat, ATexts), money(totals.Vat)});
     document.Totals.append({ATexts(TextId::GrossTotal), money(totals.Gross)});
-    document.Terms.append(ATexts(TextId::QuoteValidUntil).arg(locale.toString(facts.ValidUntil, QLocale::LongFormat)));
+    document.Terms.append(ATexts(TextId::QuoteValidUntil).arg(DateText(locale, facts.ValidUntil)));
     if (document.ShowPrices && !facts.Currency.isEmpty())
         document.Terms.append(ATexts(TextId::QuoteAmountsIn).arg(facts.Currency, Percent(vat, ATexts)));
     if (document.ShowPrices && totals.LinesOnRequest > 0)

@@ -172,6 +172,15 @@ private:
         y_ += Text(0, width_, AHeading) + 4;
         const double column = (width_ - 12) / 2;
         for (qsizetype i = 0; i < ARows.size(); i += 2) {
+            double needed = 0;
+            for (qsizetype j = i; j < std::min(i + 2, ARows.size()); ++j) {
+                Font(8.5, true);
+                needed = std::max(needed, Height(118, ARows[j].Label));
+                Font(8.5);
+                needed = std::max(needed, Height(column - 122, ARows[j].Value));
+            }
+            // A row never runs into the footer.
+            NewPageIfBelow(needed + 2);
             double rowHeight = 0;
             for (qsizetype j = i; j < std::min(i + 2, ARows.size()); ++j) {
                 const double x = static_cast<double>(j - i) * (column + 12);
