@@ -184,4 +184,3 @@ TEST_F(ProjectScreens, WorkOfAKilledInstanceIsOfferedAtTheNextSelector)
 
 } // namespace
 } // namespace vantor::test
-
