@@ -67,10 +67,11 @@ SelectorInputs InputsToSize(const ProjectSystem& ASystem)
 // What the quote says of a system: sized again when today's data still
 // offers its solution, else its saved lines and load alone.
 Quote SystemContent(const ProjectSystem& ASystem, const QuoteSources& ASources, const ModelPrices& APrices,
-                    const EngineTexts& ATexts)
+                    const EngineTexts& ATexts, QuoteSizing ASizing)
 {
     const SizingRequest request = RequestFor(ASystem.Kind, InputsToSize(ASystem), ASources.Settings);
-    const std::optional<Solution> solution = SolutionOfSystem(ASystem, *ASources.Data, ASources.Settings);
+    const std::optional<Solution> solution =
+        ASizing == QuoteSizing::Whole ? SolutionOfSystem(ASystem, *ASources.Data, ASources.Settings) : std::nullopt;
     Quote quote;
     if (solution) {
         quote = QuoteFor(*solution, request, *ASources.Data, APrices, ATexts);
@@ -246,7 +247,8 @@ std::optional<Solution> SolutionOfSystem(const ProjectSystem& ASystem, const Pro
     return std::nullopt;
 }
 
-Result<ProjectQuote> QuoteOfProject(const Project& AProject, const QuoteSources& ASources, const EngineTexts& ATexts)
+Result<ProjectQuote> QuoteOfProject(const Project& AProject, const QuoteSources& ASources, const EngineTexts& ATexts,
+                                    QuoteSizing ASizing)
 {
     static const ProductData noData;
     static const Pricelist noPrices;
@@ -264,7 +266,7 @@ Result<ProjectQuote> QuoteOfProject(const Project& AProject, const QuoteSources&
         const ProjectSystem& system = AProject.Systems[i];
         QuoteSystem section;
         section.Name = system.Name.trimmed().isEmpty() ? ATexts(TextId::SystemNumber).arg(i + 1) : system.Name;
-        section.Content = SystemContent(system, sources, prices, ATexts);
+        section.Content = SystemContent(system, sources, prices, ATexts, ASizing);
         PricedGroup group{section.Name, {}};
         for (const QuoteLine& line : section.Content.Lines)
             group.Lines.append(PricedOf(line, showPrices));

@@ -52,8 +52,13 @@ ProjectSystem ProjectSystemFor(const QString& AName, SelectorKind AKind, const S
 std::optional<Solution> SolutionOfSystem(const ProjectSystem& ASystem, const ProductData& AData,
                                          const EngineSettings& ASettings);
 
+// ASizing Whole sizes each system again for its section of the document;
+// TotalsOnly leaves the sections without basis, installation data and
+// curve, for the screen's live totals.
+enum class QuoteSizing { Whole, TotalsOnly };
+
 [[nodiscard]] Result<ProjectQuote> QuoteOfProject(const Project& AProject, const QuoteSources& ASources,
-                                                  const EngineTexts& ATexts);
+                                                  const EngineTexts& ATexts, QuoteSizing ASizing = QuoteSizing::Whole);
 
 // Draws the project's quote number from the user's sequence when it has
 // none yet; a project keeps its number through later quotes.

@@ -235,7 +235,9 @@ void ProjectScreen::ShowTotals()
         return;
     }
     const EngineTexts& texts = hub_.Texts();
-    const Result<ProjectQuote> quote = QuoteOfProject(hub_.Session().Current(), sources_, texts);
+    // Sizing every system again on each keystroke would only feed the PDF.
+    const Result<ProjectQuote> quote =
+        QuoteOfProject(hub_.Session().Current(), sources_, texts, QuoteSizing::TotalsOnly);
     if (!quote) {
         tree_->ShowAmounts(std::nullopt);
         totals_->setText(QString());
